@@ -1,0 +1,5 @@
+# Address and undefined-behaviour sanitizers for the whole build when PALVANE_SANITIZE is on.
+if(PALVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,1 @@
+// Placeholder translation unit so a library without sources yet still builds.
