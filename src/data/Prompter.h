@@ -1,0 +1,57 @@
+#pragma once
+// Message boxes as an injectable service: rules and commands ask through a Prompter, the desktop
+// program answers with real message boxes, tests answer from a script.
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+namespace palvane {
+
+enum class PromptKind { Information, Warning, Error, Confirmation };
+enum class PromptButtons { Ok, OkCancel, OkIgnore, YesNo, YesNoAllYesToAll };
+enum class PromptAnswer { Ok, Cancel, Ignore, Yes, No, All, YesToAll };
+
+// Shows one message box and returns the button pressed. Texts may hold '\r' for line breaks.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons buttons,
+                             const QString& title = QString()) = 0;
+};
+
+// One asked message, as recorded by the scripted prompter.
+struct PromptRecord {
+    PromptKind kind;
+    QString text;
+    PromptButtons buttons;
+    QString title;
+};
+
+// Answers from a queue (the default answer when it is empty) and records every message.
+class ScriptedPrompter : public Prompter {
+public:
+    PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons buttons,
+                     const QString& title = QString()) override
+    {
+        asked.push_back({kind, text, buttons, title});
+        if (answers.empty())
+            return defaultAnswer(buttons);
+        PromptAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    static PromptAnswer defaultAnswer(PromptButtons b)
+    {
+        switch (b) {
+        case PromptButtons::YesNo:
+        case PromptButtons::YesNoAllYesToAll:
+            return PromptAnswer::Yes;
+        default:
+            return PromptAnswer::Ok;
+        }
+    }
+    std::deque<PromptAnswer> answers;
+    std::deque<PromptRecord> asked;
+};
+
+} // namespace palvane
