@@ -1,0 +1,124 @@
+#pragma once
+// One task database: a directory holding the eight table files "<table>.db", each an SQLite 3
+// file with one table of the same name. A Store is one database connection with every table
+// file attached, so unqualified table names work and one transaction spans all files (rollback
+// journal with a super-journal: a commit over several files is atomic). A lock file keeps a
+// second program instance out of a directory in use.
+#include "TableSchema.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+namespace palvane {
+
+// How Store::open treats missing table files.
+enum class StoreOpenMode {
+    ExistingOnly,  // every table file must exist; a missing one refuses the open
+    CreateMissing, // missing directory and table files are created with empty tables
+};
+
+// Why a store could not be opened or an operation failed.
+struct StoreError {
+    enum class Kind {
+        None,
+        Busy,      // the directory is locked by another running instance
+        Missing,   // the directory or a table file does not exist
+        Damaged,   // a table file is not SQLite or fails its integrity check
+        WrongTable, // a table file lacks its table or one of its columns
+        Sql,       // any other failure of the store
+    };
+    Kind kind = Kind::None;
+    QString path;   // the directory or file concerned
+    QString detail; // technical detail for the curious (SQLite's own message), may be empty
+
+    bool isError() const { return kind != Kind::None; }
+    // The program's refusal text, "DB is busy or wrong", followed by a line with the path.
+    QString message() const;
+};
+
+// The refusal text shown when a database cannot be opened.
+QString dbBusyOrWrongText();
+
+// Name of the lock file kept in a database directory while a program instance uses it.
+inline constexpr const char* StoreLockFileName = "palvane.lck";
+
+class Store {
+    Q_DECLARE_TR_FUNCTIONS(palvane::Store)
+public:
+    // Opens the database in `directory`. Checks, before anything is written: the lock file
+    // (stale locks of a crashed process are taken over), that every existing table file is an
+    // undamaged SQLite file holding its table with all stored columns. On any refusal nothing
+    // is created or changed and `error` (when given) says why; the result is then null.
+    static std::unique_ptr<Store> open(const QString& directory, StoreOpenMode mode,
+                                       StoreError* error = nullptr);
+    // Creates the directory and any missing table files; existing good files are kept as they
+    // are. Same refusals as open().
+    static bool createDatabase(const QString& directory, StoreError* error = nullptr);
+
+    // Closes the connection and releases the lock. Every QSqlQuery on the connection must be
+    // gone by then.
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    // The connection; table names need no schema prefix.
+    QSqlDatabase database() const;
+    QString connectionName() const { return m_connection; }
+    // Absolute path of the database directory.
+    QString directory() const { return m_directory; }
+    // Path of one table file of this database.
+    QString tableFilePath(Table table) const;
+    static QString tableFilePath(const QString& directory, Table table);
+    // Schema name under which a table file is attached ("main" for the connection's own file).
+    static QString schemaName(Table table);
+
+    // Transactions. begin() inside an open transaction starts a nested unit (a savepoint) that
+    // commit() releases and rollback() undoes alone. Each returns false on failure (see
+    // lastError()).
+    bool begin();
+    bool commit();
+    bool rollback();
+    int transactionDepth() const { return m_depth; }
+    // Runs one statement without results; false and lastError() on failure.
+    bool exec(const QString& sql);
+    // Message of the last failed operation of this store.
+    QString lastError() const { return m_lastError; }
+
+private:
+    Store() = default;
+    bool execRaw(const QString& sql);
+
+    QString m_directory;
+    QString m_connection;
+    std::unique_ptr<QLockFile> m_lock;
+    int m_depth = 0;
+    QString m_lastError;
+};
+
+// Runs a block of store changes as one unit: begins on construction and rolls back on
+// destruction unless commit() succeeded.
+class StoreTransaction {
+public:
+    explicit StoreTransaction(Store& store);
+    ~StoreTransaction();
+    StoreTransaction(const StoreTransaction&) = delete;
+    StoreTransaction& operator=(const StoreTransaction&) = delete;
+
+    // The transaction began; when false, nothing may be written.
+    bool isActive() const { return m_active; }
+    // Makes the changes permanent (or part of the enclosing unit); false when that failed,
+    // in which case everything of this unit was rolled back.
+    bool commit();
+    // Undoes the changes of this unit now.
+    void rollback();
+
+private:
+    Store& m_store;
+    bool m_active = false;
+};
+
+} // namespace palvane

@@ -1,0 +1,279 @@
+// The table store: files, schema as plain SQLite sees it, locking, refusals, transactions.
+#include "CoreApp.h"
+#include "Store.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace palvane;
+
+namespace {
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::ensureCoreApp();
+        ASSERT_TRUE(m_tmp.isValid());
+        m_dir = m_tmp.filePath(QStringLiteral("db"));
+    }
+    QString file(Table t) const { return Store::tableFilePath(m_dir, t); }
+
+    QTemporaryDir m_tmp;
+    QString m_dir;
+};
+
+QByteArray fileHash(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// Output of the sqlite3 command-line tool, or a null string when it is not installed.
+QString sqliteCli(const QString& file, const QString& sql)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+        return QString();
+    QProcess p;
+    p.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), file, sql});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+int countRows(Store& s, const QString& table)
+{
+    QSqlQuery q(s.database());
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+} // namespace
+
+TEST_F(StoreTest, CreatesEveryTableFileReadableByPlainSqlite)
+{
+    StoreError err;
+    ASSERT_TRUE(Store::createDatabase(m_dir, &err)) << err.detail.toStdString();
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+        GTEST_SKIP() << "sqlite3 command-line tool not installed";
+    for (Table t : AllTables) {
+        const TableDef& def = tableDef(t);
+        ASSERT_TRUE(QFile::exists(file(t))) << def.name;
+        // Exactly one table (plus the key counter of autoinc tables) in each file.
+        QStringList tables = sqliteCli(file(t), QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'"))
+                                 .split(QLatin1Char('\n'));
+        EXPECT_EQ(tables, QStringList{QLatin1String(def.name)});
+        // Columns in stored order with their types.
+        QStringList expected;
+        for (const FieldDef& f : def.fields)
+            expected << QStringLiteral("%1|%2|%3")
+                            .arg(QLatin1String(f.name), QLatin1String(f.sqlType()))
+                            .arg(f.type == FieldType::AutoInc ? 1 : 0);
+        QStringList cols = sqliteCli(file(t), QStringLiteral(
+            "SELECT name || '|' || type || '|' || pk FROM pragma_table_info('%1')").arg(QLatin1String(def.name)))
+                               .split(QLatin1Char('\n'));
+        EXPECT_EQ(cols, expected) << def.name;
+        EXPECT_EQ(sqliteCli(file(t), QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"));
+    }
+    EXPECT_TRUE(sqliteCli(file(Table::Conts), QStringLiteral(".schema conts")).contains(
+        QStringLiteral("TypeID INTEGER PRIMARY KEY AUTOINCREMENT")));
+    // Indexes, with their columns and uniqueness.
+    auto index = [&](Table t) {
+        return sqliteCli(file(t), QStringLiteral(
+            "SELECT il.name || ':' || il.\"unique\" || ':' || (SELECT group_concat(name, ',') FROM "
+            "pragma_index_info(il.name)) FROM pragma_index_list('%1') il").arg(tableName(t)));
+    };
+    EXPECT_EQ(index(Table::Conts), QStringLiteral("Type_ind:0:Type"));
+    EXPECT_EQ(index(Table::Boxes), QStringLiteral("Kind_Ind:0:Kind"));
+    EXPECT_EQ(index(Table::Tasks), QString());
+    EXPECT_TRUE(index(Table::Tc).endsWith(QStringLiteral(":1:TaskID,TypeID")));
+    EXPECT_TRUE(index(Table::Tb).endsWith(QStringLiteral(":1:TaskID,KindID")));
+    for (Table t : {Table::Solut, Table::Distr, Table::Posit})
+        EXPECT_TRUE(index(t).endsWith(QStringLiteral(":0:TaskID,ContNo"))) << index(t).toStdString();
+}
+
+TEST_F(StoreTest, UnqualifiedNamesReachEveryFileAndUniqueIndexesHold)
+{
+    auto store = Store::open(m_dir, StoreOpenMode::CreateMissing);
+    ASSERT_TRUE(store);
+    for (Table t : AllTables)
+        EXPECT_EQ(countRows(*store, tableName(t)), 0);
+    EXPECT_TRUE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (1, 2, 3)")));
+    EXPECT_FALSE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (1, 2, 4)")));
+    EXPECT_FALSE(store->lastError().isEmpty());
+    EXPECT_TRUE(store->exec(QStringLiteral("INSERT INTO conts (Type, Length, Width) VALUES ('a', 1, 2)")));
+    store.reset();
+    EXPECT_EQ(sqliteCli(file(Table::Tc), QStringLiteral("SELECT TaskID||','||TypeID||','||Avail FROM tc")),
+              QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty() ? QString()
+                                                                                  : QStringLiteral("1,2,3"));
+}
+
+TEST_F(StoreTest, SecondOpenIsRefusedUntilTheFirstCloses)
+{
+    auto first = Store::open(m_dir, StoreOpenMode::CreateMissing);
+    ASSERT_TRUE(first);
+    StoreError err;
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
+    EXPECT_EQ(err.kind, StoreError::Kind::Busy);
+    EXPECT_EQ(err.message(), QStringLiteral("DB is busy or wrong\r") + QDir::toNativeSeparators(first->directory()));
+    // The refused attempt did not disturb the open store.
+    EXPECT_TRUE(first->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('x')")));
+    first.reset();
+    auto again = Store::open(m_dir, StoreOpenMode::ExistingOnly, &err);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(countRows(*again, QStringLiteral("tasks")), 1);
+}
+
+TEST_F(StoreTest, StaleLockOfADeadProcessIsTakenOver)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    // A lock file left by a process that no longer runs (pid far above the usual limits).
+    QFile lock(QDir(m_dir).filePath(QLatin1String(StoreLockFileName)));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray("99999999\npalvane\n") + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    StoreError err;
+    EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << err.detail.toStdString();
+}
+
+TEST_F(StoreTest, GarbageFileIsRefusedAndNothingIsWritten)
+{
+    ASSERT_TRUE(QDir().mkpath(m_dir));
+    QFile junk(file(Table::Boxes));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(3000, 'x'));
+    junk.close();
+    const QByteArray before = fileHash(file(Table::Boxes));
+
+    for (StoreOpenMode mode : {StoreOpenMode::CreateMissing, StoreOpenMode::ExistingOnly}) {
+        StoreError err;
+        EXPECT_FALSE(Store::open(m_dir, mode, &err));
+        if (mode == StoreOpenMode::CreateMissing) {
+            EXPECT_EQ(err.kind, StoreError::Kind::Damaged);
+            EXPECT_EQ(err.path, QDir::toNativeSeparators(file(Table::Boxes)));
+        }
+        EXPECT_TRUE(err.message().startsWith(QStringLiteral("DB is busy or wrong\r")));
+    }
+    EXPECT_EQ(fileHash(file(Table::Boxes)), before);
+    // The refusal created none of the missing files.
+    for (Table t : AllTables) {
+        if (t != Table::Boxes) {
+            EXPECT_FALSE(QFile::exists(file(t))) << tableName(t).toStdString();
+        }
+    }
+}
+
+TEST_F(StoreTest, EmptyFileCountsAsDamaged)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    QFile f(file(Table::Tasks));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.close();
+    StoreError err;
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::CreateMissing, &err));
+    EXPECT_EQ(err.kind, StoreError::Kind::Damaged);
+    EXPECT_EQ(QFileInfo(file(Table::Tasks)).size(), 0);
+}
+
+TEST_F(StoreTest, DamagedPagesAreFoundByTheIntegrityCheck)
+{
+    {
+        auto s = Store::open(m_dir, StoreOpenMode::CreateMissing);
+        ASSERT_TRUE(s);
+        StoreTransaction tr(*s);
+        for (int i = 0; i < 400; ++i)
+            ASSERT_TRUE(s->exec(QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID) "
+                                               "VALUES (1, 1, %1, 7)").arg(i)));
+        ASSERT_TRUE(tr.commit());
+    }
+    // Spoil the second page (the table's first b-tree page) but keep the header.
+    QFile f(file(Table::Posit));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek(4096 + 8));
+    f.write(QByteArray(2000, char(0xA5)));
+    f.close();
+    const QByteArray before = fileHash(file(Table::Posit));
+    StoreError err;
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
+    EXPECT_EQ(err.kind, StoreError::Kind::Damaged);
+    EXPECT_EQ(err.path, QDir::toNativeSeparators(file(Table::Posit)));
+    EXPECT_EQ(fileHash(file(Table::Posit)), before);
+}
+
+TEST_F(StoreTest, MissingOrWrongTableFiles)
+{
+    StoreError err;
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
+    EXPECT_EQ(err.kind, StoreError::Kind::Missing);
+    EXPECT_FALSE(QFileInfo::exists(m_dir)); // no directory created on refusal
+
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    ASSERT_TRUE(QFile::remove(file(Table::Distr)));
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
+    EXPECT_EQ(err.kind, StoreError::Kind::Missing);
+    EXPECT_EQ(err.path, QDir::toNativeSeparators(file(Table::Distr)));
+    EXPECT_FALSE(QFile::exists(file(Table::Distr)));
+
+    // A valid SQLite file whose table lacks a stored column is refused, not altered.
+    if (!sqliteCli(file(Table::Tasks), QStringLiteral("SELECT 1")).isNull()) {
+        sqliteCli(file(Table::Distr), QStringLiteral("CREATE TABLE distr (TaskID INTEGER, ContNo INTEGER)"));
+        const QByteArray before = fileHash(file(Table::Distr));
+        EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::CreateMissing, &err));
+        EXPECT_EQ(err.kind, StoreError::Kind::WrongTable);
+        EXPECT_EQ(fileHash(file(Table::Distr)), before);
+    }
+    // Once the file is gone, the create mode makes a fresh one.
+    QFile::remove(file(Table::Distr));
+    EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::CreateMissing, &err));
+    EXPECT_TRUE(QFile::exists(file(Table::Distr)));
+}
+
+TEST_F(StoreTest, TransactionsSpanFilesAndNest)
+{
+    auto s = Store::open(m_dir, StoreOpenMode::CreateMissing);
+    ASSERT_TRUE(s);
+    {
+        StoreTransaction tr(*s);
+        ASSERT_TRUE(tr.isActive());
+        EXPECT_TRUE(s->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('t')")));
+        EXPECT_TRUE(s->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID) VALUES (1, 1)")));
+        EXPECT_TRUE(s->exec(QStringLiteral("INSERT INTO posit (TaskID, ContNo) VALUES (1, 1)")));
+        // destroyed without commit: everything goes
+    }
+    EXPECT_EQ(countRows(*s, QStringLiteral("tasks")), 0);
+    EXPECT_EQ(countRows(*s, QStringLiteral("tc")), 0);
+    EXPECT_EQ(countRows(*s, QStringLiteral("posit")), 0);
+    EXPECT_EQ(s->transactionDepth(), 0);
+
+    {
+        StoreTransaction outer(*s);
+        EXPECT_TRUE(s->exec(QStringLiteral("INSERT INTO conts (Type) VALUES ('kept')")));
+        {
+            StoreTransaction inner(*s);
+            EXPECT_EQ(s->transactionDepth(), 2);
+            EXPECT_TRUE(s->exec(QStringLiteral("INSERT INTO boxes (Kind) VALUES ('undone')")));
+            inner.rollback();
+        }
+        {
+            StoreTransaction inner(*s);
+            EXPECT_TRUE(s->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID) VALUES (5, 5)")));
+            EXPECT_TRUE(inner.commit());
+        }
+        EXPECT_TRUE(outer.commit());
+    }
+    EXPECT_EQ(countRows(*s, QStringLiteral("conts")), 1);
+    EXPECT_EQ(countRows(*s, QStringLiteral("boxes")), 0);
+    EXPECT_EQ(countRows(*s, QStringLiteral("tb")), 1);
+    EXPECT_FALSE(s->commit());
+    EXPECT_FALSE(s->rollback());
+}
