@@ -1,0 +1,61 @@
+#pragma once
+// The three task databases and where they live. Each database alias names a directory by its
+// "Path" entry in the home folder's "databases.ini" (one section per alias; the path is
+// absolute or relative to the home folder).
+#include "HomeFolder.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+namespace palvane {
+
+// Codes of the three databases, as `ActiveDatabase` holds them.
+inline constexpr int MainDatabase = 0;   // "KorvanB"
+inline constexpr int ExportDatabase = 1; // "Korvanexp"
+inline constexpr int ImportDatabase = 2; // "Korvanimp"
+
+// The alias of a database code: 1 "Korvanexp", 2 "Korvanimp", any other value "KorvanB".
+QString databaseAliasName(int code);
+
+class DatabaseAliases {
+    Q_DECLARE_TR_FUNCTIONS(palvane::DatabaseAliases)
+public:
+    // The default configuration: each alias's directory is named like the alias, inside the
+    // home folder.
+    explicit DatabaseAliases(const HomeFolder& home);
+
+    // Whether the home folder holds a "databases.ini".
+    bool configurationExists() const;
+    // Reads "databases.ini". An alias without a section or without a "Path" keeps its default.
+    // False (and a message naming the file) when the file cannot be read or is not an
+    // initialisation file; the paths are then the defaults.
+    bool load(QString* error = nullptr);
+    // Writes "databases.ini" with the three sections; false with a message on failure.
+    bool save(QString* error = nullptr) const;
+
+    // The "Path" of the alias as configured (relative or absolute).
+    QString configuredPath(int code) const;
+    void setConfiguredPath(int code, const QString& path);
+    // The database directory of a code, absolute.
+    QString directory(int code) const;
+
+    // The start-up check of the database directories, in the order "KorvanB", "Korvanexp",
+    // "Korvanimp": one message per missing directory, e.g.
+    // "Main/Home DB location not found, alias: KorvanB". Empty when all exist.
+    QStringList missingDirectoryMessages() const;
+
+private:
+    static int slot(int code);
+    HomeFolder m_home;
+    QString m_paths[3];
+};
+
+// First start: when the home folder holds no "databases.ini", creates the three database
+// directories with empty tables, fills the main database with the sample library and task (only
+// when it has no rows yet) and then writes "databases.ini" with the default paths. Does nothing
+// when the file exists. `created` tells whether the first-start work ran. On failure returns
+// false with a message; what existed before is kept.
+bool prepareDatabases(const HomeFolder& home, bool* created = nullptr, QString* error = nullptr);
+
+} // namespace palvane
