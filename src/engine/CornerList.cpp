@@ -1,0 +1,178 @@
+#include "CornerList.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "PlacedIndex.h"
+
+namespace palvane {
+
+void AllocCorners(SearchState& s, std::int32_t n) {
+    const std::size_t size = std::size_t(std::max(n, 0));
+    s.CornerX.resize(size);
+    s.CornerY.resize(size);
+    s.CornerGapL.resize(size);
+    s.CornerGapW.resize(size);
+}
+
+void FreeCorners(SearchState& s) {
+    s.CornerCapacity = 0;
+    s.CornerX = {};
+    s.CornerY = {};
+    s.CornerGapL = {};
+    s.CornerGapW = {};
+}
+
+void ResetCorners(SearchState& s, std::int32_t first, std::int32_t last) {
+    for (std::int32_t i = first; i <= last; ++i) {
+        s.CornerX[i] = 0;
+        s.CornerY[i] = 0;
+        if (i >= 1) {
+            s.CornerGapL[i] = s.MinGap;
+            s.CornerGapW[i] = s.MinGap;
+        }
+    }
+}
+
+void CopyCorner(SearchState& s, std::int32_t from, std::int32_t to) {
+    s.CornerX[to] = s.CornerX[from];
+    s.CornerY[to] = s.CornerY[from];
+    s.CornerGapL[to] = s.CornerGapL[from];
+    s.CornerGapW[to] = s.CornerGapW[from];
+}
+
+void ShiftCornersDown(SearchState& s, std::int32_t a, std::int32_t b) {
+    for (std::int32_t i = a; i <= b; ++i)
+        CopyCorner(s, i, i - 1);
+}
+
+void ShiftCornersUp(SearchState& s, std::int32_t a, std::int32_t b) {
+    for (std::int32_t i = b; i >= a; --i)
+        CopyCorner(s, i, i + 1);
+}
+
+void MoveCornerBack(SearchState& s, std::int32_t n, std::int32_t slot) {
+    if (n >= slot)
+        return;
+    CopyCorner(s, slot, s.CornerCapacity);
+    ShiftCornersUp(s, n, slot - 1);
+    CopyCorner(s, s.CornerCapacity, n);
+}
+
+void GrowCorners(SearchState& s) {
+    if (s.CornerCount < s.CornerCapacity)
+        return;
+    const std::int32_t old = s.CornerCapacity;
+    // Always grow by at least one slot, so a tiny list can never stay full.
+    s.CornerCapacity = std::max(old + 1, std::int32_t(std::nearbyint((long double)old * 1.1L)));
+    AllocCorners(s, s.CornerCapacity + 1);
+    ResetCorners(s, old, s.CornerCapacity);
+}
+
+float CornerKey(const SearchState& s, std::int32_t slot) {
+    const long double x = s.CornerX[slot], y = s.CornerY[slot];
+    if (s.CornerDir == 2)
+        return float(x * 0.001L + y * 1.0L);
+    return float(x * 1.0L + y * 0.001L);
+}
+
+void InsertCornerSorted(SearchState& s, std::int32_t slot) {
+    const float key = CornerKey(s, slot);
+    std::int32_t n = slot;
+    while (n > 1 && CornerKey(s, n - 1) > key)
+        --n;
+    if (n < slot)
+        MoveCornerBack(s, n, slot);
+}
+
+namespace {
+void deleteCorner(SearchState& s, std::int32_t slot) {
+    ShiftCornersDown(s, slot + 1, s.CornerCount + 1);
+    s.CornerCount -= 1;
+}
+} // namespace
+
+void DropCoveredCorners(SearchState& s) {
+    const int k = s.PassItem;
+    const Coord x1 = s.ItemPosX[k], x2 = x1 + s.ItemLen[k];
+    const Coord y1 = s.ItemPosY[k], y2 = y1 + s.ItemWid[k];
+    for (std::int32_t i = s.CornerCount; i >= 1; --i) {
+        if (s.CornerX[i] + s.CornerGapL[i] >= x1 && s.CornerX[i] < x2 && s.CornerY[i] + s.CornerGapW[i] >= y1 &&
+            s.CornerY[i] < y2)
+            deleteCorner(s, i);
+    }
+}
+
+void AddContactCorners(SearchState& s, CornerSide side) {
+    const int k = s.PassItem;
+    const Coord x1 = s.ItemPosX[k], x2 = x1 + s.ItemLen[k];
+    const Coord y1 = s.ItemPosY[k], y2 = y1 + s.ItemWid[k];
+    for (int i = 0; i < s.PassPos; ++i) {
+        const int q = s.ItemOrder[i];
+        const Coord qx2 = s.ItemPosX[q] + s.ItemLen[q];
+        const Coord qy2 = s.ItemPosY[q] + s.ItemWid[q];
+        if (side == CornerSide::X) {
+            const Coord t = i == 0 ? 0 : qy2;
+            if (i >= 1 && !(t < y2 && x2 < qx2 && s.ItemPlaced[q] == 1))
+                continue;
+            s.CornerCount += 1;
+            GrowCorners(s);
+            const std::int32_t c = s.CornerCount;
+            s.CornerGapW[c] = std::max(y1 - t, s.MinGap);
+            s.CornerGapL[c] = std::max(s.ItemPosX[q] - x2, s.MinGap);
+            if (PlacedItemMeets(s, x2, x2 + s.CornerGapL[c], t, t + s.CornerGapW[c], k)) {
+                CopyCorner(s, c + 1, c);
+                s.CornerCount -= 1;
+            } else {
+                s.CornerX[c] = x2;
+                s.CornerY[c] = t;
+            }
+        } else {
+            const Coord t = i == 0 ? 0 : qx2;
+            if (i >= 1 && !(t < x2 && y2 < qy2 && s.ItemPlaced[q] == 1))
+                continue;
+            s.CornerCount += 1;
+            GrowCorners(s);
+            const std::int32_t c = s.CornerCount;
+            s.CornerGapL[c] = std::max(x1 - t, s.MinGap);
+            s.CornerGapW[c] = std::max(s.ItemPosY[q] - y2, s.MinGap);
+            if (PlacedItemMeets(s, t, t + s.CornerGapL[c], y2, y2 + s.CornerGapW[c], k)) {
+                CopyCorner(s, c + 1, c);
+                s.CornerCount -= 1;
+            } else {
+                s.CornerX[c] = t;
+                s.CornerY[c] = y2;
+            }
+        }
+    }
+}
+
+void MergeNewCorners(SearchState& s) {
+    while (s.CornerFirstNew <= s.CornerCount) {
+        const std::int32_t c = s.CornerFirstNew;
+        std::int32_t d = c - 1;
+        while (d >= 1 && !(s.CornerX[d] == s.CornerX[c] && s.CornerY[d] == s.CornerY[c]))
+            --d;
+        if (d < 1) {
+            InsertCornerSorted(s, c);
+            s.CornerFirstNew += 1;
+        } else {
+            s.CornerGapL[d] = std::min(s.CornerGapL[d], s.CornerGapL[c]);
+            s.CornerGapW[d] = std::min(s.CornerGapW[d], s.CornerGapW[c]);
+            if (c < s.CornerCount)
+                ShiftCornersDown(s, c + 1, s.CornerCount + 1);
+            s.CornerCount -= 1;
+        }
+    }
+}
+
+void UpdateCornersAfterPlacement(SearchState& s, std::int32_t j) {
+    deleteCorner(s, j);
+    DropCoveredCorners(s);
+    s.CornerFirstNew = s.CornerCount + 1;
+    AddContactCorners(s, CornerSide::X);
+    AddContactCorners(s, CornerSide::Y);
+    MergeNewCorners(s);
+}
+
+} // namespace palvane

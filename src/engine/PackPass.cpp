@@ -1,0 +1,230 @@
+#include "PackPass.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "CornerList.h"
+#include "EngineMath.h"
+#include "PlacedIndex.h"
+
+namespace palvane {
+
+namespace {
+
+// a / b, or 0 when b is 0 (a floor or capacity of zero size), so no NaN enters the score.
+long double ratioOrZero(long double a, long double b) { return b == 0 ? 0.0L : a / b; }
+
+// Step 1: clean item placement, one corner at the origin, zero totals.
+void startPass(SearchState& s) {
+    for (int i = 0; i <= s.ItemCount; ++i) {
+        s.ItemPlaced[i] = 0;
+        s.ItemPosX[i] = 0;
+        s.ItemPosY[i] = 0;
+    }
+    s.ItemPlaced[0] = 1;
+    ResetCorners(s, 0, s.CornerCapacity);
+    s.CornerCount = 1;
+    s.CostWeightX = s.CornerDir == 2 ? 1 : 100;
+    s.CostWeightY = s.CornerDir == 2 ? 100 : 1;
+    s.PassPos = 0;
+    s.PassWolume = s.PassCost = 0;
+    s.PassWeight = s.PassCount = 0;
+    s.PassNoseLoad = s.PassTailLoad = 0;
+    s.LoadMaxX = s.LoadMaxY = 0;
+    s.ExtentRatio = 0;
+    s.Compactness = 1.0f;
+    s.LoadCentreX = 0;
+    s.LastFailedItem = 0;
+}
+
+// Step 4: puts PassItem on corner j in the chosen orientation.
+void placeItem(SearchState& s, std::int32_t j) {
+    const int it = s.PassItem;
+    const std::int32_t w = s.ItemWeight[it];
+    s.ItemLen[it] = s.ChosenLen;
+    s.ItemWid[it] = s.ChosenWid;
+    s.ItemPosX[it] = s.CornerX[j];
+    s.ItemPosY[it] = s.CornerY[j];
+    s.ItemPlaced[it] = 1;
+    s.PassCount += 1;
+    s.PassCost = float((long double)s.PassCost + s.ItemCost[it]);
+    s.PassWeight += w;
+    s.PassWolume = float((long double)s.PassWolume + s.ItemWolume[it]);
+    s.LoadCentreX = float((((long double)s.PassWeight - w) * s.LoadCentreX +
+                           ((long double)s.ItemLen[it] * 0.5L + s.ItemPosX[it]) * w) /
+                          ((long double)s.PassWeight + 1e-5L));
+    UpdateExtents(s);
+    if (s.PassPos < s.ItemCount)
+        UpdateCornersAfterPlacement(s, j);
+}
+
+bool capacityExceeded(const SearchState& s, int it) {
+    if ((long double)s.SearchLoadWt * 1.001L < (long double)s.PassWeight + s.ItemWeight[it])
+        return true;
+    return (long double)s.SearchWolume * 1.001L < (long double)s.PassWolume + s.ItemWolume[it];
+}
+
+bool sameAsLastFailure(const SearchState& s, int it) {
+    const int f = s.LastFailedItem;
+    return f >= 1 && s.ItemWid0[it] == s.ItemWid0[f] && s.ItemLen0[it] == s.ItemLen0[f] &&
+           s.ItemTurnOn[it] == s.ItemTurnOn[f];
+}
+
+// Step 2.8: room left for at least the lightest and the smallest item.
+bool roomForAnotherItem(const SearchState& s) {
+    return (long double)s.SearchLoadWt * 1.001L >= (long double)s.PassWeight + s.MinItemWeight &&
+           (long double)s.SearchWolume * 1.001L >= (long double)s.PassWolume + s.MinItemWolume;
+}
+
+// Steps 2.4-2.7 for the item at PassPos.
+void tryItem(SearchState& s) {
+    const int it = s.PassItem;
+    s.BestCornerCost = kNoCornerCost;
+    ChooseCorner(s);
+    const bool turnWanted = (s.TurnMode >= 1 && s.BestCornerCost == kNoCornerCost) ||
+                            (s.TurnMode >= 2 && s.TurnExtent <= s.ExtentRatio);
+    if (s.AnyTurn && turnWanted && s.ItemTurnOn[it] && s.ItemWid[it] != s.ItemLen[it]) {
+        std::swap(s.ItemLen[it], s.ItemWid[it]);
+        ChooseCorner(s);
+    }
+    const bool found = s.BestCornerCost != kNoCornerCost;
+    s.LastFailedItem = found ? 0 : std::int16_t(it);
+    if (found)
+        placeItem(s, s.ChosenCorner);
+    else if (s.BindMode != 0)
+        ApplyBindRule(s);
+}
+
+} // namespace
+
+Coord Wheelbase(const SearchState& s) { return s.CornerGapL[0] - s.NoseAxleX - s.TailAxleDist; }
+
+bool SupportChecksApply(const SearchState& s) {
+    return std::int64_t(s.SearchNoseWt) + s.SearchTailWt >= 1 && Wheelbase(s) >= 1;
+}
+
+void PackPass(SearchState& s) {
+    startPass(s);
+    for (;;) {
+        s.PassPos += 1;
+        s.PassItem = std::uint16_t(s.ItemOrder[s.PassPos]);
+        const int it = s.PassItem;
+        if (s.ItemPlaced[it] != 1 && !capacityExceeded(s, it) && !sameAsLastFailure(s, it))
+            tryItem(s);
+        if (s.PassPos >= s.ItemCount || !roomForAnotherItem(s))
+            break;
+    }
+    ComputeAxleLoads(s);
+    if (std::int64_t(s.SearchNoseWt) + s.SearchTailWt >= 1)
+        ShiftLoadRearward(s);
+}
+
+void ChooseCorner(SearchState& s) {
+    const int it = s.PassItem;
+    const Coord len = s.ItemLen[it], wid = s.ItemWid[it];
+    const std::int32_t w = s.ItemWeight[it];
+    const bool checks = SupportChecksApply(s);
+    const long double d = Wheelbase(s);
+    const long double q = (long double)s.PassWeight * s.LoadCentreX;
+    const long double g = (long double)s.PassWeight + w;
+    const long double m = g * s.NoseAxleX;
+    const long double o = ((long double)s.CornerGapL[0] - s.TailAxleDist) * g;
+    const long double noseWt = s.SearchNoseWt, tailWt = s.SearchTailWt;
+
+    for (std::int32_t l = 1; l <= s.CornerCount; ++l) {
+        if (s.CornerGapL[l] >= len || s.CornerGapW[l] >= wid)
+            continue;
+        const Coord x1 = s.CornerX[l], x2 = x1 + len;
+        const Coord y1 = s.CornerY[l], y2 = y1 + wid;
+        if (checks) {
+            const long double k = ((long double)x1 + x2) * w * 0.5L + q;
+            if (k - m > d * tailWt)
+                return;
+            if (o - m > (noseWt + tailWt) * d)
+                return;
+            const Coord far = std::max(s.LoadMaxX, x2);
+            if (o - k > d * noseWt + g * ((long double)s.CornerGapL[0] - far))
+                continue;
+        }
+        if (y1 < 0 || x1 < 0 || y2 > s.WidthLimit || x2 > s.LengthLimit)
+            continue;
+        if (PlacedItemMeets(s, x1, x2 - 1, y1, y2 - 1, it))
+            continue;
+        const std::int64_t cost = std::int64_t(x2) * s.CostWeightX + std::int64_t(y2) * s.CostWeightY;
+        if (cost < s.BestCornerCost) {
+            s.BestCornerCost = std::int32_t(cost);
+            s.ChosenCorner = std::int16_t(l);
+            s.ChosenLen = len;
+            s.ChosenWid = wid;
+        }
+        return;
+    }
+}
+
+void UpdateExtents(SearchState& s) {
+    const int it = s.PassItem;
+    s.LoadMaxX = std::max(s.LoadMaxX, s.ItemPosX[it] + s.ItemLen[it]);
+    s.LoadMaxY = std::max(s.LoadMaxY, s.ItemPosY[it] + s.ItemWid[it]);
+    const int dir = s.SearchFillDir != 0 ? s.SearchFillDir : s.CornerDir;
+    if (dir == 2)
+        s.ExtentRatio = float(ratioOrZero(s.LoadMaxY, s.CornerGapW[0]));
+    else
+        s.ExtentRatio = float(ratioOrZero(s.LoadMaxX, s.CornerGapL[0]));
+    s.Compactness = float(ratioOrZero(s.PassWolume, s.SearchWolume) / ((long double)s.ExtentRatio + 1e-5L));
+}
+
+void ComputeAxleLoads(SearchState& s) {
+    const Coord d = Wheelbase(s);
+    if (d >= 1)
+        s.PassTailLoad = NearestInt<std::int32_t>(((long double)s.LoadCentreX - s.NoseAxleX) * s.PassWeight / d);
+    else
+        s.PassTailLoad = 0; // supports meet or cross: the whole load counts on the nose
+    s.PassNoseLoad = std::int32_t(std::int64_t(s.PassWeight) - s.PassTailLoad);
+}
+
+void ShiftLoadRearward(SearchState& s) {
+    if (!SupportChecksApply(s))
+        return;
+    if (s.PassWeight < 1 || s.PassNoseLoad <= s.SearchNoseWt)
+        return;
+    const long double d = Wheelbase(s);
+    Coord shift = NearestInt<Coord>(d / s.PassWeight * ((long double)s.PassNoseLoad - s.SearchNoseWt));
+    if (std::int64_t(s.LoadMaxX) + shift > s.CornerGapL[0])
+        shift = s.CornerGapL[0] - s.LoadMaxX;
+    for (int i = 1; i <= s.ItemCount; ++i)
+        if (s.ItemPlaced[i] == 1)
+            s.ItemPosX[i] += shift;
+    s.LoadCentreX = float((long double)s.LoadCentreX + shift);
+    ComputeAxleLoads(s);
+}
+
+void ApplyBindRule(SearchState& s) {
+    const int kind = s.ItemKind[s.PassItem];
+    int p = s.PassPos - 1;
+    while (p > 0 && !(s.ItemKind[s.ItemOrder[p]] != kind && s.ItemPlaced[s.ItemOrder[p]] == 1))
+        --p;
+    if (p == 0 && std::abs(s.BindMode) < 3)
+        return;
+    for (p = s.PassPos - 1; p >= 1 && s.ItemKind[s.ItemOrder[p]] == kind; --p) {
+        const int q = s.ItemOrder[p];
+        const std::int32_t w = s.ItemWeight[q];
+        s.LoadCentreX = float(((long double)s.PassWeight * s.LoadCentreX -
+                               ((long double)s.ItemLen[q] * 0.5L + s.ItemPosX[q]) * w) /
+                              (std::abs((long double)s.PassWeight - w) + 1e-5L));
+        s.PassWolume = float((long double)s.PassWolume - s.ItemWolume[q]);
+        s.PassWeight -= w;
+        s.PassCost = float((long double)s.PassCost - s.ItemCost[q]);
+        s.PassCount -= 1;
+        s.ItemPlaced[q] = 0;
+        s.ItemLen[q] = s.ItemWid[q] = 0;
+        s.ItemPosX[q] = s.ItemPosY[q] = 0;
+    }
+    if (s.BindMode < 1) {
+        s.PassPos = s.ItemCount;
+    } else {
+        while (s.PassPos < s.ItemCount && s.ItemKind[s.ItemOrder[s.PassPos + 1]] == kind)
+            s.PassPos += 1;
+    }
+}
+
+} // namespace palvane

@@ -1,0 +1,107 @@
+#pragma once
+// Helpers for the layout search tests: a heap-allocated workspace with a floor and items, set up
+// the way the driver delivers them, and an independent check of a finished layout.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "CornerList.h"
+#include "Workspace.h"
+
+namespace palvane::test {
+
+// One item as the driver delivers it (extents already include any item gap).
+struct TestItem {
+    Coord len, wid;
+    std::int32_t weight = 1;
+    int kind = 1;
+    bool turn = false;
+    float cost = 1.0f;
+};
+
+inline std::unique_ptr<PackWorkspace> makeWorkspace() { return std::make_unique<PackWorkspace>(); }
+
+// Sets the usable floor and unlimited capacities, as ResetSearch plus the driver would.
+inline void setFloor(SearchState& s, Coord length, Coord width) {
+    s.CornerGapL.assign(1, 0);
+    s.CornerGapW.assign(1, 0);
+    s.CornerX.assign(1, 0);
+    s.CornerY.assign(1, 0);
+    s.CornerGapL[0] = length;
+    s.CornerGapW[0] = width;
+    s.LengthLimit = length;
+    s.WidthLimit = width;
+    s.SearchLoadWt = 1555555555;
+    s.SearchWolume = float(length) * float(width);
+}
+
+// Appends an item as the next item number; its area is length x width.
+inline int addItem(SearchState& s, const TestItem& item) {
+    const int i = ++s.ItemCount;
+    s.ItemLen[i] = s.ItemLen0[i] = item.len;
+    s.ItemWid[i] = s.ItemWid0[i] = item.wid;
+    s.ItemWeight[i] = item.weight;
+    s.ItemKind[i] = std::int16_t(item.kind);
+    s.ItemTurnOn[i] = item.turn ? 1 : 0;
+    s.ItemWolume[i] = float(item.len) * float(item.wid);
+    s.ItemCost[i] = item.cost;
+    s.ItemOrder[i] = std::int16_t(i);
+    return i;
+}
+
+// Prepares the fields a bare placement pass reads (what PrepareSearch and the search start set).
+inline void preparePass(SearchState& s) {
+    s.MinItemWeight = 1555555555;
+    s.MinItemWolume = 1e24f;
+    Coord smallest = 25555;
+    for (int i = 1; i <= s.ItemCount; ++i) {
+        s.MinItemWeight = std::min(s.MinItemWeight, s.ItemWeight[i]);
+        s.MinItemWolume = std::min(s.MinItemWolume, s.ItemWolume[i]);
+        smallest = std::min({smallest, s.ItemLen[i], s.ItemWid[i]});
+        if (s.ItemTurnOn[i])
+            s.AnyTurn = 1;
+    }
+    s.MinGap = smallest - 1;
+    s.CornerCapacity = s.ItemCount / 2 + 30;
+    AllocCorners(s, s.CornerCapacity + 1);
+}
+
+// Independent check of the placed items: inside the usable floor, no two overlapping, and the
+// totals matching the placed items within float accuracy. Returns a failure description or "".
+inline std::string layoutProblem(const SearchState& s) {
+    std::int64_t weight = 0;
+    int count = 0;
+    for (int i = 1; i <= s.ItemCount; ++i) {
+        if (s.ItemPlaced[i] != 1)
+            continue;
+        ++count;
+        weight += s.ItemWeight[i];
+        if (s.ItemPosX[i] < 0 || s.ItemPosY[i] < 0 || s.ItemPosX[i] + s.ItemLen[i] > s.CornerGapL[0] ||
+            s.ItemPosY[i] + s.ItemWid[i] > s.CornerGapW[0])
+            return "item " + std::to_string(i) + " outside the floor";
+        const bool asDelivered = s.ItemLen[i] == s.ItemLen0[i] && s.ItemWid[i] == s.ItemWid0[i];
+        const bool turned = s.ItemLen[i] == s.ItemWid0[i] && s.ItemWid[i] == s.ItemLen0[i];
+        if (!asDelivered && !(turned && s.ItemTurnOn[i]))
+            return "item " + std::to_string(i) + " has foreign extents";
+        for (int j = i + 1; j <= s.ItemCount; ++j) {
+            if (s.ItemPlaced[j] != 1)
+                continue;
+            if (s.ItemPosX[i] < s.ItemPosX[j] + s.ItemLen[j] && s.ItemPosX[j] < s.ItemPosX[i] + s.ItemLen[i] &&
+                s.ItemPosY[i] < s.ItemPosY[j] + s.ItemWid[j] && s.ItemPosY[j] < s.ItemPosY[i] + s.ItemWid[i])
+                return "items " + std::to_string(i) + " and " + std::to_string(j) + " overlap";
+        }
+    }
+    if (count != s.PassCount)
+        return "PassCount " + std::to_string(s.PassCount) + " but " + std::to_string(count) + " placed";
+    if (weight != s.PassWeight)
+        return "PassWeight differs from the placed items";
+    if ((long double)s.PassWeight > (long double)s.SearchLoadWt * 1.001L)
+        return "weight above capacity";
+    if ((long double)s.PassWolume > (long double)s.SearchWolume * 1.001L * 1.0000001L)
+        return "area above capacity";
+    return "";
+}
+
+} // namespace palvane::test
