@@ -39,7 +39,8 @@ struct SearchState {
     ItemArray<std::int16_t> ItemOrder{};         // item tried at position p
     ItemArray<std::int16_t> ItemBox{};           // box number the driver delivered the item for
     ItemArray<std::int16_t> ItemRun{};           // length of the item's run
-    ItemArray<std::int16_t> ItemClass{};         // row class (0..4 free, 5..9 rest, >= 10 full row)
+    // Row class: 0..4 free, 5..9 rest of a row run, >= 10 filled row width (32-bit like a length).
+    ItemArray<std::int32_t> ItemClass{};
     ItemArray<std::int32_t> ItemGroupKey{};      // random key shared by one kind run
     ItemArray<std::int32_t> ItemWeight{};
     ItemArray<float> ItemWolume{};

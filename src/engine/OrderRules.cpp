@@ -1,0 +1,395 @@
+#include "OrderRules.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace palvane {
+
+namespace {
+
+// Stable sort of positions first..last by the item keys, descending.
+template <typename Key>
+void sortSpan(SearchState& s, int first, int last, const ItemArray<Key>& key, bool ascending = false) {
+    if (last <= first)
+        return;
+    auto* begin = s.ItemOrder.data() + first;
+    auto* end = s.ItemOrder.data() + last + 1;
+    if (ascending)
+        std::stable_sort(begin, end, [&](std::int16_t a, std::int16_t b) { return key[a] < key[b]; });
+    else
+        std::stable_sort(begin, end, [&](std::int16_t a, std::int16_t b) { return key[a] > key[b]; });
+}
+
+// Keys computed per item, then a descending stable sort of the whole order.
+template <typename F>
+void sortAllBy(SearchState& s, F keyOf) {
+    ItemArray<float> key;
+    for (int i = 1; i <= s.ItemCount; ++i)
+        key[i] = float(keyOf(i));
+    sortSpan(s, 1, s.ItemCount, key);
+}
+
+// End of the item run starting at item i whose items all satisfy same(first, j).
+template <typename F>
+int itemRunEnd(const SearchState& s, int i, F same) {
+    int j = i;
+    while (j < s.ItemCount && same(i, j + 1))
+        ++j;
+    return j;
+}
+
+Coord extentOf(const SearchState& s, Extent e, int i) { return e == Extent::Len ? s.ItemLen[i] : s.ItemWid[i]; }
+
+// Integer division that treats a zero divisor (a box of zero size) as giving 0.
+Coord divOrZero(Coord a, Coord b) { return b == 0 ? 0 : a / b; }
+
+} // namespace
+
+std::int64_t OrderCount(std::int64_t g) {
+    if (g <= 0)
+        return 0;
+    if (g >= 8)
+        return 12777;
+    std::int64_t f = 1;
+    for (std::int64_t i = 2; i <= g; ++i)
+        f *= i;
+    return f;
+}
+
+int TurnClass(const SearchState& s, int i) { return (!s.ItemTurnOn[i] || s.ItemLen[i] == s.ItemWid[i]) ? 1 : 2; }
+
+void TurnItem(SearchState& s, int i) { std::swap(s.ItemLen[i], s.ItemWid[i]); }
+
+void ClearClasses(SearchState& s) {
+    for (int i = 1; i <= s.ItemCount; ++i)
+        s.ItemClass[i] = 0;
+    s.RowGroups = 0;
+    s.RowRests = 0;
+}
+
+void MarkRuns(SearchState& s) {
+    s.MaxRun = 1;
+    int p = 1;
+    while (p <= s.ItemCount) {
+        const int a = s.ItemOrder[p];
+        int q = p;
+        while (q < s.ItemCount) {
+            const int b = s.ItemOrder[q + 1];
+            if (s.ItemKind[b] != s.ItemKind[a] || s.ItemClass[b] != s.ItemClass[a] || s.ItemWid[b] != s.ItemWid[a])
+                break;
+            ++q;
+        }
+        const std::int16_t len = std::int16_t(q - p + 1);
+        for (int x = p; x <= q; ++x)
+            s.ItemRun[s.ItemOrder[x]] = len;
+        s.MaxRun = std::max(s.MaxRun, len);
+        p = q + 1;
+    }
+}
+
+void FindModule(SearchState& s) {
+    // Items with equal sides contribute equally, so the distinct (length, width) pairs are
+    // weighed by their counts.
+    struct Size {
+        Coord len, wid;
+        std::int64_t count;
+    };
+    std::vector<Size> sizes;
+    Coord a = 0, b = 25555;
+    bool any = false;
+    for (int i = 1; i <= s.ItemCount; ++i) {
+        if (s.ItemPlaced[i] != 0)
+            continue;
+        const Coord len = s.ItemLen[i], wid = s.ItemWid[i];
+        if (!any) {
+            a = std::max(len, wid);
+            b = std::min(len, wid);
+            any = true;
+        }
+        a = std::max({a, len, wid});
+        b = std::min({b, len, wid});
+        auto found = std::find_if(sizes.begin(), sizes.end(), [&](const Size& z) { return z.len == len && z.wid == wid; });
+        if (found == sizes.end())
+            sizes.push_back({len, wid, 1});
+        else
+            ++found->count;
+    }
+    s.ModuleDim = 25555;
+    std::int64_t best = -1;
+    for (Coord v = b; any && v <= a; ++v) {
+        std::int64_t e = 0;
+        for (const Size& z : sizes)
+            e += z.count * std::min<std::int64_t>(std::abs(std::int64_t(z.wid) - v), std::abs(std::int64_t(z.len) - v));
+        if (best < 0 || e < best) {
+            best = e;
+            s.ModuleDim = v;
+        }
+    }
+    s.MinGap = b - 1;
+}
+
+void MarkRows(PackWorkspace& ws, int a, bool random) {
+    int i = 1;
+    while (i <= ws.ItemCount) {
+        const int end = itemRunEnd(ws, i, [&](int f, int j) {
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f];
+        });
+        const std::int32_t k = end - i + 1;
+        const bool alongX = ws.CornerDir != 2;
+        const Coord side = alongX ? ws.ItemWid[i] : ws.ItemLen[i];
+        const Coord per = divOrZero(alongX ? ws.CornerGapW[0] : ws.CornerGapL[0], side);
+        const Coord rowW = per * side;
+        std::int32_t rows = per < a ? 0 : k / per;
+        if (random) {
+            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i]) : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
+            rows = k == per ? 0 : std::min(rows, lanes);
+            if (rows > 0)
+                rows = ws.RandomBelow(rows) + 1;
+        }
+        if (rows > 0) {
+            ws.RowGroups += 1;
+            const int full = i + rows * per; // first item after the full rows
+            for (int x = i; x < full && x <= end; ++x)
+                ws.ItemClass[x] = rowW;
+            if (full <= end) {
+                ws.RowRests += 1;
+                const std::int32_t r = ws.RandomBelow(5);
+                for (int x = full; x <= end; ++x)
+                    ws.ItemClass[x] = r + 5;
+            }
+        } else if (random) {
+            const std::int32_t cut = ws.RandomBelow(k);
+            const std::int32_t c1 = ws.RandomBelow(5);
+            for (int x = i; x <= i + cut && x <= end; ++x)
+                ws.ItemClass[x] = c1;
+            const std::int32_t c2 = ws.RandomBelow(5);
+            for (int x = i + cut + 1; x <= end; ++x)
+                ws.ItemClass[x] = c2;
+        } else {
+            const std::int32_t h = ws.RandomBelow(5);
+            for (int x = i; x <= end; ++x)
+                ws.ItemClass[x] = h;
+        }
+        i = end + 1;
+    }
+}
+
+void TurnAllLong(SearchState& s, Axis longSideAlong) {
+    for (int i = 1; i <= s.ItemCount; ++i) {
+        if (!s.ItemTurnOn[i])
+            continue;
+        if (longSideAlong == Axis::Y ? s.ItemWid[i] < s.ItemLen[i] : s.ItemLen[i] < s.ItemWid[i])
+            TurnItem(s, i);
+    }
+}
+
+void TurnAll(SearchState& s) {
+    for (int i = 1; i <= s.ItemCount; ++i)
+        if (s.ItemTurnOn[i])
+            TurnItem(s, i);
+}
+
+void TurnToModule(SearchState& s, int mode) {
+    for (int i = 1; i <= s.ItemCount; ++i) {
+        if (!s.ItemTurnOn[i] || s.ItemLen[i] == s.ItemWid[i])
+            continue;
+        const Coord dl = std::abs(s.ItemLen[i] - s.ModuleDim), dw = std::abs(s.ItemWid[i] - s.ModuleDim);
+        if (mode == 1 ? dw < dl : dl < dw)
+            TurnItem(s, i);
+    }
+}
+
+void TurnRandomGroups(PackWorkspace& ws, int /*mode*/) {
+    int i = 1;
+    while (i <= ws.ItemCount) {
+        const int end = itemRunEnd(ws, i, [&](int f, int j) {
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f];
+        });
+        const int d = TurnClass(ws, i) == 2 ? ws.RandomBelow(2) : 0;
+        if (d == 1)
+            for (int x = i; x <= end; ++x)
+                if (ws.ItemTurnOn[x])
+                    TurnItem(ws, x);
+        i = end + 1;
+    }
+}
+
+void SplitTurn(PackWorkspace& ws, int a) {
+    ws.GroupCount = 0;
+    int i = 1;
+    while (i <= ws.ItemCount) {
+        const int end = itemRunEnd(ws, i, [&](int f, int j) { return ws.ItemKind[j] == ws.ItemKind[f]; });
+        const std::int32_t k = end - i + 1;
+        ws.GroupCount += 1;
+        // The coin is only thrown for a turnable run of several items.
+        if (TurnClass(ws, i) == 2 && k > 1 && ws.RandomBelow(2) == 1) {
+            const bool alongX = ws.CornerDir != 2;
+            const Coord per = alongX ? divOrZero(ws.CornerGapW[0], ws.ItemWid[i]) : divOrZero(ws.CornerGapL[0], ws.ItemLen[i]);
+            const std::int32_t rows = per < a ? 0 : k / per;
+            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i]) : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
+            std::int32_t m = k == per ? 0 : std::min(lanes, rows);
+            if (m > 0)
+                m = ws.RandomBelow(m) + 1;
+            const std::int64_t from = m > 0 ? std::int64_t(i) + std::int64_t(per) * m : i + ws.RandomBelow(k) + 1;
+            if (from <= end)
+                ws.GroupCount += 1;
+            for (std::int64_t x = from; x <= end; ++x)
+                if (ws.ItemTurnOn[x])
+                    TurnItem(ws, int(x));
+        }
+        i = end + 1;
+    }
+}
+
+void SortLinear(SearchState& s, float a, float b) {
+    sortAllBy(s, [&](int i) { return (long double)a * s.ItemLen[i] + (long double)b * s.ItemWid[i]; });
+}
+
+void SortLinearRun(SearchState& s, std::int16_t k, float a, float b) {
+    sortAllBy(s, [&](int i) {
+        return ((long double)a * s.ItemLen[i] + (long double)b * s.ItemWid[i]) * ((long double)s.ItemRun[i] + k);
+    });
+}
+
+void SortAreaRun(SearchState& s, std::int16_t k) {
+    sortAllBy(s, [&](int i) { return (long double)s.ItemLen[i] * s.ItemWid[i] * ((long double)s.ItemRun[i] + k); });
+}
+
+void SortArea(SearchState& s) {
+    sortAllBy(s, [&](int i) { return (long double)s.ItemLen[i] * s.ItemWid[i]; });
+}
+
+void SortLenRun(SearchState& s, std::int16_t k) {
+    sortAllBy(s, [&](int i) { return (long double)s.ItemLen[i] * ((long double)s.ItemRun[i] + k); });
+}
+
+void SortWidRun(SearchState& s, std::int16_t k) {
+    sortAllBy(s, [&](int i) { return (long double)s.ItemWid[i] * ((long double)s.ItemRun[i] + k); });
+}
+
+void SortBy(SearchState& s, Extent a) {
+    sortAllBy(s, [&](int i) { return (long double)extentOf(s, a, i); });
+}
+
+void SortBy2(SearchState& s, Extent a, Extent b) {
+    SortBy(s, a);
+    ItemArray<float> key;
+    for (int i = 1; i <= s.ItemCount; ++i)
+        key[i] = float(extentOf(s, b, i));
+    int p = 1;
+    while (p <= s.ItemCount) {
+        int q = p;
+        while (q < s.ItemCount && extentOf(s, a, s.ItemOrder[q + 1]) == extentOf(s, a, s.ItemOrder[p]))
+            ++q;
+        sortSpan(s, p, q, key);
+        p = q + 1;
+    }
+}
+
+void SortClass(SearchState& s) {
+    sortAllBy(s, [&](int i) { return (long double)s.ItemClass[i]; });
+}
+
+void SortRowArea(SearchState& s, std::int16_t k) {
+    sortAllBy(s, [&](int i) {
+        long double key = (long double)s.ItemLen[i] * s.ItemWid[i] * ((long double)s.ItemRun[i] + k);
+        if (s.ItemClass[i] >= 0 && s.ItemClass[i] <= 4)
+            key *= 0.00001L;
+        else if (s.ItemClass[i] >= 5 && s.ItemClass[i] <= 9)
+            key *= 0.001L;
+        return key;
+    });
+}
+
+void ShuffleRuns(PackWorkspace& ws) {
+    ItemArray<float> key;
+    int i = 1;
+    while (i <= ws.ItemCount) {
+        const int end = itemRunEnd(ws, i, [&](int f, int j) {
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f];
+        });
+        const float r = float(ws.RandomBelow(999));
+        for (int x = i; x <= end; ++x)
+            key[x] = r;
+        i = end + 1;
+    }
+    sortSpan(ws, 1, ws.ItemCount, key);
+}
+
+void ShuffleByClass(PackWorkspace& ws, int mode) {
+    ItemArray<float> key;
+    int i = 1;
+    while (i <= ws.ItemCount) {
+        const int end = itemRunEnd(ws, i, [&](int f, int j) {
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f] &&
+                   ws.ItemClass[j] == ws.ItemClass[f];
+        });
+        std::int32_t r;
+        const std::int32_t c = ws.ItemClass[i];
+        if (mode == 1)
+            r = ws.RandomBelow(1000);
+        else if (c >= 0 && c <= 4)
+            r = ws.RandomBelow(100);
+        else if (c >= 5 && c <= 9)
+            r = 100 + ws.RandomBelow(100);
+        else
+            r = 200 + ws.RandomBelow(800);
+        for (int x = i; x <= end; ++x)
+            key[x] = float(r);
+        i = end + 1;
+    }
+    sortSpan(ws, 1, ws.ItemCount, key);
+}
+
+void SwapAdjacentRuns(PackWorkspace& ws, int s) {
+    const int n = ws.ItemCount;
+    auto runEnd = [&](int p) {
+        const int a = ws.ItemOrder[p];
+        int q = p;
+        while (q < n && ws.ItemKind[ws.ItemOrder[q + 1]] == ws.ItemKind[a] && ws.ItemWid[ws.ItemOrder[q + 1]] == ws.ItemWid[a])
+            ++q;
+        return q;
+    };
+    int a0 = 1;
+    while (a0 <= n) {
+        const int a1 = runEnd(a0);
+        if (a1 >= n)
+            return;
+        const int b1 = runEnd(a1 + 1);
+        if (ws.RandomBelow(s + 1) == 0) {
+            std::rotate(ws.ItemOrder.begin() + a0, ws.ItemOrder.begin() + a1 + 1, ws.ItemOrder.begin() + b1 + 1);
+            a0 = b1 + 1;
+        } else {
+            if (b1 + 1 >= n)
+                return;
+            a0 = a1 + 1;
+        }
+    }
+}
+
+void RandomSwaps(PackWorkspace& ws) {
+    for (int t = 0; t < ws.ItemCount; ++t) {
+        const std::int32_t u = ws.RandomBelow(ws.ItemCount);
+        const std::int32_t v = ws.RandomBelow(ws.ItemCount);
+        std::swap(ws.ItemOrder[v + 1], ws.ItemOrder[u + 1]);
+    }
+}
+
+void SwapNeighbours(PackWorkspace& ws, int hit) {
+    for (int p = 1; p <= ws.ItemCount - 1; ++p) {
+        if (ws.ItemKind[ws.ItemOrder[p]] != ws.ItemKind[ws.ItemOrder[p + 1]] && ws.RandomBelow(4) == hit)
+            std::swap(ws.ItemOrder[p], ws.ItemOrder[p + 1]);
+    }
+}
+
+void SortByPosition(SearchState& s) {
+    ItemArray<std::int64_t> key;
+    for (int i = 1; i <= s.ItemCount; ++i) {
+        const std::int64_t x = s.ItemPosX[i], y = s.ItemPosY[i];
+        key[i] = s.SearchFillDir == 1 ? 10 * x + 2 * y : s.SearchFillDir == 2 ? 10 * y + 2 * x : 6 * x + 6 * y;
+    }
+    sortSpan(s, 1, s.ItemCount, key, true);
+}
+
+} // namespace palvane
