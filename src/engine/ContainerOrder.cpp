@@ -6,7 +6,6 @@
 
 namespace palvane {
 
-using plan_math::nearestTo;
 
 namespace {
 
@@ -151,7 +150,7 @@ void ChooseOrder(PackWorkspace& ws)
         ++ws.Attempts;
         const int pct = ws.IterationLimit == 0
                             ? 0
-                            : nearestTo<int>(static_cast<long double>(ws.Iteration) / ws.IterationLimit * 80);
+                            : NearestInt<int>(static_cast<long double>(ws.Iteration) / ws.IterationLimit * 80);
         const float capKey = static_cast<float>(ws.AvgCapacity / 100.0L * (pct + 20));
         const float areaKey = static_cast<float>(ws.AvgContWolume / 100.0L * (pct + 20));
         const float costKey = static_cast<float>(ws.AvgContCost / 100.0L * (pct + 20));
@@ -173,7 +172,7 @@ void ChooseOrder(PackWorkspace& ws)
         for (int p = 1; p <= ws.ContCount; ++p) {
             const std::int32_t r = ws.TypeRandKey[ws.ContType[ws.ContOrder[p]]];
             sig1 += p * r;
-            sig2 += nearestTo<std::int32_t>(std::sqrt(static_cast<long double>(p)) * r);
+            sig2 += NearestInt<std::int32_t>(std::sqrt(static_cast<long double>(p)) * r);
         }
         const int k = ws.Iteration - ws.Repeats;
         if (k < 0 || k >= kOrderSigSlots)

@@ -10,7 +10,6 @@
 namespace palvane {
 
 using plan_math::kTiny;
-using plan_math::nearestTo;
 
 ProgressSink& WorkspaceProgress(PackWorkspace& ws)
 {
@@ -44,7 +43,7 @@ std::int16_t estimateProgressSteps(const PackWorkspace& ws)
     y = static_cast<float>((1 - x / conts) * (ws.TypeCount - 1));
     x = static_cast<float>(plan_math::nearest(static_cast<long double>(x) + y - ws.FixedConts));
     x = static_cast<float>(std::clamp(static_cast<long double>(x), 1.0L, conts));
-    return nearestTo<std::int16_t>((ws.IterationLimit + 1) * static_cast<long double>(x));
+    return NearestInt<std::int16_t>((ws.IterationLimit + 1) * static_cast<long double>(x));
 }
 
 // The unplaced boxes of ResultPlan as the search's items.
@@ -73,7 +72,7 @@ void deliverItems(PackWorkspace& ws)
 // BindMode from the "Bind Group Factor" setting.
 std::int16_t bindModeOf(float bindFactor)
 {
-    switch (nearestTo<int>(10.0L * bindFactor)) {
+    switch (NearestInt<int>(10.0L * bindFactor)) {
     case 5: return -1;
     case 6: return 1;
     case 7: return -2;
@@ -145,7 +144,7 @@ void scanContainers(PackWorkspace& ws, LayoutSearch& search, Scan& s)
         search.run(ws);
 
         ++ws.ProgressStep;
-        progress.setOverall(nearestTo<int>(100.0L * ws.ProgressStep / (ws.ProgressSteps + kTiny)));
+        progress.setOverall(NearestInt<int>(100.0L * ws.ProgressStep / (ws.ProgressSteps + kTiny)));
         progress.setElapsedText(
             plan_math::secondsText((ws.NowMs() - ws.StartTime) / 1000.0L).c_str());
 

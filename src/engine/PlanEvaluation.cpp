@@ -8,7 +8,6 @@ namespace palvane {
 
 using plan_math::addF;
 using plan_math::kTiny;
-using plan_math::nearestTo;
 
 void RecomputeLoads(const PackWorkspace& ws, PackPlan& plan)
 {
@@ -37,7 +36,7 @@ void RecomputeLoads(const PackWorkspace& ws, PackPlan& plan)
     for (int j = 1; j <= ws.ContCount; ++j) {
         const int t = ws.ContType[j];
         const int span = ws.TypeLength[t] - ws.TypeNoseDL[t] - ws.TypeTailDL[t];
-        plan.TailLoad[j] = nearestTo<std::int32_t>(moment[j] / (span + kTiny));
+        plan.TailLoad[j] = NearestInt<std::int32_t>(moment[j] / (span + kTiny));
         plan.NoseLoad[j] = plan_math::add32(plan.WgtLoad[j], -std::int64_t(plan.TailLoad[j]));
     }
 }

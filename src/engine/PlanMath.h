@@ -7,8 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstdint>
-#include <limits>
 #include <string>
+
+#include "EngineMath.h"
 
 namespace palvane::plan_math {
 
@@ -17,21 +18,6 @@ inline constexpr long double kTiny = 1e-5L;
 
 // v rounded to the nearest integer, ties to even.
 inline long double nearest(long double v) { return std::nearbyint(v); }
-
-// v rounded to the nearest integer and brought into the range of T (a value outside it, or
-// not a number, would be undefined behaviour in a plain conversion).
-template <typename T>
-T nearestTo(long double v)
-{
-    const long double r = std::nearbyint(v);
-    if (std::isnan(r))
-        return 0;
-    if (r >= static_cast<long double>(std::numeric_limits<T>::max()))
-        return std::numeric_limits<T>::max();
-    if (r <= static_cast<long double>(std::numeric_limits<T>::min()))
-        return std::numeric_limits<T>::min();
-    return static_cast<T>(r);
-}
 
 // 32-bit integer arithmetic that wraps like the stored fields instead of overflowing.
 inline std::int32_t add32(std::int32_t a, std::int64_t b)

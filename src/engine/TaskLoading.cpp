@@ -5,7 +5,6 @@
 
 namespace palvane {
 
-using plan_math::nearestTo;
 
 void ApplySettings(PackWorkspace& ws, const SolveSettings& s)
 {
@@ -71,7 +70,7 @@ void ReadTaskRows(PackWorkspace& ws, const TaskRows& rows, ProgressSink& progres
         ws.KindName[k].set(row.Kind);
         ws.KindCost[k] = static_cast<float>(row.Cost);
         total += row.Total;
-        progress.setOverall(10 + nearestTo<int>(k * 90 / n));
+        progress.setOverall(10 + NearestInt<int>(k * 90 / n));
     }
     ws.KindCount = static_cast<std::int16_t>(k);
 }

@@ -9,7 +9,6 @@
 
 namespace palvane {
 
-using plan_math::nearestTo;
 
 std::string TodayIsoDate()
 {
@@ -98,7 +97,7 @@ RowsStatus WriteBack(PackWorkspace& ws, const PackPlan& plan, const SolveSetting
     const SolutionWrite w = BuildSolutionRows(ws, plan, settings, rows, TodayIsoDate());
     const long double n = static_cast<long double>(rows.tb.size());
     for (std::size_t k = 1; k <= rows.tb.size(); ++k)
-        progress.setOverall(20 + nearestTo<int>(k * 60 / n));
+        progress.setOverall(20 + NearestInt<int>(k * 60 / n));
     for (int position : {85, 90, 95})
         progress.setOverall(position);
     const RowsStatus status = sink.replaceSolution(rows.task.TaskID, w, error);
@@ -115,7 +114,7 @@ SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages,
     progress.setOverall(5);
     const long double n = static_cast<long double>(rows.tb.size());
     for (std::size_t k = 0; k < rows.tb.size(); ++k) {
-        progress.setOverall(10 + nearestTo<int>(k * 70 / n));
+        progress.setOverall(10 + NearestInt<int>(k * 70 / n));
         c.tbPlaced.emplace_back(rows.tb[k].KindID, std::int16_t(0));
     }
     for (int position : {85, 90})
@@ -141,7 +140,7 @@ SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages,
             ++tc->second;
         const long double m = static_cast<long double>(row->distr.size());
         for (std::size_t i = 0; i < row->distr.size(); ++i) {
-            progress.setOverall(5 + nearestTo<int>(i * 75 / m));
+            progress.setOverall(5 + NearestInt<int>(i * 75 / m));
             const DistrRow& d = row->distr[i];
             auto tb = std::find_if(c.tbPlaced.begin(), c.tbPlaced.end(),
                                    [&](const auto& p) { return p.first == d.KindID; });
