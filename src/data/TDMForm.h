@@ -1,0 +1,193 @@
+#pragma once
+// The data module: owns the cursors over the eight tables of the active database and of the
+// export database, binds and opens them, keeps the module state, enforces the row rules with
+// their messages and computes the current task's totals for the Task Page. Windows connect to
+// its signals for the calls the rules make on them; with nothing connected those do nothing.
+#include "Cursor.h"
+#include "DatabaseAliases.h"
+#include "Prompter.h"
+#include "Store.h"
+#include "TaskTotals.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace palvane {
+
+// The optimiser settings a new task copies (weight factor and bind group factor separately;
+// the task row packs them as Qw + 100 x Qg) and the switch that loads a task's own settings when
+// it becomes current.
+struct NewTaskSettings {
+    qint16 Power = 5, Time = 555, Rand = 1, Qw = 0, Qg = 0, Qc = 0, Qr = 0, BB = 0, BW = 0;
+    bool Last = true;
+    bool TaskOptSet = true;
+};
+
+class TDMForm : public QObject {
+    Q_OBJECT
+public:
+    // Message boxes go through `prompter`, which must outlive the module.
+    explicit TDMForm(Prompter* prompter, QObject* parent = nullptr);
+    ~TDMForm() override;
+
+    // ---- databases ----
+    // Directory of the database with this code (0 main, 1 export, 2 import).
+    void setDatabaseDirectory(int code, const QString& directory);
+    QString databaseDirectory(int code) const;
+    // Takes the three directories from the alias configuration.
+    void setDatabaseDirectories(const DatabaseAliases& aliases);
+    // The store the main cursors are bound to while they are open, else null.
+    Store* store() const { return m_store.get(); }
+    // The export database's store while the exchange cursors are open, else null.
+    Store* exchangeStore() const;
+    // Code of the database the main cursors are bound to.
+    int boundDatabase() const { return m_boundCode; }
+
+    // ---- the cursors ----
+    Cursor& conts() { return *m_conts; }
+    Cursor& boxes() { return *m_boxes; }
+    Cursor& tasks() { return *m_tasks; }
+    Cursor& tc() { return *m_tc; }
+    Cursor& tb() { return *m_tb; }
+    Cursor& solut() { return *m_solut; }
+    Cursor& distr() { return *m_distr; }
+    Cursor& posit() { return *m_posit; }
+    Cursor& exconts() { return *m_ex[0]; }
+    Cursor& exboxes() { return *m_ex[1]; }
+    Cursor& extasks() { return *m_ex[2]; }
+    Cursor& extc() { return *m_ex[3]; }
+    Cursor& extb() { return *m_ex[4]; }
+    Cursor& exsolut() { return *m_ex[5]; }
+    Cursor& exdistr() { return *m_ex[6]; }
+    Cursor& exposit() { return *m_ex[7]; }
+    // The main cursor of a table.
+    Cursor& cursor(Table table);
+
+    // ---- operations ----
+    // Start-up: opens the tables, makes the remembered task current and computes the totals;
+    // on failure shows "DB is busy or wrong", closes everything and asks to terminate.
+    bool DataModuleCreate(qint32 taskIni);
+    // Opens (true) or closes (false) the main cursors; false when any failed to open.
+    bool ActivateTables(bool active);
+    // Binds the closed main cursors to the database of the code (1 export, 2 import, else main).
+    void SetTablesDatabase(int code);
+    // Opens or closes the exchange cursors, always bound to the export database.
+    bool ActivateExchTables(bool active);
+    // Stores the pending row of every main cursor that has unsaved changes.
+    bool PostAllTables();
+    // TaskID of the current task, 0 when there is none.
+    qint32 currentTaskId() const;
+    // Sets `AreaMultiplier` from `VolMultPow` and recomputes every area column and the totals.
+    void UpdateAreaMultiplier(int volMultPow);
+    // Enters or leaves the edit mode of a library (conts or boxes); either way the library's
+    // ask flag is set again.
+    void setLibraryEditMode(Table library, bool on);
+
+    // ---- totals of the current task ----
+    void TaskCntTotals();
+    void TaskBoxTotals();
+    void TasksCalcEff();
+    // All three, once (nothing while suspended; the last request runs on resuming).
+    void recomputeTotals();
+    void suspendTotals();
+    void resumeTotals();
+    const ContTotals& contTotals() const { return m_contTotals; }
+    const BoxTotals& boxTotals() const { return m_boxTotals; }
+    const EffTexts& effTexts() const { return m_eff; }
+
+    // ---- module state ----
+    int ActiveDatabase = MainDatabase;
+    bool ContsEditMode = false, BoxesEditMode = false;
+    bool ContsEditAsk = true, BoxesEditAsk = true;
+    qint32 AreaMultiplier = 1;
+    qint16 TaskAvailSum = 0, TaskBoxSum = 0;
+    qint32 UsedLoadWt = 0, PlacedBoxWeight = 0;
+    float UsedContArea = 0, UsedContCost = 0, PlacedBoxArea = 0, PlacedBoxCost = 0;
+    // The tables opened at start-up.
+    bool DatabaseReady = false;
+    // Program-wide switch: while cleared, confirmation questions are skipped as if confirmed.
+    bool WarnsCheck = true;
+    // Window states the rules read: the Task Page is disabled (a long command runs), the
+    // Select a Task window is visible.
+    bool TaskPageDisabled = false;
+    bool SelectTaskVisible = false;
+
+    // Source of the active optimiser settings a new task copies; the defaults when unset.
+    std::function<NewTaskSettings()> activeSettings;
+
+signals:
+    // The Task Page's `CurrSolutState`.
+    void currSolutStateRequested();
+    // The Settings window's `CurrOptSetColors` and `LoadTaskSettings`.
+    void currOptSetColorsRequested();
+    void loadTaskSettingsRequested();
+    // Reset of the View Options' magnification and shift.
+    void viewOptionsResetRequested();
+    // Focus the library grid of `library` (conts or boxes) on a column (0-based).
+    void libraryGridFocusRequested(palvane::Table library, int column);
+    // The progress window: show with a caption, move the bar, hide.
+    void progressShown(const QString& caption);
+    void progressPositionChanged(int position);
+    void progressHidden();
+    // Hourglass cursor on or off.
+    void busyCursorChanged(bool busy);
+    // Enable or disable the Task Page.
+    void taskPageEnableRequested(bool enabled);
+    // New totals texts (contTotals(), boxTotals(), effTexts()).
+    void totalsChanged();
+    // The tables could not be opened at start-up: the program should end.
+    void terminateRequested();
+
+private:
+    struct LibrarySide;
+    LibrarySide side(Table library) const;
+    void createCursors();
+    void addCalculatedColumns();
+    void installLibraryRules(Table library);
+    void installListRules(Table library);
+    void installTaskRules();
+    bool libraryBeforeInsert(const LibrarySide& s);
+    bool libraryBeforeEdit(const LibrarySide& s);
+    bool libraryBeforeDelete(const LibrarySide& s);
+    bool listQuantityValidate(const LibrarySide& s, Cursor& c, const QString& field);
+    bool listCostValidate(const LibrarySide& s, Cursor& c, const QString& field);
+    bool listKeyValidate(const LibrarySide& s, Cursor& c, const QString& field);
+    bool listBeforeDelete(const LibrarySide& s, Cursor& c);
+    bool tasksBeforeDelete(Cursor& c);
+    void tasksAfterInsert(Cursor& c);
+    void afterTaskChange(bool scroll, bool post);
+    // Rows of the list table (tc or tb) of any task using the key, in index order, with the
+    // task names: condition "" for all, "> 0" or "= 0" on the used column.
+    struct TaskUse {
+        qint32 taskId;
+        QString name;
+    };
+    std::vector<TaskUse> tasksUsing(const LibrarySide& s, const QVariant& key, const QString& usedCond);
+    bool exportUses(const LibrarySide& s, const QVariant& key);
+    bool openExchangeStore();
+    void warn(const QString& text);
+    void inform(const QString& text);
+    void error(const QString& text);
+    void showFittedValues();
+    std::vector<Cursor*> mainCursorsInOpenOrder() const;
+
+    Prompter* m_prompter;
+    QString m_dirs[3];
+    int m_boundCode = MainDatabase;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<Store> m_exchStore; // the export database when it is not the bound one
+    bool m_exchOpen = false;
+    std::unique_ptr<Cursor> m_conts, m_boxes, m_tasks, m_tc, m_tb, m_solut, m_distr, m_posit;
+    std::unique_ptr<Cursor> m_ex[8];
+    int m_totalsSuspended = 0;
+    bool m_totalsPending = false;
+    ContTotals m_contTotals;
+    BoxTotals m_boxTotals;
+    EffTexts m_eff;
+};
+
+// The application title shown in the module's start-up refusal.
+QString applicationTitle();
+
+} // namespace palvane
