@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QSet>
 #include <QSqlError>
@@ -226,6 +227,24 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
             QFile::remove(fi.filePath());
     }
     return nullptr;
+}
+
+std::shared_ptr<Store> Store::openShared(const QString& directory, StoreOpenMode mode,
+                                         StoreError* error)
+{
+    static QHash<QString, std::weak_ptr<Store>> open;
+    const QString key = QDir::cleanPath(QDir(directory).absolutePath());
+    if (std::shared_ptr<Store> existing = open.value(key).lock()) {
+        if (error)
+            *error = {};
+        return existing;
+    }
+    std::shared_ptr<Store> store = Store::open(directory, mode, error);
+    if (store)
+        open.insert(key, store);
+    else
+        open.remove(key);
+    return store;
 }
 
 bool Store::createDatabase(const QString& directory, StoreError* error)

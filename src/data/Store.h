@@ -55,6 +55,11 @@ public:
     // is created or changed and `error` (when given) says why; the result is then null.
     static std::unique_ptr<Store> open(const QString& directory, StoreOpenMode mode,
                                        StoreError* error = nullptr);
+    // Like open(), but while this process already has the directory open through openShared(),
+    // returns that same store instead of being refused by its own lock. The store closes when
+    // the last holder lets it go.
+    static std::shared_ptr<Store> openShared(const QString& directory, StoreOpenMode mode,
+                                             StoreError* error = nullptr);
     // Creates the directory and any missing table files; existing good files are kept as they
     // are. Same refusals as open().
     static bool createDatabase(const QString& directory, StoreError* error = nullptr);

@@ -277,3 +277,44 @@ TEST_F(StoreTest, TransactionsSpanFilesAndNest)
     EXPECT_FALSE(s->commit());
     EXPECT_FALSE(s->rollback());
 }
+
+TEST_F(StoreTest, SharedOpenReusesTheStoreOfThisProcess)
+{
+    StoreError err;
+    auto a = Store::openShared(m_dir, StoreOpenMode::CreateMissing, &err);
+    ASSERT_TRUE(a);
+    auto b = Store::openShared(m_dir + QStringLiteral("/."), StoreOpenMode::ExistingOnly, &err);
+    EXPECT_EQ(a, b);
+    EXPECT_FALSE(err.isError());
+    // A plain open is still refused while the shared one is held.
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
+    EXPECT_EQ(err.kind, StoreError::Kind::Busy);
+    a.reset();
+    b.reset();
+    auto c = Store::openShared(m_dir, StoreOpenMode::ExistingOnly, &err);
+    ASSERT_TRUE(c);
+    EXPECT_TRUE(c->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('x')")));
+}
+
+TEST_F(StoreTest, LockOfAnotherRunningProcessRefusesUntilItEnds)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    const QString sleepPath = QStandardPaths::findExecutable(QStringLiteral("sleep"));
+    if (sleepPath.isEmpty())
+        GTEST_SKIP() << "no sleep program";
+    QProcess other;
+    other.start(sleepPath, {QStringLiteral("30")});
+    ASSERT_TRUE(other.waitForStarted());
+    // The lock file as that process would have written it.
+    QFile lock(QDir(m_dir).filePath(QLatin1String(StoreLockFileName)));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(other.processId()) + "\n" + QFileInfo(sleepPath).canonicalFilePath().toUtf8() +
+               "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    StoreError err;
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
+    EXPECT_EQ(err.kind, StoreError::Kind::Busy);
+    other.kill();
+    other.waitForFinished();
+    EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << err.detail.toStdString();
+}

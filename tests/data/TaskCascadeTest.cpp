@@ -148,8 +148,10 @@ TEST(StoreCheckTest, ReportsDamagedFilesByPathInTableOrder)
         QTemporaryDir other;
         auto s = Store::open(other.path(), StoreOpenMode::CreateMissing);
         ASSERT_TRUE(s);
+        StoreTransaction tr(*s);
         for (int i = 0; i < 300; ++i)
             ASSERT_TRUE(s->exec(QStringLiteral("INSERT INTO posit (TaskID, BoxNo) VALUES (1, %1)").arg(i)));
+        ASSERT_TRUE(tr.commit());
         s.reset();
         QFile::remove(Store::tableFilePath(tmp.path(), Table::Posit));
         ASSERT_TRUE(QFile::copy(Store::tableFilePath(other.path(), Table::Posit),
