@@ -6,6 +6,8 @@
 
 #include "Workspace.h"
 
+#include <memory>
+
 namespace palvane {
 
 class ProgressSink;
@@ -19,6 +21,9 @@ public:
     virtual void reset(PackWorkspace& ws) = 0;
     virtual void run(PackWorkspace& ws) = 0;
 };
+
+// The product's layout search (ResetSearch, then PrepareSearch and SearchContainer).
+std::unique_ptr<LayoutSearch> NewLayoutSearch();
 
 // Runs the optimiser on the prepared workspace and StartPlan. Leaves the plan to store in
 // ResultPlan and its placement counts in KindPlaced and TypeUsed.

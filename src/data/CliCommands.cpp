@@ -1,0 +1,456 @@
+#include "CliCommands.h"
+
+#include "CliReports.h"
+#include "DatabaseAliases.h"
+#include "EngineRows.h"
+#include "Optimiser.h"
+#include "Progress.h"
+#include "SolvePipeline.h"
+#include "TaskLoading.h"
+#include "Store.h"
+#include "WriteBack.h"
+
+#include <QSqlQuery>
+#include <memory>
+
+namespace palvane {
+
+SolveSettings SettingOverrides::applyTo(SolveSettings s) const
+{
+    s.Power = power.value_or(s.Power);
+    s.Time = time.value_or(s.Time);
+    s.Rand = rand.value_or(s.Rand);
+    s.Qw = weightFactor.value_or(s.Qw);
+    s.Qg = bindFactor.value_or(s.Qg);
+    s.Qc = costFactor.value_or(s.Qc);
+    s.Qr = leftFactor.value_or(s.Qr);
+    s.BB = itemGap.value_or(s.BB);
+    s.BW = wallGap.value_or(s.BW);
+    s.Last = lastOff.value_or(s.Last);
+    return s;
+}
+
+namespace {
+
+// A numeric option: its name, its range and where the value goes.
+struct NumberOption {
+    const char* name;
+    int minimum;
+    int maximum;
+    std::optional<std::int16_t> SettingOverrides::*field;
+};
+
+// The ranges are those the settings allow.
+const NumberOption NumberOptions[] = {
+    {"--power", 0, 20, &SettingOverrides::power},
+    {"--time", 5, 5555, &SettingOverrides::time},
+    {"--rand", 1, 555, &SettingOverrides::rand},
+    {"--weight-factor", 0, 95, &SettingOverrides::weightFactor},
+    {"--bind-factor", 0, 9, &SettingOverrides::bindFactor},
+    {"--cost-factor", 0, 100, &SettingOverrides::costFactor},
+    {"--left-factor", 0, 100, &SettingOverrides::leftFactor},
+    {"--item-gap", 0, 5000, &SettingOverrides::itemGap},
+    {"--wall-gap", 0, 5000, &SettingOverrides::wallGap},
+};
+
+QString tr(const char* text) { return CliTexts::tr(text); }
+
+// Splits "--name=value" and "--name value" forms; value is empty when none is given.
+bool takeValue(const QStringList& args, qsizetype& i, const QString& name, QString& value)
+{
+    const QString& a = args[i];
+    if (a.startsWith(name + QLatin1Char('='))) {
+        value = a.mid(name.size() + 1);
+        return true;
+    }
+    if (a != name)
+        return false;
+    value = i + 1 < args.size() ? args[++i] : QString();
+    return true;
+}
+
+bool parseInt(const QString& name, const QString& value, int minimum, int maximum, int& result,
+              QString& error)
+{
+    bool ok = false;
+    const qlonglong n = value.toLongLong(&ok);
+    if (!ok || n < minimum || n > maximum) {
+        error = tr("%1 needs a whole number from %2 to %3").arg(name).arg(minimum).arg(maximum);
+        return false;
+    }
+    result = static_cast<int>(n);
+    return true;
+}
+
+} // namespace
+
+bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error)
+{
+    o = CliOptions{};
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        QString value;
+        int number = 0;
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.help = true;
+        } else if (takeValue(args, i, QStringLiteral("--home"), value)) {
+            if (value.isEmpty()) {
+                error = tr("--home needs a folder");
+                return false;
+            }
+            o.home = value;
+        } else if (takeValue(args, i, QStringLiteral("--db"), value)) {
+            if (value.isEmpty()) {
+                error = tr("--db needs a folder");
+                return false;
+            }
+            o.db = value;
+        } else if (takeValue(args, i, QStringLiteral("--task"), value)) {
+            if (!parseInt(QStringLiteral("--task"), value, 1, 2147483647, number, error))
+                return false;
+            o.taskId = number;
+            o.hasTask = true;
+        } else if (takeValue(args, i, QStringLiteral("--last-off"), value)) {
+            if (!parseInt(QStringLiteral("--last-off"), value, 0, 1, number, error))
+                return false;
+            o.overrides.lastOff = number != 0;
+        } else if (a == QLatin1String("--clear-first")) {
+            o.clearFirst = true;
+        } else if (!a.startsWith(QLatin1Char('-')) && o.command.isEmpty()) {
+            o.command = a;
+        } else {
+            bool known = false;
+            for (const NumberOption& opt : NumberOptions) {
+                if (!takeValue(args, i, QLatin1String(opt.name), value))
+                    continue;
+                if (!parseInt(QLatin1String(opt.name), value, opt.minimum, opt.maximum, number, error))
+                    return false;
+                o.overrides.*opt.field = static_cast<std::int16_t>(number);
+                known = true;
+                break;
+            }
+            if (!known) {
+                error = a.startsWith(QLatin1Char('-')) ? tr("Unknown option %1").arg(a)
+                                                       : tr("Unexpected argument %1").arg(a);
+                return false;
+            }
+        }
+    }
+    if (o.help)
+        return true;
+    if (!o.home.isEmpty() && !o.db.isEmpty()) {
+        error = tr("Give either --home or --db, not both");
+        return false;
+    }
+    const QStringList commands = {QStringLiteral("tasks"), QStringLiteral("solve"), QStringLiteral("clear"),
+                                  QStringLiteral("show")};
+    if (o.command.isEmpty()) {
+        error = tr("No command given");
+        return false;
+    }
+    if (!commands.contains(o.command)) {
+        error = tr("Unknown command %1").arg(o.command);
+        return false;
+    }
+    if (o.command != QLatin1String("tasks") && !o.hasTask) {
+        error = tr("%1 needs --task ID").arg(o.command);
+        return false;
+    }
+    const bool settingsGiven = o.overrides.power || o.overrides.time || o.overrides.rand ||
+                               o.overrides.weightFactor || o.overrides.bindFactor || o.overrides.costFactor ||
+                               o.overrides.leftFactor || o.overrides.itemGap || o.overrides.wallGap ||
+                               o.overrides.lastOff || o.clearFirst;
+    if (settingsGiven && o.command != QLatin1String("solve")) {
+        error = tr("Solve options given to %1").arg(o.command);
+        return false;
+    }
+    return true;
+}
+
+QString cliUsage()
+{
+    return tr("Usage: palvane-cli [--home DIR | --db DIR] COMMAND [OPTIONS]\n"
+              "\n"
+              "Commands:\n"
+              "  tasks                 list the tasks: id, name, solved or not, containers, boxes\n"
+              "  solve --task ID       solve a task with its own stored settings and store the plan\n"
+              "  clear --task ID       clear the stored solution (fixed containers stay)\n"
+              "  show --task ID        print the stored plan\n"
+              "\n"
+              "Solve options (each overrides one of the task's settings):\n"
+              "  --power N             optimiser intensity, 0 to 20\n"
+              "  --time SEC            time limit in seconds, 5 to 5555\n"
+              "  --rand N              random line, 1 to 555\n"
+              "  --weight-factor PCT   weight factor, 0 to 95\n"
+              "  --bind-factor N       bind group factor, 0 to 9\n"
+              "  --cost-factor PCT     cost factor, 0 to 100\n"
+              "  --left-factor PCT     left items factor, 0 to 100\n"
+              "  --item-gap N          gap between boxes, 0 to 5000\n"
+              "  --wall-gap N          gap to the container walls, 0 to 5000\n"
+              "  --last-off 0|1        drop a poorly filled last container\n"
+              "  --clear-first         clear a solved task's solution first\n"
+              "\n"
+              "Databases:\n"
+              "  --home DIR            the home folder and its databases.ini (created with sample\n"
+              "                        data on first use); default: $PALVANE_HOME or the per-user\n"
+              "                        application data folder\n"
+              "  --db DIR              one database directory (its table files are created when\n"
+              "                        missing)\n"
+              "\n"
+              "While solving on a terminal a progress line is shown; Ctrl-C stops the search and\n"
+              "stores the best plan found so far. Exit status 0 on success, 1 when the command\n"
+              "failed, 2 for a wrong command line.\n");
+}
+
+namespace {
+
+// Messages of the engine and of the store as single lines.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.simplified();
+}
+
+// Engine messages as warning lines on the error stream.
+class StreamPrompter : public Prompter {
+public:
+    explicit StreamPrompter(QTextStream& err) : m_err(err) {}
+    PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons, const QString&) override
+    {
+        m_err << (kind == PromptKind::Error ? tr("Error: ") : tr("Warning: ")) << oneLine(text) << Qt::endl;
+        return PromptAnswer::Ok;
+    }
+
+private:
+    QTextStream& m_err;
+};
+
+// The progress line of a solve, and the way Ctrl-C reaches the search.
+class CliProgress : public ProgressSink {
+public:
+    CliProgress(CliContext& context, PackWorkspace& ws) : m_context(context), m_ws(ws) {}
+    ~CliProgress() override { finish(); }
+
+    void setTitle(ProgressTitle title) override
+    {
+        m_title = title;
+        draw();
+    }
+    void setOverall(int position) override
+    {
+        m_overall = std::min(position, 100);
+        draw();
+    }
+    void setElapsedText(const char* number) override
+    {
+        m_seconds = QString::fromLatin1(number);
+        draw();
+    }
+    void setHint(ProgressHint hint) override
+    {
+        m_aborted = hint == ProgressHint::Aborted;
+        draw();
+    }
+    void processEvents() override
+    {
+        if (m_context.interrupted && *m_context.interrupted)
+            m_ws.AbortFlag = 1;
+    }
+    // Ends the progress line.
+    void finish()
+    {
+        if (m_drawn)
+            m_context.err << Qt::endl;
+        m_drawn = false;
+    }
+
+private:
+    void draw()
+    {
+        if (!m_context.progressLine)
+            return;
+        QString line = QStringLiteral("\r%1 %2%").arg(titleText(), 3).arg(m_overall, 3);
+        if (!m_seconds.isEmpty())
+            line += QStringLiteral("  %1 %2").arg(m_seconds, tr("sec"));
+        if (m_aborted)
+            line += QStringLiteral("  ") + tr("Aborted...");
+        m_context.err << line.leftJustified(60) << Qt::flush;
+        m_drawn = true;
+    }
+    QString titleText() const
+    {
+        switch (m_title) {
+        case ProgressTitle::FixedObjects: return tr("Fixed objects processing...");
+        case ProgressTitle::ReadingTask: return tr("Reading DB task...");
+        case ProgressTitle::PackingProgress: return tr("Packing progress...");
+        case ProgressTitle::WritingDb: return tr("Writing DB...");
+        case ProgressTitle::ClearingDb: return tr("Clearing DB solution...");
+        }
+        return QString();
+    }
+
+    CliContext& m_context;
+    PackWorkspace& m_ws;
+    ProgressTitle m_title = ProgressTitle::ReadingTask;
+    int m_overall = 0;
+    QString m_seconds;
+    bool m_aborted = false;
+    bool m_drawn = false;
+};
+
+// The database the options name, opened (and on a home folder's first use, created).
+std::unique_ptr<Store> openDatabase(const CliOptions& o, QString& error)
+{
+    QString directory = o.db;
+    StoreOpenMode mode = StoreOpenMode::CreateMissing;
+    if (directory.isEmpty()) {
+        const QString path = o.home.isEmpty() ? HomeFolder::resolve({QCoreApplication::applicationName()}) : o.home;
+        if (path.isEmpty()) {
+            error = tr("No home folder can be found; give --home DIR");
+            return nullptr;
+        }
+        const HomeFolder home(path);
+        if (!prepareDatabases(home, nullptr, &error))
+            return nullptr;
+        DatabaseAliases aliases(home);
+        if (!aliases.load(&error))
+            return nullptr;
+        directory = aliases.directory(MainDatabase);
+        mode = StoreOpenMode::ExistingOnly;
+    }
+    StoreError storeError;
+    auto store = Store::open(directory, mode, &storeError);
+    if (!store)
+        error = storeError.message();
+    return store;
+}
+
+QString solveStatusText(SolveStatus status, std::int32_t taskId, const std::string& detail)
+{
+    switch (status) {
+    case SolveStatus::Ok: return QString();
+    case SolveStatus::NoTask: return tr("Task %1 not found").arg(taskId);
+    case SolveStatus::NoContainers: return tr("Task %1 has no containers").arg(taskId);
+    case SolveStatus::NoBoxes: return tr("Task %1 has no boxes").arg(taskId);
+    case SolveStatus::TooManyContainers:
+        return tr("Task %1 has more than %2 containers").arg(taskId).arg(kMaxTaskContainers);
+    case SolveStatus::TooManyBoxes: return tr("Task %1 has more than %2 boxes").arg(taskId).arg(kMaxTaskBoxes);
+    case SolveStatus::ReadFailed:
+        return tr("Task %1 could not be read: %2").arg(taskId).arg(QString::fromStdString(detail));
+    case SolveStatus::WriteFailed:
+        return tr("The plan could not be stored, the previous solution is unchanged: %1")
+            .arg(QString::fromStdString(detail));
+    }
+    return QString();
+}
+
+int fail(CliContext& c, const QString& message)
+{
+    c.err << oneLine(message) << Qt::endl;
+    return CliFailed;
+}
+
+int solve(Store& store, const CliOptions& o, CliContext& c)
+{
+    EngineRows rows(store);
+    TaskRows task;
+    std::string detail;
+    const RowsStatus read = rows.readTask(o.taskId, task, detail);
+    if (read != RowsStatus::Ok)
+        return fail(c, read == RowsStatus::NoTask ? tr("Task %1 not found").arg(o.taskId)
+                                                  : tr("Task %1 could not be read: %2").arg(o.taskId).arg(QString::fromStdString(detail)));
+    const SolveStatus check = CheckSolvePreconditions(task);
+    if (check != SolveStatus::Ok)
+        return fail(c, solveStatusText(check, o.taskId, detail));
+    StreamPrompter prompter(c.err);
+    PrompterMessages messages(prompter);
+    auto ws = std::make_unique<PackWorkspace>();
+    ws->clock = c.clock;
+    CliProgress progress(c, *ws);
+    ws->progress = &progress;
+    if (task.task.Solut) {
+        if (!o.clearFirst)
+            return fail(c, tr("Task %1 is solved; clear it first or add --clear-first").arg(o.taskId));
+        if (ClearSolution(o.taskId, rows, rows, messages, progress, detail) != RowsStatus::Ok)
+            return fail(c, tr("The solution could not be cleared: %1").arg(QString::fromStdString(detail)));
+    }
+    const SolveSettings settings = o.overrides.applyTo(settingsFromTask(task.task.solve));
+    std::unique_ptr<LayoutSearch> ownSearch;
+    if (!c.search)
+        ownSearch = NewLayoutSearch();
+    if (!c.search && !ownSearch)
+        return fail(c, tr("This build has no layout search"));
+    EngineServices services{rows, rows, messages, c.search ? *c.search : *ownSearch};
+    const SolveOutcome outcome = SolveTask(*ws, o.taskId, settings, services);
+    progress.finish();
+    if (outcome.status != SolveStatus::Ok)
+        return fail(c, solveStatusText(outcome.status, o.taskId, outcome.error));
+    c.out << solveSummary(*ws, outcome);
+    return CliOk;
+}
+
+int clear(Store& store, const CliOptions& o, CliContext& c)
+{
+    EngineRows rows(store);
+    StreamPrompter prompter(c.err);
+    PrompterMessages messages(prompter);
+    ProgressSink silent;
+    std::string detail;
+    const RowsStatus status = ClearSolution(o.taskId, rows, rows, messages, silent, detail);
+    if (status == RowsStatus::NoTask)
+        return fail(c, tr("Task %1 not found").arg(o.taskId));
+    if (status != RowsStatus::Ok)
+        return fail(c, tr("The solution could not be cleared: %1").arg(QString::fromStdString(detail)));
+    TaskRows after;
+    rows.readTask(o.taskId, after, detail);
+    c.out << tr("Task %1 cleared; fixed containers kept: %2").arg(o.taskId).arg(after.solut.size()) << Qt::endl;
+    return CliOk;
+}
+
+int show(Store& store, const CliOptions& o, CliContext& c)
+{
+    EngineRows rows(store);
+    TaskRows task;
+    std::string detail;
+    const RowsStatus read = rows.readTask(o.taskId, task, detail);
+    if (read == RowsStatus::NoTask)
+        return fail(c, tr("Task %1 not found").arg(o.taskId));
+    if (read != RowsStatus::Ok)
+        return fail(c, tr("Task %1 could not be read: %2").arg(o.taskId).arg(QString::fromStdString(detail)));
+    c.out << storedPlanReport(task);
+    return CliOk;
+}
+
+} // namespace
+
+int runCli(const QStringList& arguments, CliContext& c)
+{
+    CliOptions o;
+    QString error;
+    if (!parseCliArguments(arguments, o, error)) {
+        c.err << error << Qt::endl << Qt::endl << cliUsage() << Qt::flush;
+        return CliBadUsage;
+    }
+    if (o.help) {
+        c.out << cliUsage() << Qt::flush;
+        return CliOk;
+    }
+    auto store = openDatabase(o, error);
+    if (!store)
+        return fail(c, error);
+    if (o.command == QLatin1String("tasks")) {
+        QString list;
+        if (!taskList(*store, list, error))
+            return fail(c, error);
+        c.out << list << Qt::flush;
+        return CliOk;
+    }
+    if (o.command == QLatin1String("solve"))
+        return solve(*store, o, c);
+    if (o.command == QLatin1String("clear"))
+        return clear(*store, o, c);
+    return show(*store, o, c);
+}
+
+} // namespace palvane

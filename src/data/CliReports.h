@@ -1,0 +1,25 @@
+#pragma once
+// The texts the command-line front end prints: the task list, the summary of a solve and the
+// stored plan of a task.
+#include "SolvePipeline.h"
+#include "TaskRows.h"
+
+#include <QString>
+
+namespace palvane {
+
+class Store;
+
+// One line per task: TaskID, name, solved or not, containers and boxes in total. False with a
+// message when the tables cannot be read.
+bool taskList(Store& store, QString& text, QString& error);
+
+// The summary of a finished solve: containers used, boxes placed and left, area and weight
+// utilisation, score and run time, from the plan the workspace holds.
+QString solveSummary(const PackWorkspace& ws, const SolveOutcome& outcome);
+
+// The stored plan of a task: per container its number, type, boxes, loads and efficiencies,
+// then per box its number, kind, container, position, extents and loading number.
+QString storedPlanReport(const TaskRows& rows);
+
+} // namespace palvane

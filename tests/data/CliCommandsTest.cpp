@@ -1,0 +1,250 @@
+// The command-line front end on real table files: options and their errors, the task list,
+// solve with overrides and refusals, clear, show, --db and --home, a busy database and Ctrl-C.
+#include "CliCommands.h"
+#include "CoreApp.h"
+#include "DatabaseAliases.h"
+#include "EngineRows.h"
+#include "FakeSearch.h"
+#include "Store.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace palvane;
+using namespace palvane::testing;
+
+namespace {
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::ensureCoreApp(); }
+
+    // Runs the command line; out and err receive what it printed.
+    int run(QStringList args)
+    {
+        out.clear();
+        err.clear();
+        QTextStream o(&out);
+        QTextStream e(&err);
+        CliContext c{o, e};
+        c.search = &search;
+        c.clock = &clock;
+        c.interrupted = &interrupted;
+        c.progressLine = progressLine;
+        const int status = runCli(args, c);
+        o.flush();
+        e.flush();
+        return status;
+    }
+    QStringList home() const { return {QStringLiteral("--home"), tmp.filePath(QStringLiteral("home"))}; }
+    TaskRows readTask(int taskId = 1)
+    {
+        auto store = Store::open(DatabaseAliases(HomeFolder(tmp.filePath(QStringLiteral("home")))).directory(MainDatabase),
+                                 StoreOpenMode::ExistingOnly);
+        TaskRows rows;
+        std::string error;
+        if (store)
+            EngineRows(*store).readTask(taskId, rows, error);
+        return rows;
+    }
+
+    QTemporaryDir tmp;
+    FakeSearch search;
+    ManualClock clock;
+    volatile std::sig_atomic_t interrupted = 0;
+    bool progressLine = false;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+TEST(CliOptions, ParsesEveryOptionInBothForms)
+{
+    CliOptions o;
+    QString error;
+    ASSERT_TRUE(parseCliArguments({"--db", "/x", "solve", "--task=3", "--power", "7", "--time=60", "--rand", "9",
+                                   "--weight-factor", "30", "--bind-factor", "2", "--cost-factor", "15",
+                                   "--left-factor", "5", "--item-gap", "10", "--wall-gap", "20", "--last-off",
+                                   "0", "--clear-first"},
+                                  o, error))
+        << error.toStdString();
+    EXPECT_EQ(o.db, "/x");
+    EXPECT_EQ(o.command, "solve");
+    EXPECT_EQ(o.taskId, 3);
+    EXPECT_TRUE(o.clearFirst);
+    const SolveSettings s = o.overrides.applyTo(SolveSettings{});
+    EXPECT_EQ(s.Power, 7);
+    EXPECT_EQ(s.Time, 60);
+    EXPECT_EQ(s.Rand, 9);
+    EXPECT_EQ(s.Qw, 30);
+    EXPECT_EQ(s.Qg, 2);
+    EXPECT_EQ(s.Qc, 15);
+    EXPECT_EQ(s.Qr, 5);
+    EXPECT_EQ(s.BB, 10);
+    EXPECT_EQ(s.BW, 20);
+    EXPECT_FALSE(s.Last);
+    // Unset options keep the task's values.
+    SolveSettings task;
+    task.Power = 11;
+    EXPECT_EQ(CliOptions{}.overrides.applyTo(task), task);
+}
+
+TEST(CliOptions, WrongCommandLinesAreRefusedWithAReason)
+{
+    const std::vector<QStringList> wrong = {
+        {},
+        {"frobnicate"},
+        {"solve"},
+        {"solve", "--task"},
+        {"solve", "--task", "abc"},
+        {"solve", "--task", "0"},
+        {"solve", "--task", "1", "--power", "21"},
+        {"solve", "--task", "1", "--time", "4"},
+        {"solve", "--task", "1", "--last-off", "2"},
+        {"solve", "--task", "1", "--item-gap", "-1"},
+        {"solve", "--task", "1", "--power", "99999999999999999999"},
+        {"show", "--task", "1", "--power", "3"},
+        {"tasks", "--clear-first"},
+        {"--home", "a", "--db", "b", "tasks"},
+        {"--home"},
+        {"tasks", "extra"},
+        {"tasks", "--unknown"},
+    };
+    for (const QStringList& args : wrong) {
+        CliOptions o;
+        QString error;
+        EXPECT_FALSE(parseCliArguments(args, o, error)) << args.join(' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(error.contains('\n'));
+    }
+    CliOptions o;
+    QString error;
+    EXPECT_TRUE(parseCliArguments({"--help"}, o, error));
+    EXPECT_TRUE(o.help);
+}
+
+TEST_F(CliTest, BadOptionsPrintTheUsage)
+{
+    EXPECT_EQ(run({"solve", "--task", "x"}), CliBadUsage);
+    EXPECT_TRUE(err.startsWith("--task needs a whole number"));
+    EXPECT_TRUE(err.contains("Usage: palvane-cli"));
+    EXPECT_EQ(run({"--help"}), CliOk);
+    EXPECT_TRUE(out.contains("--clear-first"));
+    EXPECT_TRUE(err.isEmpty());
+}
+
+TEST_F(CliTest, FreshHomeGetsTheSampleTaskAndSolvesIt)
+{
+    ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(tmp.filePath("home/databases.ini")));
+    const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].contains("not solved"));
+
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--power" << "2" << "--weight-factor" << "30"
+                         << "--bind-factor" << "1"),
+              CliOk)
+        << err.toStdString();
+    EXPECT_TRUE(out.startsWith("Task 1 solved:"));
+    EXPECT_TRUE(out.contains("Area utilisation"));
+    EXPECT_TRUE(out.contains("Run "));
+    const TaskRows rows = readTask();
+    EXPECT_TRUE(rows.task.Solut);
+    EXPECT_EQ(rows.task.solve.Power, 2);
+    EXPECT_EQ(rows.task.solve.Qw, 130);
+    EXPECT_FALSE(rows.solut.empty());
+
+    ASSERT_EQ(run(home() << "tasks"), CliOk);
+    EXPECT_TRUE(out.contains(" solved "));
+    ASSERT_EQ(run(home() << "show" << "--task" << "1"), CliOk);
+    EXPECT_TRUE(out.contains("Cont"));
+    int boxLines = 0;
+    for (const QString& line : out.split('\n'))
+        boxLines += line.count(' ') > 10 && !line.contains("Cont") ? 1 : 0;
+    EXPECT_GT(boxLines, static_cast<int>(rows.solut.size()));
+}
+
+TEST_F(CliTest, SolvedTaskIsRefusedUnlessClearedFirstAndFixedContainersStay)
+{
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    const TaskRows first = readTask();
+    ASSERT_GE(first.solut.size(), 2u);
+
+    EXPECT_EQ(run(home() << "solve" << "--task" << "1"), CliFailed);
+    EXPECT_TRUE(err.contains("--clear-first"));
+    EXPECT_EQ(err.count('\n'), 1);
+
+    {
+        auto store = Store::open(DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase),
+                                 StoreOpenMode::ExistingOnly);
+        ASSERT_TRUE(store);
+        ASSERT_TRUE(store->exec(QStringLiteral("UPDATE solut SET FixCont = 1 WHERE TaskID = 1 AND ContNo = %1")
+                                    .arg(first.solut[0].ContNo)));
+    }
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "5"), CliOk)
+        << err.toStdString();
+    const TaskRows second = readTask();
+    EXPECT_TRUE(second.task.Solut);
+    EXPECT_EQ(second.task.solve.Rand, 5);
+    int fixed = 0;
+    for (const SolutRow& s : second.solut)
+        fixed += s.FixCont;
+    EXPECT_EQ(fixed, 1);
+
+    ASSERT_EQ(run(home() << "clear" << "--task" << "1"), CliOk) << err.toStdString();
+    EXPECT_TRUE(out.contains("fixed containers kept: 1"));
+    const TaskRows cleared = readTask();
+    EXPECT_FALSE(cleared.task.Solut);
+    ASSERT_EQ(cleared.solut.size(), 1u);
+    EXPECT_TRUE(cleared.solut[0].FixCont);
+}
+
+TEST_F(CliTest, FailuresGiveOneLineAndAStatus)
+{
+    EXPECT_EQ(run(home() << "show" << "--task" << "99"), CliFailed);
+    EXPECT_EQ(err, "Task 99 not found\n");
+    EXPECT_EQ(run(home() << "solve" << "--task" << "99"), CliFailed);
+    EXPECT_EQ(err, "Task 99 not found\n");
+    EXPECT_EQ(run(home() << "clear" << "--task" << "99"), CliFailed);
+
+    // An empty database named by --db is created; its task without boxes is refused.
+    const QString db = tmp.filePath("db");
+    ASSERT_EQ(run({"--db", db, "tasks"}), CliOk) << err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(db + "/posit.db"));
+    EXPECT_EQ(out, "No tasks\n");
+    {
+        auto store = Store::open(db, StoreOpenMode::ExistingOnly);
+        ASSERT_TRUE(store);
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO conts (Type, Length, Width, LoadWt) VALUES ('c', 100, 100, 10)")));
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('empty')")));
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (1, 1, 30)")));
+        EXPECT_EQ(run({"--db", db, "solve", "--task", "1"}), CliFailed);
+        EXPECT_EQ(err, "DB is busy or wrong " + QDir(db).absolutePath() + "\n");
+    }
+    EXPECT_EQ(run({"--db", db, "solve", "--task", "1"}), CliFailed);
+    EXPECT_EQ(err, "Task 1 has no boxes\n");
+    {
+        auto store = Store::open(db, StoreOpenMode::ExistingOnly);
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO boxes (Kind, Length, Width, Weight) VALUES ('b', 10, 10, 1)")));
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (1, 1, 3)")));
+    }
+    EXPECT_EQ(run({"--db", db, "solve", "--task", "1"}), CliFailed);
+    EXPECT_EQ(err, "Task 1 has more than 24 containers\n");
+    EXPECT_EQ(search.runs, 0);
+}
+
+TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar)
+{
+    interrupted = 1;
+    progressLine = true;
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    EXPECT_EQ(search.runs, 1);
+    EXPECT_TRUE(out.contains("aborted"));
+    EXPECT_TRUE(err.contains("Packing progress..."));
+    EXPECT_TRUE(err.endsWith('\n'));
+    const TaskRows rows = readTask();
+    EXPECT_TRUE(rows.task.Solut);
+    EXPECT_EQ(rows.solut.size(), 1u);
+}
