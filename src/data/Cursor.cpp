@@ -162,11 +162,13 @@ void Cursor::followMaster()
 {
     if (!isActive())
         return;
-    if (isEditing() && !checkBrowseMode())
-        cancel();
     QVariantList key;
     masterKey(&key);
     bool sameKey = key == m_filterKey;
+    if (sameKey && isEditing())
+        return; // same rows: keep the pending row as it is
+    if (isEditing() && !checkBrowseMode())
+        cancel();
     int previous = m_current;
     if (emitting())
         emit aboutToResetRows();
@@ -194,6 +196,7 @@ bool Cursor::detailsBrowseMode()
 
 bool Cursor::readRows(qint64 keepRowId, int keepIndex)
 {
+    m_index.clear();
     m_rows.clear();
     m_current = -1;
     m_fittedCount = 0;

@@ -6,6 +6,7 @@
 #include "Prompter.h"
 #include "TableSchema.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
@@ -250,6 +251,9 @@ private:
     bool m_resetPending = false;
     int m_fittedCount = 0;
     QString m_lastError;
+    // Row of each value of one integer column, for lookups; rebuilt on demand, checked on use.
+    mutable QString m_indexField;
+    mutable QHash<qint64, int> m_index;
 };
 
 // Equality of two column values: null equals only null, numbers compare by value, texts

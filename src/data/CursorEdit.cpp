@@ -44,6 +44,7 @@ void Cursor::beginInsertRow(bool atEnd)
     r.pending = true;
     r.values.resize(int(def().fields.size()));
     m_rows.insert(m_rows.begin() + at, std::move(r));
+    m_index.clear();
     m_insertRow = at;
     m_buffer = QVector<QVariant>(int(def().fields.size()));
     m_changed = QVector<bool>(m_buffer.size(), false);
@@ -230,6 +231,7 @@ void Cursor::cancel()
         if (emitting())
             emit aboutToRemoveRow(at);
         m_rows.erase(m_rows.begin() + at);
+        m_index.clear();
         m_current = m_rows.empty() ? -1 : std::min(at, rowCount() - 1);
         for (int i = 0; i < rowCount(); ++i)
             if (m_beforeInsertRowId != 0 && m_rows[size_t(i)].rowId == m_beforeInsertRowId)

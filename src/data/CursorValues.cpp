@@ -96,6 +96,20 @@ int Cursor::lookupRowOf(const QVariant& key, const QString& sourceKey) const
 {
     if (key.isNull())
         return -1;
+    bool ok = false;
+    const qint64 k = key.toLongLong(&ok);
+    if (!ok)
+        return find(sourceKey, key);
+    if (m_index.isEmpty() || m_indexField != sourceKey) {
+        m_index.clear();
+        m_indexField = sourceKey;
+        for (int r = rowCount() - 1; r >= 0; --r)
+            m_index.insert(valueAt(r, sourceKey).toLongLong(), r);
+    }
+    // The index may be stale after a pending change: trust it only when the row still matches.
+    int r = m_index.value(k, -1);
+    if (r >= 0 && r < rowCount() && sameValue(valueAt(r, sourceKey), key))
+        return r;
     return find(sourceKey, key);
 }
 

@@ -82,13 +82,18 @@ void TDMForm::installLibraryRules(Table library)
     };
     for (const char* f : {"Length", "NoseDL", "TailDL"})
         lib->setFieldRule(QLatin1String(f), axles);
-    lib->setFieldRule(QStringLiteral("FillDir"), [this](Cursor& c, const QString& f) {
-        const QString v = c.textValue(f);
-        if (v == QLatin1String("Length") || v == QLatin1String("Width") || v == QLatin1String("Either"))
+    auto fillDir = [this](Cursor& c, bool emptyAllowed) {
+        const QString v = c.textValue(QStringLiteral("FillDir"));
+        if ((emptyAllowed && v.isEmpty()) || v == QLatin1String("Length")
+            || v == QLatin1String("Width") || v == QLatin1String("Either"))
             return true;
         error(tr("Choose a value from drop-down list"));
         return false;
-    });
+    };
+    lib->setFieldRule(QStringLiteral("FillDir"),
+                      [fillDir](Cursor& c, const QString&) { return fillDir(c, false); });
+    // A value read from the file outside the list keeps the row from being stored until fixed.
+    lib->beforePost = [fillDir](Cursor& c) { return fillDir(c, true); };
 }
 
 bool TDMForm::libraryBeforeInsert(const LibrarySide& s)

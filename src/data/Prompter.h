@@ -8,8 +8,10 @@
 namespace palvane {
 
 enum class PromptKind { Information, Warning, Error, Confirmation };
-enum class PromptButtons { Ok, OkCancel, OkIgnore, YesNo, YesNoAllYesToAll };
-enum class PromptAnswer { Ok, Cancel, Ignore, Yes, No, All, YesToAll };
+// Button sets; YesNoNoToAllYesToAll is the Box Library's Clear question (Yes, No, No to All,
+// Yes to All).
+enum class PromptButtons { Ok, OkCancel, OkIgnore, YesNo, YesNoAllYesToAll, YesNoNoToAllYesToAll };
+enum class PromptAnswer { Ok, Cancel, Ignore, Yes, No, All, YesToAll, NoToAll };
 
 // Shows one message box and returns the button pressed. Texts may hold '\r' for line breaks.
 class Prompter {
@@ -45,6 +47,7 @@ public:
         switch (b) {
         case PromptButtons::YesNo:
         case PromptButtons::YesNoAllYesToAll:
+        case PromptButtons::YesNoNoToAllYesToAll:
             return PromptAnswer::Yes;
         default:
             return PromptAnswer::Ok;

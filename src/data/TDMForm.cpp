@@ -206,6 +206,7 @@ std::vector<Cursor*> TDMForm::mainCursorsInOpenOrder() const
 
 bool TDMForm::ActivateTables(bool active)
 {
+    m_openError.clear();
     if (!active) {
         for (Cursor* c : mainCursorsInOpenOrder()) {
             c->checkBrowseMode();
@@ -217,8 +218,10 @@ bool TDMForm::ActivateTables(bool active)
     if (!m_store) {
         StoreError err;
         m_store = Store::open(databaseDirectory(m_boundCode), StoreOpenMode::ExistingOnly, &err);
-        if (!m_store)
+        if (!m_store) {
+            m_openError = err.path;
             return false;
+        }
     }
     suspendTotals();
     bool ok = true;
@@ -316,7 +319,11 @@ bool TDMForm::DataModuleCreate(qint32 taskIni)
         recomputeTotals();
         return true;
     }
-    error(applicationTitle() + QLatin1Char(' ') + tr("DB is busy or wrong"));
+    // The path tells which directory or table file is in use or damaged.
+    QString text = applicationTitle() + QLatin1Char(' ') + tr("DB is busy or wrong");
+    if (!m_openError.isEmpty())
+        text += QLatin1Char('\r') + QDir::toNativeSeparators(m_openError);
+    error(text);
     DatabaseReady = false;
     ActivateTables(false);
     emit terminateRequested();

@@ -41,6 +41,8 @@ public:
     Store* store() const { return m_store.get(); }
     // The export database's store while the exchange cursors are open, else null.
     Store* exchangeStore() const;
+    // Directory or table file named by the last failed ActivateTables(true), else empty.
+    QString openError() const { return m_openError; }
     // Code of the database the main cursors are bound to.
     int boundDatabase() const { return m_boundCode; }
 
@@ -175,6 +177,7 @@ private:
     Prompter* m_prompter;
     QString m_dirs[3];
     int m_boundCode = MainDatabase;
+    QString m_openError; // directory or file of the last failed open
     std::unique_ptr<Store> m_store;
     std::unique_ptr<Store> m_exchStore; // the export database when it is not the bound one
     bool m_exchOpen = false;

@@ -2,6 +2,8 @@
 // exchange cursors, storing pending rows, calculated columns and the totals of the current task.
 #include "DataModuleFixture.h"
 
+#include <QFile>
+
 using namespace palvane;
 
 namespace {
@@ -47,7 +49,26 @@ TEST_F(DataModuleTest, BusyDatabaseRefusesStartUp)
     EXPECT_FALSE(m_dm->DatabaseReady);
     EXPECT_FALSE(m_dm->tasks().isActive());
     ASSERT_EQ(m_prompter.asked.size(), 1u);
-    EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("2D Palvane DB is busy or wrong"));
+    EXPECT_EQ(m_prompter.asked[0].kind, PromptKind::Error);
+    EXPECT_EQ(m_prompter.asked[0].text.section(QLatin1Char('\r'), 0, 0),
+              QStringLiteral("2D Palvane DB is busy or wrong"));
+    EXPECT_TRUE(m_prompter.asked[0].text.contains(QStringLiteral("db0")));
+}
+
+TEST_F(DataModuleTest, TableFileThatIsNotSqliteIsRefusedAndKept)
+{
+    const QString path = Store::tableFilePath(m_dirs[0], Table::Tasks);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray garbage("this is not a database file, just some text\n");
+    f.write(garbage);
+    f.close();
+    EXPECT_FALSE(start());
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_TRUE(m_prompter.asked[0].text.startsWith(QStringLiteral("2D Palvane DB is busy or wrong\r")));
+    EXPECT_TRUE(m_prompter.asked[0].text.contains(QStringLiteral("tasks.db")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), garbage);
 }
 
 TEST_F(DataModuleTest, NoTaskLeavesAreasAndTotalsEmpty)

@@ -66,6 +66,21 @@ TEST_F(LibraryRulesTest, FillDirectionAndNewRowDefaults)
     EXPECT_EQ(conts().rowCount(), 2);
 }
 
+TEST_F(LibraryRulesTest, FillDirectionReadOutsideTheListBlocksStoring)
+{
+    seed(0, {QStringLiteral("UPDATE conts SET FillDir = 'Sideways' WHERE TypeID = 2")});
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(conts().locate(QStringLiteral("TypeID"), 2));
+    ASSERT_TRUE(conts().setValue(QStringLiteral("Avail"), 2));
+    EXPECT_FALSE(conts().post());
+    EXPECT_EQ(m_prompter.asked.back().text, QStringLiteral("Choose a value from drop-down list"));
+    EXPECT_EQ(conts().state(), CursorState::Edit);
+    m_dm->setLibraryEditMode(Table::Conts, true);
+    m_dm->WarnsCheck = false;
+    ASSERT_TRUE(conts().setValue(QStringLiteral("FillDir"), QStringLiteral("Either")));
+    EXPECT_TRUE(conts().post());
+}
+
 TEST_F(LibraryRulesTest, InsertAndDeleteOutsideEditModeAreRefusedSilently)
 {
     ASSERT_TRUE(start());

@@ -106,6 +106,21 @@ TEST_F(TaskRulesTest, DetailListsFollowTheCurrentTask)
     EXPECT_EQ(m_dm->tb().textValue(QStringLiteral("Kind")), QStringLiteral("Euro pallet"));
 }
 
+TEST_F(TaskRulesTest, StoringTheTaskKeepsAPendingListRow)
+{
+    ASSERT_TRUE(start(1));
+    ASSERT_TRUE(m_dm->tc().setValue(QStringLiteral("Prior"), 5));
+    ASSERT_TRUE(tasks().setValue(QStringLiteral("Descr"), QStringLiteral("x")));
+    ASSERT_TRUE(tasks().post());
+    EXPECT_EQ(m_dm->tc().state(), CursorState::Edit);
+    EXPECT_EQ(m_dm->tc().intValue(QStringLiteral("Prior")), 5);
+    // Moving to another task stores it first.
+    ASSERT_TRUE(tasks().next());
+    ASSERT_TRUE(tasks().prior());
+    EXPECT_EQ(m_dm->tc().intValue(QStringLiteral("Prior")), 5);
+    EXPECT_EQ(m_dm->tc().state(), CursorState::Browse);
+}
+
 TEST_F(TaskRulesTest, DeleteCascadeRemovesEveryRowWithProgress)
 {
     seed(0, {QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID) VALUES (2, 1, 1), (2, 2, 2)"),
