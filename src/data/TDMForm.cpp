@@ -42,8 +42,10 @@ TDMForm::TDMForm(Prompter* prompter, QObject* parent) : QObject(parent), m_promp
 TDMForm::~TDMForm()
 {
     ActivateExchTables(false);
-    for (Cursor* c : mainCursorsInOpenOrder())
+    for (Cursor* c : mainCursorsInOpenOrder()) {
         c->close();
+        c->setDatabase(QSqlDatabase());
+    }
     m_store.reset();
 }
 
@@ -211,13 +213,14 @@ bool TDMForm::ActivateTables(bool active)
         for (Cursor* c : mainCursorsInOpenOrder()) {
             c->checkBrowseMode();
             c->close();
+            c->setDatabase(QSqlDatabase()); // the connection ends with the store
         }
         m_store.reset();
         return true;
     }
     if (!m_store) {
         StoreError err;
-        m_store = Store::open(databaseDirectory(m_boundCode), StoreOpenMode::ExistingOnly, &err);
+        m_store = Store::openShared(databaseDirectory(m_boundCode), StoreOpenMode::ExistingOnly, &err);
         if (!m_store) {
             m_openError = err.path;
             return false;
@@ -269,7 +272,7 @@ bool TDMForm::openExchangeStore()
         return true;
     if (m_exchStore)
         return true;
-    m_exchStore = Store::open(databaseDirectory(ExportDatabase), StoreOpenMode::ExistingOnly);
+    m_exchStore = Store::openShared(databaseDirectory(ExportDatabase), StoreOpenMode::ExistingOnly);
     return m_exchStore != nullptr;
 }
 
@@ -279,6 +282,7 @@ bool TDMForm::ActivateExchTables(bool active)
         for (auto& c : m_ex) {
             c->checkBrowseMode();
             c->close();
+            c->setDatabase(QSqlDatabase());
         }
         m_exchOpen = false;
         m_exchStore.reset();
@@ -307,6 +311,17 @@ bool TDMForm::PostAllTables()
                       m_solut.get(), m_distr.get(), m_posit.get()})
         ok = c->postIfModified() && ok;
     return ok;
+}
+
+void TDMForm::RefreshTables()
+{
+    suspendTotals();
+    // Masters last re-read their details, so the libraries go first and tasks last.
+    for (Cursor* c : {m_conts.get(), m_boxes.get(), m_tasks.get()})
+        if (c->isActive())
+            c->refresh();
+    m_totalsPending = true;
+    resumeTotals();
 }
 
 bool TDMForm::DataModuleCreate(qint32 taskIni)

@@ -78,6 +78,9 @@ public:
     bool ActivateExchTables(bool active);
     // Stores the pending row of every main cursor that has unsaved changes.
     bool PostAllTables();
+    // Re-reads the rows of every main cursor after changes made around the cursors (a solve
+    // or clear writing the solution, task copying), keeping the current rows, then the totals.
+    void RefreshTables();
     // TaskID of the current task, 0 when there is none.
     qint32 currentTaskId() const;
     // Sets `AreaMultiplier` from `VolMultPow` and recomputes every area column and the totals.
@@ -178,8 +181,9 @@ private:
     QString m_dirs[3];
     int m_boundCode = MainDatabase;
     QString m_openError; // directory or file of the last failed open
-    std::unique_ptr<Store> m_store;
-    std::unique_ptr<Store> m_exchStore; // the export database when it is not the bound one
+    // Shared with other users of the same directory in this process (engine rows, exchange).
+    std::shared_ptr<Store> m_store;
+    std::shared_ptr<Store> m_exchStore; // the export database when it is not the bound one
     bool m_exchOpen = false;
     std::unique_ptr<Cursor> m_conts, m_boxes, m_tasks, m_tc, m_tb, m_solut, m_distr, m_posit;
     std::unique_ptr<Cursor> m_ex[8];

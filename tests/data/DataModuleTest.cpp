@@ -139,6 +139,30 @@ TEST_F(DataModuleTest, PostAllTablesStoresPendingRows)
     EXPECT_EQ(count(QStringLiteral("SELECT Prior FROM tc WHERE TaskID = 1")), 3);
 }
 
+TEST_F(DataModuleTest, RefreshShowsRowsWrittenAroundTheCursors)
+{
+    seedSample();
+    ASSERT_TRUE(start(1));
+    ASSERT_TRUE(m_dm->tasks().setValue(QStringLiteral("Descr"), QStringLiteral("kept")));
+    {   // What a solve stores through the same connection.
+        auto shared = Store::openShared(m_dirs[0], StoreOpenMode::ExistingOnly);
+        ASSERT_EQ(shared.get(), m_dm->store());
+        QSqlQuery q(shared->database());
+        ASSERT_TRUE(q.exec(QStringLiteral("UPDATE tc SET Used = 2 WHERE TaskID = 1")));
+        ASSERT_TRUE(q.exec(QStringLiteral("UPDATE tb SET Placed = 10 WHERE TaskID = 1")));
+        ASSERT_TRUE(q.exec(QStringLiteral("UPDATE tasks SET Solut = 1 WHERE TaskID = 1")));
+    }
+    m_dm->RefreshTables();
+    EXPECT_EQ(m_dm->currentTaskId(), 1);
+    EXPECT_EQ(m_dm->tasks().textValue(QStringLiteral("Descr")), QStringLiteral("kept"));
+    EXPECT_TRUE(m_dm->tasks().value(QStringLiteral("Solut")).toBool());
+    EXPECT_EQ(m_dm->tc().intValue(QStringLiteral("Used")), 2);
+    EXPECT_EQ(m_dm->tb().intValue(QStringLiteral("Left")), 0);
+    EXPECT_EQ(m_dm->contTotals().UsdNmb, QStringLiteral("2"));
+    EXPECT_EQ(m_dm->boxTotals().LftNmb, QStringLiteral("0"));
+    EXPECT_EQ(m_dm->boxTotals().LftNmbColor, NoLeftBoxesColor);
+}
+
 TEST_F(DataModuleTest, SwitchingDatabasesAndExchangeCursors)
 {
     seedSample();
