@@ -24,6 +24,7 @@ void startPass(SearchState& s) {
     s.ItemPlaced[0] = 1;
     ResetCorners(s, 0, s.CornerCapacity);
     s.CornerCount = 1;
+    StartPlacedGrid(s);
     s.CostWeightX = s.CornerDir == 2 ? 1 : 100;
     s.CostWeightY = s.CornerDir == 2 ? 100 : 1;
     s.PassPos = 0;
@@ -46,6 +47,7 @@ void placeItem(SearchState& s, std::int32_t j) {
     s.ItemPosX[it] = s.CornerX[j];
     s.ItemPosY[it] = s.CornerY[j];
     s.ItemPlaced[it] = 1;
+    GridInsert(s, it);
     s.PassCount += 1;
     s.PassCost = float((long double)s.PassCost + s.ItemCost[it]);
     s.PassWeight += w;
@@ -114,6 +116,7 @@ void PackPass(SearchState& s) {
         if (s.PassPos >= s.ItemCount || !roomForAnotherItem(s))
             break;
     }
+    StopPlacedGrid(s);
     ComputeAxleLoads(s);
     if (std::int64_t(s.SearchNoseWt) + s.SearchTailWt >= 1)
         ShiftLoadRearward(s);
@@ -215,6 +218,8 @@ void ApplyBindRule(SearchState& s) {
         s.PassWeight -= w;
         s.PassCost = float((long double)s.PassCost - s.ItemCost[q]);
         s.PassCount -= 1;
+        if (s.ItemPlaced[q] == 1)
+            GridRemove(s, q);
         s.ItemPlaced[q] = 0;
         s.ItemLen[q] = s.ItemWid[q] = 0;
         s.ItemPosX[q] = s.ItemPosY[q] = 0;

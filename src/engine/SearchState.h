@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "PlacedGrid.h"
+
 namespace palvane {
 
 // Item slots of the search: items are numbered 1..1001, slot 0 is a sentinel.
@@ -22,6 +24,16 @@ inline constexpr int kRuleSigSlots = 1203;
 // with a gap of 5000); they are therefore kept in 32 bits. Values that fit are the same numbers
 // the 16-bit plan fields hold.
 using Coord = std::int32_t;
+
+struct SearchState;
+
+// Listener told about every scored pass of a container search (tests, diagnostics).
+class PassObserver {
+public:
+    virtual ~PassObserver() = default;
+    // Called right after a pass was scored, before the best pass is updated.
+    virtual void passScored(const SearchState& s) = 0;
+};
 
 template <typename T>
 using ItemArray = std::array<T, kItemSlots>;
@@ -73,6 +85,7 @@ struct SearchState {
     std::int32_t CornerFirstNew = 0;
     std::int16_t CornerDir = 1; // 1 list ordered along X, 2 along Y
     Coord MinGap = 0;           // smallest item dimension minus 1
+    PlacedGrid placedGrid;      // the items placed in the running pass, by floor cell
 
     // --- Placement pass state and results ---
     std::int16_t PassPos = 0;
@@ -117,6 +130,7 @@ struct SearchState {
     float CompactPower = 1e-4f;
     float SumItemWolume = 0, SumItemCost = 0;
     float SearchScore = 0; // score of the latest pass; of the best pass after the search
+    PassObserver* passObserver = nullptr; // told about every scored pass; null for none
 
     std::array<std::int64_t, kVariantSigSlots> VariantSig{};
     std::array<std::int64_t, kRuleSigSlots> RuleSigA{}, RuleSigB{};

@@ -10,11 +10,10 @@
 #include <cstring>
 #include <string_view>
 
+#include "Progress.h"
 #include "SearchState.h"
 
 namespace palvane {
-
-class ProgressSink;
 
 // Array sizes: container types and containers (1..25), box kinds and boxes (1..1001).
 inline constexpr int kContSlots = 26;

@@ -6,7 +6,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "ContainerSearch.h"
 #include "CornerList.h"
 #include "Workspace.h"
 
@@ -68,6 +70,44 @@ inline void preparePass(SearchState& s) {
     AllocCorners(s, s.CornerCapacity + 1);
 }
 
+// Fills the search inputs the way the driver does after ResetSearch: floor, capacities, items.
+inline void deliverItems(PackWorkspace& ws, Coord length, Coord width, const std::vector<TestItem>& items) {
+    ResetSearch(ws);
+    ws.CornerGapL[0] = length;
+    ws.CornerGapW[0] = width;
+    ws.SearchWolume = float(length) * float(width);
+    for (const TestItem& item : items) {
+        const int i = addItem(ws, item);
+        ws.ItemBox[i] = std::int16_t(i);
+        ws.ItemRun[i] = 1;
+    }
+    for (int i = 1; i <= ws.ItemCount; ++i) {
+        int total = 0;
+        for (int j = 1; j <= ws.ItemCount; ++j)
+            total += ws.ItemKind[j] == ws.ItemKind[i];
+        ws.ItemRun[i] = std::int16_t(total);
+        ws.ItemOrder[i] = 0;
+    }
+    ws.TurnOverride = 0;
+}
+
+// A random item set of n items in kinds of up to `perKind` equal items.
+inline std::vector<TestItem> randomItems(std::uint32_t& state, int n, int perKind, Coord minSide, Coord maxSide) {
+    std::vector<TestItem> items;
+    int kind = 0;
+    while (int(items.size()) < n) {
+        ++kind;
+        const Coord len = Coord(minSide + RandomBelow(state, maxSide - minSide + 1));
+        const Coord wid = Coord(minSide + RandomBelow(state, maxSide - minSide + 1));
+        const std::int32_t weight = 1 + RandomBelow(state, 100);
+        const bool turn = RandomBelow(state, 3) != 0;
+        const int count = 1 + RandomBelow(state, perKind);
+        for (int c = 0; c < count && int(items.size()) < n; ++c)
+            items.push_back({len, wid, weight, kind, turn, float(weight) * 0.5f});
+    }
+    return items;
+}
+
 // Independent check of the placed items: inside the usable floor, no two overlapping, and the
 // totals matching the placed items within float accuracy. Returns a failure description or "".
 inline std::string layoutProblem(const SearchState& s) {
@@ -78,8 +118,8 @@ inline std::string layoutProblem(const SearchState& s) {
             continue;
         ++count;
         weight += s.ItemWeight[i];
-        if (s.ItemPosX[i] < 0 || s.ItemPosY[i] < 0 || s.ItemPosX[i] + s.ItemLen[i] > s.CornerGapL[0] ||
-            s.ItemPosY[i] + s.ItemWid[i] > s.CornerGapW[0])
+        if (s.ItemPosX[i] < 0 || s.ItemPosY[i] < 0 || s.ItemPosX[i] + s.ItemLen[i] > s.LengthLimit ||
+            s.ItemPosY[i] + s.ItemWid[i] > s.WidthLimit)
             return "item " + std::to_string(i) + " outside the floor";
         const bool asDelivered = s.ItemLen[i] == s.ItemLen0[i] && s.ItemWid[i] == s.ItemWid0[i];
         const bool turned = s.ItemLen[i] == s.ItemWid0[i] && s.ItemWid[i] == s.ItemLen0[i];
