@@ -260,19 +260,20 @@ bool TDMForm::listKeyValidate(const LibrarySide& s, Cursor& c, const QString& fi
     return true;
 }
 
+bool TDMForm::cancelRow(Cursor& c, const QString& warning)
+{
+    warn(warning);
+    c.cancel();
+    return false;
+}
+
 bool TDMForm::listQuantityValidate(const LibrarySide& s, Cursor& c, const QString& field)
 {
-    if (c.intValue(s.key) <= 0) {
-        warn(s.defineFirst);
-        c.cancel();
-        return false;
-    }
+    if (c.intValue(s.key) <= 0)
+        return cancelRow(c, s.defineFirst);
     const int v = c.intValue(field);
-    if (v <= 0) {
-        warn(tr("Number must be positive"));
-        c.cancel();
-        return false;
-    }
+    if (v <= 0)
+        return cancelRow(c, tr("Number must be positive"));
     if (v < c.intValue(s.used))
         return m_prompter->ask(PromptKind::Warning, s.belowUsed, PromptButtons::OkIgnore)
                == PromptAnswer::Ignore;
@@ -281,16 +282,10 @@ bool TDMForm::listQuantityValidate(const LibrarySide& s, Cursor& c, const QStrin
 
 bool TDMForm::listCostValidate(const LibrarySide& s, Cursor& c, const QString& field)
 {
-    if (c.intValue(s.key) <= 0) {
-        warn(s.defineFirst);
-        c.cancel();
-        return false;
-    }
-    if (c.floatValue(field) < 0) {
-        warn(tr("Cost must be positive"));
-        c.cancel();
-        return false;
-    }
+    if (c.intValue(s.key) <= 0)
+        return cancelRow(c, s.defineFirst);
+    if (c.floatValue(field) < 0)
+        return cancelRow(c, tr("Cost must be positive"));
     return true;
 }
 

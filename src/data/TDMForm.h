@@ -159,6 +159,8 @@ private:
     bool listCostValidate(const LibrarySide& s, Cursor& c, const QString& field);
     bool listKeyValidate(const LibrarySide& s, Cursor& c, const QString& field);
     bool listBeforeDelete(const LibrarySide& s, Cursor& c);
+    // Warns, drops the whole pending row and refuses the value.
+    bool cancelRow(Cursor& c, const QString& warning);
     bool tasksBeforeDelete(Cursor& c);
     void tasksAfterInsert(Cursor& c);
     void afterTaskChange(bool scroll, bool post);
