@@ -34,6 +34,9 @@ struct ColumnInfo {
     bool required = false;
     int displayWidth = 0; // grid width in characters, 0 when not given
     bool readOnly = false; // autoinc, looked-up and calculated columns
+    // Number format of the grids: "0.##" (up to two decimals) or "0.00" (two decimals);
+    // empty for the plain value.
+    QString displayFormat;
 };
 
 class Cursor : public QObject {
@@ -101,6 +104,11 @@ public:
     // ---- columns ----
     const std::vector<ColumnInfo>& columns() const { return m_columns; }
     int columnIndex(const QString& name) const;
+    // Sets the display format of a column (see ColumnInfo::displayFormat).
+    void setDisplayFormat(const QString& column, const QString& format);
+    // Text a grid shows for a column of a row: numbers in the column's format, booleans as
+    // "True"/"False", dates as YYYY-MM-DD, empty for null.
+    QString displayText(int row, const QString& column) const;
     bool hasColumn(const QString& name) const { return columnIndex(name) >= 0; }
 
     // ---- rows and navigation ----

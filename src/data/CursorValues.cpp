@@ -24,10 +24,14 @@ bool sameValue(const QVariant& a, const QVariant& b)
 
 void Cursor::rebuildColumns()
 {
+    QHash<QString, QString> formats;
+    for (const ColumnInfo& c : m_columns)
+        if (!c.displayFormat.isEmpty())
+            formats.insert(c.name, c.displayFormat);
     m_columns.clear();
     for (const FieldDef& f : def().fields)
         m_columns.push_back({QLatin1String(f.name), ColumnKind::Stored, f.type, f.length, f.required,
-                             f.displayWidth, f.type == FieldType::AutoInc});
+                             f.displayWidth, f.type == FieldType::AutoInc, QString()});
     for (const Lookup& lk : m_lookups)
         for (const QString& name : lk.fields) {
             ColumnInfo c;
@@ -47,6 +51,8 @@ void Cursor::rebuildColumns()
         info.readOnly = true;
         m_columns.push_back(info);
     }
+    for (ColumnInfo& c : m_columns)
+        c.displayFormat = formats.value(c.name);
 }
 
 void Cursor::addLookup(Cursor* source, const QString& key, const QString& sourceKey,
@@ -66,6 +72,39 @@ void Cursor::addCalculated(const QString& name, FieldType type, CalcFunc calc)
     m_calcs.push_back({name, std::move(calc)});
     rebuildColumns();
     m_columns.back().type = type;
+}
+
+void Cursor::setDisplayFormat(const QString& column, const QString& format)
+{
+    int c = columnIndex(column);
+    if (c >= 0)
+        m_columns[size_t(c)].displayFormat = format;
+}
+
+QString Cursor::displayText(int row, const QString& column) const
+{
+    const QVariant v = valueAt(row, column);
+    if (v.isNull() || !v.isValid())
+        return QString();
+    int c = columnIndex(column);
+    const ColumnInfo& info = m_columns[size_t(c)];
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(Qt::ISODate);
+    if (info.displayFormat == QLatin1String("0.00"))
+        return QString::number(v.toDouble(), 'f', 2);
+    if (info.displayFormat == QLatin1String("0.##")) {
+        QString t = QString::number(v.toDouble(), 'f', 2);
+        while (t.endsWith(QLatin1Char('0')))
+            t.chop(1);
+        if (t.endsWith(QLatin1Char('.')))
+            t.chop(1);
+        return t == QLatin1String("-0") ? QStringLiteral("0") : t;
+    }
+    if (v.typeId() == QMetaType::Double)
+        return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
 }
 
 int Cursor::columnIndex(const QString& name) const

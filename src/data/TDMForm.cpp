@@ -113,6 +113,8 @@ void TDMForm::addCalculatedColumns()
                        fields({"Kind", "Weight", "Volume", "Wolume", "Length", "Width", "Mark"}));
     m_posit->addLookup(m_boxes.get(), kindId, kindId, fields({"Kind", "Mark"}));
 
+    for (Cursor* list : {m_tc.get(), m_tb.get()})
+        list->setDisplayFormat(QStringLiteral("Cost"), QStringLiteral("0.##"));
     m_tb->addCalculated(QStringLiteral("Left"), FieldType::Int16, [](const Cursor& c, int row) {
         return QVariant(c.valueAt(row, QStringLiteral("Total")).toInt()
                         - c.valueAt(row, QStringLiteral("Placed")).toInt());
@@ -145,6 +147,8 @@ void TDMForm::addCalculatedColumns()
                                return singleValue(cap != 0 ? num(c, row, "WolLoad") / cap * 100 : 0);
                            }));
     m_solut->addCalculated(QStringLiteral("LHW"), FieldType::String, taskGuard(lhw));
+    m_solut->setDisplayFormat(QStringLiteral("WgtEff"), QStringLiteral("0.00"));
+    m_solut->setDisplayFormat(QStringLiteral("VolEff"), QStringLiteral("0.00"));
     m_distr->addCalculated(QStringLiteral("WgtSum"), FieldType::Int32, taskGuard([](const Cursor& c, int row) {
                                qint64 s = qint64(c.valueAt(row, QStringLiteral("Weight")).toInt())
                                           * c.valueAt(row, QStringLiteral("Placed")).toInt();

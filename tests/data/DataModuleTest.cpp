@@ -107,6 +107,8 @@ TEST_F(DataModuleTest, AreaMultiplierScalesEveryAreaColumn)
     EXPECT_NEAR(solut.floatValue(QStringLiteral("WgtEff")), 25.0, 1e-6);
     EXPECT_NEAR(solut.floatValue(QStringLiteral("VolEff")), 16660000.0 / 33320000 * 100, 1e-4);
     EXPECT_EQ(solut.textValue(QStringLiteral("LHW")), QStringLiteral("13600  2450"));
+    EXPECT_EQ(solut.displayText(0, QStringLiteral("WgtEff")), QStringLiteral("25.00"));
+    EXPECT_EQ(solut.displayText(0, QStringLiteral("VolEff")), QStringLiteral("50.00"));
     Cursor& distr = m_dm->distr();
     ASSERT_EQ(distr.rowCount(), 1);
     EXPECT_EQ(distr.intValue(QStringLiteral("WgtSum")), 1800);

@@ -101,6 +101,13 @@ TEST_F(TaskRulesTest, DetailListsFollowTheCurrentTask)
     EXPECT_EQ(m_dm->tb().intValue(QStringLiteral("Left")), 0);
     ASSERT_TRUE(m_dm->tb().next());
     EXPECT_EQ(m_dm->tb().intValue(QStringLiteral("Left")), 3);
+    // Costs show up to two decimals, booleans as the grids' choices.
+    EXPECT_EQ(m_dm->tb().displayText(1, QStringLiteral("Cost")), QStringLiteral("3"));
+    ASSERT_TRUE(m_dm->tb().setValue(QStringLiteral("Cost"), 2.456));
+    EXPECT_EQ(m_dm->tb().displayText(1, QStringLiteral("Cost")), QStringLiteral("2.46"));
+    EXPECT_EQ(m_dm->tb().displayText(1, QStringLiteral("TurnOn")), QStringLiteral("False"));
+    EXPECT_EQ(m_dm->tb().displayText(0, QStringLiteral("TurnOn")), QStringLiteral("True"));
+    m_dm->tb().cancel();
     ASSERT_TRUE(tasks().first());
     EXPECT_EQ(m_dm->tc().rowCount(), 1);
     EXPECT_EQ(m_dm->tb().textValue(QStringLiteral("Kind")), QStringLiteral("Euro pallet"));
