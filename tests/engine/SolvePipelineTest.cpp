@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "FakeSearch.h"
+#include "RowChecks.h"
 #include "SolvePipeline.h"
 #include "TaskRowsFixtures.h"
 #include "WriteBack.h"
 
-#include <map>
 
 using namespace palvane;
 using namespace palvane::testing;
@@ -43,39 +43,6 @@ struct Pipeline {
     MemoryTaskStore store;
     RecordingMessages messages;
 };
-
-// Every check that the stored rows agree with each other.
-void expectConsistentRows(const TaskRows& rows)
-{
-    std::map<std::int32_t, int> usedByType;
-    std::map<std::int32_t, int> placedByKind;
-    std::map<std::int32_t, std::int32_t> weightOf;
-    for (const TbRow& r : rows.tb)
-        weightOf[r.KindID] = r.Weight;
-    for (const SolutRow& s : rows.solut) {
-        ++usedByType[s.TypeID];
-        int distrSum = 0;
-        for (const DistrRow& d : s.distr)
-            distrSum += d.Placed;
-        EXPECT_EQ(distrSum, s.BoxLoad) << "container " << s.ContNo;
-        EXPECT_EQ(static_cast<int>(s.posit.size()), s.BoxLoad);
-        std::int32_t weight = 0;
-        std::vector<int> loadNos;
-        for (const PositRow& p : s.posit) {
-            weight += weightOf[p.KindID];
-            ++placedByKind[p.KindID];
-            loadNos.push_back(p.LoadNo);
-        }
-        EXPECT_EQ(weight, s.WgtLoad);
-        std::sort(loadNos.begin(), loadNos.end());
-        for (std::size_t i = 0; i < loadNos.size(); ++i)
-            EXPECT_EQ(loadNos[i], static_cast<int>(i) + 1) << "container " << s.ContNo;
-    }
-    for (const TcRow& r : rows.tc)
-        EXPECT_EQ(r.Used, usedByType[r.TypeID]) << "type " << r.TypeID;
-    for (const TbRow& r : rows.tb)
-        EXPECT_EQ(r.Placed, placedByKind[r.KindID]) << "kind " << r.KindID;
-}
 
 } // namespace
 
