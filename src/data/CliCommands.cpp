@@ -379,8 +379,6 @@ int solve(Store& store, const CliOptions& o, CliContext& c)
     std::unique_ptr<LayoutSearch> ownSearch;
     if (!c.search)
         ownSearch = NewLayoutSearch();
-    if (!c.search && !ownSearch)
-        return fail(c, tr("This build has no layout search"));
     EngineServices services{rows, rows, messages, c.search ? *c.search : *ownSearch};
     const SolveOutcome outcome = SolveTask(*ws, o.taskId, settings, services);
     progress.finish();

@@ -1,8 +1,6 @@
 // The product's layout search behind the optimiser's LayoutSearch interface.
-#include "Optimiser.h"
-
-#if __has_include("ContainerSearch.h")
 #include "ContainerSearch.h"
+#include "Optimiser.h"
 
 namespace palvane {
 
@@ -23,14 +21,3 @@ public:
 std::unique_ptr<LayoutSearch> NewLayoutSearch() { return std::make_unique<ProductSearch>(); }
 
 } // namespace palvane
-
-#else
-
-namespace palvane {
-
-// Until the container search is part of the build there is no search to offer.
-std::unique_ptr<LayoutSearch> NewLayoutSearch() { return nullptr; }
-
-} // namespace palvane
-
-#endif
