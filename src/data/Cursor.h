@@ -244,6 +244,7 @@ private:
     std::vector<Lookup> m_lookups;
     std::vector<Calculated> m_calcs;
     std::vector<ColumnInfo> m_columns;
+    QHash<QString, int> m_columnByName; // exact names; other spellings are searched
     std::vector<FieldRule> m_fieldRules; // by stored field index
 
     CursorState m_state = CursorState::Inactive;

@@ -51,8 +51,11 @@ void Cursor::rebuildColumns()
         info.readOnly = true;
         m_columns.push_back(info);
     }
-    for (ColumnInfo& c : m_columns)
-        c.displayFormat = formats.value(c.name);
+    m_columnByName.clear();
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        m_columns[i].displayFormat = formats.value(m_columns[i].name);
+        m_columnByName.insert(m_columns[i].name, int(i));
+    }
 }
 
 void Cursor::addLookup(Cursor* source, const QString& key, const QString& sourceKey,
@@ -109,6 +112,9 @@ QString Cursor::displayText(int row, const QString& column) const
 
 int Cursor::columnIndex(const QString& name) const
 {
+    auto exact = m_columnByName.constFind(name);
+    if (exact != m_columnByName.constEnd())
+        return exact.value();
     for (size_t i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);

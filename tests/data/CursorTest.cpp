@@ -268,4 +268,65 @@ TEST_F(CursorTest, CalculatedColumnsAndSuspension)
     EXPECT_EQ(reset, 1);
 }
 
+TEST_F(CursorTest, ChangeSignalsFollowTheItemModelContract)
+{
+    exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('A'), ('B'), ('C')"));
+    auto tasks = cursor(QStringLiteral("tasks"), Table::Tasks, {QStringLiteral("TaskID")});
+    ASSERT_TRUE(tasks->open());
+    // A model keeps its own row count and checks it against the cursor at every signal.
+    int modelRows = tasks->rowCount();
+    bool resetting = false;
+    QStringList errors;
+    Cursor* c = tasks.get();
+    QObject::connect(c, &Cursor::aboutToInsertRow, [&](int row) {
+        if (modelRows != c->rowCount() || row < 0 || row > modelRows)
+            errors << QStringLiteral("aboutToInsert %1").arg(row);
+    });
+    QObject::connect(c, &Cursor::rowInserted, [&](int) {
+        if (++modelRows != c->rowCount())
+            errors << QStringLiteral("inserted");
+    });
+    QObject::connect(c, &Cursor::aboutToRemoveRow, [&](int row) {
+        if (modelRows != c->rowCount() || row < 0 || row >= modelRows)
+            errors << QStringLiteral("aboutToRemove %1").arg(row);
+    });
+    QObject::connect(c, &Cursor::rowRemoved, [&](int) {
+        if (--modelRows != c->rowCount())
+            errors << QStringLiteral("removed");
+    });
+    QObject::connect(c, &Cursor::aboutToResetRows, [&] { resetting = true; });
+    QObject::connect(c, &Cursor::rowsReset, [&] {
+        if (!resetting)
+            errors << QStringLiteral("reset without aboutToReset");
+        resetting = false;
+        modelRows = c->rowCount();
+    });
+    QObject::connect(c, &Cursor::rowChanged, [&](int row) {
+        if (row < 0 || row >= c->rowCount() || resetting)
+            errors << QStringLiteral("changed %1").arg(row);
+    });
+    QObject::connect(c, &Cursor::currentChanged, [&](int row, int) {
+        if (row >= c->rowCount() || resetting)
+            errors << QStringLiteral("current %1").arg(row);
+    });
+
+    ASSERT_TRUE(tasks->next());
+    ASSERT_TRUE(tasks->insert());
+    ASSERT_TRUE(tasks->setValue(QStringLiteral("Name"), QStringLiteral("New")));
+    tasks->cancel();
+    ASSERT_TRUE(tasks->append());
+    ASSERT_TRUE(tasks->setValue(QStringLiteral("Name"), QStringLiteral("D")));
+    ASSERT_TRUE(tasks->post());
+    ASSERT_TRUE(tasks->first());
+    ASSERT_TRUE(tasks->setValue(QStringLiteral("Name"), QStringLiteral("A2")));
+    ASSERT_TRUE(tasks->last()); // stores the edit on the way
+    ASSERT_TRUE(tasks->remove());
+    ASSERT_TRUE(tasks->refresh());
+    tasks->close();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QStringLiteral(", ")).toStdString();
+    EXPECT_EQ(modelRows, 0);
+    EXPECT_EQ(stored(QStringLiteral("SELECT Name FROM tasks ORDER BY TaskID")).toString(), QStringLiteral("A2"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT COUNT(*) FROM tasks")).toInt(), 3);
+}
+
 } // namespace
