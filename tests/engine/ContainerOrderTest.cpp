@@ -236,3 +236,27 @@ TEST(ChooseOrder, RepeatLoopEndsWhenTypesShareTheirRandomKey)
     }
     EXPECT_LE(ws->Attempts, 7 * ws->IterationLimit + ws->IterationLimit + 1);
 }
+
+TEST(ChooseOrder, EightTypesKeepUsingTheTables)
+{
+    std::vector<TcRow> types;
+    for (int t = 1; t <= 8; ++t)
+        types.push_back(containerRow(t, 1, std::int16_t(1000 + 100 * (t % 3)), 500, 900));
+    const TaskRows rows = taskRows(types, {boxRow(5, 5, 100, 50, 10)});
+    auto ws = newWorkspace();
+    prepareWorkspace(*ws, rows);
+    ASSERT_GT(TypeOrderings(ws->TypeCount), 40);
+    identityOrder(*ws);
+    ws->Iteration = 2;
+    ws->OrderSig1.fill(-1);
+    const std::uint32_t state = ws->RandState;
+    ChooseOrder(*ws);
+    EXPECT_EQ(ws->RandState, state); // a table sort draws no random number
+
+    auto expected = newWorkspace();
+    prepareWorkspace(*expected, rows);
+    identityOrder(*expected);
+    const int pct = static_cast<int>(std::nearbyint(2.0L / expected->IterationLimit * 80));
+    SortByArea(*expected, 0, static_cast<float>(expected->AvgContWolume / 100.0L * (pct + 20)));
+    EXPECT_EQ(order(*ws), order(*expected));
+}

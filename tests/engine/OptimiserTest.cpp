@@ -95,6 +95,22 @@ TEST(Optimise, LastContainerAlternativesReplaceABigLastContainer)
     EXPECT_EQ(run.ws->ResultPlan.LastCont, 2);
 }
 
+TEST(Optimise, AnAlternativeMustScoreStrictlyHigherToReplaceTheFirst)
+{
+    // Types 2 and 3 are the same size: the first alternative (container 2) replaces the big
+    // container; container 3 scores the same and does not replace it.
+    OptimiserRun run(taskRows({containerRow(1, 1, 2000, 500, 900), containerRow(2, 1, 1000, 500, 900),
+                               containerRow(3, 1, 1000, 500, 900)},
+                              {boxRow(5, 3, 300, 250, 10)}),
+                     keepLastContainer());
+    run.optimise();
+    ASSERT_GE(run.search.offered.size(), 3u);
+    EXPECT_EQ((std::vector<int>(run.search.offered.begin(), run.search.offered.begin() + 3)),
+              (std::vector<int>{1, 2, 3}));
+    for (int b = 1; b <= 3; ++b)
+        EXPECT_EQ(run.ws->ResultPlan.ContNo[b], 2);
+}
+
 TEST(Optimise, AnAlternativeThatLeavesBoxesIsRejected)
 {
     // The small container holds only two of the three boxes.
