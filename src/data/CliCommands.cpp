@@ -351,15 +351,26 @@ int fail(CliContext& c, const QString& message)
     return CliFailed;
 }
 
+// Reads the rows of the task; on failure says why and returns false.
+bool readOrReport(EngineRows& rows, std::int32_t taskId, TaskRows& task, CliContext& c)
+{
+    std::string detail;
+    const RowsStatus read = rows.readTask(taskId, task, detail);
+    if (read == RowsStatus::Ok)
+        return true;
+    fail(c, read == RowsStatus::NoTask
+                ? tr("Task %1 not found").arg(taskId)
+                : tr("Task %1 could not be read: %2").arg(taskId).arg(QString::fromStdString(detail)));
+    return false;
+}
+
 int solve(Store& store, const CliOptions& o, CliContext& c)
 {
     EngineRows rows(store);
     TaskRows task;
     std::string detail;
-    const RowsStatus read = rows.readTask(o.taskId, task, detail);
-    if (read != RowsStatus::Ok)
-        return fail(c, read == RowsStatus::NoTask ? tr("Task %1 not found").arg(o.taskId)
-                                                  : tr("Task %1 could not be read: %2").arg(o.taskId).arg(QString::fromStdString(detail)));
+    if (!readOrReport(rows, o.taskId, task, c))
+        return CliFailed;
     const SolveStatus check = CheckSolvePreconditions(task);
     if (check != SolveStatus::Ok)
         return fail(c, solveStatusText(check, o.taskId, detail));
@@ -410,12 +421,8 @@ int show(Store& store, const CliOptions& o, CliContext& c)
 {
     EngineRows rows(store);
     TaskRows task;
-    std::string detail;
-    const RowsStatus read = rows.readTask(o.taskId, task, detail);
-    if (read == RowsStatus::NoTask)
-        return fail(c, tr("Task %1 not found").arg(o.taskId));
-    if (read != RowsStatus::Ok)
-        return fail(c, tr("Task %1 could not be read: %2").arg(o.taskId).arg(QString::fromStdString(detail)));
+    if (!readOrReport(rows, o.taskId, task, c))
+        return CliFailed;
     c.out << storedPlanReport(task);
     return CliOk;
 }

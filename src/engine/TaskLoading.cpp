@@ -77,6 +77,17 @@ void ReadTaskRows(PackWorkspace& ws, const TaskRows& rows, ProgressSink& progres
 
 namespace {
 
+// Box b of the plan at the stored position of a posit row, in container j.
+void placeStoredBox(PackPlan& plan, int b, int j, const PositRow& pos)
+{
+    plan.ContNo[b] = static_cast<std::int16_t>(j);
+    plan.PosX[b] = pos.PosX;
+    plan.PosY[b] = pos.PosY;
+    plan.PosLh[b] = pos.PosLh;
+    plan.PosWh[b] = pos.PosWh;
+    plan.LoadNo[b] = pos.LoadNo;
+}
+
 // First container of the type with the given TypeID that the plan has not fixed yet; 0 if none.
 int freeContainerOfType(const PackWorkspace& ws, const PackPlan& plan, std::int32_t typeId)
 {
@@ -115,12 +126,7 @@ void TakeOverFixed(PackWorkspace& ws, PackPlan& plan, const std::vector<SolutRow
                 messages.show(EngineMessage::BoxFixDeficit, pos.Kind);
                 continue;
             }
-            plan.ContNo[b] = static_cast<std::int16_t>(j);
-            plan.PosX[b] = pos.PosX;
-            plan.PosY[b] = pos.PosY;
-            plan.PosLh[b] = pos.PosLh;
-            plan.PosWh[b] = pos.PosWh;
-            plan.LoadNo[b] = pos.LoadNo;
+            placeStoredBox(plan, b, j, pos);
         }
     }
 }
@@ -167,12 +173,7 @@ void ReadStoredPlan(PackWorkspace& /*ws*/, PackPlan& plan, const std::vector<Sol
             const int b = pos.BoxNo;
             if (b < 0 || b >= kBoxSlots)
                 continue;
-            plan.ContNo[b] = static_cast<std::int16_t>(j);
-            plan.PosX[b] = pos.PosX;
-            plan.PosY[b] = pos.PosY;
-            plan.PosLh[b] = pos.PosLh;
-            plan.PosWh[b] = pos.PosWh;
-            plan.LoadNo[b] = pos.LoadNo;
+            placeStoredBox(plan, b, j, pos);
         }
     }
 }
