@@ -70,6 +70,8 @@ public:
     // Start-up: opens the tables, makes the remembered task current and computes the totals;
     // on failure shows "DB is busy or wrong", closes everything and asks to terminate.
     bool DataModuleCreate(qint32 taskIni);
+    // The same with the remembered task `TaskIni`.
+    bool DataModuleCreate() { return DataModuleCreate(TaskIni); }
     // Opens (true) or closes (false) the main cursors; false when any failed to open.
     bool ActivateTables(bool active);
     // Binds the closed main cursors to the database of the code (1 export, 2 import, else main).
@@ -109,6 +111,9 @@ public:
     qint16 TaskAvailSum = 0, TaskBoxSum = 0;
     qint32 UsedLoadWt = 0, PlacedBoxWeight = 0;
     float UsedContArea = 0, UsedContCost = 0, PlacedBoxArea = 0, PlacedBoxCost = 0;
+    // The TaskID that was current in the main database when it was last left (kept by the
+    // initialisation file); made current at start-up.
+    qint32 TaskIni = 0;
     // The tables opened at start-up.
     bool DatabaseReady = false;
     // Program-wide switch: while cleared, confirmation questions are skipped as if confirmed.

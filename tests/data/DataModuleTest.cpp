@@ -19,7 +19,8 @@ TEST_F(DataModuleTest, StartUpMakesRememberedTaskCurrent)
     QObject::connect(m_dm.get(), &TDMForm::totalsChanged, [&] { ++totals; });
     for (int code = 0; code < 3; ++code)
         m_dm->setDatabaseDirectory(code, m_dirs[code]);
-    ASSERT_TRUE(m_dm->DataModuleCreate(2));
+    m_dm->TaskIni = 2;
+    ASSERT_TRUE(m_dm->DataModuleCreate());
     EXPECT_TRUE(m_dm->DatabaseReady);
     EXPECT_EQ(m_dm->currentTaskId(), 2);
     EXPECT_GT(solutState, 0);
