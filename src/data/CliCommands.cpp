@@ -10,6 +10,7 @@
 #include "Store.h"
 #include "WriteBack.h"
 
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <memory>
 
@@ -317,6 +318,10 @@ std::unique_ptr<Store> openDatabase(const CliOptions& o, QString& error)
         if (!aliases.load(&error))
             return nullptr;
         directory = aliases.directory(MainDatabase);
+        if (!QFileInfo(directory).isDir()) {
+            error = aliases.missingDirectoryMessages().value(0) + QLatin1Char(' ') + directory;
+            return nullptr;
+        }
         mode = StoreOpenMode::ExistingOnly;
     }
     StoreError storeError;

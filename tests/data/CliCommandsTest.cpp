@@ -235,6 +235,17 @@ TEST_F(CliTest, FailuresGiveOneLineAndAStatus)
     EXPECT_EQ(search.runs, 0);
 }
 
+TEST_F(CliTest, MissingMainDatabaseDirectoryIsNamed)
+{
+    ASSERT_EQ(run(home() << "tasks"), CliOk);
+    ASSERT_TRUE(QDir(tmp.filePath("home/KorvanB")).removeRecursively());
+    EXPECT_EQ(run(home() << "tasks"), CliFailed);
+    EXPECT_TRUE(err.startsWith("Main/Home DB location not found, alias: KorvanB")) << err.toStdString();
+    EXPECT_EQ(err.count('\n'), 1);
+    // Nothing was created in its place.
+    EXPECT_FALSE(QFileInfo::exists(tmp.filePath("home/KorvanB")));
+}
+
 TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar)
 {
     interrupted = 1;
