@@ -276,6 +276,10 @@ private:
             line += QStringLiteral("  %1 %2").arg(m_seconds, tr("sec"));
         if (m_aborted)
             line += QStringLiteral("  ") + tr("Aborted...");
+        // The search reports many times a second; only a changed line is written.
+        if (m_drawn && line == m_lastLine)
+            return;
+        m_lastLine = line;
         m_context.err << line.leftJustified(60) << Qt::flush;
         m_drawn = true;
     }
@@ -298,6 +302,7 @@ private:
     QString m_seconds;
     bool m_aborted = false;
     bool m_drawn = false;
+    QString m_lastLine;
 };
 
 // The database the options name, opened (and on a home folder's first use, created).

@@ -254,6 +254,9 @@ TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar)
     EXPECT_EQ(search.runs, 1);
     EXPECT_TRUE(out.contains("aborted"));
     EXPECT_TRUE(err.contains("Packing progress..."));
+    const QStringList drawn = err.split('\r', Qt::SkipEmptyParts);
+    for (qsizetype i = 1; i < drawn.size(); ++i)
+        EXPECT_NE(drawn[i], drawn[i - 1]) << "a progress line is written twice";
     EXPECT_TRUE(err.endsWith('\n'));
     const TaskRows rows = readTask();
     EXPECT_TRUE(rows.task.Solut);
