@@ -103,47 +103,63 @@ void DropCoveredCorners(SearchState& s) {
     }
 }
 
-void AddContactCorners(SearchState& s, CornerSide side) {
-    const int k = s.PassItem;
+namespace {
+
+// One contact corner of the item just placed (x1..x2, y1..y2) against q, whose right edge qx2
+// and top edge qy2 are given (both 0 for the floor, q = 0). Returns after adding or discarding.
+void addContactCorner(SearchState& s, CornerSide side, int k, Coord qx1, Coord qy1, Coord qx2, Coord qy2) {
     const Coord x1 = s.ItemPosX[k], x2 = x1 + s.ItemLen[k];
     const Coord y1 = s.ItemPosY[k], y2 = y1 + s.ItemWid[k];
-    for (int i = 0; i < s.PassPos; ++i) {
+    s.CornerCount += 1;
+    GrowCorners(s);
+    const std::int32_t c = s.CornerCount;
+    Coord cx, cy;
+    if (side == CornerSide::X) {
+        cx = x2;
+        cy = qy2;
+        s.CornerGapW[c] = std::max(y1 - qy2, s.MinGap);
+        s.CornerGapL[c] = std::max(qx1 - x2, s.MinGap);
+    } else {
+        cx = qx2;
+        cy = y2;
+        s.CornerGapL[c] = std::max(x1 - qx2, s.MinGap);
+        s.CornerGapW[c] = std::max(qy1 - y2, s.MinGap);
+    }
+    if (PlacedItemMeets(s, cx, cx + s.CornerGapL[c], cy, cy + s.CornerGapW[c], k)) {
+        CopyCorner(s, c + 1, c);
+        s.CornerCount -= 1;
+    } else {
+        s.CornerX[c] = cx;
+        s.CornerY[c] = cy;
+    }
+}
+
+// Whether placed item q (right edge qx2, top qy2) makes a contact corner on the given side.
+bool makesContact(CornerSide side, Coord x2, Coord y2, Coord qx2, Coord qy2) {
+    return side == CornerSide::X ? (qy2 < y2 && x2 < qx2) : (qx2 < x2 && y2 < qy2);
+}
+
+} // namespace
+
+void AddContactCorners(SearchState& s, CornerSide side) {
+    const int k = s.PassItem;
+    const Coord x2 = s.ItemPosX[k] + s.ItemLen[k];
+    const Coord y2 = s.ItemPosY[k] + s.ItemWid[k];
+    // Position 0 is the floor, whose edges lie at 0.
+    addContactCorner(s, side, k, 0, 0, 0, 0);
+    if (s.placedGrid.active) {
+        // The grid lists exactly the placed items in position order, k last.
+        for (const PlacedRect& q : s.placedGrid.sequence)
+            if (q.item != k && makesContact(side, x2, y2, q.x2, q.y2))
+                addContactCorner(s, side, k, q.x1, q.y1, q.x2, q.y2);
+        return;
+    }
+    for (int i = 1; i < s.PassPos; ++i) {
         const int q = s.ItemOrder[i];
         const Coord qx2 = s.ItemPosX[q] + s.ItemLen[q];
         const Coord qy2 = s.ItemPosY[q] + s.ItemWid[q];
-        if (side == CornerSide::X) {
-            const Coord t = i == 0 ? 0 : qy2;
-            if (i >= 1 && !(t < y2 && x2 < qx2 && s.ItemPlaced[q] == 1))
-                continue;
-            s.CornerCount += 1;
-            GrowCorners(s);
-            const std::int32_t c = s.CornerCount;
-            s.CornerGapW[c] = std::max(y1 - t, s.MinGap);
-            s.CornerGapL[c] = std::max(s.ItemPosX[q] - x2, s.MinGap);
-            if (PlacedItemMeets(s, x2, x2 + s.CornerGapL[c], t, t + s.CornerGapW[c], k)) {
-                CopyCorner(s, c + 1, c);
-                s.CornerCount -= 1;
-            } else {
-                s.CornerX[c] = x2;
-                s.CornerY[c] = t;
-            }
-        } else {
-            const Coord t = i == 0 ? 0 : qx2;
-            if (i >= 1 && !(t < x2 && y2 < qy2 && s.ItemPlaced[q] == 1))
-                continue;
-            s.CornerCount += 1;
-            GrowCorners(s);
-            const std::int32_t c = s.CornerCount;
-            s.CornerGapL[c] = std::max(x1 - t, s.MinGap);
-            s.CornerGapW[c] = std::max(s.ItemPosY[q] - y2, s.MinGap);
-            if (PlacedItemMeets(s, t, t + s.CornerGapL[c], y2, y2 + s.CornerGapW[c], k)) {
-                CopyCorner(s, c + 1, c);
-                s.CornerCount -= 1;
-            } else {
-                s.CornerX[c] = t;
-                s.CornerY[c] = y2;
-            }
-        }
+        if (s.ItemPlaced[q] == 1 && makesContact(side, x2, y2, qx2, qy2))
+            addContactCorner(s, side, k, s.ItemPosX[q], s.ItemPosY[q], qx2, qy2);
     }
 }
 

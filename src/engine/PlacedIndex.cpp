@@ -1,39 +1,41 @@
 #include "PlacedIndex.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace palvane {
 
 namespace {
 
-bool meets(const SearchState& s, int r, Coord xMin, Coord xMax, Coord yMin, Coord yMax) {
-    return s.ItemPosX[r] <= xMax && xMin < s.ItemPosX[r] + s.ItemLen[r] && s.ItemPosY[r] <= yMax &&
-           yMin < s.ItemPosY[r] + s.ItemWid[r];
-}
-
 bool scanMeets(const SearchState& s, Coord xMin, Coord xMax, Coord yMin, Coord yMax, int exclude) {
     for (int p = s.PassPos - 1; p >= 1; --p) {
         const int r = s.ItemOrder[p];
-        if (s.ItemPlaced[r] == 1 && r != exclude && meets(s, r, xMin, xMax, yMin, yMax))
+        if (s.ItemPlaced[r] == 1 && r != exclude && s.ItemPosX[r] <= xMax && xMin < s.ItemPosX[r] + s.ItemLen[r] &&
+            s.ItemPosY[r] <= yMax && yMin < s.ItemPosY[r] + s.ItemWid[r])
             return true;
     }
     return false;
 }
 
-// Cell range covering [lo, hi] along one axis, clamped to the grid.
-void cellRange(std::int64_t lo, std::int64_t hi, std::int32_t cell, std::int32_t count, int& first, int& last) {
-    first = int(std::clamp<std::int64_t>(lo < 0 ? -1 : lo / cell, 0, count - 1));
-    last = int(std::clamp<std::int64_t>(hi < 0 ? -1 : hi / cell, 0, count - 1));
+// Smallest shift whose cell size 2^shift covers `extent` in at most `cells` cells.
+int shiftFor(std::int64_t extent, std::int64_t cells) {
+    int shift = 0;
+    while ((std::int64_t(1) << shift) * cells < extent)
+        ++shift;
+    return shift;
+}
+
+PlacedRect rectOf(const SearchState& s, int i) {
+    return {s.ItemPosX[i], s.ItemPosY[i], s.ItemPosX[i] + s.ItemLen[i], s.ItemPosY[i] + s.ItemWid[i], i};
 }
 
 // Cells an item occupies; an item of zero extent still sits in the cell of its corner.
 template <typename F>
-void forItemCells(const SearchState& s, int i, F f) {
-    const PlacedGrid& g = s.placedGrid;
-    int c0, c1, r0, r1;
-    cellRange(s.ItemPosX[i], std::max(s.ItemPosX[i], s.ItemPosX[i] + s.ItemLen[i] - 1), g.cellLen, g.cols, c0, c1);
-    cellRange(s.ItemPosY[i], std::max(s.ItemPosY[i], s.ItemPosY[i] + s.ItemWid[i] - 1), g.cellWid, g.rows, r0, r1);
+void forCells(const PlacedGrid& g, const PlacedRect& p, F f) {
+    const auto cell = [](std::int32_t v, int shift, std::int32_t count) {
+        return std::clamp(v < 0 ? 0 : (v >> shift), 0, count - 1);
+    };
+    const int c0 = cell(p.x1, g.shiftX, g.cols), c1 = cell(std::max(p.x1, p.x2 - 1), g.shiftX, g.cols);
+    const int r0 = cell(p.y1, g.shiftY, g.rows), r1 = cell(std::max(p.y1, p.y2 - 1), g.shiftY, g.rows);
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c)
             f(std::size_t(r) * g.cols + c);
@@ -42,39 +44,29 @@ void forItemCells(const SearchState& s, int i, F f) {
 } // namespace
 
 bool PlacedItemMeets(const SearchState& s, Coord xMin, Coord xMax, Coord yMin, Coord yMax, int exclude) {
-    const PlacedGrid& g = s.placedGrid;
-    if (!g.active)
+    // An empty range along one axis can still be met by an item of zero extent there; such
+    // questions are rare and take the plain scan.
+    if (!s.placedGrid.active || xMax < xMin || yMax < yMin)
         return scanMeets(s, xMin, xMax, yMin, yMax, exclude);
-    if (xMax < xMin || yMax < yMin) {
-        // An empty range along one axis can still be met by an item of zero extent there; such
-        // questions are rare, so they take the plain scan.
-        return scanMeets(s, xMin, xMax, yMin, yMax, exclude);
-    }
-    int c0, c1, r0, r1;
-    cellRange(xMin, xMax, g.cellLen, g.cols, c0, c1);
-    cellRange(yMin, yMax, g.cellWid, g.rows, r0, r1);
-    for (int r = r0; r <= r1; ++r) {
-        for (int c = c0; c <= c1; ++c) {
-            for (std::int16_t item : g.cells[std::size_t(r) * g.cols + c])
-                if (item != exclude && meets(s, item, xMin, xMax, yMin, yMax))
-                    return true;
-        }
-    }
-    return false;
+    return GridMeets(s.placedGrid, xMin, xMax, yMin, yMax, exclude);
 }
 
 void StartPlacedGrid(SearchState& s) {
     PlacedGrid& g = s.placedGrid;
     g.active = g.enabled;
+    g.sequence.clear();
     if (!g.active)
         return;
+    // About four cells per item, square-ish, at most 256 along a side.
     const std::int64_t len = std::max<Coord>(s.CornerGapL[0], 1), wid = std::max<Coord>(s.CornerGapW[0], 1);
-    const long double target = std::clamp<long double>(4.0L * s.ItemCount, 64, 16384);
-    const std::int64_t side = std::max<std::int64_t>(1, std::int64_t(std::ceil(std::sqrt(len * wid / target))));
-    const std::int32_t cols = std::int32_t(std::min<std::int64_t>((len + side - 1) / side, 256));
-    const std::int32_t rows = std::int32_t(std::min<std::int64_t>((wid + side - 1) / side, 256));
-    g.cellLen = std::int32_t((len + cols - 1) / cols);
-    g.cellWid = std::int32_t((wid + rows - 1) / rows);
+    const std::int64_t target = std::clamp<std::int64_t>(4 * std::int64_t(s.ItemCount), 64, 16384);
+    int shift = 0;
+    while ((len >> shift) * (wid >> shift) > target)
+        ++shift;
+    g.shiftX = std::max(shift, shiftFor(len, 256));
+    g.shiftY = std::max(shift, shiftFor(wid, 256));
+    const std::int32_t cols = std::int32_t(((len - 1) >> g.shiftX) + 1);
+    const std::int32_t rows = std::int32_t(((wid - 1) >> g.shiftY) + 1);
     const std::size_t count = std::size_t(cols) * rows;
     if (g.cols != cols || g.rows != rows || g.cells.size() != count) {
         g.cols = cols;
@@ -87,18 +79,24 @@ void StartPlacedGrid(SearchState& s) {
 }
 
 void GridInsert(SearchState& s, int i) {
-    if (!s.placedGrid.active)
+    PlacedGrid& g = s.placedGrid;
+    if (!g.active)
         return;
-    forItemCells(s, i, [&](std::size_t cell) { s.placedGrid.cells[cell].push_back(std::int16_t(i)); });
+    const PlacedRect p = rectOf(s, i);
+    forCells(g, p, [&](std::size_t cell) { g.cells[cell].push_back(p); });
+    g.sequence.push_back(p);
 }
 
 void GridRemove(SearchState& s, int i) {
-    if (!s.placedGrid.active)
+    PlacedGrid& g = s.placedGrid;
+    if (!g.active)
         return;
-    forItemCells(s, i, [&](std::size_t cell) {
-        auto& list = s.placedGrid.cells[cell];
-        list.erase(std::remove(list.begin(), list.end(), std::int16_t(i)), list.end());
+    const auto sameItem = [i](const PlacedRect& p) { return p.item == i; };
+    forCells(g, rectOf(s, i), [&](std::size_t cell) {
+        auto& list = g.cells[cell];
+        list.erase(std::remove_if(list.begin(), list.end(), sameItem), list.end());
     });
+    g.sequence.erase(std::remove_if(g.sequence.begin(), g.sequence.end(), sameItem), g.sequence.end());
 }
 
 } // namespace palvane
