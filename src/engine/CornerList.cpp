@@ -105,33 +105,36 @@ void DropCoveredCorners(SearchState& s) {
 
 namespace {
 
-// One contact corner of the item just placed (x1..x2, y1..y2) against q, whose right edge qx2
-// and top edge qy2 are given (both 0 for the floor, q = 0). Returns after adding or discarding.
+// One contact corner of the item just placed (x1..x2, y1..y2) against q, given by its left and
+// right edges qx1, qx2 and bottom and top edges qy1, qy2 (all 0 for the floor). The corner is
+// appended unless a placed item meets its free rectangle. A discarded corner only ever occupied
+// the slot above the list, which holds no corner, so it is tested before it is written.
 void addContactCorner(SearchState& s, CornerSide side, int k, Coord qx1, Coord qy1, Coord qx2, Coord qy2) {
     const Coord x1 = s.ItemPosX[k], x2 = x1 + s.ItemLen[k];
     const Coord y1 = s.ItemPosY[k], y2 = y1 + s.ItemWid[k];
-    s.CornerCount += 1;
-    GrowCorners(s);
-    const std::int32_t c = s.CornerCount;
-    Coord cx, cy;
+    Coord cx, cy, gapL, gapW;
     if (side == CornerSide::X) {
         cx = x2;
         cy = qy2;
-        s.CornerGapW[c] = std::max(y1 - qy2, s.MinGap);
-        s.CornerGapL[c] = std::max(qx1 - x2, s.MinGap);
+        gapW = std::max(y1 - qy2, s.MinGap);
+        gapL = std::max(qx1 - x2, s.MinGap);
     } else {
         cx = qx2;
         cy = y2;
-        s.CornerGapL[c] = std::max(x1 - qx2, s.MinGap);
-        s.CornerGapW[c] = std::max(qy1 - y2, s.MinGap);
+        gapL = std::max(x1 - qx2, s.MinGap);
+        gapW = std::max(qy1 - y2, s.MinGap);
     }
-    if (PlacedItemMeets(s, cx, cx + s.CornerGapL[c], cy, cy + s.CornerGapW[c], k)) {
-        CopyCorner(s, c + 1, c);
+    s.CornerCount += 1;
+    GrowCorners(s);
+    if (PlacedItemMeets(s, cx, cx + gapL, cy, cy + gapW, k)) {
         s.CornerCount -= 1;
-    } else {
-        s.CornerX[c] = cx;
-        s.CornerY[c] = cy;
+        return;
     }
+    const std::int32_t c = s.CornerCount;
+    s.CornerX[c] = cx;
+    s.CornerY[c] = cy;
+    s.CornerGapL[c] = gapL;
+    s.CornerGapW[c] = gapW;
 }
 
 // Whether placed item q (right edge qx2, top qy2) makes a contact corner on the given side.

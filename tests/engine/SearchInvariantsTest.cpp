@@ -81,6 +81,7 @@ std::unique_ptr<PackWorkspace> run(const Scenario& sc, PassObserver* observer) {
 
 TEST(SearchInvariants, RandomSetsGiveValidRepeatableBestLayouts) {
     std::uint32_t state = 2024;
+    int supportRounds = 0;
     for (int round = 0; round < 80; ++round) {
         const Scenario sc = randomScenario(state, round);
         BestSeen seen;
@@ -98,9 +99,10 @@ TEST(SearchInvariants, RandomSetsGiveValidRepeatableBestLayouts) {
         }
         // Support limits hold after the rearward shift wherever the checks apply. Taking a kind
         // out again moves the load centre without a new check, so bind modes are left out.
-        if (SupportChecksApply(*ws) && sc.bindMode == 0) {
-            EXPECT_LE(ws->PassTailLoad, ws->SearchTailWt + 1);
-            EXPECT_LE(ws->PassNoseLoad, ws->SearchNoseWt + 1);
+        if (SupportChecksApply(*ws) && sc.bindMode == 0 && ws->PassCount > 0) {
+            ++supportRounds;
+            EXPECT_LE(ws->PassTailLoad, ws->SearchTailWt);
+            EXPECT_LE(ws->PassNoseLoad, ws->SearchNoseWt);
         }
         // The final order is by position along the fill direction.
         for (int p = 2; p <= ws->ItemCount; ++p) {
@@ -123,6 +125,7 @@ TEST(SearchInvariants, RandomSetsGiveValidRepeatableBestLayouts) {
         EXPECT_EQ(again->SearchScore, ws->SearchScore);
         EXPECT_EQ(again->PassTotal, ws->PassTotal);
     }
+    EXPECT_GE(supportRounds, 10);
 }
 
 TEST(SearchInvariants, GridAndPlainScanGiveTheSameLayouts) {
