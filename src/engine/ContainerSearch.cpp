@@ -25,45 +25,45 @@ void restoreIdentityOrder(SearchState& s) {
 
 void saveBest(SearchState& s) {
     s.BestScore = s.SearchScore;
-    s.BestPassWolume = s.PassWolume;
-    s.BestPassCost = s.PassCost;
-    s.BestPassWeight = s.PassWeight;
-    s.BestPassCount = s.PassCount;
-    s.BestPassNoseLoad = s.PassNoseLoad;
-    s.BestPassTailLoad = s.PassTailLoad;
-    s.BestPosX = s.ItemPosX;
-    s.BestPosY = s.ItemPosY;
-    s.BestLen = s.ItemLen;
-    s.BestWid = s.ItemWid;
-    s.BestPlaced = s.ItemPlaced;
-    s.BestOrder = s.ItemOrder;
-    s.BestCornerDir = s.CornerDir;
-    s.BestTurnMode = s.TurnMode;
-    s.BestLenVar = s.ItemLenVar;
-    s.BestWidVar = s.ItemWidVar;
+    s.bestPassWolume = s.PassWolume;
+    s.bestPassCost = s.PassCost;
+    s.bestPassWeight = s.PassWeight;
+    s.bestPassCount = s.PassCount;
+    s.bestPassNoseLoad = s.PassNoseLoad;
+    s.bestPassTailLoad = s.PassTailLoad;
+    s.bestPosX = s.ItemPosX;
+    s.bestPosY = s.ItemPosY;
+    s.bestLen = s.ItemLen;
+    s.bestWid = s.ItemWid;
+    s.bestPlaced = s.ItemPlaced;
+    s.bestOrder = s.ItemOrder;
+    s.bestCornerDir = s.CornerDir;
+    s.bestTurnMode = s.TurnMode;
+    s.bestLenVar = s.ItemLenVar;
+    s.bestWidVar = s.ItemWidVar;
 }
 
 void restoreBestOrdering(SearchState& s) {
-    s.ItemLen = s.ItemLenVar = s.BestLenVar;
-    s.ItemWid = s.ItemWidVar = s.BestWidVar;
-    s.ItemOrder = s.BestOrder;
-    s.CornerDir = s.BestCornerDir;
-    s.TurnMode = s.BestTurnMode;
+    s.ItemLen = s.ItemLenVar = s.bestLenVar;
+    s.ItemWid = s.ItemWidVar = s.bestWidVar;
+    s.ItemOrder = s.bestOrder;
+    s.CornerDir = s.bestCornerDir;
+    s.TurnMode = s.bestTurnMode;
 }
 
 void restoreBestPass(SearchState& s) {
     s.SearchScore = s.BestScore;
-    s.PassWolume = s.BestPassWolume;
-    s.PassCost = s.BestPassCost;
-    s.PassWeight = s.BestPassWeight;
-    s.PassCount = s.BestPassCount;
-    s.PassNoseLoad = s.BestPassNoseLoad;
-    s.PassTailLoad = s.BestPassTailLoad;
-    s.ItemPosX = s.BestPosX;
-    s.ItemPosY = s.BestPosY;
-    s.ItemLen = s.BestLen;
-    s.ItemWid = s.BestWid;
-    s.ItemPlaced = s.BestPlaced;
+    s.PassWolume = s.bestPassWolume;
+    s.PassCost = s.bestPassCost;
+    s.PassWeight = s.bestPassWeight;
+    s.PassCount = s.bestPassCount;
+    s.PassNoseLoad = s.bestPassNoseLoad;
+    s.PassTailLoad = s.bestPassTailLoad;
+    s.ItemPosX = s.bestPosX;
+    s.ItemPosY = s.bestPosY;
+    s.ItemLen = s.bestLen;
+    s.ItemWid = s.bestWid;
+    s.ItemPlaced = s.bestPlaced;
 }
 
 // The progress tick after every scored pass. Returns true when time ran out or the user

@@ -42,8 +42,8 @@ void startPass(SearchState& s) {
 void placeItem(SearchState& s, std::int32_t j) {
     const int it = s.PassItem;
     const std::int32_t w = s.ItemWeight[it];
-    s.ItemLen[it] = s.ChosenLen;
-    s.ItemWid[it] = s.ChosenWid;
+    s.ItemLen[it] = s.chosenLen;
+    s.ItemWid[it] = s.chosenWid;
     s.ItemPosX[it] = s.CornerX[j];
     s.ItemPosY[it] = s.CornerY[j];
     s.ItemPlaced[it] = 1;
@@ -157,8 +157,8 @@ void ChooseCorner(SearchState& s) {
         if (cost < s.BestCornerCost) {
             s.BestCornerCost = std::int32_t(cost);
             s.ChosenCorner = std::int16_t(l);
-            s.ChosenLen = len;
-            s.ChosenWid = wid;
+            s.chosenLen = len;
+            s.chosenWid = wid;
         }
         return;
     }

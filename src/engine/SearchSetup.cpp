@@ -97,8 +97,8 @@ void ResetSearch(PackWorkspace& ws) {
     zero(ws.ItemPlaced), zero(ws.ItemKind), zero(ws.ItemOrder), zero(ws.ItemBox);
     zero(ws.ItemRun), zero(ws.ItemClass), zero(ws.ItemGroupKey), zero(ws.ItemWeight);
     zero(ws.ItemWolume), zero(ws.ItemCost), zero(ws.ItemTurnOn);
-    zero(ws.BestPosX), zero(ws.BestPosY), zero(ws.BestLen), zero(ws.BestWid);
-    zero(ws.BestPlaced), zero(ws.BestOrder), zero(ws.BestLenVar), zero(ws.BestWidVar);
+    zero(ws.bestPosX), zero(ws.bestPosY), zero(ws.bestLen), zero(ws.bestWid);
+    zero(ws.bestPlaced), zero(ws.bestOrder), zero(ws.bestLenVar), zero(ws.bestWidVar);
     ws.ItemCount = 0;
     ws.SearchIntensity = 5;
     ws.BindMode = 0;

@@ -92,7 +92,7 @@ struct SearchState {
     std::uint16_t PassItem = 0;
     std::int16_t ChosenCorner = 0;
     std::int32_t BestCornerCost = 0;
-    Coord ChosenLen = 0, ChosenWid = 0; // orientation that won the corner choice
+    Coord chosenLen = 0, chosenWid = 0; // orientation that won the corner choice
     std::int32_t CostWeightX = 100, CostWeightY = 1;
     std::int16_t LastFailedItem = 0;
     float PassWolume = 0, PassCost = 0;
@@ -137,13 +137,13 @@ struct SearchState {
 
     // --- Best snapshot ---
     float BestScore = 0;
-    float BestPassWolume = 0, BestPassCost = 0;
-    std::int32_t BestPassWeight = 0, BestPassCount = 0, BestPassNoseLoad = 0, BestPassTailLoad = 0;
-    ItemArray<Coord> BestPosX{}, BestPosY{}, BestLen{}, BestWid{};
-    ItemArray<std::int16_t> BestPlaced{};
-    ItemArray<std::int16_t> BestOrder{};
-    ItemArray<Coord> BestLenVar{}, BestWidVar{};
-    std::int16_t BestCornerDir = 1, BestTurnMode = 0;
+    float bestPassWolume = 0, bestPassCost = 0;
+    std::int32_t bestPassWeight = 0, bestPassCount = 0, bestPassNoseLoad = 0, bestPassTailLoad = 0;
+    ItemArray<Coord> bestPosX{}, bestPosY{}, bestLen{}, bestWid{};
+    ItemArray<std::int16_t> bestPlaced{};
+    ItemArray<std::int16_t> bestOrder{};
+    ItemArray<Coord> bestLenVar{}, bestWidVar{};
+    std::int16_t bestCornerDir = 1, bestTurnMode = 0;
 };
 
 } // namespace palvane
