@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "ActiveSettings.h"
 #include "CliReports.h"
 #include "DatabaseAliases.h"
 #include "EngineRows.h"
@@ -33,25 +34,24 @@ SolveSettings SettingOverrides::applyTo(SolveSettings s) const
 
 namespace {
 
-// A numeric option: its name, its range and where the value goes.
+// A numeric option: its name, the setting it overrides (whose range it accepts) and where the
+// value goes.
 struct NumberOption {
     const char* name;
-    int minimum;
-    int maximum;
+    SettingField setting;
     std::optional<std::int16_t> SettingOverrides::*field;
 };
 
-// The ranges are those the settings allow.
 const NumberOption NumberOptions[] = {
-    {"--power", 0, 20, &SettingOverrides::power},
-    {"--time", 5, 5555, &SettingOverrides::time},
-    {"--rand", 1, 555, &SettingOverrides::rand},
-    {"--weight-factor", 0, 95, &SettingOverrides::weightFactor},
-    {"--bind-factor", 0, 9, &SettingOverrides::bindFactor},
-    {"--cost-factor", 0, 100, &SettingOverrides::costFactor},
-    {"--left-factor", 0, 100, &SettingOverrides::leftFactor},
-    {"--item-gap", 0, 5000, &SettingOverrides::itemGap},
-    {"--wall-gap", 0, 5000, &SettingOverrides::wallGap},
+    {"--power", SettingField::Power, &SettingOverrides::power},
+    {"--time", SettingField::Time, &SettingOverrides::time},
+    {"--rand", SettingField::Rand, &SettingOverrides::rand},
+    {"--weight-factor", SettingField::Qw, &SettingOverrides::weightFactor},
+    {"--bind-factor", SettingField::Qg, &SettingOverrides::bindFactor},
+    {"--cost-factor", SettingField::Qc, &SettingOverrides::costFactor},
+    {"--left-factor", SettingField::Qr, &SettingOverrides::leftFactor},
+    {"--item-gap", SettingField::BB, &SettingOverrides::itemGap},
+    {"--wall-gap", SettingField::BW, &SettingOverrides::wallGap},
 };
 
 QString tr(const char* text) { return CliTexts::tr(text); }
@@ -124,7 +124,8 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error)
             for (const NumberOption& opt : NumberOptions) {
                 if (!takeValue(args, i, QLatin1String(opt.name), value))
                     continue;
-                if (!parseInt(QLatin1String(opt.name), value, opt.minimum, opt.maximum, number, error))
+                const SettingRange range = ActiveSettings::range(opt.setting);
+                if (!parseInt(QLatin1String(opt.name), value, range.minimum, range.maximum, number, error))
                     return false;
                 o.overrides.*opt.field = static_cast<std::int16_t>(number);
                 known = true;
@@ -396,7 +397,7 @@ int solve(Store& store, const CliOptions& o, CliContext& c)
         if (ClearSolution(o.taskId, rows, rows, messages, progress, detail) != RowsStatus::Ok)
             return fail(c, tr("The solution could not be cleared: %1").arg(QString::fromStdString(detail)));
     }
-    const SolveSettings settings = o.overrides.applyTo(settingsFromTask(task.task.solve));
+    const SolveSettings settings = o.overrides.applyTo(ActiveSettings::fromTaskRow(task.task.solve));
     std::unique_ptr<LayoutSearch> ownSearch;
     if (!c.search)
         ownSearch = NewLayoutSearch();

@@ -239,8 +239,11 @@ bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
 }
 
 bool SaveIni(const QString& path, const IniValues& values, Prompter& prompter) {
+    // Unbuffered, so that a short write (a full disk, a file size limit) shows in write()'s
+    // count: a buffered QSaveFile can flush only part of the text and still commit it.
     QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
+    file.setDirectWriteFallback(false);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (ok) {
         const QByteArray text = formatIni(values);
         if (file.write(text) == text.size())

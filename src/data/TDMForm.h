@@ -3,6 +3,7 @@
 // export database, binds and opens them, keeps the module state, enforces the row rules with
 // their messages and computes the current task's totals for the Task Page. Windows connect to
 // its signals for the calls the rules make on them; with nothing connected those do nothing.
+#include "ActiveSettings.h"
 #include "Cursor.h"
 #include "DatabaseAliases.h"
 #include "Prompter.h"
@@ -15,14 +16,9 @@
 
 namespace palvane {
 
-// The optimiser settings a new task copies (weight factor and bind group factor separately;
-// the task row packs them as Qw + 100 x Qg) and the switch that loads a task's own settings when
-// it becomes current.
-struct NewTaskSettings {
-    qint16 Power = 5, Time = 555, Rand = 1, Qw = 0, Qg = 0, Qc = 0, Qr = 0, BB = 0, BW = 0;
-    bool Last = true;
-    bool TaskOptSet = true;
-};
+// The optimiser settings a new task copies and the switch that loads a task's own settings when
+// it becomes current: the active settings.
+using NewTaskSettings = ActiveSettings;
 
 class TDMForm : public QObject {
     Q_OBJECT

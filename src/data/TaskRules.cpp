@@ -3,6 +3,7 @@
 // all its rows as one unit while the progress window runs.
 #include "TDMForm.h"
 #include "TaskCascade.h"
+#include "TaskSettings.h"
 
 namespace palvane {
 
@@ -43,15 +44,7 @@ void TDMForm::installTaskRules()
 void TDMForm::tasksAfterInsert(Cursor& c)
 {
     NewTaskSettings s = activeSettings ? activeSettings() : NewTaskSettings{};
-    c.setValue(QStringLiteral("Power"), s.Power);
-    c.setValue(QStringLiteral("Time"), s.Time);
-    c.setValue(QStringLiteral("Rand"), s.Rand);
-    c.setValue(QStringLiteral("Last"), s.Last);
-    c.setValue(QStringLiteral("Qw"), int(s.Qw) + 100 * int(s.Qg));
-    c.setValue(QStringLiteral("Qc"), s.Qc);
-    c.setValue(QStringLiteral("Qr"), s.Qr);
-    c.setValue(QStringLiteral("BB"), s.BB);
-    c.setValue(QStringLiteral("BW"), s.BW);
+    storeTaskSettings(s, c);
     c.post();
 }
 

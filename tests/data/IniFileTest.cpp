@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
 using namespace palvane;
 
 namespace {
@@ -276,4 +280,41 @@ TEST_F(IniFileTest, OnlyTheMainDatabaseSavesAtClose) {
     EXPECT_TRUE(SaveIniOnClose(0, m_path, unusual(), m_prompter));
     EXPECT_EQ(read(), formatIni(unusual()));
     EXPECT_TRUE(m_prompter.asked.empty());
+}
+
+TEST_F(IniFileTest, SaveFailingHalfWayKeepsTheOldFile) {
+    // A file size limit makes writing the new text stop part-way, for root as well.
+    ASSERT_TRUE(SaveIni(m_path, unusual(), m_prompter));
+    const QByteArray before = read();
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool ok = SaveIni(m_path, IniValues{}, m_prompter);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile write error"));
+    EXPECT_EQ(read(), before);
+    EXPECT_EQ(QDir(m_tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("korvan.ini")});
+    m_prompter.asked.clear();
+    IniValues v;
+    ASSERT_TRUE(load(v));
+    EXPECT_EQ(v, unusual());
+}
+
+TEST_F(IniFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "a read-only folder does not stop root";
+    write(SampleFile);
+    ASSERT_TRUE(QFile::setPermissions(m_tmp.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const bool ok = SaveIni(m_path, unusual(), m_prompter);
+    QFile::setPermissions(m_tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile write error"));
+    EXPECT_EQ(read(), QByteArray(SampleFile));
 }
