@@ -1,7 +1,8 @@
 #include "IniFile.h"
 
+#include "HomeFolder.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
@@ -186,7 +187,7 @@ void storeLineValue(IniValues& v, int line, qint32 x) {
 } // namespace
 
 QString iniFilePath(const QString& homeFolder) {
-    return QDir(homeFolder).filePath(QStringLiteral("korvan.ini"));
+    return HomeFolder(homeFolder).iniFilePath();
 }
 
 QByteArray formatIni(const IniValues& values) {
