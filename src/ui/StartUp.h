@@ -1,0 +1,51 @@
+#pragma once
+// The program's start-up in its fixed order: splash, application title, the Task Page's
+// creation (home folder write check, settings, database directories, store check), the data
+// module, the other windows, the reports' preparation; and the settings saved at the end.
+#include "NameForm.h"
+#include "TDMForm.h"
+#include "TasksForm.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace palvane {
+
+class StartUp {
+public:
+    // `arguments` as QCoreApplication::arguments() gives them ("--home DIR" chooses the home
+    // folder). Message boxes go through `prompter`, which must outlive the start-up object.
+    StartUp(Prompter& prompter, const QStringList& arguments);
+    ~StartUp();
+
+    // Shown first and hidden once the windows exist (optional).
+    QWidget* splash = nullptr;
+    // Reads and writes the settings file (optional until settings exist).
+    std::function<void(TTasksForm&, TDMForm&, const HomeFolder&)> loadIni;
+    std::function<void(TTasksForm&, TDMForm&, const HomeFolder&)> saveIni;
+    // Creates the windows that follow the data module, in their order (optional).
+    std::function<void(StartUp&)> createWindows;
+    // Prepares the printed reports; false when one cannot be prepared.
+    std::function<bool()> prepareReports;
+
+    // Runs the start-up up to the main loop; true when the loop should run. The Task Page is
+    // shown when `show` holds.
+    bool run(bool show = true);
+
+    const HomeFolder& home() const { return *m_home; }
+    TDMForm* dataModule() const { return m_dm.get(); }
+    TTasksForm* tasksForm() const { return m_tasks.get(); }
+    TNameForm* nameForm() const { return m_names.get(); }
+    Prompter& prompter() const { return m_prompter; }
+
+private:
+    Prompter& m_prompter;
+    QStringList m_arguments;
+    std::unique_ptr<HomeFolder> m_home;
+    std::unique_ptr<TDMForm> m_dm;
+    std::unique_ptr<TTasksForm> m_tasks;
+    std::unique_ptr<TNameForm> m_names;
+};
+
+} // namespace palvane

@@ -1,0 +1,381 @@
+// The Task Page's behaviour: start-up steps, the task edits, grid guards, Solve and Clear with
+// the busy frame, the window events and the commands of its buttons.
+#include "EngineRows.h"
+#include "NameForm.h"
+#include "SolvePipeline.h"
+#include "StoreCheck.h"
+#include "TasksForm.h"
+#include "WriteBack.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QProgressBar>
+#include <QTextStream>
+
+namespace palvane {
+
+namespace {
+
+const char* const TempFileName = "z-temp-pr.bat";
+
+} // namespace
+
+// ---- start-up ----
+
+bool TTasksForm::DataDirWriteCheck(const QString& directory)
+{
+    const QString text = QStringLiteral("Temp file for W/R check: ")
+                         + QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    const QString path = QDir(directory).filePath(QLatin1String(TempFileName));
+    bool ok = false;
+    {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            QTextStream out(&f);
+            out << text << '\n';
+            out.flush();
+            ok = out.status() == QTextStream::Ok;
+            f.close();
+            ok = ok && f.error() == QFileDevice::NoError;
+        }
+    }
+    if (ok) {
+        QFile f(path);
+        ok = f.open(QIODevice::ReadOnly | QIODevice::Text);
+        if (ok) {
+            const QString line = QString::fromUtf8(f.readLine()).remove(QLatin1Char('\n'));
+            ok = line == text;
+            f.close();
+        }
+    }
+    // Linux writes where it is told or refuses: there is no redirected copy to look for.
+    if (QFile::exists(path) && !QFile::remove(path))
+        ok = false;
+    return ok;
+}
+
+TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home)
+{
+    m_savedDirectory = QDir::currentPath();
+    if (!home.ensureExists() || !QDir::setCurrent(home.path()) || !DataDirWriteCheck(home.path())) {
+        m_prompter.ask(PromptKind::Warning,
+                       applicationTitle() + QStringLiteral(":   ")
+                           + tr("Problem saving data files.\r\rRunning this program without necessary rights to\r"
+                                "read/write files can possibly violate data structure.\r\rPlease move program "
+                                "into any folder avoiding protected\rareas like C:\\Program Files.., "
+                                "C:\\ProgramData.. \r(to move, you'd uninstall and then install program "
+                                "again).\rAlternatively, always run program \"As Administrator\"."),
+                       PromptButtons::Ok);
+        return CreateResult::Terminate;
+    }
+    if (loadIni)
+        loadIni();
+
+    // First start: the three database directories with the sample data and "databases.ini".
+    QString error;
+    if (!prepareDatabases(home, nullptr, &error))
+        m_prompter.ask(PromptKind::Error, error, PromptButtons::Ok);
+    m_aliases = std::make_unique<DatabaseAliases>(home);
+    if (!m_aliases->load(&error))
+        m_prompter.ask(PromptKind::Warning, error, PromptButtons::Ok);
+    bool terminate = false;
+    for (const QString& message : m_aliases->missingDirectoryMessages()) {
+        m_prompter.ask(PromptKind::Error, message, PromptButtons::Ok);
+        terminate = true;
+    }
+    for (int code : {MainDatabase, ExportDatabase, ImportDatabase}) {
+        const QString dir = m_aliases->directory(code);
+        if (!QFileInfo(dir).isDir())
+            continue;
+        for (const TableFileProblem& p : checkTableFiles(dir))
+            m_prompter.ask(PromptKind::Warning, p.message, PromptButtons::Ok);
+    }
+    m_dm.setDatabaseDirectories(*m_aliases);
+
+    m_dm.ActiveDatabase = MainDatabase;
+    WorkspaceTaskID = 0;
+    TaskSolved = false;
+    m_dm.ContsEditMode = m_dm.BoxesEditMode = false;
+    TasksControls(false);
+    SolutControls(false);
+    CurrDfltTurns(false);
+    m_dm.UsedLoadWt = m_dm.PlacedBoxWeight = 0;
+    m_dm.TaskAvailSum = m_dm.TaskBoxSum = 0;
+    m_dm.UsedContArea = m_dm.PlacedBoxArea = 0;
+
+    VolMltUp->setPosition(VolMultPow);
+    UpdateAreaMultiplier(false);
+    setAllReposition();
+    return terminate ? CreateResult::Terminate : CreateResult::Ok;
+}
+
+// ---- bindings ----
+
+void TTasksForm::connectDataModule()
+{
+    connect(&m_dm, &TDMForm::currSolutStateRequested, this, &TTasksForm::CurrSolutState);
+    connect(&m_dm, &TDMForm::totalsChanged, this, &TTasksForm::ShowTotals);
+    connect(&m_dm, &TDMForm::progressShown, this, &TTasksForm::showProgress);
+    connect(&m_dm, &TDMForm::progressPositionChanged, this, [this](int position) {
+        if (m_waitSink)
+            m_waitSink->setOverall(position);
+    });
+    connect(&m_dm, &TDMForm::progressHidden, this, &TTasksForm::hideProgress);
+    connect(&m_dm, &TDMForm::busyCursorChanged, this, [](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
+    connect(&m_dm, &TDMForm::taskPageEnableRequested, this, [this](bool on) { setEnabled(on); });
+    Cursor& t = m_dm.tasks();
+    connect(&t, &Cursor::currentChanged, this, [this] { showTaskRow(); });
+    connect(&t, &Cursor::rowChanged, this, [this] { showTaskRow(); });
+    connect(&t, &Cursor::rowsReset, this, [this] { showTaskRow(); });
+    connect(TasksNavigator, &CursorNavigator::pressed, this, [this](CursorNavigator::Button b) {
+        if (b == CursorNavigator::Insert) {
+            NameEdit->setFocus();
+            NameEdit->selectAll();
+        }
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        const std::pair<QTableView*, Cursor*> grids[] = {{ContsGrid, &m_dm.tc()}, {BoxesGrid, &m_dm.tb()}};
+        for (const auto& [grid, cursor] : grids) {
+            const bool wasIn = old && (old == grid || grid->isAncestorOf(old));
+            const bool isIn = now && (now == grid || grid->isAncestorOf(now));
+            if (wasIn && !isIn && cursor->isEditing())
+                cursor->checkBrowseMode();
+        }
+    });
+}
+
+void TTasksForm::bindTaskEdits()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{NameEdit, DescrEdit, DBCheckDflt, DBCheckTurn})
+        w->installEventFilter(this);
+    auto checkClicked = [this](QCheckBox* box, const QString& field) {
+        connect(box, &QCheckBox::clicked, this, [this, box, field](bool checked) {
+            if (TaskSolved) {
+                box->setChecked(m_dm.tasks().value(field).toBool());
+                GridEditWarn(13);
+                return;
+            }
+            storeTaskField(field, checked);
+            if (field == QLatin1String("DefltOn"))
+                CurrSolutState();
+        });
+    };
+    checkClicked(DBCheckDflt, QStringLiteral("DefltOn"));
+    checkClicked(DBCheckTurn, QStringLiteral("TurnOn"));
+}
+
+void TTasksForm::showTaskRow()
+{
+    if (m_showingRow)
+        return;
+    m_showingRow = true;
+    const Cursor& t = m_dm.tasks();
+    const int row = t.currentRow();
+    NameEdit->setText(t.textValue(QStringLiteral("Name")));
+    DescrEdit->setText(t.textValue(QStringLiteral("Descr")));
+    DateEdit->setText(row >= 0 ? t.displayText(row, QStringLiteral("Date")) : QString());
+    DBCheckDflt->setChecked(t.value(QStringLiteral("DefltOn")).toBool());
+    DBCheckTurn->setChecked(t.value(QStringLiteral("TurnOn")).toBool());
+    NameEdit->setEnabled(t.isActive() && row >= 0);
+    DescrEdit->setEnabled(t.isActive() && row >= 0);
+    m_showingRow = false;
+}
+
+void TTasksForm::storeTaskField(const QString& field, const QVariant& value)
+{
+    Cursor& t = m_dm.tasks();
+    if (!t.isActive() || t.currentRow() < 0)
+        return;
+    if (!sameValue(t.value(field), value) && !t.setValue(field, value)) {
+        showTaskRow();
+        return;
+    }
+    if (t.isEditing())
+        t.post();
+}
+
+void TTasksForm::ValidNameEdit()
+{
+    if (NameEdit->text().trimmed().isEmpty())
+        NameEdit->setText(QStringLiteral("???"));
+}
+
+void TTasksForm::syncGridRow(QTableView* grid, Cursor& cursor)
+{
+    auto* sel = grid->selectionModel();
+    connect(sel, &QItemSelectionModel::currentRowChanged, this, [grid, &cursor](const QModelIndex& now) {
+        if (!now.isValid() || now.row() == cursor.currentRow())
+            return;
+        if (!cursor.moveTo(now.row()) && cursor.currentRow() >= 0)
+            grid->setCurrentIndex(grid->model()->index(cursor.currentRow(), now.column()));
+    });
+    connect(sel, &QItemSelectionModel::currentColumnChanged, this, [&cursor] {
+        // Leaving a cell column stores the pending row.
+        if (cursor.isEditing())
+            cursor.postIfModified();
+    });
+    auto follow = [grid, &cursor] {
+        const int row = cursor.currentRow();
+        if (row < 0 || row >= grid->model()->rowCount())
+            return;
+        const int col = std::max(grid->currentIndex().column(), 0);
+        if (grid->currentIndex().row() != row)
+            grid->setCurrentIndex(grid->model()->index(row, col));
+    };
+    connect(&cursor, &Cursor::currentChanged, grid, follow);
+    connect(&cursor, &Cursor::rowsReset, grid, follow);
+    connect(&cursor, &Cursor::rowInserted, grid, follow);
+}
+
+// ---- events ----
+
+bool TTasksForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == ContsGrid || watched == BoxesGrid) {
+        auto* grid = static_cast<QTableView*>(watched);
+        if (type == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const int vk = virtualKey(key->key());
+            if (GridEditWarn(vk))
+                return true;
+            CursorNavigator* nav = grid == ContsGrid ? ContsNavigator : BoxesNavigator;
+            if (key->key() == Qt::Key_Insert && nav->editButtonsVisible()) {
+                nav->press(CursorNavigator::Insert);
+                return true;
+            }
+            if (key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier)
+                && nav->editButtonsVisible()) {
+                nav->press(CursorNavigator::Delete);
+                return true;
+            }
+        }
+    } else if ((watched == ContsGrid->viewport() || watched == BoxesGrid->viewport())
+               && type == QEvent::MouseButtonDblClick) {
+        if (GridEditWarn(13))
+            return true;
+    } else if (watched == NameEdit && type == QEvent::FocusOut) {
+        ValidNameEdit();
+        if (NameEdit->text() != m_dm.tasks().textValue(QStringLiteral("Name")))
+            storeTaskField(QStringLiteral("Name"), NameEdit->text());
+    } else if (watched == DescrEdit && type == QEvent::FocusOut) {
+        if (DescrEdit->text() != m_dm.tasks().textValue(QStringLiteral("Descr")))
+            storeTaskField(QStringLiteral("Descr"), DescrEdit->text());
+    } else if ((watched == DBCheckDflt || watched == DBCheckTurn) && type == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            GridEditWarn(13);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TTasksForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ScaleGridColumns();
+}
+
+void TTasksForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        move(10, 12);
+        resize(780, 557);
+    }
+}
+
+void TTasksForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow()) {
+        NewFileNameCaption();
+        if (ViewButton->isEnabled())
+            ViewButton->setFocus();
+    } else if (m_dm.tasks().isActive() && m_dm.tasks().currentRow() >= 0) {
+        ValidNameEdit();
+        if (NameEdit->text() != m_dm.tasks().textValue(QStringLiteral("Name")))
+            storeTaskField(QStringLiteral("Name"), NameEdit->text());
+        else if (m_dm.tasks().isEditing())
+            m_dm.tasks().post();
+    }
+}
+
+void TTasksForm::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        ValidNameEdit();
+        if (m_dm.tasks().isActive() && NameEdit->text() != m_dm.tasks().textValue(QStringLiteral("Name")))
+            storeTaskField(QStringLiteral("Name"), NameEdit->text());
+        m_dm.PostAllTables();
+        if (m_dm.ActiveDatabase == MainDatabase && saveIni)
+            saveIni();
+        m_contsDesign.clear();
+        m_boxesDesign.clear();
+        if (!m_savedDirectory.isEmpty())
+            QDir::setCurrent(m_savedDirectory);
+        m_dm.ActivateTables(false);
+    }
+    event->accept();
+}
+
+// ---- progress window ----
+
+void TTasksForm::setWaitForm(QWidget* window, ProgressSink* sink)
+{
+    m_waitWindow = window;
+    m_waitSink = sink;
+}
+
+void TTasksForm::showProgress(const QString& caption)
+{
+    if (!m_waitWindow)
+        return;
+    // The title line is named ProgLab in the progress window.
+    auto* title = m_waitWindow->findChild<QLabel*>(QStringLiteral("ProgLab"));
+    if (title && !caption.isNull())
+        title->setText(caption);
+    const QRect g(BoxesGrid->mapToGlobal(QPoint(0, 0)), BoxesGrid->size());
+    m_waitWindow->move(g.left() + g.width() - m_waitWindow->frameGeometry().width(),
+                       g.top() + g.height() * 3 / 4 - m_waitWindow->frameGeometry().height());
+    m_waitWindow->show();
+    m_waitWindow->raise();
+    m_waitWindow->repaint();
+}
+
+void TTasksForm::hideProgress()
+{
+    if (m_waitWindow)
+        m_waitWindow->hide();
+}
+
+void TTasksForm::busyFrame(const std::function<void()>& operation)
+{
+    showProgress(QString());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    setEnabled(false);
+    m_dm.TaskPageDisabled = true;
+    operation();
+    m_dm.PostAllTables();
+    QCoreApplication::processEvents();
+    m_dm.TaskPageDisabled = false;
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    hideProgress();
+    if (m_waitSink)
+        m_waitSink->setOverall(0);
+}
+
+} // namespace palvane

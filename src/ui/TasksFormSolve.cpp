@@ -1,0 +1,223 @@
+// The Task Page's commands: Solve and Clear, the rebuild before View and Solution, Print, Exit
+// and the task list.
+#include "EngineRows.h"
+#include "NameForm.h"
+#include "SolvePipeline.h"
+#include "TasksForm.h"
+#include "WriteBack.h"
+
+#include <QApplication>
+
+namespace palvane {
+
+namespace {
+
+// Sends the engine's progress to the progress window and an optional listener, and lets window
+// messages through at the search's ticks.
+class PageProgress : public ProgressSink {
+public:
+    PageProgress(ProgressSink* a, ProgressSink* b) : m_sinks{a, b} {}
+    void setTitle(ProgressTitle t) override { each([&](ProgressSink& s) { s.setTitle(t); }); }
+    void setOverall(int p) override { each([&](ProgressSink& s) { s.setOverall(p); }); }
+    void setContainer(int p) override { each([&](ProgressSink& s) { s.setContainer(p); }); }
+    void setContainerVisible(bool v) override { each([&](ProgressSink& s) { s.setContainerVisible(v); }); }
+    void setHint(ProgressHint h) override { each([&](ProgressSink& s) { s.setHint(h); }); }
+    void setElapsedText(const char* n) override { each([&](ProgressSink& s) { s.setElapsedText(n); }); }
+    void setRunTimeText(const char* n) override { each([&](ProgressSink& s) { s.setRunTimeText(n); }); }
+    void setTimeVisible(bool v) override { each([&](ProgressSink& s) { s.setTimeVisible(v); }); }
+    void processEvents() override
+    {
+        QCoreApplication::processEvents();
+        each([](ProgressSink& s) { s.processEvents(); });
+    }
+
+private:
+    template <class F>
+    void each(F f)
+    {
+        for (ProgressSink* s : m_sinks)
+            if (s)
+                f(*s);
+    }
+    ProgressSink* m_sinks[2];
+};
+
+SolveSettings fromActive(const NewTaskSettings& a)
+{
+    SolveSettings s;
+    s.Power = a.Power;
+    s.Time = a.Time;
+    s.Rand = a.Rand;
+    s.Qw = a.Qw;
+    s.Qg = a.Qg;
+    s.Qc = a.Qc;
+    s.Qr = a.Qr;
+    s.BB = a.BB;
+    s.BW = a.BW;
+    s.Last = a.Last;
+    return s;
+}
+
+} // namespace
+
+void TTasksForm::RunButtonClick()
+{
+    if (!m_dm.tasks().isActive() || m_dm.currentTaskId() == 0)
+        return;
+    if (!m_dm.PostAllTables())
+        return;
+    if (TaskSolved) {
+        if (m_dm.WarnsCheck
+            && m_prompter.ask(PromptKind::Confirmation, tr("Clear current task solution?"), PromptButtons::OkCancel)
+                   != PromptAnswer::Ok)
+            return;
+        busyFrame([this] { clearCurrentSolution(); });
+        return;
+    }
+    auto refuse = [this](const QString& text) {
+        m_prompter.ask(PromptKind::Error, text, PromptButtons::Ok);
+    };
+    if (m_dm.TaskAvailSum >= 25)
+        return refuse(tr("Total container number exceeds limit: ") + QStringLiteral("24"));
+    if (m_dm.TaskBoxSum >= 1001)
+        return refuse(tr("Total box number exceeds limit: ") + QStringLiteral("1000"));
+    if (m_dm.tc().isEmpty())
+        return refuse(tr("You should define container(s)"));
+    if (m_dm.tb().isEmpty())
+        return refuse(tr("You should define boxes"));
+    busyFrame([this] { solveCurrentTask(); });
+    if (ViewButton->isEnabled())
+        ViewButton->setFocus();
+}
+
+void TTasksForm::solveCurrentTask()
+{
+    Store* store = m_dm.store();
+    const qint32 id = m_dm.currentTaskId();
+    if (!store || id == 0)
+        return;
+    EngineRows rows(*store);
+    PrompterMessages messages(m_prompter);
+    SolveSettings settings;
+    if (m_dm.activeSettings) {
+        settings = fromActive(m_dm.activeSettings());
+    } else {
+        TaskRows task;
+        std::string detail;
+        if (rows.readTask(id, task, detail) == RowsStatus::Ok)
+            settings = settingsFromTask(task.task.solve);
+    }
+    LayoutSearch* search = m_search;
+    if (!search) {
+        if (!m_ownSearch)
+            m_ownSearch = NewLayoutSearch();
+        search = m_ownSearch.get();
+    }
+    PageProgress progress(m_waitSink, m_listener);
+    m_ws->progress = &progress;
+    EngineServices services{rows, rows, messages, *search};
+    const SolveOutcome outcome = SolveTask(*m_ws, id, settings, services);
+    m_ws->progress = nullptr;
+    if (outcome.status == SolveStatus::Ok)
+        WorkspaceTaskID = outcome.taskId;
+    else if (outcome.status == SolveStatus::ReadFailed || outcome.status == SolveStatus::WriteFailed)
+        m_prompter.ask(PromptKind::Error,
+                       (outcome.status == SolveStatus::ReadFailed ? tr("The task could not be read.")
+                                                                  : tr("The plan could not be stored; the previous "
+                                                                       "solution is unchanged."))
+                           + QLatin1Char('\r') + QString::fromStdString(outcome.error),
+                       PromptButtons::Ok);
+    m_dm.RefreshTables();
+    CurrSolutState();
+}
+
+void TTasksForm::clearCurrentSolution()
+{
+    Store* store = m_dm.store();
+    const qint32 id = m_dm.currentTaskId();
+    if (!store || id == 0)
+        return;
+    EngineRows rows(*store);
+    PrompterMessages messages(m_prompter);
+    PageProgress progress(m_waitSink, m_listener);
+    std::string detail;
+    if (ClearSolution(id, rows, rows, messages, progress, detail) != RowsStatus::Ok)
+        m_prompter.ask(PromptKind::Error,
+                       tr("The solution could not be cleared.") + QLatin1Char('\r') + QString::fromStdString(detail),
+                       PromptButtons::Ok);
+    if (WorkspaceTaskID == id)
+        WorkspaceTaskID = 0;
+    m_dm.RefreshTables();
+    CurrSolutState();
+}
+
+void TTasksForm::rebuildIfNeeded()
+{
+    const qint32 id = m_dm.currentTaskId();
+    if (id == WorkspaceTaskID || !m_dm.store())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    m_dm.tc().disableControls();
+    m_dm.tb().disableControls();
+    EngineRows rows(*m_dm.store());
+    const SolveOutcome outcome = RebuildStoredPlan(*m_ws, id, rows);
+    if (outcome.status == SolveStatus::Ok)
+        WorkspaceTaskID = outcome.taskId;
+    m_dm.tc().enableControls();
+    m_dm.tb().enableControls();
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+void TTasksForm::ViewButtonClick()
+{
+    rebuildIfNeeded();
+    emit viewRequested();
+    RunButton->setFocus();
+}
+
+void TTasksForm::ResultButtonClick()
+{
+    rebuildIfNeeded();
+    emit solutionRequested();
+    RunButton->setFocus();
+}
+
+void TTasksForm::PrintButtonClick()
+{
+    if (ReportsUnavailable) {
+        m_prompter.ask(PromptKind::Error,
+                       tr("Default printer was not found on program start.") + QLatin1Char('\r')
+                           + tr("Please turn on printer/server and restart program."),
+                       PromptButtons::Ok);
+        return;
+    }
+    if (m_dm.WarnsCheck
+        && m_prompter.ask(PromptKind::Confirmation, tr("Print task data report now?"), PromptButtons::OkCancel)
+               != PromptAnswer::Ok)
+        return;
+    emit printRequested();
+}
+
+void TTasksForm::ExitButtonClick()
+{
+    if (m_dm.WarnsCheck
+        && m_prompter.ask(PromptKind::Confirmation, tr("Exit program?"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return;
+    close();
+}
+
+void TTasksForm::TaskButtonClick()
+{
+    if (!m_nameForm)
+        return;
+    m_nameForm->move(x() + NameEdit->x() - 12, y() + 30 + NameEdit->y() + NameEdit->height());
+    m_nameForm->showModal();
+    if (ViewButton->isEnabled())
+        ViewButton->setFocus();
+    else if (RunButton->isEnabled())
+        RunButton->setFocus();
+}
+
+} // namespace palvane
