@@ -1,0 +1,130 @@
+// The program's start-up on a temporary home folder: first start with the sample task, missing
+// database directories, an unwritable home folder, a second instance on the same home.
+#include "DatabaseAliases.h"
+#include "TaskPageFixture.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtTest>
+
+using namespace palvane;
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartOpensSampleTask()
+    {
+        test::TaskPageFixture f;
+        QVERIFY(f.start());
+        QVERIFY(f.dm().DatabaseReady);
+        QCOMPARE(f.dm().ActiveDatabase, MainDatabase);
+        QVERIFY(f.page().isVisible());
+        QVERIFY(f.dm().tasks().textValue(QStringLiteral("Name")).startsWith(QStringLiteral("Sample")));
+        QVERIFY(f.page().ContsGrid->isEnabled());
+        QVERIFY(!f.page().ReportsUnavailable);
+        QVERIFY(f.startUp->nameForm() != nullptr);
+        for (const char* alias : {"KorvanB", "Korvanexp", "Korvanimp"})
+            QVERIFY(QFileInfo(QDir(f.tmp.path()).filePath(QLatin1String(alias))).isDir());
+        // Closing restores the working directory and closes the tables.
+        const QString cwd = QDir::currentPath();
+        QCOMPARE(QDir(cwd).canonicalPath(), QDir(f.tmp.path()).canonicalPath());
+        f.page().close();
+        QVERIFY(!f.dm().tasks().isActive());
+        QVERIFY(QDir::currentPath() != cwd);
+    }
+
+    void settingsHooksRunAtStartAndExit()
+    {
+        test::TaskPageFixture f;
+        int loads = 0, saves = 0;
+        f.startUp = std::make_unique<StartUp>(f.prompter, QStringList{QStringLiteral("palvane"),
+                                                                      QStringLiteral("--home=") + f.tmp.path()});
+        f.startUp->loadIni = [&](TTasksForm& page, TDMForm&, const HomeFolder& home) {
+            ++loads;
+            QCOMPARE(QDir(home.path()).canonicalPath(), QDir(f.tmp.path()).canonicalPath());
+            page.VolMultPow = 2;
+        };
+        f.startUp->saveIni = [&](TTasksForm&, TDMForm&, const HomeFolder&) { ++saves; };
+        f.startUp->prepareReports = [] { return false; };
+        QVERIFY(f.startUp->run(false));
+        QCOMPARE(loads, 1);
+        QCOMPARE(f.dm().AreaMultiplier, 100);
+        QCOMPARE(f.page().VolMltEdit->text(), QStringLiteral("100"));
+        QVERIFY(f.page().ReportsUnavailable);
+        f.page().close();
+        QCOMPARE(saves, 1);
+        // A second close saves nothing more.
+        f.page().close();
+        QCOMPARE(saves, 1);
+    }
+
+    void missingDirectoriesEndTheProgram()
+    {
+        test::TaskPageFixture f;
+        QVERIFY(f.start(false));
+        f.page().close();
+        f.stop();
+        DatabaseAliases aliases{HomeFolder(f.tmp.path())};
+        QVERIFY(aliases.load());
+        aliases.setConfiguredPath(MainDatabase, f.tmp.filePath(QStringLiteral("gone-main")));
+        aliases.setConfiguredPath(ImportDatabase, f.tmp.filePath(QStringLiteral("gone-import")));
+        QVERIFY(aliases.save());
+        f.clearAsked();
+        QVERIFY(!f.start(false));
+        QCOMPARE(f.asked(), (QStringList{QStringLiteral("Main/Home DB location not found, alias: KorvanB"),
+                                         QStringLiteral("Import DB location not found, alias: Korvanimp")}));
+        QVERIFY(f.startUp->dataModule() && !f.dm().DatabaseReady);
+        QVERIFY(!QFileInfo::exists(f.tmp.filePath(QStringLiteral("gone-main"))));
+    }
+
+    void writeCheck()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TTasksForm::DataDirWriteCheck(dir.path()));
+        QVERIFY(!QFile::exists(QDir(dir.path()).filePath(QStringLiteral("z-temp-pr.bat"))));
+        QVERIFY(!TTasksForm::DataDirWriteCheck(dir.filePath(QStringLiteral("no-such-folder"))));
+        // A home folder that cannot be created fails the check with the program's message.
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ScriptedPrompter prompter;
+        StartUp s(prompter, {QStringLiteral("palvane"), QStringLiteral("--home"), dir.filePath(QStringLiteral("file/home"))});
+        QVERIFY(!s.run(false));
+        QCOMPARE(prompter.asked.size(), size_t(1));
+        QVERIFY(prompter.asked[0].text.startsWith(QStringLiteral("2D Palvane:   Problem saving data files.\r\r")));
+        QCOMPARE(prompter.asked[0].kind, PromptKind::Warning);
+    }
+
+    void secondInstanceOnTheSameHomeIsRefused()
+    {
+        const QString program = QStringLiteral(PALVANE_TEST_OUT "/../src/app/palvane");
+        if (!QFileInfo(program).isExecutable())
+            QSKIP("the palvane program is not built");
+        test::TaskPageFixture f;
+        QVERIFY(f.start(false));
+        f.page().close();
+        f.stop();
+        QProcess first;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        first.setProcessEnvironment(env);
+        first.start(program, {QStringLiteral("--home"), f.tmp.path()});
+        QVERIFY(first.waitForStarted());
+        const QString lock = QDir(f.tmp.path()).filePath(QStringLiteral("KorvanB/palvane.lck"));
+        QElapsedTimer t;
+        t.start();
+        while (!QFile::exists(lock) && t.elapsed() < 20000)
+            QTest::qWait(50);
+        QVERIFY(QFile::exists(lock));
+        f.clearAsked();
+        const bool started = f.start(false);
+        first.kill();
+        first.waitForFinished();
+        QVERIFY(!started);
+        QCOMPARE(f.asked().size(), 1);
+        QVERIFY(f.asked()[0].startsWith(QStringLiteral("2D Palvane DB is busy or wrong")));
+    }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "StartUpTest.moc"
