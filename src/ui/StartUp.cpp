@@ -1,4 +1,5 @@
 #include "StartUp.h"
+#include "TaskSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,20 @@ StartUp::~StartUp()
     m_names.reset();
     m_tasks.reset();
     m_dm.reset();
+}
+
+void StartUp::LoadIniValues()
+{
+    LoadIni(iniFilePath(m_home->path()), m_ini, m_prompter);
+    m_tasks->VolMultPow = m_ini.VolMultPow;
+    // The remembered task, the settings a new task copies and a task's own settings.
+    connectDataModule(*m_dm, m_ini);
+}
+
+void StartUp::SaveIniValues()
+{
+    m_ini.VolMultPow = m_tasks->VolMultPow;
+    SaveIniAtExit(iniFilePath(m_home->path()), m_ini, *m_dm, m_prompter);
 }
 
 bool StartUp::run(bool show)
@@ -30,10 +45,14 @@ bool StartUp::run(bool show)
     m_tasks->loadIni = [this] {
         if (loadIni)
             loadIni(*m_tasks, *m_dm, *m_home);
+        else
+            LoadIniValues();
     };
     m_tasks->saveIni = [this] {
         if (saveIni)
             saveIni(*m_tasks, *m_dm, *m_home);
+        else
+            SaveIniValues();
     };
     const bool created = m_tasks->FormCreate(*m_home) == TTasksForm::CreateResult::Ok;
     QCoreApplication::processEvents();

@@ -2,6 +2,7 @@
 // The program's start-up in its fixed order: splash, application title, the Task Page's
 // creation (home folder write check, settings, database directories, store check), the data
 // module, the other windows, the reports' preparation; and the settings saved at the end.
+#include "IniFile.h"
 #include "NameForm.h"
 #include "TDMForm.h"
 #include "TasksForm.h"
@@ -21,9 +22,12 @@ public:
 
     // Shown first and hidden once the windows exist (optional).
     QWidget* splash = nullptr;
-    // Reads and writes the settings file (optional until settings exist).
+    // Replace the reading and writing of the settings file (tests); unset, the file
+    // "korvan.ini" of the home folder is loaded at start and saved at exit.
     std::function<void(TTasksForm&, TDMForm&, const HomeFolder&)> loadIni;
     std::function<void(TTasksForm&, TDMForm&, const HomeFolder&)> saveIni;
+    // The values of the settings file, loaded during the Task Page's creation.
+    IniValues& iniValues() { return m_ini; }
     // Creates the windows that follow the data module, in their order (optional).
     std::function<void(StartUp&)> createWindows;
     // Prepares the printed reports; false when one cannot be prepared.
@@ -40,8 +44,12 @@ public:
     Prompter& prompter() const { return m_prompter; }
 
 private:
+    void LoadIniValues();
+    void SaveIniValues();
+
     Prompter& m_prompter;
     QStringList m_arguments;
+    IniValues m_ini;
     std::unique_ptr<HomeFolder> m_home;
     std::unique_ptr<TDMForm> m_dm;
     std::unique_ptr<TTasksForm> m_tasks;

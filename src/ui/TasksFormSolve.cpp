@@ -42,22 +42,6 @@ private:
     ProgressSink* m_sinks[2];
 };
 
-SolveSettings fromActive(const NewTaskSettings& a)
-{
-    SolveSettings s;
-    s.Power = a.Power;
-    s.Time = a.Time;
-    s.Rand = a.Rand;
-    s.Qw = a.Qw;
-    s.Qg = a.Qg;
-    s.Qc = a.Qc;
-    s.Qr = a.Qr;
-    s.BB = a.BB;
-    s.BW = a.BW;
-    s.Last = a.Last;
-    return s;
-}
-
 } // namespace
 
 void TTasksForm::RunButtonClick()
@@ -100,7 +84,7 @@ void TTasksForm::solveCurrentTask()
     PrompterMessages messages(m_prompter);
     SolveSettings settings;
     if (m_dm.activeSettings) {
-        settings = fromActive(m_dm.activeSettings());
+        settings = m_dm.activeSettings();
     } else {
         TaskRows task;
         std::string detail;

@@ -17,6 +17,7 @@ private slots:
         test::TaskPageFixture f;
         QVERIFY(f.start());
         QVERIFY(f.dm().DatabaseReady);
+        QCOMPARE(f.asked(), QStringList{QStringLiteral("IniFile access error.\rLoading default settings")});
         QCOMPARE(f.dm().ActiveDatabase, MainDatabase);
         QVERIFY(f.page().isVisible());
         QVERIFY(f.dm().tasks().textValue(QStringLiteral("Name")).startsWith(QStringLiteral("Sample")));
@@ -31,6 +32,26 @@ private slots:
         f.page().close();
         QVERIFY(!f.dm().tasks().isActive());
         QVERIFY(QDir::currentPath() != cwd);
+        QVERIFY(QFile::exists(QDir(f.tmp.path()).filePath(QStringLiteral("korvan.ini"))));
+    }
+
+    void secondStartTakesTheSavedSettings()
+    {
+        test::TaskPageFixture f;
+        QVERIFY(f.start(false));
+        Cursor& tasks = f.dm().tasks();
+        f.page().TasksNavigator->press(CursorNavigator::Insert);
+        QVERIFY(tasks.setValue(QStringLiteral("Name"), QStringLiteral("Remembered")));
+        QVERIFY(tasks.post());
+        f.page().VolMltUp->stepDown();
+        f.page().close();
+        f.stop();
+        f.clearAsked();
+        QVERIFY(f.start(false));
+        QVERIFY(f.asked().isEmpty());
+        QCOMPARE(f.dm().tasks().textValue(QStringLiteral("Name")), QStringLiteral("Remembered"));
+        QCOMPARE(f.page().VolMltEdit->text(), QStringLiteral("100"));
+        f.page().close();
     }
 
     void settingsHooksRunAtStartAndExit()

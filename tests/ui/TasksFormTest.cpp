@@ -317,16 +317,22 @@ private slots:
     void areaMultiplier()
     {
         TTasksForm& p = page();
+        QCOMPARE(p.VolMultPow, 3); // the settings file's default
+        QCOMPARE(p.VolMltEdit->text(), QStringLiteral("1000"));
         const QString areaBefore = p.ContsModel->index(0, 8).data().toString();
-        p.VolMltUp->stepUp();
-        QCOMPARE(p.VolMultPow, 1);
-        QCOMPARE(p.VolMltEdit->text(), QStringLiteral("10"));
-        QCOMPARE(f->dm().AreaMultiplier, 10);
-        QVERIFY(p.ContsModel->index(0, 8).data().toString() != areaBefore);
+        p.VolMltUp->stepDown();
+        QCOMPARE(p.VolMultPow, 2);
+        QCOMPARE(p.VolMltEdit->text(), QStringLiteral("100"));
+        QCOMPARE(f->dm().AreaMultiplier, 100);
+        QCOMPARE(p.ContsModel->index(0, 8).data().toString().toLongLong(), areaBefore.toLongLong() * 10);
         for (int i = 0; i < 10; ++i)
             p.VolMltUp->stepUp();
         QCOMPARE(p.VolMultPow, 6);
         QCOMPARE(p.VolMltEdit->text(), QStringLiteral("1000000"));
+        for (int i = 0; i < 10; ++i)
+            p.VolMltUp->stepDown();
+        QCOMPARE(p.VolMultPow, 0);
+        QCOMPARE(p.VolMltEdit->text(), QStringLiteral("1"));
     }
 
     void printAndExitQuestions()
