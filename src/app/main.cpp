@@ -1,4 +1,5 @@
 // The desktop program: starts up in order and runs the Task Page until it closes.
+#include "ProgramIcon.h"
 #include "StartUp.h"
 
 #include <QApplication>
@@ -60,7 +61,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("palvane"));
+    // Desktops match the windows to palvane.desktop for the name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("palvane"));
+    QApplication::setWindowIcon(palvane::programIcon());
     BoxPrompter prompter;
     palvane::StartUp startUp(prompter, QApplication::arguments());
     if (!startUp.run())
