@@ -11,13 +11,14 @@ using namespace palvane;
 class CursorTableModelTest : public QObject {
     Q_OBJECT
 private slots:
-    void modelsStayConsistent()
-    {
+    void modelsStayConsistent() {
         test::TaskPageFixture f;
         QVERIFY(f.start(false));
         TTasksForm& page = f.page();
-        QAbstractItemModelTester contsTester(page.ContsModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QAbstractItemModelTester boxesTester(page.BoxesModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester contsTester(page.ContsModel,
+                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester boxesTester(page.BoxesModel,
+                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
         Cursor& tc = f.dm().tc();
         const int rows = tc.rowCount();
         QCOMPARE(page.ContsModel->rowCount(), rows);
@@ -37,7 +38,8 @@ private slots:
         const int newRow = tc.currentRow();
         const QModelIndex typeCell = page.ContsModel->index(newRow, 0);
         QStyleOptionViewItem option;
-        std::unique_ptr<QWidget> editor(page.ContsTypeDelegate->createEditor(page.ContsGrid, option, typeCell));
+        std::unique_ptr<QWidget> editor(
+            page.ContsTypeDelegate->createEditor(page.ContsGrid, option, typeCell));
         auto* box = qobject_cast<QComboBox*>(editor.get());
         QVERIFY(box);
         QCOMPARE(box->maxVisibleItems(), 12);
@@ -45,7 +47,11 @@ private slots:
         box->setCurrentIndex(box->findText(unused.first()));
         page.ContsTypeDelegate->setModelData(box, page.ContsModel, typeCell);
         QCOMPARE(tc.value(QStringLiteral("TypeID")).toInt(),
-                 f.dm().conts().valueAt(f.dm().conts().find(QStringLiteral("Type"), unused.first()), QStringLiteral("TypeID")).toInt());
+                 f.dm()
+                     .conts()
+                     .valueAt(f.dm().conts().find(QStringLiteral("Type"), unused.first()),
+                              QStringLiteral("TypeID"))
+                     .toInt());
         QVERIFY(page.ContsModel->setData(page.ContsModel->index(newRow, 3), 1));
         QVERIFY(tc.post());
         QCOMPARE(page.ContsModel->rowCount(), rows + 1);
@@ -80,8 +86,7 @@ private slots:
         page.close();
     }
 
-    void navigatorEnabling()
-    {
+    void navigatorEnabling() {
         test::TaskPageFixture f;
         QVERIFY(f.start(false));
         CursorNavigator& nav = *f.page().BoxesNavigator;

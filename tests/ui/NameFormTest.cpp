@@ -10,8 +10,7 @@ using namespace palvane;
 class NameFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void listMovesAndDeletes()
-    {
+    void listMovesAndDeletes() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TNameForm& n = *f.startUp->nameForm();
@@ -22,7 +21,8 @@ private slots:
         QVERIFY(tasks.setValue(QStringLiteral("Name"), QStringLiteral("Second")));
         QVERIFY(tasks.post());
         page.ContsNavigator->press(CursorNavigator::Insert);
-        QVERIFY(page.ContsModel->setData(page.ContsModel->index(0, 0), page.ContsTypeDelegate->names().first()));
+        QVERIFY(
+            page.ContsModel->setData(page.ContsModel->index(0, 0), page.ContsTypeDelegate->names().first()));
         QVERIFY(f.dm().tc().post());
         QCOMPARE(tasks.rowCount(), 2);
 
@@ -58,7 +58,8 @@ private slots:
         QVERIFY(page.isEnabled());
         QVERIFY(page.NameEdit->text().startsWith(QStringLiteral("Sample")));
         QSqlQuery q(f.dm().store()->database());
-        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM tc WHERE TaskID NOT IN (SELECT TaskID FROM tasks)")));
+        QVERIFY(
+            q.exec(QStringLiteral("SELECT COUNT(*) FROM tc WHERE TaskID NOT IN (SELECT TaskID FROM tasks)")));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 0);
 

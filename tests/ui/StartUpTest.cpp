@@ -12,8 +12,7 @@ using namespace palvane;
 class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
-    void firstStartOpensSampleTask()
-    {
+    void firstStartOpensSampleTask() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         QVERIFY(f.dm().DatabaseReady);
@@ -35,8 +34,7 @@ private slots:
         QVERIFY(QFile::exists(QDir(f.tmp.path()).filePath(QStringLiteral("korvan.ini"))));
     }
 
-    void secondStartTakesTheSavedSettings()
-    {
+    void secondStartTakesTheSavedSettings() {
         test::TaskPageFixture f;
         QVERIFY(f.start(false));
         Cursor& tasks = f.dm().tasks();
@@ -54,12 +52,11 @@ private slots:
         f.page().close();
     }
 
-    void settingsHooksRunAtStartAndExit()
-    {
+    void settingsHooksRunAtStartAndExit() {
         test::TaskPageFixture f;
         int loads = 0, saves = 0;
-        f.startUp = std::make_unique<StartUp>(f.prompter, QStringList{QStringLiteral("palvane"),
-                                                                      QStringLiteral("--home=") + f.tmp.path()});
+        f.startUp = std::make_unique<StartUp>(
+            f.prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home=") + f.tmp.path()});
         f.startUp->loadIni = [&](TTasksForm& page, TDMForm&, const HomeFolder& home) {
             ++loads;
             QCOMPARE(QDir(home.path()).canonicalPath(), QDir(f.tmp.path()).canonicalPath());
@@ -79,8 +76,7 @@ private slots:
         QCOMPARE(saves, 1);
     }
 
-    void missingDirectoriesEndTheProgram()
-    {
+    void missingDirectoriesEndTheProgram() {
         test::TaskPageFixture f;
         QVERIFY(f.start(false));
         f.page().close();
@@ -98,8 +94,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(f.tmp.filePath(QStringLiteral("gone-main"))));
     }
 
-    void writeCheck()
-    {
+    void writeCheck() {
         QTemporaryDir dir;
         QVERIFY(TTasksForm::DataDirWriteCheck(dir.path()));
         QVERIFY(!QFile::exists(QDir(dir.path()).filePath(QStringLiteral("z-temp-pr.bat"))));
@@ -109,15 +104,16 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         ScriptedPrompter prompter;
-        StartUp s(prompter, {QStringLiteral("palvane"), QStringLiteral("--home"), dir.filePath(QStringLiteral("file/home"))});
+        StartUp s(prompter, {QStringLiteral("palvane"), QStringLiteral("--home"),
+                             dir.filePath(QStringLiteral("file/home"))});
         QVERIFY(!s.run(false));
         QCOMPARE(prompter.asked.size(), size_t(1));
-        QVERIFY(prompter.asked[0].text.startsWith(QStringLiteral("2D Palvane:   Problem saving data files.\r\r")));
+        QVERIFY(prompter.asked[0].text.startsWith(
+            QStringLiteral("2D Palvane:   Problem saving data files.\r\r")));
         QCOMPARE(prompter.asked[0].kind, PromptKind::Warning);
     }
 
-    void secondInstanceOnTheSameHomeIsRefused()
-    {
+    void secondInstanceOnTheSameHomeIsRefused() {
         const QString program = QStringLiteral(PALVANE_TEST_OUT "/../src/app/palvane");
         if (!QFileInfo(program).isExecutable())
             QSKIP("the palvane program is not built");

@@ -11,10 +11,10 @@ using namespace palvane;
 // Counts the engine's progress reports and can press Esc after a number of ticks.
 class TickCounter : public ProgressSink {
 public:
-    explicit TickCounter(PackWorkspace* ws = nullptr, int abortAfter = -1) : m_ws(ws), m_abortAfter(abortAfter) {}
+    explicit TickCounter(PackWorkspace* ws = nullptr, int abortAfter = -1)
+        : m_ws(ws), m_abortAfter(abortAfter) {}
     void setOverall(int) override { ++overall; }
-    void processEvents() override
-    {
+    void processEvents() override {
         ++ticks;
         if (m_ws && m_abortAfter >= 0 && ticks >= m_abortAfter)
             m_ws->AbortFlag = 1;
@@ -33,21 +33,18 @@ private:
     TTasksForm& page() { return f->page(); }
 
 private slots:
-    void init()
-    {
+    void init() {
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
         QVERIFY(f->start());
     }
-    void cleanup()
-    {
+    void cleanup() {
         if (f->startUp && f->startUp->tasksForm())
             page().close();
         f.reset();
     }
 
-    void startsOnSampleTask()
-    {
+    void startsOnSampleTask() {
         QVERIFY(f->dm().DatabaseReady);
         QVERIFY(page().NameEdit->text().startsWith(QStringLiteral("Sample")));
         QCOMPARE(page().ContsModel->rowCount(), f->dm().tc().rowCount());
@@ -62,8 +59,7 @@ private slots:
         QVERIFY(test::TaskPageFixture::screenshot(&page(), QStringLiteral("TaskPage-before-solve.png")));
     }
 
-    void captionsHintsAndColours()
-    {
+    void captionsHintsAndColours() {
         TTasksForm& p = page();
         QCOMPARE(p.RunButton->text(), QStringLiteral("So&lve"));
         QCOMPARE(p.RunButton->toolTip(), QStringLiteral("Start solver run"));
@@ -85,7 +81,8 @@ private slots:
         QCOMPARE(p.ContsGrid->columnWidth(0) >= 138, true);
         // Cost green, Avail blue, from the fifth column on yellow.
         for (CursorTableModel* m : {p.ContsModel, p.BoxesModel}) {
-            const QModelIndex cost = m->index(0, 1), qty = m->index(0, 3), used = m->index(0, 4), last = m->index(0, 10);
+            const QModelIndex cost = m->index(0, 1), qty = m->index(0, 3), used = m->index(0, 4),
+                              last = m->index(0, 10);
             QCOMPARE(cost.data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 0));
             QCOMPARE(qty.data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
             QCOMPARE(used.data(Qt::BackgroundRole).value<QColor>(), QColor(254, 254, 222));
@@ -98,8 +95,7 @@ private slots:
         QCOMPARE(p.UsdNmb->palette().color(QPalette::Base), QColor(0, 255, 255));
     }
 
-    void keysThatDoNotEdit()
-    {
+    void keysThatDoNotEdit() {
         for (int k : {9, 16, 17, 18, 19, 20, 27, 33, 36, 40, 91, 93})
             QVERIFY2(!TTasksForm::EditKeys(k), qPrintable(QString::number(k)));
         for (int k : {8, 13, 32, 41, 46, 48, 65, 90, 94})
@@ -109,8 +105,7 @@ private slots:
         QCOMPARE(TTasksForm::virtualKey(Qt::Key_A), 65);
     }
 
-    void yellowColumnAndSolvedHints()
-    {
+    void yellowColumnAndSolvedHints() {
         TTasksForm& p = page();
         p.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p));
@@ -118,7 +113,8 @@ private slots:
         p.ContsGrid->setCurrentIndex(p.ContsModel->index(0, 6));
         f->clearAsked();
         QTest::keyClick(p.ContsGrid, Qt::Key_5);
-        QCOMPARE(f->asked(), QStringList{QStringLiteral("You can modify yellow columns data\rjust from the Container/Box Library")});
+        QCOMPARE(f->asked(), QStringList{QStringLiteral(
+                                 "You can modify yellow columns data\rjust from the Container/Box Library")});
         // Moving keys never warn; the editable Avail column does not either.
         f->clearAsked();
         QTest::keyClick(p.ContsGrid, Qt::Key_Left);
@@ -131,7 +127,8 @@ private slots:
         p.ContsGrid->setFocus();
         f->clearAsked();
         QTest::keyClick(p.ContsGrid, Qt::Key_5);
-        QCOMPARE(f->asked(), QStringList{QStringLiteral("You'd \"Clear\" preceding solution\rbefore task data modifying")});
+        QCOMPARE(f->asked(), QStringList{QStringLiteral(
+                                 "You'd \"Clear\" preceding solution\rbefore task data modifying")});
         // The turn-rule check boxes keep their value on a solved task.
         const bool before = p.DBCheckDflt->isChecked();
         f->clearAsked();
@@ -140,8 +137,7 @@ private slots:
         QCOMPARE(f->asked().size(), 1);
     }
 
-    void solveAndClear()
-    {
+    void solveAndClear() {
         TTasksForm& p = page();
         TickCounter ticks;
         p.setProgressListener(&ticks);
@@ -188,8 +184,7 @@ private slots:
         QVERIFY(f->asked().isEmpty());
     }
 
-    void escDuringSolveKeepsBestPlan()
-    {
+    void escDuringSolveKeepsBestPlan() {
         TTasksForm& p = page();
         TickCounter esc(&p.workspace(), 1);
         p.setProgressListener(&esc);
@@ -199,8 +194,7 @@ private slots:
         QVERIFY(p.UsdNmb->text().toInt() > 0);
     }
 
-    void limitMessages()
-    {
+    void limitMessages() {
         TTasksForm& p = page();
         Cursor& tc = f->dm().tc();
         Cursor& tb = f->dm().tb();
@@ -235,8 +229,7 @@ private slots:
         QVERIFY(p.TaskSolved);
     }
 
-    void newTaskNeedsListsAndName()
-    {
+    void newTaskNeedsListsAndName() {
         TTasksForm& p = page();
         p.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p));
@@ -290,8 +283,7 @@ private slots:
         QVERIFY(p.TaskSolved);
     }
 
-    void columnsWidenButNeverShrink()
-    {
+    void columnsWidenButNeverShrink() {
         TTasksForm& p = page();
         p.resize(780, 557);
         QApplication::processEvents();
@@ -314,8 +306,7 @@ private slots:
         QVERIFY(p.reposition(RepositionWindow::SolutionPage));
     }
 
-    void areaMultiplier()
-    {
+    void areaMultiplier() {
         TTasksForm& p = page();
         QCOMPARE(p.VolMultPow, 3); // the settings file's default
         QCOMPARE(p.VolMltEdit->text(), QStringLiteral("1000"));
@@ -335,15 +326,15 @@ private slots:
         QCOMPARE(p.VolMltEdit->text(), QStringLiteral("1"));
     }
 
-    void printAndExitQuestions()
-    {
+    void printAndExitQuestions() {
         TTasksForm& p = page();
         QSignalSpy print(&p, &TTasksForm::printRequested);
         p.ReportsUnavailable = true;
         f->clearAsked();
         p.PrintButtonClick();
-        QCOMPARE(f->asked(), QStringList{QStringLiteral("Default printer was not found on program start.\r"
-                                                        "Please turn on printer/server and restart program.")});
+        QCOMPARE(f->asked(),
+                 QStringList{QStringLiteral("Default printer was not found on program start.\r"
+                                            "Please turn on printer/server and restart program.")});
         QCOMPARE(print.count(), 0);
         p.ReportsUnavailable = false;
         f->prompter.answers = {PromptAnswer::Cancel};
