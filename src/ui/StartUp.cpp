@@ -62,6 +62,8 @@ bool StartUp::run(bool show)
         return false;
     }
 
+    if (createViewOptions)
+        createViewOptions(*this);
     // The data module opens the tables and makes the remembered task current.
     if (!m_dm->DataModuleCreate() || !m_dm->DatabaseReady) {
         if (splash)

@@ -28,6 +28,8 @@ public:
     std::function<void(TTasksForm&, TDMForm&, const HomeFolder&)> saveIni;
     // The values of the settings file, loaded during the Task Page's creation.
     IniValues& iniValues() { return m_ini; }
+    // Creates the View Options window, which comes before the data module (optional).
+    std::function<void(StartUp&)> createViewOptions;
     // Creates the windows that follow the data module, in their order (optional).
     std::function<void(StartUp&)> createWindows;
     // Prepares the printed reports; false when one cannot be prepared.

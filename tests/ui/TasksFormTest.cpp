@@ -184,6 +184,30 @@ private slots:
         QVERIFY(f->asked().isEmpty());
     }
 
+    void solutionAndViewRebuildOnlyOnce()
+    {
+        TTasksForm& p = page();
+        QSignalSpy solution(&p, &TTasksForm::solutionRequested);
+        QSignalSpy view(&p, &TTasksForm::viewRequested);
+        p.RunButtonClick();
+        QVERIFY(p.TaskSolved);
+        // The workspace forgets the plan, as after a database switch.
+        p.WorkspaceTaskID = 0;
+        p.workspace().TypeCount = 0;
+        p.ResultButtonClick();
+        QCOMPARE(solution.count(), 1);
+        QCOMPARE(p.WorkspaceTaskID, f->dm().currentTaskId());
+        QVERIFY(p.workspace().TypeCount > 0); // the stored plan was laid out again
+        QVERIFY(p.isEnabled());
+        // The second time the workspace already holds the task: no rebuild.
+        p.workspace().TypeCount = -1;
+        p.ResultButtonClick();
+        p.ViewButtonClick();
+        QCOMPARE(solution.count(), 2);
+        QCOMPARE(view.count(), 1);
+        QCOMPARE(int(p.workspace().TypeCount), -1);
+    }
+
     void escDuringSolveKeepsBestPlan() {
         TTasksForm& p = page();
         TickCounter esc(&p.workspace(), 1);
