@@ -5,8 +5,7 @@
 namespace palvane {
 
 CursorNavigator::CursorNavigator(Cursor& cursor, Prompter* prompter, QWidget* parent)
-    : QWidget(parent), m_cursor(cursor), m_prompter(prompter)
-{
+    : QWidget(parent), m_cursor(cursor), m_prompter(prompter) {
     auto* lay = new QHBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->setSpacing(0);
@@ -29,8 +28,7 @@ CursorNavigator::CursorNavigator(Cursor& cursor, Prompter* prompter, QWidget* pa
     updateButtons();
 }
 
-void CursorNavigator::retranslate()
-{
+void CursorNavigator::retranslate() {
     m_buttons[First]->setToolTip(tr("First record"));
     m_buttons[Prior]->setToolTip(tr("Prior record"));
     m_buttons[Next]->setToolTip(tr("Next record"));
@@ -39,16 +37,14 @@ void CursorNavigator::retranslate()
     m_buttons[Delete]->setToolTip(tr("Delete record"));
 }
 
-void CursorNavigator::setEditButtonsVisible(bool visible)
-{
+void CursorNavigator::setEditButtonsVisible(bool visible) {
     m_editVisible = visible;
     m_buttons[Insert]->setVisible(visible);
     m_buttons[Delete]->setVisible(visible);
     updateButtons();
 }
 
-void CursorNavigator::updateButtons()
-{
+void CursorNavigator::updateButtons() {
     const bool active = m_cursor.isActive();
     const int row = m_cursor.currentRow(), n = m_cursor.rowCount();
     m_buttons[First]->setEnabled(active && row > 0);
@@ -59,15 +55,22 @@ void CursorNavigator::updateButtons()
     m_buttons[Delete]->setEnabled(active && m_editVisible && n > 0);
 }
 
-void CursorNavigator::press(Button b)
-{
+void CursorNavigator::press(Button b) {
     if (!m_cursor.isActive())
         return;
     switch (b) {
-    case First: m_cursor.first(); break;
-    case Prior: m_cursor.prior(); break;
-    case Next: m_cursor.next(); break;
-    case Last: m_cursor.last(); break;
+    case First:
+        m_cursor.first();
+        break;
+    case Prior:
+        m_cursor.prior();
+        break;
+    case Next:
+        m_cursor.next();
+        break;
+    case Last:
+        m_cursor.last();
+        break;
     case Insert:
         if (m_editVisible)
             m_cursor.insert();
@@ -75,13 +78,13 @@ void CursorNavigator::press(Button b)
     case Delete:
         if (!m_editVisible || m_cursor.isEmpty())
             break;
-        if (m_prompter
-            && m_prompter->ask(PromptKind::Confirmation, tr("Delete record?"), PromptButtons::OkCancel)
-                   != PromptAnswer::Ok)
+        if (m_prompter && m_prompter->ask(PromptKind::Confirmation, tr("Delete record?"),
+                                          PromptButtons::OkCancel) != PromptAnswer::Ok)
             break;
         m_cursor.remove();
         break;
-    case ButtonCount: break;
+    case ButtonCount:
+        break;
     }
     updateButtons();
     emit pressed(b);

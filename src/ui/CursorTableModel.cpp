@@ -3,13 +3,11 @@
 namespace palvane {
 
 CursorTableModel::CursorTableModel(Cursor& cursor, std::vector<GridColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), m_cursor(&cursor), m_columns(std::move(columns))
-{
+    : QAbstractTableModel(parent), m_cursor(&cursor), m_columns(std::move(columns)) {
     connectCursor();
 }
 
-void CursorTableModel::connectCursor()
-{
+void CursorTableModel::connectCursor() {
     Cursor* c = m_cursor;
     connect(c, &Cursor::aboutToResetRows, this, [this] { beginResetModel(); });
     connect(c, &Cursor::rowsReset, this, [this] { endResetModel(); });
@@ -27,16 +25,14 @@ void CursorTableModel::connectCursor()
     });
 }
 
-int CursorTableModel::columnOf(const QString& field) const
-{
+int CursorTableModel::columnOf(const QString& field) const {
     for (size_t i = 0; i < m_columns.size(); ++i)
         if (m_columns[i].field.compare(field, Qt::CaseInsensitive) == 0)
             return int(i);
     return -1;
 }
 
-void CursorTableModel::setReadOnly(bool readOnly)
-{
+void CursorTableModel::setReadOnly(bool readOnly) {
     if (m_readOnly == readOnly)
         return;
     m_readOnly = readOnly;
@@ -44,26 +40,22 @@ void CursorTableModel::setReadOnly(bool readOnly)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-void CursorTableModel::setTitle(int column, const QString& title)
-{
+void CursorTableModel::setTitle(int column, const QString& title) {
     if (column < 0 || column >= columnCount())
         return;
     m_columns[size_t(column)].title = title;
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-int CursorTableModel::rowCount(const QModelIndex& parent) const
-{
+int CursorTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_cursor->rowCount();
 }
 
-int CursorTableModel::columnCount(const QModelIndex& parent) const
-{
+int CursorTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-QVariant CursorTableModel::data(const QModelIndex& index, int role) const
-{
+QVariant CursorTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     const GridColumn& col = m_columns[size_t(index.column())];
@@ -77,8 +69,8 @@ QVariant CursorTableModel::data(const QModelIndex& index, int role) const
         const int ci = m_cursor->columnIndex(col.field);
         const FieldType t = ci >= 0 ? m_cursor->columns()[size_t(ci)].type : FieldType::String;
         const bool number = t != FieldType::String && t != FieldType::Boolean && t != FieldType::Date;
-        return QVariant::fromValue(Qt::Alignment(number ? Qt::AlignRight | Qt::AlignVCenter
-                                                        : Qt::AlignLeft | Qt::AlignVCenter));
+        return QVariant::fromValue(
+            Qt::Alignment(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter));
     }
     case Qt::ForegroundRole:
         return col.foreground.isValid() ? QVariant(col.foreground) : QVariant();
@@ -89,8 +81,7 @@ QVariant CursorTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
-bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
+bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || !columnEditable(index.column()))
         return false;
     if (m_cursor->currentRow() != index.row() && !m_cursor->moveTo(index.row()))
@@ -109,15 +100,13 @@ bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, 
     return ok;
 }
 
-QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
         return m_columns[size_t(section)].title;
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-bool CursorTableModel::columnEditable(int column) const
-{
+bool CursorTableModel::columnEditable(int column) const {
     if (m_readOnly || column < 0 || column >= columnCount())
         return false;
     const GridColumn& col = m_columns[size_t(column)];
@@ -132,8 +121,7 @@ bool CursorTableModel::columnEditable(int column) const
     return !info.readOnly || info.kind == ColumnKind::Lookup;
 }
 
-Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const
-{
+Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;

@@ -14,11 +14,9 @@ namespace palvane {
 // One grid column: the cursor column shown, its title and designed width; a hidden column
 // keeps its place (so column indexes count it) but is not shown.
 struct GridColumn {
-    GridColumn(const QString& field_, const QString& title_ = QString(), int width_ = 64, bool hidden_ = false,
-               bool readOnly_ = false)
-        : field(field_), title(title_), width(width_), hidden(hidden_), readOnly(readOnly_)
-    {
-    }
+    GridColumn(const QString& field_, const QString& title_ = QString(), int width_ = 64,
+               bool hidden_ = false, bool readOnly_ = false)
+        : field(field_), title(title_), width(width_), hidden(hidden_), readOnly(readOnly_) {}
     QString field;
     QString title;
     int width = 64;

@@ -8,8 +8,7 @@
 namespace palvane {
 
 TNameForm::TNameForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_dm(dm), m_prompter(prompter)
-{
+    : QDialog(parent), m_dm(dm), m_prompter(prompter) {
     setObjectName(QStringLiteral("NameForm"));
     Model = new CursorTableModel(dm.tasks(),
                                  {{QStringLiteral("Name"), QString(), 171, false, true},
@@ -67,8 +66,7 @@ TNameForm::TNameForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
     updateButtons();
 }
 
-void TNameForm::retranslate()
-{
+void TNameForm::retranslate() {
     setWindowTitle(tr("Select a Task"));
     DBGrid1->setToolTip(tr("Select stored task"));
     Model->setTitle(0, tr("  Task Name"));
@@ -80,21 +78,18 @@ void TNameForm::retranslate()
     CloseButton->setText(tr("Clos&e"));
 }
 
-void TNameForm::updateButtons()
-{
+void TNameForm::updateButtons() {
     DuplButton->setEnabled(duplicateAvailable && m_dm.ActiveDatabase == MainDatabase);
 }
 
-int TNameForm::showModal()
-{
+int TNameForm::showModal() {
     m_dm.SelectTaskVisible = true;
     const int r = exec();
     m_dm.SelectTaskVisible = false;
     return r;
 }
 
-void TNameForm::showEvent(QShowEvent* event)
-{
+void TNameForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     updateButtons();
     const int row = m_dm.tasks().currentRow();
@@ -103,20 +98,19 @@ void TNameForm::showEvent(QShowEvent* event)
     DBGrid1->setFocus();
 }
 
-void TNameForm::DeleteButtonClick()
-{
+void TNameForm::DeleteButtonClick() {
     Cursor& tasks = m_dm.tasks();
     if (!tasks.isActive() || tasks.isEmpty()) {
         m_prompter.ask(PromptKind::Confirmation, tr("DB is empty"), PromptButtons::Ok);
         return;
     }
-    if (m_prompter.ask(PromptKind::Confirmation, tr("Delete record?"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+    if (m_prompter.ask(PromptKind::Confirmation, tr("Delete record?"), PromptButtons::OkCancel) !=
+        PromptAnswer::Ok)
         return;
     tasks.remove();
 }
 
-bool TNameForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool TNameForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {

@@ -8,8 +8,7 @@ namespace palvane {
 namespace {
 
 // Draws the 64 x 64 design scaled to `size` pixels.
-QPixmap drawIcon(int size)
-{
+QPixmap drawIcon(int size) {
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -35,8 +34,7 @@ QPixmap drawIcon(int size)
 
 } // namespace
 
-QIcon programIcon()
-{
+QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128})
         icon.addPixmap(drawIcon(size));

@@ -1,4 +1,6 @@
 #include "StartUp.h"
+#include "LanguageSwitch.h"
+#include "ProgramSwitches.h"
 #include "TaskSettings.h"
 
 #include <QApplication>
@@ -6,41 +8,60 @@
 
 namespace palvane {
 
-StartUp::StartUp(Prompter& prompter, const QStringList& arguments) : m_prompter(prompter), m_arguments(arguments) {}
+StartUp::StartUp(Prompter& prompter, const QStringList& arguments)
+    : m_prompter(prompter), m_arguments(arguments) {}
 
-StartUp::~StartUp()
-{
+StartUp::~StartUp() {
     // The windows hold the data module's cursors; they go first.
+    m_help.reset();
     m_names.reset();
+    if (m_tasks)
+        m_tasks->setWaitForm(nullptr);
+    m_wait.reset();
     m_tasks.reset();
     m_dm.reset();
 }
 
-void StartUp::LoadIniValues()
-{
-    LoadIni(iniFilePath(m_home->path()), m_ini, m_prompter);
+void StartUp::LoadIniValues() {
+    LanguageSwitch* language = LanguageSwitch::instance();
+    LoadIni(iniFilePath(m_home->path()), m_ini, m_prompter,
+            [language](int code) { language->ApplyLanguage(false, code); });
+    language->setLanguageCode(m_ini.LanguageCode);
     m_tasks->VolMultPow = m_ini.VolMultPow;
     // The remembered task, the settings a new task copies and a task's own settings.
     connectDataModule(*m_dm, m_ini);
 }
 
-void StartUp::SaveIniValues()
-{
+void StartUp::SaveIniValues() {
     m_ini.VolMultPow = m_tasks->VolMultPow;
+    m_ini.LanguageCode = LanguageSwitch::instance()->LanguageCode();
     SaveIniAtExit(iniFilePath(m_home->path()), m_ini, *m_dm, m_prompter);
 }
 
-bool StartUp::run(bool show)
-{
-    if (splash) {
-        splash->show();
-        splash->repaint();
-    }
-    QApplication::setApplicationDisplayName(applicationTitle());
+void StartUp::hideSplash() {
+    if (m_splash)
+        m_splash->hide();
+    m_splash.reset();
+}
 
+bool StartUp::run(bool show) {
+    // 1. The splash window before any other window.
+    if (showSplash) {
+        m_splash = std::make_unique<SplashWindow>();
+        m_splash->showAndPaint();
+    }
+    // 2. The application title is applicationTitle(); window captions built at run time start
+    // with it.
+
+    // 3. The Task Page; its creation checks the home folder, loads the settings and checks the
+    // database directories.
     const QString homePath = HomeFolder::resolve(m_arguments);
     m_home = std::make_unique<HomeFolder>(homePath.isEmpty() ? QDir::currentPath() : homePath);
     m_dm = std::make_unique<TDMForm>(&m_prompter);
+    ProgramSwitches* switches = ProgramSwitches::instance();
+    m_dm->WarnsCheck = switches->warnsOn();
+    QObject::connect(switches, &ProgramSwitches::warnsChanged, m_dm.get(),
+                     [dm = m_dm.get()](bool on) { dm->WarnsCheck = on; });
     m_tasks = std::make_unique<TTasksForm>(*m_dm, m_prompter);
     m_tasks->loadIni = [this] {
         if (loadIni)
@@ -54,38 +75,46 @@ bool StartUp::run(bool show)
         else
             SaveIniValues();
     };
+    m_help = std::make_unique<HelpHook>(m_tasks.get());
+    m_help->setInstalled(true);
     const bool created = m_tasks->FormCreate(*m_home) == TTasksForm::CreateResult::Ok;
     QCoreApplication::processEvents();
     if (!created) {
-        if (splash)
-            splash->hide();
+        hideSplash();
         return false;
     }
 
+    // 4. View Options, then the data module, which opens the tables and makes the remembered
+    // task current.
     if (createViewOptions)
         createViewOptions(*this);
-    // The data module opens the tables and makes the remembered task current.
     if (!m_dm->DataModuleCreate() || !m_dm->DatabaseReady) {
-        if (splash)
-            splash->hide();
+        hideSplash();
         return false;
     }
     m_tasks->CurrSolutState();
     m_tasks->ShowTotals();
 
-    m_names = std::make_unique<TNameForm>(*m_dm, m_prompter, m_tasks.get());
-    m_tasks->setNameForm(m_names.get());
+    // 5. The other windows, in their order.
     if (createWindows)
         createWindows(*this);
+    m_wait = std::make_unique<TWaitForm>();
+    m_tasks->setWaitForm(m_wait.get());
+    m_names = std::make_unique<TNameForm>(*m_dm, m_prompter, m_tasks.get());
+    m_tasks->setNameForm(m_names.get());
+    m_ackno = new TAcknoForm(m_tasks.get());
 
-    // Without a printer the reports can still be written as PDF files, so only a failed
+    // 6. The reports. Without a printer they can still be written as PDF files, so only a failed
     // preparation makes them unavailable.
     m_tasks->ReportsUnavailable = false;
     if (prepareReports && !prepareReports())
         m_tasks->ReportsUnavailable = true;
 
-    if (splash)
-        splash->hide();
+    // 7. and 8. The splash goes; the About window comes.
+    hideSplash();
+    m_about = new TAboutForm(m_tasks.get(), switches);
+    m_tasks->HelpPopup->setWindows(m_about, m_ackno);
+
     if (show)
         m_tasks->show();
     return true;

@@ -2,9 +2,14 @@
 // The program's start-up in its fixed order: splash, application title, the Task Page's
 // creation (home folder write check, settings, database directories, store check), the data
 // module, the other windows, the reports' preparation; and the settings saved at the end.
+#include "HelpWindow.h"
 #include "IniFile.h"
 #include "NameForm.h"
+#include "SplashWindow.h"
+#include "TAboutForm.h"
+#include "TAcknoForm.h"
 #include "TDMForm.h"
+#include "TWaitForm.h"
 #include "TasksForm.h"
 
 #include <QStringList>
@@ -20,8 +25,8 @@ public:
     StartUp(Prompter& prompter, const QStringList& arguments);
     ~StartUp();
 
-    // Shown first and hidden once the windows exist (optional).
-    QWidget* splash = nullptr;
+    // Show the splash window while starting (the desktop program does; tests need not).
+    bool showSplash = false;
     // Replace the reading and writing of the settings file (tests); unset, the file
     // "korvan.ini" of the home folder is loaded at start and saved at exit.
     std::function<void(TTasksForm&, TDMForm&, const HomeFolder&)> loadIni;
@@ -30,7 +35,8 @@ public:
     IniValues& iniValues() { return m_ini; }
     // Creates the View Options window, which comes before the data module (optional).
     std::function<void(StartUp&)> createViewOptions;
-    // Creates the windows that follow the data module, in their order (optional).
+    // Creates the windows later steps bring (libraries, Settings, Solution Page, Disposition),
+    // before the progress window (optional).
     std::function<void(StartUp&)> createWindows;
     // Prepares the printed reports; false when one cannot be prepared.
     std::function<bool()> prepareReports;
@@ -43,19 +49,30 @@ public:
     TDMForm* dataModule() const { return m_dm.get(); }
     TTasksForm* tasksForm() const { return m_tasks.get(); }
     TNameForm* nameForm() const { return m_names.get(); }
+    TWaitForm* waitForm() const { return m_wait.get(); }
+    TAboutForm* aboutForm() const { return m_about; }
+    TAcknoForm* acknoForm() const { return m_ackno; }
+    SplashWindow* splash() const { return m_splash.get(); }
+    HelpHook* helpHook() const { return m_help.get(); }
     Prompter& prompter() const { return m_prompter; }
 
 private:
     void LoadIniValues();
     void SaveIniValues();
+    void hideSplash();
 
     Prompter& m_prompter;
     QStringList m_arguments;
     IniValues m_ini;
+    std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<HomeFolder> m_home;
     std::unique_ptr<TDMForm> m_dm;
     std::unique_ptr<TTasksForm> m_tasks;
+    std::unique_ptr<HelpHook> m_help;
+    std::unique_ptr<TWaitForm> m_wait;
     std::unique_ptr<TNameForm> m_names;
+    TAcknoForm* m_ackno = nullptr; // owned by the Task Page
+    TAboutForm* m_about = nullptr; // owned by the Task Page
 };
 
 } // namespace palvane

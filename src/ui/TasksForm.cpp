@@ -12,8 +12,7 @@ namespace palvane {
 // ---- UpDown ----
 
 UpDown::UpDown(int minimum, int maximum, QWidget* parent)
-    : QWidget(parent), m_min(minimum), m_max(maximum), m_position(minimum)
-{
+    : QWidget(parent), m_min(minimum), m_max(maximum), m_position(minimum) {
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->setSpacing(0);
@@ -30,13 +29,11 @@ UpDown::UpDown(int minimum, int maximum, QWidget* parent)
     connect(m_down, &QToolButton::clicked, this, [this] { stepDown(); });
 }
 
-void UpDown::setPosition(int position)
-{
+void UpDown::setPosition(int position) {
     m_position = std::clamp(position, m_min, m_max);
 }
 
-void UpDown::click(int position)
-{
+void UpDown::click(int position) {
     setPosition(position);
     emit clicked(m_position);
 }
@@ -45,13 +42,11 @@ void UpDown::click(int position)
 
 namespace {
 
-QLabel* label(QWidget* parent)
-{
+QLabel* label(QWidget* parent) {
     return new QLabel(parent);
 }
 
-QLineEdit* readOnlyEdit(QWidget* parent, int width, const QColor& background)
-{
+QLineEdit* readOnlyEdit(QWidget* parent, int width, const QColor& background) {
     auto* e = new QLineEdit(parent);
     e->setReadOnly(true);
     e->setFixedWidth(width);
@@ -65,8 +60,7 @@ QLineEdit* readOnlyEdit(QWidget* parent, int width, const QColor& background)
     return e;
 }
 
-std::vector<GridColumn> contsColumns()
-{
+std::vector<GridColumn> contsColumns() {
     std::vector<GridColumn> c{
         {QStringLiteral("Type"), QString(), 138},
         {QStringLiteral("Cost"), QString(), 64},
@@ -83,8 +77,7 @@ std::vector<GridColumn> contsColumns()
     return c;
 }
 
-std::vector<GridColumn> boxesColumns()
-{
+std::vector<GridColumn> boxesColumns() {
     std::vector<GridColumn> c{
         {QStringLiteral("Kind"), QString(), 141},
         {QStringLiteral("Cost"), QString(), 64},
@@ -102,8 +95,7 @@ std::vector<GridColumn> boxesColumns()
 }
 
 // Cost green, the quantity blue, every column from the fifth on yellow.
-void colourColumns(CursorTableModel* model)
-{
+void colourColumns(CursorTableModel* model) {
     for (int i = 0; i < model->columnCount(); ++i) {
         GridColumn& c = model->gridColumn(i);
         if (i == 1)
@@ -118,8 +110,7 @@ void colourColumns(CursorTableModel* model)
 } // namespace
 
 TTasksForm::TTasksForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_dm(dm), m_prompter(prompter), m_ws(std::make_unique<PackWorkspace>())
-{
+    : QWidget(parent), m_dm(dm), m_prompter(prompter), m_ws(std::make_unique<PackWorkspace>()) {
     setObjectName(QStringLiteral("TasksForm"));
     createControls();
     createGrids();
@@ -134,11 +125,10 @@ TTasksForm::TTasksForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
 
 TTasksForm::~TTasksForm() = default;
 
-void TTasksForm::createControls()
-{
-    for (QLabel** l : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9,
-                       &Label10, &Label11, &Label12, &Label13, &Label14, &Label15, &Label19, &VolLabel1,
-                       &VolLabel2, &ExchLabel})
+void TTasksForm::createControls() {
+    for (QLabel** l :
+         {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9, &Label10, &Label11,
+          &Label12, &Label13, &Label14, &Label15, &Label19, &VolLabel1, &VolLabel2, &ExchLabel})
         *l = label(this);
     QFont bold = Label1->font();
     bold.setBold(true);
@@ -196,14 +186,7 @@ void TTasksForm::createControls()
     DBCheckDflt->setLayoutDirection(Qt::RightToLeft);
     VolMltUp = new UpDown(0, 6, this);
 
-    HelpMenu = new QMenu(this);
-    HelpAction = HelpMenu->addAction(QString());
-    AboutAction = HelpMenu->addAction(QString());
-    AcknoAction = HelpMenu->addAction(QString());
-    LanguageMenu = HelpMenu->addMenu(QString());
-    connect(HelpAction, &QAction::triggered, this, [this] { emit helpRequested(1); });
-    connect(AboutAction, &QAction::triggered, this, &TTasksForm::aboutRequested);
-    connect(AcknoAction, &QAction::triggered, this, &TTasksForm::acknowledgementsRequested);
+    HelpPopup = new palvane::HelpMenu(this);
 
     connect(TaskButton, &QPushButton::clicked, this, &TTasksForm::TaskButtonClick);
     connect(ContsButton, &QPushButton::clicked, this, &TTasksForm::containerLibraryRequested);
@@ -214,21 +197,18 @@ void TTasksForm::createControls()
     connect(OptButton, &QPushButton::clicked, this, &TTasksForm::settingsRequested);
     connect(PrintButton, &QPushButton::clicked, this, &TTasksForm::PrintButtonClick);
     connect(ExitButton, &QPushButton::clicked, this, &TTasksForm::ExitButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, [this] {
-        HelpMenu->popup(HelpButton->mapToGlobal(QPoint(0, 0)));
-    });
+    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpPopup->popupAt(HelpButton); });
     connect(VolMltUp, &UpDown::clicked, this, [this] { UpdateAreaMultiplier(true); });
 }
 
-QTableView* TTasksForm::makeGrid(CursorTableModel* model, const QString& name)
-{
+QTableView* TTasksForm::makeGrid(CursorTableModel* model, const QString& name) {
     auto* g = new QTableView(this);
     g->setObjectName(name);
     g->setModel(model);
     g->setSelectionBehavior(QAbstractItemView::SelectItems);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                       | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                       QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     g->verticalHeader()->setDefaultSectionSize(20);
     g->verticalHeader()->setFixedWidth(14);
     g->horizontalHeader()->setSectionsMovable(false);
@@ -243,8 +223,7 @@ QTableView* TTasksForm::makeGrid(CursorTableModel* model, const QString& name)
     return g;
 }
 
-void TTasksForm::createGrids()
-{
+void TTasksForm::createGrids() {
     ContsModel = new CursorTableModel(m_dm.tc(), contsColumns(), this);
     BoxesModel = new CursorTableModel(m_dm.tb(), boxesColumns(), this);
     colourColumns(ContsModel);
@@ -259,8 +238,7 @@ void TTasksForm::createGrids()
     syncGridRow(BoxesGrid, m_dm.tb());
 }
 
-void TTasksForm::layoutControls()
-{
+void TTasksForm::layoutControls() {
     auto* top = new QGridLayout;
     top->addWidget(Label1, 0, 0);
     top->addWidget(NameEdit, 0, 1);
@@ -357,8 +335,7 @@ void TTasksForm::layoutControls()
     main->addLayout(bottom);
 }
 
-void TTasksForm::retranslate()
-{
+void TTasksForm::retranslate() {
     Label1->setText(tr("CURRENT TASK"));
     Label2->setText(tr("DESCRIPTION"));
     NameEdit->setToolTip(tr("Current Task Name"));
@@ -413,19 +390,15 @@ void TTasksForm::retranslate()
     HelpButton->setToolTip(tr("Help"));
     ExitButton->setText(tr("&Exit"));
     ExitButton->setToolTip(tr("Exit program"));
-    HelpAction->setText(tr("Help"));
-    AboutAction->setText(tr("About"));
-    AcknoAction->setText(tr("Acknowledgements"));
-    LanguageMenu->setTitle(tr("Language"));
 
-    const char* const contsTitles[] = {QT_TR_NOOP("Container Type"), QT_TR_NOOP("Cost"), QT_TR_NOOP("Pr"),
-                                       QT_TR_NOOP("Avail"), QT_TR_NOOP("Used"), QT_TR_NOOP("Mark"),
-                                       QT_TR_NOOP("Length"), QT_TR_NOOP("Width"), QT_TR_NOOP("Area"),
-                                       QT_TR_NOOP("LoadWt"), QT_TR_NOOP("Fill Dir")};
-    const char* const boxesTitles[] = {QT_TR_NOOP("Box Kind"), QT_TR_NOOP("Cost"), QT_TR_NOOP("Pr"),
-                                       QT_TR_NOOP("Total"), QT_TR_NOOP("Used"), QT_TR_NOOP("Mark"),
-                                       QT_TR_NOOP("Length"), QT_TR_NOOP("Width"), QT_TR_NOOP("Area"),
-                                       QT_TR_NOOP("Weight"), QT_TR_NOOP("TurnOn")};
+    const char* const contsTitles[] = {
+        QT_TR_NOOP("Container Type"), QT_TR_NOOP("Cost"),   QT_TR_NOOP("Pr"),      QT_TR_NOOP("Avail"),
+        QT_TR_NOOP("Used"),           QT_TR_NOOP("Mark"),   QT_TR_NOOP("Length"),  QT_TR_NOOP("Width"),
+        QT_TR_NOOP("Area"),           QT_TR_NOOP("LoadWt"), QT_TR_NOOP("Fill Dir")};
+    const char* const boxesTitles[] = {QT_TR_NOOP("Box Kind"), QT_TR_NOOP("Cost"),  QT_TR_NOOP("Pr"),
+                                       QT_TR_NOOP("Total"),    QT_TR_NOOP("Used"),  QT_TR_NOOP("Mark"),
+                                       QT_TR_NOOP("Length"),   QT_TR_NOOP("Width"), QT_TR_NOOP("Area"),
+                                       QT_TR_NOOP("Weight"),   QT_TR_NOOP("TurnOn")};
     for (int i = 0; i < 11; ++i) {
         ContsModel->setTitle(i, tr(contsTitles[i]));
         BoxesModel->setTitle(i, tr(boxesTitles[i]));
@@ -435,38 +408,35 @@ void TTasksForm::retranslate()
     BoxesNavigator->retranslate();
 }
 
-void TTasksForm::setRunButtonSolved(bool solved)
-{
+void TTasksForm::setRunButtonSolved(bool solved) {
     RunButton->setText(solved ? tr("C&lear") : tr("So&lve"));
     RunButton->setToolTip(solved ? tr("Clear current Solution") : tr("Start solver run"));
 }
 
-void TTasksForm::NewFileNameCaption()
-{
-    setWindowTitle(applicationTitle() + QLatin1Char(' ') + QStringLiteral("1.95") + QStringLiteral("  - ")
-                   + tr("Task page"));
+void TTasksForm::NewFileNameCaption() {
+    setWindowTitle(applicationTitle() + QLatin1Char(' ') + QStringLiteral("1.95") + QStringLiteral("  - ") +
+                   tr("Task page"));
 }
 
 // ---- enabling rules ----
 
-void TTasksForm::CurrSolutState()
-{
+void TTasksForm::CurrSolutState() {
     Cursor& t = m_dm.tasks();
     TasksControls(t.isActive() && !t.isEmpty());
     SolutControls(t.value(QStringLiteral("Solut")).toBool());
     CurrDfltTurns(t.value(QStringLiteral("DefltOn")).toBool());
     const int db = m_dm.ActiveDatabase;
     ExchLabel->setVisible(db != MainDatabase);
-    ExchLabel->setText(db == ExportDatabase ? tr("Export DB on")
-                                            : db == ImportDatabase ? tr("Import DB on") : tr(" Home DB on"));
+    ExchLabel->setText(db == ExportDatabase   ? tr("Export DB on")
+                       : db == ImportDatabase ? tr("Import DB on")
+                                              : tr(" Home DB on"));
     showTaskRow();
 }
 
-void TTasksForm::TasksControls(bool enabled)
-{
+void TTasksForm::TasksControls(bool enabled) {
     for (QWidget* w : std::initializer_list<QWidget*>{ContsGrid, BoxesGrid, ContsNavigator, BoxesNavigator,
-                                                     ContsButton, BoxesButton, RunButton, PrintButton, ViewButton,
-                                                     ResultButton, DBCheckDflt, DBCheckTurn})
+                                                      ContsButton, BoxesButton, RunButton, PrintButton,
+                                                      ViewButton, ResultButton, DBCheckDflt, DBCheckTurn})
         w->setEnabled(enabled);
     for (QWidget* w : std::initializer_list<QWidget*>{ContsGrid, BoxesGrid, DescrEdit, DateEdit}) {
         QPalette p = w->palette();
@@ -475,8 +445,7 @@ void TTasksForm::TasksControls(bool enabled)
     }
 }
 
-void TTasksForm::SolutControls(bool solved)
-{
+void TTasksForm::SolutControls(bool solved) {
     TaskSolved = solved;
     // The buttons' own states: the page itself may be disabled while a command runs.
     ViewButton->setEnabled(ViewButton->isEnabledTo(this) && solved);
@@ -488,55 +457,75 @@ void TTasksForm::SolutControls(bool solved)
     BoxesModel->setReadOnly(solved);
 }
 
-void TTasksForm::CurrDfltTurns(bool on)
-{
+void TTasksForm::CurrDfltTurns(bool on) {
     DBCheckTurn->setEnabled(DBCheckTurn->isEnabledTo(this) && on);
 }
 
-bool TTasksForm::EditKeys(int key)
-{
-    if (key == 9 || (key >= 16 && key <= 20) || key == 27 || (key >= 33 && key <= 40) || (key >= 91 && key <= 93))
+bool TTasksForm::EditKeys(int key) {
+    if (key == 9 || (key >= 16 && key <= 20) || key == 27 || (key >= 33 && key <= 40) ||
+        (key >= 91 && key <= 93))
         return false;
     return true;
 }
 
-int TTasksForm::virtualKey(int qtKey)
-{
+int TTasksForm::virtualKey(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backtab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Pause:
+        return 19;
+    case Qt::Key_CapsLock:
+        return 20;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
     case Qt::Key_Meta:
-    case Qt::Key_Super_L: return 91;
-    case Qt::Key_Super_R: return 92;
-    case Qt::Key_Menu: return 93;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Insert: return 45;
-    default: break;
+    case Qt::Key_Super_L:
+        return 91;
+    case Qt::Key_Super_R:
+        return 92;
+    case Qt::Key_Menu:
+        return 93;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Insert:
+        return 45;
+    default:
+        break;
     }
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return 112 + (qtKey - Qt::Key_F1);
     return qtKey & 0xffff;
 }
 
-QWidget* TTasksForm::focusedGrid() const
-{
+QWidget* TTasksForm::focusedGrid() const {
     QWidget* f = QApplication::focusWidget();
     for (QTableView* g : {ContsGrid, BoxesGrid})
         if (f && (f == g || g->isAncestorOf(f)))
@@ -544,12 +533,12 @@ QWidget* TTasksForm::focusedGrid() const
     return nullptr;
 }
 
-bool TTasksForm::GridEditWarn(int key)
-{
+bool TTasksForm::GridEditWarn(int key) {
     if (!EditKeys(key))
         return false;
     if (TaskSolved) {
-        m_prompter.ask(PromptKind::Information, tr("You'd \"Clear\" preceding solution\rbefore task data modifying"),
+        m_prompter.ask(PromptKind::Information,
+                       tr("You'd \"Clear\" preceding solution\rbefore task data modifying"),
                        PromptButtons::Ok);
         return true;
     }
@@ -563,8 +552,7 @@ bool TTasksForm::GridEditWarn(int key)
     return false;
 }
 
-void TTasksForm::ShowTotals()
-{
+void TTasksForm::ShowTotals() {
     const ContTotals& c = m_dm.contTotals();
     const BoxTotals& b = m_dm.boxTotals();
     const EffTexts& e = m_dm.effTexts();
@@ -588,8 +576,7 @@ void TTasksForm::ShowTotals()
     CostPck->setText(e.CostPck);
 }
 
-void TTasksForm::UpdateAreaMultiplier(bool refresh)
-{
+void TTasksForm::UpdateAreaMultiplier(bool refresh) {
     VolMultPow = VolMltUp->position();
     VolMltEdit->setText(QString::number(AreaMultiplier(VolMultPow)));
     if (refresh || m_dm.AreaMultiplier != AreaMultiplier(VolMultPow))
@@ -598,13 +585,11 @@ void TTasksForm::UpdateAreaMultiplier(bool refresh)
 
 // ---- column widths ----
 
-const std::vector<qint16>& TTasksForm::designWidths(const QTableView* grid) const
-{
+const std::vector<qint16>& TTasksForm::designWidths(const QTableView* grid) const {
     return grid == ContsGrid ? m_contsDesign : m_boxesDesign;
 }
 
-void TTasksForm::ScaleGridColumns()
-{
+void TTasksForm::ScaleGridColumns() {
     auto save = [](QTableView* g, const CursorTableModel* m, std::vector<qint16>& design) {
         if (!design.empty())
             return;
@@ -633,8 +618,7 @@ void TTasksForm::ScaleGridColumns()
     setAllReposition();
 }
 
-void TTasksForm::setAllReposition()
-{
+void TTasksForm::setAllReposition() {
     for (bool& r : m_reposition)
         r = true;
 }

@@ -4,11 +4,13 @@
 // clear, and opens the other windows. Creating it (FormCreate) runs the first start-up steps.
 #include "CursorNavigator.h"
 #include "CursorTableModel.h"
+#include "HelpMenu.h"
 #include "HomeFolder.h"
 #include "LookupDelegate.h"
 #include "Optimiser.h"
 #include "Progress.h"
 #include "TDMForm.h"
+#include "TWaitForm.h"
 #include "Workspace.h"
 
 #include <QCheckBox>
@@ -29,7 +31,15 @@ class TNameForm;
 
 // The secondary windows that place themselves next to the Task Page after it was created or
 // resized.
-enum class RepositionWindow { BoxLibrary, ContainerLibrary, Settings, ViewOptions, Disposition, SolutionPage, Count };
+enum class RepositionWindow {
+    BoxLibrary,
+    ContainerLibrary,
+    Settings,
+    ViewOptions,
+    Disposition,
+    SolutionPage,
+    Count
+};
 
 // A small up-down control: two arrow buttons stepping a position within a range.
 class UpDown : public QWidget {
@@ -46,6 +56,7 @@ public:
 signals:
     // A click changed (or tried to change) the position.
     void clicked(int position);
+
 private:
     void click(int position);
     int m_min, m_max, m_position;
@@ -86,9 +97,10 @@ public:
     PackWorkspace& workspace() { return *m_ws; }
     // The layout search of a Solve; the product's own unless a test sets another.
     void setLayoutSearch(LayoutSearch* search) { m_search = search; }
-    // The progress window and the receiver of the engine's progress (may be the same object).
-    // Without them the operations run without a progress display.
-    void setWaitForm(QWidget* window, ProgressSink* sink);
+    // The progress window of Solve, Clear and the long table operations; Esc in it sets the
+    // workspace's abort flag. Without it the operations run without a progress display.
+    void setWaitForm(TWaitForm* form);
+    TWaitForm* waitForm() const { return m_wait; }
     // Extra progress receiver (tests); gets every engine report after the progress window.
     void setProgressListener(ProgressSink* listener) { m_listener = listener; }
     void setNameForm(TNameForm* form) { m_nameForm = form; }
@@ -127,19 +139,18 @@ public:
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10,
         *Label11, *Label12, *Label13, *Label14, *Label15, *Label19, *VolLabel1, *VolLabel2, *ExchLabel;
     QLineEdit *NameEdit, *DescrEdit, *DateEdit;
-    QPushButton *TaskButton, *ContsButton, *BoxesButton, *RunButton, *ViewButton, *ResultButton,
-        *OptButton, *PrintButton, *HelpButton, *ExitButton;
+    QPushButton *TaskButton, *ContsButton, *BoxesButton, *RunButton, *ViewButton, *ResultButton, *OptButton,
+        *PrintButton, *HelpButton, *ExitButton;
     CursorNavigator *TasksNavigator, *ContsNavigator, *BoxesNavigator;
     QTableView *ContsGrid, *BoxesGrid;
     CursorTableModel *ContsModel, *BoxesModel;
     LookupDelegate *ContsTypeDelegate, *BoxesKindDelegate;
-    QLineEdit *EffWgt, *EffVol, *AvlNmb, *AvlWgt, *AvlVol, *UsdNmb, *UsdWgt, *UsdVol, *TotNmb,
-        *TotWgt, *TotVol, *LftNmb, *LftWgt, *LftVol, *CostPck, *VolMltEdit;
+    QLineEdit *EffWgt, *EffVol, *AvlNmb, *AvlWgt, *AvlVol, *UsdNmb, *UsdWgt, *UsdVol, *TotNmb, *TotWgt,
+        *TotVol, *LftNmb, *LftWgt, *LftVol, *CostPck, *VolMltEdit;
     QCheckBox *DBCheckDflt, *DBCheckTurn;
     UpDown* VolMltUp;
-    QMenu* HelpMenu;
-    QAction *HelpAction, *AboutAction, *AcknoAction;
-    QMenu* LanguageMenu;
+    // The "?" button's pop-up menu: Help, About, Acknowledgements, Language.
+    palvane::HelpMenu* HelpPopup;
 
     // The background of the columns and totals the libraries own.
     static QColor yellowColor() { return QColor(254, 254, 222); }
@@ -156,9 +167,6 @@ signals:
     void viewRequested();
     void solutionRequested();
     void printRequested();
-    void helpRequested(int context);
-    void aboutRequested();
-    void acknowledgementsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -184,6 +192,7 @@ private:
     void clearCurrentSolution();
     void setAllReposition();
     void showProgress(const QString& caption);
+    void placeWaitForm();
     void hideProgress();
     QWidget* focusedGrid() const;
 
@@ -193,8 +202,7 @@ private:
     std::unique_ptr<PackWorkspace> m_ws;
     std::unique_ptr<LayoutSearch> m_ownSearch;
     LayoutSearch* m_search = nullptr;
-    QWidget* m_waitWindow = nullptr;
-    ProgressSink* m_waitSink = nullptr;
+    TWaitForm* m_wait = nullptr;
     ProgressSink* m_listener = nullptr;
     TNameForm* m_nameForm = nullptr;
     QString m_savedDirectory;

@@ -1,6 +1,7 @@
 // The Task Page's behaviour: start-up steps, the task edits, grid guards, Solve and Clear with
 // the busy frame, the window events and the commands of its buttons.
 #include "EngineRows.h"
+#include "LanguageSwitch.h"
 #include "NameForm.h"
 #include "SolvePipeline.h"
 #include "StoreCheck.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QProgressBar>
 #include <QTextStream>
 
 namespace palvane {
@@ -26,10 +26,9 @@ const char* const TempFileName = "z-temp-pr.bat";
 
 // ---- start-up ----
 
-bool TTasksForm::DataDirWriteCheck(const QString& directory)
-{
-    const QString text = QStringLiteral("Temp file for W/R check: ")
-                         + QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+bool TTasksForm::DataDirWriteCheck(const QString& directory) {
+    const QString text = QStringLiteral("Temp file for W/R check: ") +
+                         QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
     const QString path = QDir(directory).filePath(QLatin1String(TempFileName));
     bool ok = false;
     {
@@ -58,18 +57,20 @@ bool TTasksForm::DataDirWriteCheck(const QString& directory)
     return ok;
 }
 
-TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home)
-{
+TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home) {
+    // The message texts in English until the settings name the language.
+    LanguageSwitch::instance()->ApplyLanguage(false, EnglishLanguage);
     m_savedDirectory = QDir::currentPath();
     if (!home.ensureExists() || !QDir::setCurrent(home.path()) || !DataDirWriteCheck(home.path())) {
-        m_prompter.ask(PromptKind::Warning,
-                       applicationTitle() + QStringLiteral(":   ")
-                           + tr("Problem saving data files.\r\rRunning this program without necessary rights to\r"
-                                "read/write files can possibly violate data structure.\r\rPlease move program "
-                                "into any folder avoiding protected\rareas like C:\\Program Files.., "
-                                "C:\\ProgramData.. \r(to move, you'd uninstall and then install program "
-                                "again).\rAlternatively, always run program \"As Administrator\"."),
-                       PromptButtons::Ok);
+        m_prompter.ask(
+            PromptKind::Warning,
+            applicationTitle() + QStringLiteral(":   ") +
+                tr("Problem saving data files.\r\rRunning this program without necessary rights to\r"
+                   "read/write files can possibly violate data structure.\r\rPlease move program "
+                   "into any folder avoiding protected\rareas like C:\\Program Files.., "
+                   "C:\\ProgramData.. \r(to move, you'd uninstall and then install program "
+                   "again).\rAlternatively, always run program \"As Administrator\"."),
+            PromptButtons::Ok);
         return CreateResult::Terminate;
     }
     if (loadIni)
@@ -115,14 +116,13 @@ TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home)
 
 // ---- bindings ----
 
-void TTasksForm::connectDataModule()
-{
+void TTasksForm::connectDataModule() {
     connect(&m_dm, &TDMForm::currSolutStateRequested, this, &TTasksForm::CurrSolutState);
     connect(&m_dm, &TDMForm::totalsChanged, this, &TTasksForm::ShowTotals);
     connect(&m_dm, &TDMForm::progressShown, this, &TTasksForm::showProgress);
     connect(&m_dm, &TDMForm::progressPositionChanged, this, [this](int position) {
-        if (m_waitSink)
-            m_waitSink->setOverall(position);
+        if (m_wait)
+            m_wait->setPosition(position);
     });
     connect(&m_dm, &TDMForm::progressHidden, this, &TTasksForm::hideProgress);
     connect(&m_dm, &TDMForm::busyCursorChanged, this, [](bool busy) {
@@ -153,8 +153,7 @@ void TTasksForm::connectDataModule()
     });
 }
 
-void TTasksForm::bindTaskEdits()
-{
+void TTasksForm::bindTaskEdits() {
     for (QWidget* w : std::initializer_list<QWidget*>{NameEdit, DescrEdit, DBCheckDflt, DBCheckTurn})
         w->installEventFilter(this);
     auto checkClicked = [this](QCheckBox* box, const QString& field) {
@@ -173,8 +172,7 @@ void TTasksForm::bindTaskEdits()
     checkClicked(DBCheckTurn, QStringLiteral("TurnOn"));
 }
 
-void TTasksForm::showTaskRow()
-{
+void TTasksForm::showTaskRow() {
     if (m_showingRow)
         return;
     m_showingRow = true;
@@ -190,8 +188,7 @@ void TTasksForm::showTaskRow()
     m_showingRow = false;
 }
 
-void TTasksForm::storeTaskField(const QString& field, const QVariant& value)
-{
+void TTasksForm::storeTaskField(const QString& field, const QVariant& value) {
     Cursor& t = m_dm.tasks();
     if (!t.isActive() || t.currentRow() < 0)
         return;
@@ -203,14 +200,12 @@ void TTasksForm::storeTaskField(const QString& field, const QVariant& value)
         t.post();
 }
 
-void TTasksForm::ValidNameEdit()
-{
+void TTasksForm::ValidNameEdit() {
     if (NameEdit->text().trimmed().isEmpty())
         NameEdit->setText(QStringLiteral("???"));
 }
 
-void TTasksForm::syncGridRow(QTableView* grid, Cursor& cursor)
-{
+void TTasksForm::syncGridRow(QTableView* grid, Cursor& cursor) {
     auto* sel = grid->selectionModel();
     connect(sel, &QItemSelectionModel::currentRowChanged, this, [grid, &cursor](const QModelIndex& now) {
         if (!now.isValid() || now.row() == cursor.currentRow())
@@ -238,8 +233,7 @@ void TTasksForm::syncGridRow(QTableView* grid, Cursor& cursor)
 
 // ---- events ----
 
-bool TTasksForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool TTasksForm::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == ContsGrid || watched == BoxesGrid) {
         auto* grid = static_cast<QTableView*>(watched);
@@ -253,14 +247,14 @@ bool TTasksForm::eventFilter(QObject* watched, QEvent* event)
                 nav->press(CursorNavigator::Insert);
                 return true;
             }
-            if (key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier)
-                && nav->editButtonsVisible()) {
+            if (key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier) &&
+                nav->editButtonsVisible()) {
                 nav->press(CursorNavigator::Delete);
                 return true;
             }
         }
-    } else if ((watched == ContsGrid->viewport() || watched == BoxesGrid->viewport())
-               && type == QEvent::MouseButtonDblClick) {
+    } else if ((watched == ContsGrid->viewport() || watched == BoxesGrid->viewport()) &&
+               type == QEvent::MouseButtonDblClick) {
         if (GridEditWarn(13))
             return true;
     } else if (watched == NameEdit && type == QEvent::FocusOut) {
@@ -278,24 +272,27 @@ bool TTasksForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TTasksForm::resizeEvent(QResizeEvent* event)
-{
+void TTasksForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     ScaleGridColumns();
 }
 
-void TTasksForm::showEvent(QShowEvent* event)
-{
+void TTasksForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
         move(10, 12);
         resize(780, 557);
+        LanguageSwitch* language = LanguageSwitch::instance();
+        language->ApplyLanguage(true, language->LanguageCode());
     }
 }
 
-void TTasksForm::changeEvent(QEvent* event)
-{
+void TTasksForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        NewFileNameCaption();
+    }
     if (event->type() != QEvent::ActivationChange)
         return;
     if (isActiveWindow()) {
@@ -311,8 +308,7 @@ void TTasksForm::changeEvent(QEvent* event)
     }
 }
 
-void TTasksForm::closeEvent(QCloseEvent* event)
-{
+void TTasksForm::closeEvent(QCloseEvent* event) {
     if (!m_closed) {
         m_closed = true;
         ValidNameEdit();
@@ -332,36 +328,39 @@ void TTasksForm::closeEvent(QCloseEvent* event)
 
 // ---- progress window ----
 
-void TTasksForm::setWaitForm(QWidget* window, ProgressSink* sink)
-{
-    m_waitWindow = window;
-    m_waitSink = sink;
+void TTasksForm::setWaitForm(TWaitForm* form) {
+    m_wait = form;
+    if (m_wait)
+        m_wait->setAbortFlag(&m_ws->AbortFlag);
 }
 
-void TTasksForm::showProgress(const QString& caption)
-{
-    if (!m_waitWindow)
-        return;
-    // The title line is named ProgLab in the progress window.
-    auto* title = m_waitWindow->findChild<QLabel*>(QStringLiteral("ProgLab"));
-    if (title && !caption.isNull())
-        title->setText(caption);
+void TTasksForm::placeWaitForm() {
+    // Right edge at the box grid's right edge, bottom at three quarters of its height.
     const QRect g(BoxesGrid->mapToGlobal(QPoint(0, 0)), BoxesGrid->size());
-    m_waitWindow->move(g.left() + g.width() - m_waitWindow->frameGeometry().width(),
-                       g.top() + g.height() * 3 / 4 - m_waitWindow->frameGeometry().height());
-    m_waitWindow->show();
-    m_waitWindow->raise();
-    m_waitWindow->repaint();
+    m_wait->move(g.left() + g.width() - m_wait->frameGeometry().width(),
+                 g.top() + g.height() * 3 / 4 - m_wait->frameGeometry().height());
 }
 
-void TTasksForm::hideProgress()
-{
-    if (m_waitWindow)
-        m_waitWindow->hide();
+void TTasksForm::showProgress(const QString& caption) {
+    if (!m_wait)
+        return;
+    placeWaitForm();
+    if (caption.isNull()) {
+        m_wait->show();
+        m_wait->raise();
+        m_wait->activateWindow();
+        m_wait->repaint();
+    } else {
+        m_wait->showProgress(caption);
+    }
 }
 
-void TTasksForm::busyFrame(const std::function<void()>& operation)
-{
+void TTasksForm::hideProgress() {
+    if (m_wait)
+        m_wait->hideProgress();
+}
+
+void TTasksForm::busyFrame(const std::function<void()>& operation) {
     showProgress(QString());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
@@ -374,8 +373,8 @@ void TTasksForm::busyFrame(const std::function<void()>& operation)
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     hideProgress();
-    if (m_waitSink)
-        m_waitSink->setOverall(0);
+    if (m_wait)
+        m_wait->setOverall(0);
 }
 
 } // namespace palvane

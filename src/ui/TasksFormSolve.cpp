@@ -17,24 +17,37 @@ namespace {
 class PageProgress : public ProgressSink {
 public:
     PageProgress(ProgressSink* a, ProgressSink* b) : m_sinks{a, b} {}
-    void setTitle(ProgressTitle t) override { each([&](ProgressSink& s) { s.setTitle(t); }); }
-    void setOverall(int p) override { each([&](ProgressSink& s) { s.setOverall(p); }); }
-    void setContainer(int p) override { each([&](ProgressSink& s) { s.setContainer(p); }); }
-    void setContainerVisible(bool v) override { each([&](ProgressSink& s) { s.setContainerVisible(v); }); }
-    void setHint(ProgressHint h) override { each([&](ProgressSink& s) { s.setHint(h); }); }
-    void setElapsedText(const char* n) override { each([&](ProgressSink& s) { s.setElapsedText(n); }); }
-    void setRunTimeText(const char* n) override { each([&](ProgressSink& s) { s.setRunTimeText(n); }); }
-    void setTimeVisible(bool v) override { each([&](ProgressSink& s) { s.setTimeVisible(v); }); }
-    void processEvents() override
-    {
+    void setTitle(ProgressTitle t) override {
+        each([&](ProgressSink& s) { s.setTitle(t); });
+    }
+    void setOverall(int p) override {
+        each([&](ProgressSink& s) { s.setOverall(p); });
+    }
+    void setContainer(int p) override {
+        each([&](ProgressSink& s) { s.setContainer(p); });
+    }
+    void setContainerVisible(bool v) override {
+        each([&](ProgressSink& s) { s.setContainerVisible(v); });
+    }
+    void setHint(ProgressHint h) override {
+        each([&](ProgressSink& s) { s.setHint(h); });
+    }
+    void setElapsedText(const char* n) override {
+        each([&](ProgressSink& s) { s.setElapsedText(n); });
+    }
+    void setRunTimeText(const char* n) override {
+        each([&](ProgressSink& s) { s.setRunTimeText(n); });
+    }
+    void setTimeVisible(bool v) override {
+        each([&](ProgressSink& s) { s.setTimeVisible(v); });
+    }
+    void processEvents() override {
         QCoreApplication::processEvents();
         each([](ProgressSink& s) { s.processEvents(); });
     }
 
 private:
-    template <class F>
-    void each(F f)
-    {
+    template <class F> void each(F f) {
         for (ProgressSink* s : m_sinks)
             if (s)
                 f(*s);
@@ -44,23 +57,19 @@ private:
 
 } // namespace
 
-void TTasksForm::RunButtonClick()
-{
+void TTasksForm::RunButtonClick() {
     if (!m_dm.tasks().isActive() || m_dm.currentTaskId() == 0)
         return;
     if (!m_dm.PostAllTables())
         return;
     if (TaskSolved) {
-        if (m_dm.WarnsCheck
-            && m_prompter.ask(PromptKind::Confirmation, tr("Clear current task solution?"), PromptButtons::OkCancel)
-                   != PromptAnswer::Ok)
+        if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, tr("Clear current task solution?"),
+                                              PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;
         busyFrame([this] { clearCurrentSolution(); });
         return;
     }
-    auto refuse = [this](const QString& text) {
-        m_prompter.ask(PromptKind::Error, text, PromptButtons::Ok);
-    };
+    auto refuse = [this](const QString& text) { m_prompter.ask(PromptKind::Error, text, PromptButtons::Ok); };
     if (m_dm.TaskAvailSum >= 25)
         return refuse(tr("Total container number exceeds limit: ") + QStringLiteral("24"));
     if (m_dm.TaskBoxSum >= 1001)
@@ -74,8 +83,7 @@ void TTasksForm::RunButtonClick()
         ViewButton->setFocus();
 }
 
-void TTasksForm::solveCurrentTask()
-{
+void TTasksForm::solveCurrentTask() {
     Store* store = m_dm.store();
     const qint32 id = m_dm.currentTaskId();
     if (!store || id == 0)
@@ -97,7 +105,7 @@ void TTasksForm::solveCurrentTask()
             m_ownSearch = NewLayoutSearch();
         search = m_ownSearch.get();
     }
-    PageProgress progress(m_waitSink, m_listener);
+    PageProgress progress(m_wait, m_listener);
     m_ws->progress = &progress;
     EngineServices services{rows, rows, messages, *search};
     const SolveOutcome outcome = SolveTask(*m_ws, id, settings, services);
@@ -106,28 +114,29 @@ void TTasksForm::solveCurrentTask()
         WorkspaceTaskID = outcome.taskId;
     else if (outcome.status == SolveStatus::ReadFailed || outcome.status == SolveStatus::WriteFailed)
         m_prompter.ask(PromptKind::Error,
-                       (outcome.status == SolveStatus::ReadFailed ? tr("The task could not be read.")
-                                                                  : tr("The plan could not be stored; the previous "
-                                                                       "solution is unchanged."))
-                           + QLatin1Char('\r') + QString::fromStdString(outcome.error),
+                       (outcome.status == SolveStatus::ReadFailed
+                            ? tr("The task could not be read.")
+                            : tr("The plan could not be stored; the previous "
+                                 "solution is unchanged.")) +
+                           QLatin1Char('\r') + QString::fromStdString(outcome.error),
                        PromptButtons::Ok);
     m_dm.RefreshTables();
     CurrSolutState();
 }
 
-void TTasksForm::clearCurrentSolution()
-{
+void TTasksForm::clearCurrentSolution() {
     Store* store = m_dm.store();
     const qint32 id = m_dm.currentTaskId();
     if (!store || id == 0)
         return;
     EngineRows rows(*store);
     PrompterMessages messages(m_prompter);
-    PageProgress progress(m_waitSink, m_listener);
+    PageProgress progress(m_wait, m_listener);
     std::string detail;
     if (ClearSolution(id, rows, rows, messages, progress, detail) != RowsStatus::Ok)
         m_prompter.ask(PromptKind::Error,
-                       tr("The solution could not be cleared.") + QLatin1Char('\r') + QString::fromStdString(detail),
+                       tr("The solution could not be cleared.") + QLatin1Char('\r') +
+                           QString::fromStdString(detail),
                        PromptButtons::Ok);
     if (WorkspaceTaskID == id)
         WorkspaceTaskID = 0;
@@ -135,8 +144,7 @@ void TTasksForm::clearCurrentSolution()
     CurrSolutState();
 }
 
-void TTasksForm::rebuildIfNeeded()
-{
+void TTasksForm::rebuildIfNeeded() {
     const qint32 id = m_dm.currentTaskId();
     if (id == WorkspaceTaskID || !m_dm.store())
         return;
@@ -154,46 +162,40 @@ void TTasksForm::rebuildIfNeeded()
     QApplication::restoreOverrideCursor();
 }
 
-void TTasksForm::ViewButtonClick()
-{
+void TTasksForm::ViewButtonClick() {
     rebuildIfNeeded();
     emit viewRequested();
     RunButton->setFocus();
 }
 
-void TTasksForm::ResultButtonClick()
-{
+void TTasksForm::ResultButtonClick() {
     rebuildIfNeeded();
     emit solutionRequested();
     RunButton->setFocus();
 }
 
-void TTasksForm::PrintButtonClick()
-{
+void TTasksForm::PrintButtonClick() {
     if (ReportsUnavailable) {
         m_prompter.ask(PromptKind::Error,
-                       tr("Default printer was not found on program start.") + QLatin1Char('\r')
-                           + tr("Please turn on printer/server and restart program."),
+                       tr("Default printer was not found on program start.") + QLatin1Char('\r') +
+                           tr("Please turn on printer/server and restart program."),
                        PromptButtons::Ok);
         return;
     }
-    if (m_dm.WarnsCheck
-        && m_prompter.ask(PromptKind::Confirmation, tr("Print task data report now?"), PromptButtons::OkCancel)
-               != PromptAnswer::Ok)
+    if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, tr("Print task data report now?"),
+                                          PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
     emit printRequested();
 }
 
-void TTasksForm::ExitButtonClick()
-{
-    if (m_dm.WarnsCheck
-        && m_prompter.ask(PromptKind::Confirmation, tr("Exit program?"), PromptButtons::OkCancel) != PromptAnswer::Ok)
+void TTasksForm::ExitButtonClick() {
+    if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, tr("Exit program?"),
+                                          PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;
     close();
 }
 
-void TTasksForm::TaskButtonClick()
-{
+void TTasksForm::TaskButtonClick() {
     if (!m_nameForm)
         return;
     m_nameForm->move(x() + NameEdit->x() - 12, y() + 30 + NameEdit->y() + NameEdit->height());

@@ -2,6 +2,7 @@
 // rows, and keeps Duplicate disabled while task copying does not exist.
 #include "TaskPageFixture.h"
 
+#include <QLabel>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -53,6 +54,8 @@ private slots:
         f.prompter.answers = {PromptAnswer::Ok};
         n.DeleteButtonClick();
         QCOMPARE(f.asked(), QStringList{QStringLiteral("Delete record?")});
+        QCOMPARE(f.startUp->waitForm()->progLab()->text(), QStringLiteral("Deleting DB task data..."));
+        QVERIFY(!f.startUp->waitForm()->isVisible());
         QCOMPARE(tasks.rowCount(), 1);
         QCOMPARE(n.Model->rowCount(), 1);
         QVERIFY(page.isEnabled());

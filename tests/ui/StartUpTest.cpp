@@ -34,6 +34,26 @@ private slots:
         QVERIFY(QFile::exists(QDir(f.tmp.path()).filePath(QStringLiteral("korvan.ini"))));
     }
 
+    void windowsOfTheStartUp() {
+        test::TaskPageFixture f;
+        f.startUp = std::make_unique<StartUp>(
+            f.prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home"), f.tmp.path()});
+        f.startUp->showSplash = true;
+        QVERIFY(f.startUp->run());
+        QVERIFY(!f.startUp->splash()); // shown during the start, gone before the main loop
+        QVERIFY(f.startUp->waitForm() && !f.startUp->waitForm()->isVisible());
+        QVERIFY(f.startUp->nameForm() && f.startUp->acknoForm() && f.startUp->aboutForm());
+        QCOMPARE(HelpHook::current(), f.startUp->helpHook());
+        // Help in the "?" menu shows the Task Page's topic.
+        f.page().HelpPopup->HelpPop()->trigger();
+        QVERIFY(f.startUp->helpHook()->isShowing());
+        QCOMPARE(f.startUp->helpHook()->window()->currentPage(), HelpHook::topicPage(1));
+        QVERIFY(test::TaskPageFixture::screenshot(f.startUp->aboutForm(), QStringLiteral("About.png")));
+        f.page().close();
+        f.stop();
+        QVERIFY(!HelpHook::current());
+    }
+
     void secondStartTakesTheSavedSettings() {
         test::TaskPageFixture f;
         QVERIFY(f.start(false));

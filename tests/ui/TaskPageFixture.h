@@ -17,18 +17,16 @@ struct TaskPageFixture {
     std::unique_ptr<StartUp> startUp;
 
     // Starts the program on the temporary home folder (first start creates the sample data).
-    bool start(bool show = true)
-    {
-        startUp = std::make_unique<StartUp>(prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home"),
-                                                                  tmp.path()});
+    bool start(bool show = true) {
+        startUp = std::make_unique<StartUp>(
+            prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home"), tmp.path()});
         return startUp->run(show);
     }
     void stop() { startUp.reset(); }
     TTasksForm& page() { return *startUp->tasksForm(); }
     TDMForm& dm() { return *startUp->dataModule(); }
     // The texts of the messages asked since the last clear.
-    QStringList asked() const
-    {
+    QStringList asked() const {
         QStringList l;
         for (const PromptRecord& r : prompter.asked)
             l << r.text;
@@ -36,8 +34,7 @@ struct TaskPageFixture {
     }
     void clearAsked() { prompter.asked.clear(); }
     // Saves a picture of a window into the test output folder.
-    static bool screenshot(QWidget* w, const QString& name)
-    {
+    static bool screenshot(QWidget* w, const QString& name) {
         QDir().mkpath(QStringLiteral(PALVANE_TEST_OUT));
         return w->grab().save(QStringLiteral(PALVANE_TEST_OUT "/") + name);
     }

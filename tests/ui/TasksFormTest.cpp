@@ -4,26 +4,37 @@
 #include "TaskPageFixture.h"
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QtTest>
 
 using namespace palvane;
 
-// Counts the engine's progress reports and can press Esc after a number of ticks.
+// Counts the engine's progress reports, looks at the windows while the solve runs and can press
+// Esc in the progress window after a number of ticks.
 class TickCounter : public ProgressSink {
 public:
-    explicit TickCounter(PackWorkspace* ws = nullptr, int abortAfter = -1)
-        : m_ws(ws), m_abortAfter(abortAfter) {}
+    explicit TickCounter(TTasksForm* page = nullptr, int escAfter = -1)
+        : m_page(page), m_escAfter(escAfter) {}
     void setOverall(int) override { ++overall; }
     void processEvents() override {
         ++ticks;
-        if (m_ws && m_abortAfter >= 0 && ticks >= m_abortAfter)
-            m_ws->AbortFlag = 1;
+        if (!m_page || !m_page->waitForm())
+            return;
+        TWaitForm* wait = m_page->waitForm();
+        waitShown = waitShown || wait->isVisible();
+        pageDisabled = pageDisabled || !m_page->isEnabled();
+        if (ticks == 1)
+            screenshot = wait->grab();
+        if (m_escAfter >= 0 && ticks == m_escAfter)
+            QTest::keyClick(wait, Qt::Key_Escape);
     }
     int overall = 0, ticks = 0;
+    bool waitShown = false, pageDisabled = false;
+    QPixmap screenshot;
 
 private:
-    PackWorkspace* m_ws;
-    int m_abortAfter;
+    TTasksForm* m_page;
+    int m_escAfter;
 };
 
 class TasksFormTest : public QObject {
@@ -139,13 +150,19 @@ private slots:
 
     void solveAndClear() {
         TTasksForm& p = page();
-        TickCounter ticks;
+        TickCounter ticks(&p);
         p.setProgressListener(&ticks);
         const QString leftBefore = p.LftNmb->text();
         p.RunButtonClick();
         QVERIFY(p.TaskSolved);
         QVERIFY(ticks.ticks > 0);
         QVERIFY(ticks.overall > 0);
+        // The progress window was shown over a disabled page, and is gone afterwards.
+        QVERIFY(ticks.waitShown);
+        QVERIFY(ticks.pageDisabled);
+        QVERIFY(!p.waitForm()->isVisible());
+        QCOMPARE(p.waitForm()->progBar()->value(), 0);
+        QVERIFY(ticks.screenshot.save(QStringLiteral(PALVANE_TEST_OUT "/ProgressWindow-solve.png")));
         QCOMPARE(p.RunButton->text(), QStringLiteral("C&lear"));
         QCOMPARE(p.RunButton->toolTip(), QStringLiteral("Clear current Solution"));
         QVERIFY(!p.ContsNavigator->editButtonsVisible());
@@ -174,18 +191,20 @@ private slots:
         QCOMPARE(p.UsdNmb->text().toInt(), 0);
         QCOMPARE(p.WorkspaceTaskID, 0);
 
-        // Without Warnings the clear goes straight ahead.
+        // Without Warnings (the About window's switch) the clear goes straight ahead.
         p.RunButtonClick();
         QVERIFY(p.TaskSolved);
-        f->dm().WarnsCheck = false;
+        f->startUp->aboutForm()->WarnsCheck()->click();
+        QVERIFY(!f->dm().WarnsCheck);
         f->clearAsked();
         p.RunButtonClick();
         QVERIFY(!p.TaskSolved);
         QVERIFY(f->asked().isEmpty());
+        f->startUp->aboutForm()->WarnsCheck()->click();
+        QVERIFY(f->dm().WarnsCheck);
     }
 
-    void solutionAndViewRebuildOnlyOnce()
-    {
+    void solutionAndViewRebuildOnlyOnce() {
         TTasksForm& p = page();
         QSignalSpy solution(&p, &TTasksForm::solutionRequested);
         QSignalSpy view(&p, &TTasksForm::viewRequested);
@@ -210,9 +229,10 @@ private slots:
 
     void escDuringSolveKeepsBestPlan() {
         TTasksForm& p = page();
-        TickCounter esc(&p.workspace(), 1);
+        TickCounter esc(&p, 2);
         p.setProgressListener(&esc);
         p.RunButtonClick();
+        QVERIFY(p.waitForm()->abortPressed());
         QCOMPARE(int(p.workspace().AbortFlag), 1);
         QVERIFY(p.TaskSolved); // the best plan so far was stored
         QVERIFY(p.UsdNmb->text().toInt() > 0);
