@@ -70,6 +70,9 @@ private slots:
         n.DeleteButtonClick();
         QCOMPARE(tasks.rowCount(), 0);
         QVERIFY(!page.RunButton->isEnabled());
+        QVERIFY(!page.ContsGrid->isEnabled());
+        QCOMPARE(page.DescrEdit->palette().color(QPalette::Base), QColor(242, 242, 242));
+        QVERIFY(page.NameEdit->text().isEmpty());
         f.clearAsked();
         n.DeleteButtonClick();
         QCOMPARE(f.asked(), QStringList{QStringLiteral("DB is empty")});
