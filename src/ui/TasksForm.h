@@ -11,6 +11,7 @@
 #include "Progress.h"
 #include "TDMForm.h"
 #include "TWaitForm.h"
+#include "UpDown.h"
 #include "Workspace.h"
 
 #include <QCheckBox>
@@ -39,28 +40,6 @@ enum class RepositionWindow {
     Disposition,
     SolutionPage,
     Count
-};
-
-// A small up-down control: two arrow buttons stepping a position within a range.
-class UpDown : public QWidget {
-    Q_OBJECT
-public:
-    UpDown(int minimum, int maximum, QWidget* parent = nullptr);
-    int position() const { return m_position; }
-    // Sets the position, kept within the range; no click signal.
-    void setPosition(int position);
-    void stepUp() { click(m_position + 1); }
-    void stepDown() { click(m_position - 1); }
-    QToolButton* upButton() const { return m_up; }
-    QToolButton* downButton() const { return m_down; }
-signals:
-    // A click changed (or tried to change) the position.
-    void clicked(int position);
-
-private:
-    void click(int position);
-    int m_min, m_max, m_position;
-    QToolButton *m_up, *m_down;
 };
 
 class TTasksForm : public QWidget {

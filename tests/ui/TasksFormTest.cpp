@@ -227,6 +227,50 @@ private slots:
         QCOMPARE(int(p.workspace().TypeCount), -1);
     }
 
+    void gridKeysAndLeavingTheGrid() {
+        TTasksForm& p = page();
+        p.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        Cursor& tb = f->dm().tb();
+        const int rows = tb.rowCount();
+        // Insert in the grid adds a pending row; leaving the grid unchanged drops it again.
+        p.BoxesGrid->setFocus();
+        p.BoxesGrid->setCurrentIndex(p.BoxesModel->index(0, 0));
+        QTest::keyClick(p.BoxesGrid, Qt::Key_Insert);
+        QCOMPARE(p.BoxesModel->rowCount(), rows + 1);
+        QVERIFY(tb.isEditing());
+        p.DescrEdit->setFocus();
+        QVERIFY(!tb.isEditing());
+        QCOMPARE(p.BoxesModel->rowCount(), rows);
+        // A row given a kind is stored when the grid is left.
+        QStringList unused = p.BoxesKindDelegate->names();
+        for (int r = 0; r < tb.rowCount(); ++r)
+            unused.removeAll(tb.valueAt(r, QStringLiteral("Kind")).toString());
+        QVERIFY(!unused.isEmpty());
+        p.BoxesGrid->setFocus();
+        QTest::keyClick(p.BoxesGrid, Qt::Key_Insert);
+        QVERIFY(p.BoxesModel->setData(p.BoxesModel->index(tb.currentRow(), 0), unused.first()));
+        p.DescrEdit->setFocus();
+        QVERIFY(!tb.isEditing());
+        QCOMPARE(tb.rowCount(), rows + 1);
+        QVERIFY(tb.find(QStringLiteral("Kind"), unused.first()) >= 0);
+        // Ctrl+Delete asks before deleting the row.
+        p.BoxesGrid->setFocus();
+        p.BoxesGrid->setCurrentIndex(p.BoxesModel->index(tb.find(QStringLiteral("Kind"), unused.first()), 0));
+        f->clearAsked();
+        f->prompter.answers = {PromptAnswer::Ok};
+        QTest::keyClick(p.BoxesGrid, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(f->asked(), QStringList{QStringLiteral("Delete record?")});
+        QCOMPARE(tb.rowCount(), rows);
+        // A double click in a yellow column explains where it is edited.
+        p.BoxesGrid->setCurrentIndex(p.BoxesModel->index(0, 7));
+        f->clearAsked();
+        const QRect cell = p.BoxesGrid->visualRect(p.BoxesModel->index(0, 7));
+        QTest::mouseDClick(p.BoxesGrid->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(f->asked(), QStringList{QStringLiteral(
+                                 "You can modify yellow columns data\rjust from the Container/Box Library")});
+    }
+
     void escDuringSolveKeepsBestPlan() {
         TTasksForm& p = page();
         TickCounter esc(&p, 2);
