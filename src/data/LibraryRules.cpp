@@ -176,6 +176,11 @@ bool TDMForm::libraryBeforeDelete(const LibrarySide& s)
     return true;
 }
 
+bool TDMForm::libraryKeyUsed(Table library, const QVariant& key)
+{
+    return !tasksUsing(side(library), key, QString()).empty();
+}
+
 std::vector<TDMForm::TaskUse> TDMForm::tasksUsing(const LibrarySide& s, const QVariant& key,
                                                   const QString& usedCond)
 {

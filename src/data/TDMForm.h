@@ -86,6 +86,9 @@ public:
     // Enters or leaves the edit mode of a library (conts or boxes); either way the library's
     // ask flag is set again.
     void setLibraryEditMode(Table library, bool on);
+    // Whether any task of the active database lists this container type or box kind
+    // (library conts or boxes, key TypeID or KindID).
+    bool libraryKeyUsed(Table library, const QVariant& key);
 
     // ---- totals of the current task ----
     void TaskCntTotals();

@@ -15,6 +15,8 @@ StartUp::~StartUp() {
     // The windows hold the data module's cursors; they go first.
     m_help.reset();
     m_names.reset();
+    m_boxForm.reset();
+    m_cntForm.reset();
     if (m_tasks)
         m_tasks->setWaitForm(nullptr);
     m_wait.reset();
@@ -102,6 +104,11 @@ bool StartUp::run(bool show) {
     m_tasks->setWaitForm(m_wait.get());
     m_names = std::make_unique<TNameForm>(*m_dm, m_prompter, m_tasks.get());
     m_tasks->setNameForm(m_names.get());
+    m_cntForm = std::make_unique<TCntForm>(*m_dm, m_prompter, *m_tasks, m_tasks.get());
+    m_boxForm = std::make_unique<TBoxForm>(*m_dm, m_prompter, *m_tasks, m_tasks.get());
+    m_boxForm->setImportSettings(&m_ini);
+    QObject::connect(m_tasks.get(), &TTasksForm::containerLibraryRequested, m_cntForm.get(), &TCntForm::showModal);
+    QObject::connect(m_tasks.get(), &TTasksForm::boxLibraryRequested, m_boxForm.get(), &TBoxForm::showModal);
     m_ackno = new TAcknoForm(m_tasks.get());
 
     // 6. The reports. Without a printer they can still be written as PDF files, so only a failed

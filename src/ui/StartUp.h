@@ -3,6 +3,8 @@
 // creation (home folder write check, settings, database directories, store check), the data
 // module, the other windows, the reports' preparation; and the settings saved at the end.
 #include "HelpWindow.h"
+#include "BoxForm.h"
+#include "CntForm.h"
 #include "IniFile.h"
 #include "NameForm.h"
 #include "SplashWindow.h"
@@ -54,6 +56,8 @@ public:
     TAcknoForm* acknoForm() const { return m_ackno; }
     SplashWindow* splash() const { return m_splash.get(); }
     HelpHook* helpHook() const { return m_help.get(); }
+    TBoxForm* boxForm() const { return m_boxForm.get(); }
+    TCntForm* cntForm() const { return m_cntForm.get(); }
     Prompter& prompter() const { return m_prompter; }
 
 private:
@@ -73,6 +77,8 @@ private:
     std::unique_ptr<TNameForm> m_names;
     TAcknoForm* m_ackno = nullptr; // owned by the Task Page
     TAboutForm* m_about = nullptr; // owned by the Task Page
+    std::unique_ptr<TCntForm> m_cntForm;
+    std::unique_ptr<TBoxForm> m_boxForm;
 };
 
 } // namespace palvane
