@@ -273,12 +273,19 @@ bool LibraryForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void LibraryForm::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        // The window opens in browse mode, whatever mode it was closed in.
+        leaveEditMode();
+        showTaskName();
+        place();
+    }
+    QDialog::setVisible(visible);
+}
+
 void LibraryForm::showEvent(QShowEvent* event)
 {
-    // The window opens in browse mode, whatever mode it was closed in.
-    leaveEditMode();
-    showTaskName();
-    place();
     QDialog::showEvent(event);
     DBGrid1->setFocus();
 }
@@ -294,7 +301,9 @@ void LibraryForm::place()
     int top = 0, height = 0;
     firstPlacement(screen.height(), &top, &height);
     top = std::min(top, screen.height() - height - 30);
-    setGeometry(left, top, width, std::max(height, minimumHeight()));
+    // Positions are the frame's, as the Task Page's x() and y() are.
+    resize(width, std::max(height, minimumHeight()));
+    move(left, top);
     m_page.clearReposition(m_traits.placement);
 }
 
