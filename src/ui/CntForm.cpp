@@ -10,7 +10,7 @@ struct ColumnSpec {
 };
 
 // Container Library columns, left to right.
-const ColumnSpec contColumns[] = {{"Avail", 41},  {"Type", 150},  {"Mark", 36},   {"Length", 52}, {"Width", 52},
+const ColumnSpec contColumns[] = {{"Avail", 41},  {"Type", 172},  {"Mark", 36},   {"Length", 52}, {"Width", 52},
                                   {"Volume", 60}, {"FillDir", 52}, {"LoadWt", 56}, {"NoseWt", 52}, {"TailWt", 52},
                                   {"NoseDL", 52}, {"TailDL", 52},  {"Temp", 44},   {"Descr", 279}};
 

@@ -94,7 +94,6 @@ void LibraryForm::MoveButtonClick()
         if (!ok)
             l.cancel();
     }
-    l.first();
 }
 
 void LibraryForm::ClearButtonClick()

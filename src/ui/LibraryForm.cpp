@@ -32,6 +32,13 @@ QVariant LibraryTableModel::data(const QModelIndex& index, int role) const
     return CursorTableModel::data(index, role);
 }
 
+QVariant LibraryTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::BackgroundRole && orientation == Qt::Horizontal && section == 0)
+        return QColor(Qt::lightGray);
+    return CursorTableModel::headerData(section, orientation, role);
+}
+
 void LibraryTableModel::refreshAll()
 {
     if (rowCount() > 0 && columnCount() > 0)

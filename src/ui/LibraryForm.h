@@ -23,6 +23,8 @@ public:
     LibraryTableModel(Cursor& cursor, std::vector<GridColumn> columns, std::set<QString> rightAligned,
                       QObject* parent = nullptr);
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The quantity column's title on light grey.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     // Tells the grid that colours and editability of every cell may have changed.
     void refreshAll();
 

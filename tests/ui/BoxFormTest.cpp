@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(b.Model->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Area"));
         QCOMPARE(b.Model->headerData(9, Qt::Horizontal).toString(), QStringLiteral("  Description"));
         QCOMPARE(b.Model->index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+        QCOMPARE(b.Model->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(), QColor(Qt::lightGray));
         QVERIFY(b.NameDBEdit->text().startsWith(QStringLiteral("Sample")));
         // Browse mode: quantity, Temp and Descr editable, the rest yellow and read-only.
         const int n = b.Model->columnCount();
