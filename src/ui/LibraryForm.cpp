@@ -136,8 +136,9 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
 
     if (library().isActive())
         library().refresh();
-    // Set, so that the first showing switches fully to browse mode.
-    m_dm.setLibraryEditMode(traits.library, true);
+    // Every opening switches fully to browse mode (setVisible), so the closed window leaves
+    // the data module's mode flag cleared: library edits made elsewhere meanwhile are not
+    // treated as edits of this window.
     LibraryForm::retranslate();
 }
 

@@ -34,6 +34,7 @@ private slots:
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
         f.clearAsked(); // start-up messages of the fresh home folder
+        QVERIFY(!f.dm().BoxesEditMode);
         b.show();
         QCOMPARE(b.windowTitle(), QStringLiteral("Box Library"));
         QVERIFY(!b.editMode());
