@@ -17,6 +17,7 @@ StartUp::~StartUp() {
     m_names.reset();
     m_boxForm.reset();
     m_cntForm.reset();
+    m_optForm.reset();
     if (m_tasks)
         m_tasks->setWaitForm(nullptr);
     m_wait.reset();
@@ -109,6 +110,8 @@ bool StartUp::run(bool show) {
     m_boxForm->setImportSettings(&m_ini);
     QObject::connect(m_tasks.get(), &TTasksForm::containerLibraryRequested, m_cntForm.get(), &TCntForm::showModal);
     QObject::connect(m_tasks.get(), &TTasksForm::boxLibraryRequested, m_boxForm.get(), &TBoxForm::showModal);
+    m_optForm = std::make_unique<TOptForm>(*m_dm, m_ini.settings, m_prompter, m_tasks.get());
+    QObject::connect(m_tasks.get(), &TTasksForm::settingsRequested, m_optForm.get(), &TOptForm::showSettings);
     m_ackno = new TAcknoForm(m_tasks.get());
 
     // 6. The reports. Without a printer they can still be written as PDF files, so only a failed

@@ -7,6 +7,7 @@
 #include "CntForm.h"
 #include "IniFile.h"
 #include "NameForm.h"
+#include "OptForm.h"
 #include "SplashWindow.h"
 #include "TAboutForm.h"
 #include "TAcknoForm.h"
@@ -58,6 +59,7 @@ public:
     HelpHook* helpHook() const { return m_help.get(); }
     TBoxForm* boxForm() const { return m_boxForm.get(); }
     TCntForm* cntForm() const { return m_cntForm.get(); }
+    TOptForm* optForm() const { return m_optForm.get(); }
     Prompter& prompter() const { return m_prompter; }
 
 private:
@@ -75,6 +77,7 @@ private:
     std::unique_ptr<HelpHook> m_help;
     std::unique_ptr<TWaitForm> m_wait;
     std::unique_ptr<TNameForm> m_names;
+    std::unique_ptr<TOptForm> m_optForm;
     TAcknoForm* m_ackno = nullptr; // owned by the Task Page
     TAboutForm* m_about = nullptr; // owned by the Task Page
     std::unique_ptr<TCntForm> m_cntForm;

@@ -1,5 +1,5 @@
 #pragma once
-// The up-down control of the area multiplier.
+// The up-down control of the area multiplier and the Settings window's values.
 #include <QToolButton>
 #include <QWidget>
 
@@ -13,8 +13,11 @@ public:
     int position() const { return m_position; }
     // Sets the position, kept within the range; no click signal.
     void setPosition(int position);
-    void stepUp() { click(m_position + 1); }
-    void stepDown() { click(m_position - 1); }
+    // The step of one click (1 unless set).
+    void setIncrement(int increment) { m_increment = increment; }
+    int increment() const { return m_increment; }
+    void stepUp() { click(m_position + m_increment); }
+    void stepDown() { click(m_position - m_increment); }
     QToolButton* upButton() const { return m_up; }
     QToolButton* downButton() const { return m_down; }
 signals:
@@ -24,6 +27,7 @@ signals:
 private:
     void click(int position);
     int m_min, m_max, m_position;
+    int m_increment = 1;
     QToolButton *m_up, *m_down;
 };
 
