@@ -5,6 +5,7 @@
 #include "ActiveSettings.h"
 #include "TDMForm.h"
 #include "TasksForm.h"
+#include "UpDown.h"
 
 #include <QCheckBox>
 #include <QDialog>
