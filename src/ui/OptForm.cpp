@@ -16,17 +16,22 @@ constexpr int fieldIndex(SettingField f) {
     return int(f);
 }
 
+// A control named as the window's field that holds it.
+template <class W, class P>
+W* named(P* parent, const char* name) {
+    auto* w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
 QLineEdit* valueEdit(QWidget* parent, const char* name) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
+    auto* e = named<QLineEdit>(parent, name);
     e->setFixedWidth(72);
     return e;
 }
 
 QLabel* rowLabel(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
+    return named<QLabel>(parent, name);
 }
 
 } // namespace
@@ -48,16 +53,12 @@ TOptForm::TOptForm(TDMForm& dm, ActiveSettings& active, Prompter& prompter, TTas
 }
 
 void TOptForm::createControls() {
-    PageControl = new QTabWidget(this);
-    PageControl->setObjectName(QStringLiteral("PageControl"));
-    OptSheet = new QWidget(PageControl);
-    OptSheet->setObjectName(QStringLiteral("OptSheet"));
-    ExchSheet = new QWidget(PageControl);
-    ExchSheet->setObjectName(QStringLiteral("ExchSheet"));
+    PageControl = named<QTabWidget>(this, "PageControl");
+    OptSheet = named<QWidget>(PageControl, "OptSheet");
+    ExchSheet = named<QWidget>(PageControl, "ExchSheet");
     PageControl->addTab(OptSheet, QString());
     PageControl->addTab(ExchSheet, QString());
-    CloseButton = new QPushButton(this);
-    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    CloseButton = named<QPushButton>(this, "CloseButton");
 
     QWidget* s = OptSheet;
     ActiveLabel = rowLabel(s, "ActiveLabel");
@@ -116,17 +117,12 @@ void TOptForm::createControls() {
         upDn->setIncrement(range.step * scale);
         *r.upDn = m_upDn[i] = upDn;
     }
-    LastCheck = new QCheckBox(s);
-    LastCheck->setObjectName(QStringLiteral("LastCheck"));
-    LastCheckDB = new QCheckBox(s);
-    LastCheckDB->setObjectName(QStringLiteral("LastCheckDB"));
+    LastCheck = named<QCheckBox>(s, "LastCheck");
+    LastCheckDB = named<QCheckBox>(s, "LastCheckDB");
     LastCheckDB->setEnabled(false);
-    KeepRadio = new QRadioButton(s);
-    KeepRadio->setObjectName(QStringLiteral("KeepRadio"));
-    TaskRadio = new QRadioButton(s);
-    TaskRadio->setObjectName(QStringLiteral("TaskRadio"));
-    DefltButton = new QPushButton(s);
-    DefltButton->setObjectName(QStringLiteral("DefltButton"));
+    KeepRadio = named<QRadioButton>(s, "KeepRadio");
+    TaskRadio = named<QRadioButton>(s, "TaskRadio");
+    DefltButton = named<QPushButton>(s, "DefltButton");
     // Enter in a gap edit moves the focus on; it never presses a button.
     for (QPushButton* b : {CloseButton, DefltButton}) {
         b->setAutoDefault(false);
