@@ -21,14 +21,25 @@ inline constexpr int kBoxSlots = 1002;
 // Entries of each order-history table.
 inline constexpr int kOrderSigSlots = 43;
 
-// A text of at most N characters stored inside the workspace (no allocation).
+// A text of at most N characters stored inside the workspace (no allocation). Texts are UTF-8,
+// so a character takes up to four bytes.
 template <int N>
 struct ShortText {
-    char text[N + 1] = {};
+    char text[4 * N + 1] = {};
 
-    // Stores up to N characters of the value; longer values are cut.
+    // Stores the first N characters of the value; longer values are cut between characters.
     void set(std::string_view value) {
-        const std::size_t n = value.size() < std::size_t(N) ? value.size() : std::size_t(N);
+        std::size_t n = 0;
+        int chars = 0;
+        while (n < value.size() && n < std::size_t(4 * N)) {
+            // A byte 10xxxxxx continues the character before it; any other byte starts one.
+            if ((static_cast<unsigned char>(value[n]) & 0xC0) != 0x80 && ++chars > N)
+                break;
+            ++n;
+        }
+        while (n > 0 && n == std::size_t(4 * N) && n < value.size() &&
+               (static_cast<unsigned char>(value[n]) & 0xC0) == 0x80)
+            --n; // never keep part of a character
         std::memcpy(text, value.data(), n);
         text[n] = '\0';
     }

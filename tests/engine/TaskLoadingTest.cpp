@@ -74,6 +74,24 @@ TEST(ReadTaskRows, CopiesRowsAndCodesFillDirectionCaseSensitively)
     EXPECT_EQ(progress.overall.back(), 100);
 }
 
+TEST(ReadTaskRows, NamesAndMarksKeepTheirFirstCharactersNotBytes)
+{
+    // Names arrive as UTF-8: a letter such as "é" takes two bytes but is one character.
+    std::string name;
+    for (int i = 0; i < 25; ++i)
+        name += "\xC3\xA9";
+    TcRow tc = containerRow(1, 1, 1000, 500, 900);
+    tc.Mark = "\xC3\x84\xC3\x96\xC3\x9C\xC3\x9F"; // four letters, the fourth is cut
+    TbRow tb = boxRow(5, 1, 100, 50, 10);
+    tb.Kind = name + "x";
+    tb.Mark = "\xC3\xA9\xC3\xA8\xC3\xA0";
+    auto ws = newWorkspace();
+    prepareWorkspace(*ws, taskRows({tc}, {tb}));
+    EXPECT_EQ(ws->KindName[1], name);
+    EXPECT_EQ(ws->KindMark[1], "\xC3\xA9\xC3\xA8");
+    EXPECT_EQ(ws->TypeMark[1], "\xC3\x84\xC3\x96\xC3\x9C");
+}
+
 TEST(ReadTaskRows, StopsOnceTwentyFourContainersOrThousandBoxesAreRead)
 {
     auto ws = newWorkspace();
