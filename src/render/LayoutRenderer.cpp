@@ -1,0 +1,322 @@
+#include "LayoutRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include "LayoutCanvas.h"
+
+namespace palvane {
+
+int roundEven(double value) { return int(std::nearbyint(value)); }
+
+QString percentText(float fraction) {
+    return QStringLiteral("%1").arg(roundEven(100.0 * double(fraction)), 2);
+}
+
+GridSteps MeasuringGrid(int L, int W, int level) {
+    GridSteps g;
+    long long a = L, b = W;
+    while (a > 25 || b > 16) {
+        a = roundEven(double(a) / 10);
+        b = roundEven(double(b) / 10);
+        ++g.decade;
+    }
+    long long step0 = 1;
+    for (int k = 0; k < g.decade; ++k)
+        step0 *= 10;
+    g.factor = level > 0 ? 1 : 2;
+    g.step = g.factor * step0;
+    static const int divisions[] = {1, 1, 2, 5, 10};
+    g.divisions = divisions[std::min(std::abs(level), 4)];
+    return g;
+}
+
+QString GridSteps::label(long long k) const {
+    return QString::number(k * factor) + QString(decade, QLatin1Char('0'));
+}
+
+QString BoxLabelText(const PackWorkspace& ws, const ViewSettings& settings, int j) {
+    const PackPlan& p = ws.ResultPlan;
+    const int k = ws.BoxKind[j];
+    QString text = QString::fromUtf8(settings.ShowKinds ? ws.KindName[k].c_str() : ws.KindMark[k].c_str());
+    if (settings.ShowTurnSigns) {
+        const double lh = p.PosLh[j], wh = p.PosWh[j];
+        if (lh < wh && lh > 0.83 * wh)
+            text += QLatin1Char('|');
+        if (wh < lh && wh > 0.83 * lh)
+            text += QLatin1Char('_');
+    }
+    return text;
+}
+
+namespace {
+
+QString trText(const char* text) { return QCoreApplication::translate("LayoutRenderer", text); }
+
+// One container's placement on the canvas: cell centre, scale and floor size.
+struct FloorTransform {
+    int cx = 0, cy = 0;
+    double scale = 0, L = 0, W = 0, shiftX = 0, shiftY = 0;
+    int px(double x) const { return cx - roundEven((L / 2 - x) * scale + shiftX); }
+    int py(double y) const { return cy + roundEven((W / 2 - y) * scale + shiftY); }
+    double pxReal(double x) const { return cx - ((L / 2 - x) * scale + shiftX); }
+    double pyReal(double y) const { return cy + ((W / 2 - y) * scale + shiftY); }
+};
+
+// Several lines separated by "!", each centred on x0, the block centred on y0.
+void DrawStackedLabel(LayoutCanvas& c, int x0, int y0, QString text) {
+    const int n = int(text.count(QLatin1Char('!'))) + 1;
+    const int th = c.textHeight(QStringLiteral("0"));
+    const int h = th - 2;
+    int y = y0 - roundEven(h * (n + 0.4) / 2);
+    int cut = text.indexOf(QLatin1Char('!'));
+    while (cut >= 0) {
+        const QString part = text.left(cut);
+        c.textOut(x0 - c.textWidth(part) / 2, y, part);
+        y += th - 2;
+        text = text.mid(cut + 1).trimmed();
+        cut = text.indexOf(QLatin1Char('!'));
+    }
+    c.textOut(x0 - c.textWidth(text) / 2, y, text);
+}
+
+class LayoutDrawing {
+public:
+    LayoutDrawing(LayoutCanvas& c, const PackWorkspace& ws, const ViewSettings& s,
+                  LayoutViewState& v)
+        : c_(c), ws_(ws), s_(s), v_(v) {}
+
+    void run();
+
+private:
+    void drawBox(int j, double x, double y, double l, double w, std::int32_t ink, double gap,
+                 const QString& label);
+    void drawGrid();
+    void chooseGrid();
+    void drawContainer(int i, int seq);
+    void drawSummary();
+
+    LayoutCanvas& c_;
+    const PackWorkspace& ws_;
+    const ViewSettings& s_;
+    LayoutViewState& v_;
+    FloorTransform f_;
+    double commonScale_ = 0;
+};
+
+void LayoutDrawing::drawBox(int j, double x, double y, double l, double w, std::int32_t ink,
+                            double gap, const QString& label) {
+    const double g = gap * v_.MaxDrawnWidth / 300;
+    const double gx = std::min(g, 0.25 * l), gy = std::min(g, 0.25 * w);
+    c_.setInk(ink);
+    if (j == 0)
+        c_.setBrush(s_.BackgroundColor);
+    else
+        c_.setBrush(s_.PartColor != 0 ? s_.PartColor : ink);
+    c_.rectangle(f_.px(x + gx), f_.py(y + gy), f_.px(x + l - gx) + 1, f_.py(y + w - gy) - 1);
+    c_.setHollowBrush();
+    if (j == 0)
+        return;
+    std::int32_t labelInk = s_.PartColor > 0xD0D0D0 ? s_.LightPartInk : ink;
+    if (s_.PartColor == 0)
+        labelInk = 0;
+    c_.setInk(labelInk);
+    const int lx = roundEven(f_.pxReal(x + l / 2)), ly = roundEven(f_.pyReal(y + w / 2));
+    v_.LabelX[j] = std::int16_t(lx);
+    v_.LabelY[j] = std::int16_t(ly);
+    const QString text = label.trimmed();
+    if (text.contains(QLatin1Char('!')) && s_.ShowKinds)
+        DrawStackedLabel(c_, lx, ly, text);
+    else
+        c_.textOut(lx - c_.textWidth(text) / 2, ly - c_.textHeight(text) / 2, text);
+}
+
+void LayoutDrawing::drawGrid() {
+    c_.setPenWidth(0);
+    const int L = int(f_.L), W = int(f_.W);
+    const GridSteps g = MeasuringGrid(L, W, s_.GridLevel);
+    const long long step = g.step;
+    const int d = g.divisions;
+    auto label = [&](long long k) { return g.label(k); };
+
+    // Lines across the length: minor, then major with their labels.
+    if (d > 1) {
+        c_.setInk(s_.GridFineColor);
+        for (long long k = 1; k <= (static_cast<long long>(L) * d) / step; ++k) {
+            const double X = double(k * step) / d;
+            c_.line(f_.px(X), f_.py(0), f_.px(X), f_.py(W));
+        }
+    }
+    c_.setInk(s_.GridCoarseColor);
+    for (long long k = 1; k <= L / step; ++k) {
+        const double X = double(k * step);
+        c_.line(f_.px(X), f_.py(0), f_.px(X), f_.py(W));
+        const QString t = label(k);
+        c_.textOut(f_.px(X) - c_.textWidth(t) / 2, f_.py(W) - c_.textHeight(t) - 1, t);
+    }
+    // Lines along the length.
+    if (d > 1) {
+        c_.setInk(s_.GridFineColor);
+        for (long long k = 1; k <= (static_cast<long long>(W) * d) / step; ++k) {
+            const double Y = double(k * step) / d;
+            c_.line(f_.px(L), f_.py(Y), f_.px(0), f_.py(Y));
+        }
+    }
+    c_.setInk(s_.GridCoarseColor);
+    for (long long k = 1; k <= W / step; ++k) {
+        const double Y = double(k * step);
+        c_.line(f_.px(L), f_.py(Y), f_.px(0), f_.py(Y));
+        const QString t = label(k);
+        c_.textOut(f_.px(L) + 2, f_.py(Y) - c_.textHeight(t) / 2, t);
+    }
+    c_.setPenWidth(s_.LineWidth);
+}
+
+void LayoutDrawing::chooseGrid() {
+    const PackPlan& p = ws_.ResultPlan;
+    v_.MaxDrawnWidth = 0;
+    for (int i = 1; i <= ws_.ContCount && i < kContSlots; ++i)
+        if (p.BoxLoad[i] >= 1)
+            v_.MaxDrawnWidth = std::max(v_.MaxDrawnWidth, float(ws_.TypeWidth[ws_.ContType[i]]));
+    const int n = p.UsedConts;
+    double best = 0;
+    for (int cols = 1; cols <= n; ++cols) {
+        const int rows = (n + cols - 1) / cols;
+        double s = 25555.0;
+        for (int i = 1; i <= ws_.ContCount && i < kContSlots; ++i) {
+            if (p.BoxLoad[i] < 1)
+                continue;
+            const int t = ws_.ContType[i];
+            const double L = ws_.TypeLength[t], W = ws_.TypeWidth[t];
+            s = std::min(s, double(c_.width() - 2 * cols * v_.CellMarginX) / cols / L);
+            s = std::min(s, double(c_.height() - 2 * rows * v_.CellMarginY -
+                                   rows * v_.CaptionHeight - v_.TopLine) / rows / W);
+        }
+        if (s > best) {
+            best = s;
+            v_.GridCols = std::int16_t(cols);
+            v_.GridRows = std::int16_t(rows);
+        }
+    }
+    commonScale_ = best * s_.Magnification;
+}
+
+void LayoutDrawing::drawContainer(int i, int seq) {
+    const PackPlan& p = ws_.ResultPlan;
+    const int t = ws_.ContType[i];
+    const int L = ws_.TypeLength[t], W = ws_.TypeWidth[t];
+    const int row = (seq - 1) / v_.GridCols + 1, col = (seq - 1) % v_.GridCols + 1;
+    const int Wimg = c_.width(), Himg = c_.height();
+    f_.cx = Wimg * (2 * col - 1) / (2 * v_.GridCols);
+    f_.cy = (Himg - v_.TopLine) * (2 * row - 1) / (2 * v_.GridRows) + v_.TopLine -
+            v_.CaptionHeight / 2;
+    f_.L = L;
+    f_.W = W;
+    f_.shiftX = s_.ShiftX;
+    f_.shiftY = s_.ShiftY;
+    const bool single = v_.CurrentCont != 0;
+    if (single) {
+        v_.MaxDrawnWidth = float(W);
+        f_.scale = std::min(double(Wimg - 2 * v_.CellMarginX) / L,
+                            double(Himg - 2 * v_.CellMarginY - v_.CaptionHeight - v_.TopLine) / W) *
+                   s_.Magnification;
+    } else {
+        f_.scale = commonScale_;
+    }
+    drawBox(0, 0, 0, L, W, ContOutlineColor, 0, QString());
+    if (!single)
+        v_.ShownBoxes = p.BoxLoad[i];
+
+    int minX = L, maxX = 0, maxY = 0;
+    for (int q = 1; q <= v_.ShownBoxes; ++q) {
+        int j = 1;
+        while (j <= ws_.BoxCount && !(p.ContNo[j] == i && p.LoadNo[j] == q))
+            ++j;
+        if (j > ws_.BoxCount)
+            continue;
+        minX = std::min(minX, int(p.PosX[j]));
+        maxX = std::max(maxX, p.PosX[j] + p.PosLh[j]);
+        maxY = std::max(maxY, p.PosY[j] + p.PosWh[j]);
+        const int k = ws_.BoxKind[j];
+        const QString text = BoxLabelText(ws_, s_, j);
+        drawBox(j, p.PosX[j], p.PosY[j], p.PosLh[j], p.PosWh[j], ws_.KindColor[k], s_.VisualGap, text);
+    }
+    if (single && s_.GridLevel != 0)
+        drawGrid();
+
+    c_.setInk(s_.CaptionColor);
+    QString caption = QString::number(i) + QStringLiteral(". ") +
+                      QString::fromUtf8(ws_.TypeMark[t].c_str()) + QStringLiteral(": ") +
+                      percentText(p.ContWgtEff[i]) + QStringLiteral(" %W,  ") +
+                      percentText(p.ContAreaEff[i]) + QStringLiteral(" %A,  ");
+    if (p.BoxLoad[i] > v_.ShownBoxes)
+        caption += QString::number(v_.ShownBoxes) + trText(" of ");
+    caption += QString::number(p.BoxLoad[i]) + trText(" it.");
+    if (single)
+        caption += QStringLiteral(", dX=") + QString::number(maxX - minX) +
+                   QStringLiteral(" dY=") + QString::number(maxY);
+    c_.textOut(f_.cx - roundEven(s_.ShiftX) - c_.textWidth(caption) / 2,
+               roundEven(s_.ShiftY) + v_.TopLine - v_.CaptionHeight + 2 +
+                   (Himg - v_.TopLine) * row / v_.GridRows,
+               caption);
+}
+
+void LayoutDrawing::drawSummary() {
+    const PackPlan& p = ws_.ResultPlan;
+    c_.setInk(s_.CaptionColor);
+    int x = 5;
+    const int unplaced = ws_.BoxCount - p.PlacedBoxes;
+    if (unplaced >= 1) {
+        const QString t = trText("Left boxes:") + QLatin1Char(' ') + QString::number(unplaced);
+        c_.textOut(5, 2, t);
+        x = c_.textWidth(t) + 20;
+    }
+    if (ws_.ContCount >= 2 && p.LastCont >= 1 && p.LastCont <= 499)
+        c_.textOut(x, 2, trText("Last cont:") + QLatin1Char(' ') + QString::number(p.LastCont));
+}
+
+void LayoutDrawing::run() {
+    const PackPlan& p = ws_.ResultPlan;
+    c_.clear(s_.BackgroundColor, s_.LineWidth);
+    if (v_.CurrentCont < 0 || v_.CurrentCont >= kContSlots || v_.CurrentCont > ws_.ContCount ||
+        (v_.CurrentCont != 0 && p.BoxLoad[v_.CurrentCont] == 0))
+        v_.CurrentCont = 0;
+    c_.setLabelFont(7, v_.DrawingForReport);
+    const int th = c_.textHeight(QStringLiteral("0"));
+    v_.TopLine = std::int16_t(roundEven(1.2 * th));
+    v_.CaptionHeight = std::int16_t(roundEven(1.2 * th));
+    const bool single = v_.CurrentCont != 0;
+    v_.CellMarginY = std::int16_t(roundEven((single ? 0.9 : 0.4) * th));
+    v_.CellMarginX = std::int16_t(roundEven((single ? 2.2 : 0.6) * th));
+    if (single) {
+        v_.GridCols = v_.GridRows = 1;
+    } else {
+        chooseGrid();
+    }
+    v_.LabelX.fill(0);
+    v_.LabelY.fill(0);
+    c_.setLabelFont(v_.GridCols * v_.GridRows == 1 ? 7 : 6, v_.DrawingForReport);
+
+    int seq = 0;
+    const int first = single ? v_.CurrentCont : 1;
+    const int last = single ? v_.CurrentCont : std::min<int>(ws_.ContCount, kContSlots - 1);
+    for (int i = first; i <= last; ++i)
+        if (p.BoxLoad[i] >= 1)
+            drawContainer(i, ++seq);
+    if (!single || p.UsedConts <= 1)
+        drawSummary();
+}
+
+} // namespace
+
+void DrawLayout(QPainter& painter, int width, int height, bool forReport,
+                const PackWorkspace& ws, const ViewSettings& settings, LayoutViewState& view) {
+    view.DrawingForReport = forReport;
+    LayoutCanvas canvas(painter, width, height);
+    LayoutDrawing(canvas, ws, settings, view).run();
+}
+
+} // namespace palvane
