@@ -184,20 +184,29 @@ EffTexts TasksCalcEff(const ContTotals& containers, const BoxTotals& boxes)
     return e;
 }
 
+// Runs a forward-only query with the task id as its one bound value; the SQL error goes to error.
+static bool runTaskQuery(QSqlQuery& q, const QString& sql, qint32 taskId, QString* error)
+{
+    q.setForwardOnly(true);
+    if (q.prepare(sql)) {
+        q.addBindValue(taskId);
+        if (q.exec())
+            return true;
+    }
+    if (error)
+        *error = q.lastError().text();
+    return false;
+}
+
 bool readTcTotalsRows(Store& store, qint32 taskId, std::vector<TcTotalsRow>* rows, QString* error)
 {
     rows->clear();
     QSqlQuery q(store.database());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT tc.Avail, tc.Used, conts.LoadWt, conts.Length, conts.Width, "
-                             "tc.Cost FROM tc LEFT JOIN conts ON conts.TypeID = tc.TypeID "
-                             "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"));
-    q.addBindValue(taskId);
-    if (!q.exec()) {
-        if (error)
-            *error = q.lastError().text();
+    if (!runTaskQuery(q, QStringLiteral("SELECT tc.Avail, tc.Used, conts.LoadWt, conts.Length, conts.Width, "
+                                        "tc.Cost FROM tc LEFT JOIN conts ON conts.TypeID = tc.TypeID "
+                                        "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"),
+                      taskId, error))
         return false;
-    }
     const TableDef& tc = tableDef(Table::Tc);
     const TableDef& conts = tableDef(Table::Conts);
     while (q.next()) {
@@ -217,16 +226,11 @@ bool readTbTotalsRows(Store& store, qint32 taskId, std::vector<TbTotalsRow>* row
 {
     rows->clear();
     QSqlQuery q(store.database());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT tb.Total, tb.Placed, boxes.Weight, boxes.Length, boxes.Width, "
-                             "tb.Cost FROM tb LEFT JOIN boxes ON boxes.KindID = tb.KindID "
-                             "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"));
-    q.addBindValue(taskId);
-    if (!q.exec()) {
-        if (error)
-            *error = q.lastError().text();
+    if (!runTaskQuery(q, QStringLiteral("SELECT tb.Total, tb.Placed, boxes.Weight, boxes.Length, boxes.Width, "
+                                        "tb.Cost FROM tb LEFT JOIN boxes ON boxes.KindID = tb.KindID "
+                                        "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"),
+                      taskId, error))
         return false;
-    }
     const TableDef& tb = tableDef(Table::Tb);
     const TableDef& boxes = tableDef(Table::Boxes);
     while (q.next()) {
