@@ -3,6 +3,9 @@
 #include "TaskPageFixture.h"
 
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace palvane;
@@ -180,6 +183,44 @@ private slots:
         for (const QString& k : unused)
             QCOMPARE(lib.find(QStringLiteral("Kind"), k), -1);
         QVERIFY(lib.find(QStringLiteral("Kind"), QStringLiteral("EUR pallet")) >= 0);
+    }
+
+    void clearEndsAtAnExportDbRefusal()
+    {
+        test::TaskPageFixture f;
+        QVERIFY(f.start());
+        TBoxForm& b = *f.startUp->boxForm();
+        Cursor& lib = f.dm().boxes();
+        // Two unused temporary kinds; the export database holds a task list row of the first.
+        const QStringList temp{QStringLiteral("Cable drum"), QStringLiteral("Sheet bundle")};
+        for (const QString& k : temp)
+            QVERIFY(setLibraryValue(lib, k, QStringLiteral("Temp"), true));
+        const QVariant exported = lib.valueAt(lib.find(QStringLiteral("Kind"), temp[0]), QStringLiteral("KindID"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("exportdb"));
+            db.setDatabaseName(f.tmp.filePath(QStringLiteral("Korvanexp/tb.db")));
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            q.prepare(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (1, ?, 2)"));
+            q.addBindValue(exported);
+            QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("exportdb"));
+        const int rows = lib.rowCount();
+        b.show();
+        b.EditButtonClick();
+        f.clearAsked();
+        f.prompter.answers = {PromptAnswer::YesToAll};
+        b.ClearButtonClick();
+        // The refused deletion ends the pass: the second candidate stays too.
+        QCOMPARE(f.asked().size(), 2);
+        QVERIFY(f.asked()[0].startsWith(QStringLiteral("Delete box:  ")));
+        QCOMPARE(f.asked()[1], QStringLiteral("This box Kind is used in Export DB.\rDelete action should be cancelled."));
+        QCOMPARE(lib.rowCount(), rows);
+        for (const QString& k : temp)
+            QVERIFY(lib.find(QStringLiteral("Kind"), k) >= 0);
+        QCOMPARE(lib.currentRow(), 0);
     }
 
     void printAndKeyGuards()
