@@ -14,6 +14,9 @@ StartUp::StartUp(Prompter& prompter, const QStringList& arguments)
 StartUp::~StartUp() {
     // The windows hold the data module's cursors; they go first.
     m_help.reset();
+    m_distrForm.reset();
+    m_solutForm.reset();
+    m_tuneForm.reset();
     m_names.reset();
     m_boxForm.reset();
     m_cntForm.reset();
@@ -37,8 +40,16 @@ void StartUp::LoadIniValues() {
 
 void StartUp::SaveIniValues() {
     m_ini.VolMultPow = m_tasks->VolMultPow;
+    if (m_tuneForm)
+        m_ini.view = m_tuneForm->savedValues();
     m_ini.LanguageCode = LanguageSwitch::instance()->LanguageCode();
     SaveIniAtExit(iniFilePath(m_home->path()), m_ini, *m_dm, m_prompter);
+}
+
+void StartUp::setBlockingModals(bool on) {
+    m_blockingModals = on;
+    if (m_distrForm)
+        m_distrForm->blockingModal = on;
 }
 
 void StartUp::hideSplash() {
@@ -89,6 +100,9 @@ bool StartUp::run(bool show) {
 
     // 4. View Options, then the data module, which opens the tables and makes the remembered
     // task current.
+    m_tuneForm = std::make_unique<TTuneForm>(m_tasks->workspace(), m_tasks.get());
+    QObject::connect(m_dm.get(), &TDMForm::viewOptionsResetRequested, m_tuneForm.get(),
+                     [tune = m_tuneForm.get()] { tune->NormalTracks(false); });
     if (createViewOptions)
         createViewOptions(*this);
     if (!m_dm->DataModuleCreate() || !m_dm->DatabaseReady) {
@@ -112,6 +126,20 @@ bool StartUp::run(bool show) {
     QObject::connect(m_tasks.get(), &TTasksForm::boxLibraryRequested, m_boxForm.get(), &TBoxForm::showModal);
     m_optForm = std::make_unique<TOptForm>(*m_dm, m_ini.settings, m_prompter, m_tasks.get());
     QObject::connect(m_tasks.get(), &TTasksForm::settingsRequested, m_optForm.get(), &TOptForm::showSettings);
+    m_solutForm = std::make_unique<TSolutForm>(*m_dm, m_prompter, *m_tasks, m_home->exportFolder(), m_tasks.get());
+    m_solutForm->rebuildPlan = [page = m_tasks.get()] { page->UpdatePositTT(); };
+    m_distrForm = std::make_unique<TDistrForm>(*m_dm, *m_tasks, *m_tuneForm, m_ini.view, m_prompter, m_tasks.get());
+    m_distrForm->blockingModal = m_blockingModals;
+    QObject::connect(m_tasks.get(), &TTasksForm::solutionRequested, m_solutForm.get(), [this] {
+        if (m_blockingModals) {
+            m_solutForm->showModal();
+        } else {
+            m_solutForm->setModal(true);
+            m_solutForm->show();
+        }
+    });
+    QObject::connect(m_tasks.get(), &TTasksForm::viewRequested, m_distrForm.get(), &TDistrForm::showModal);
+    QObject::connect(m_solutForm.get(), &TSolutForm::chartRequested, m_distrForm.get(), &TDistrForm::showModal);
     m_ackno = new TAcknoForm(m_tasks.get());
 
     // 6. The reports. Without a printer they can still be written as PDF files, so only a failed

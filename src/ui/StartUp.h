@@ -5,14 +5,17 @@
 #include "HelpWindow.h"
 #include "BoxForm.h"
 #include "CntForm.h"
+#include "DistrForm.h"
 #include "IniFile.h"
 #include "NameForm.h"
 #include "OptForm.h"
+#include "SolutForm.h"
 #include "SplashWindow.h"
 #include "TAboutForm.h"
 #include "TAcknoForm.h"
 #include "TDMForm.h"
 #include "TWaitForm.h"
+#include "TuneForm.h"
 #include "TasksForm.h"
 
 #include <QStringList>
@@ -44,6 +47,10 @@ public:
     // Prepares the printed reports; false when one cannot be prepared.
     std::function<bool()> prepareReports;
 
+    // The Solution Page and the Disposition window wait until closed when the Task Page opens
+    // them; cleared (tests), they open modally and the command returns at once.
+    void setBlockingModals(bool on);
+
     // Runs the start-up up to the main loop; true when the loop should run. The Task Page is
     // shown when `show` holds.
     bool run(bool show = true);
@@ -60,6 +67,9 @@ public:
     TBoxForm* boxForm() const { return m_boxForm.get(); }
     TCntForm* cntForm() const { return m_cntForm.get(); }
     TOptForm* optForm() const { return m_optForm.get(); }
+    TTuneForm* tuneForm() const { return m_tuneForm.get(); }
+    TSolutForm* solutForm() const { return m_solutForm.get(); }
+    TDistrForm* distrForm() const { return m_distrForm.get(); }
     Prompter& prompter() const { return m_prompter; }
 
 private:
@@ -70,6 +80,7 @@ private:
     Prompter& m_prompter;
     QStringList m_arguments;
     IniValues m_ini;
+    bool m_blockingModals = true;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<HomeFolder> m_home;
     std::unique_ptr<TDMForm> m_dm;
@@ -78,6 +89,9 @@ private:
     std::unique_ptr<TWaitForm> m_wait;
     std::unique_ptr<TNameForm> m_names;
     std::unique_ptr<TOptForm> m_optForm;
+    std::unique_ptr<TTuneForm> m_tuneForm;
+    std::unique_ptr<TSolutForm> m_solutForm;
+    std::unique_ptr<TDistrForm> m_distrForm;
     TAcknoForm* m_ackno = nullptr; // owned by the Task Page
     TAboutForm* m_about = nullptr; // owned by the Task Page
     std::unique_ptr<TCntForm> m_cntForm;

@@ -111,6 +111,10 @@ public:
     void ExitButtonClick();
     void ViewButtonClick();
     void ResultButtonClick();
+    // Lays the current task's stored plan out in the workspace when it holds another task
+    // (hourglass, page disabled meanwhile); View and Solution of this page and the Solution
+    // Page's View run it.
+    void UpdatePositTT() { rebuildIfNeeded(); }
     // Runs an operation inside the busy frame (progress window, hourglass, page disabled).
     void busyFrame(const std::function<void()>& operation);
 

@@ -208,6 +208,7 @@ private slots:
         TTasksForm& p = page();
         QSignalSpy solution(&p, &TTasksForm::solutionRequested);
         QSignalSpy view(&p, &TTasksForm::viewRequested);
+        f->startUp->setBlockingModals(false);
         p.RunButtonClick();
         QVERIFY(p.TaskSolved);
         // The workspace forgets the plan, as after a database switch.
