@@ -4,6 +4,7 @@
 #include "CliCommands.h"
 #include "DatabaseAliases.h"
 #include "HomeFolder.h"
+#include "ProgramSwitches.h"
 #include "TaskPageFixture.h"
 #include "UiTestUtil.h"
 #include "UtilisationChart.h"
@@ -280,6 +281,11 @@ private slots:
         QVERIFY(!form->ChartMode);
         QVERIFY(form->TuneButton->isEnabled());
         QVERIFY(!form->Image1->toolTip().isEmpty());
+        // With the program's hints switched off the image shows none either.
+        ProgramSwitches::instance()->setHintsOn(false);
+        QVERIFY(form->Image1->toolTip().isEmpty());
+        ProgramSwitches::instance()->setHintsOn(true);
+        QCOMPARE(form->Image1->toolTip(), form->imageHint());
     }
 
     void pickingABoxShowsItsData() {
@@ -412,6 +418,11 @@ private slots:
         QCOMPARE(f->page().WorkspaceTaskID, 1);
         QVERIFY(form->isVisible());
         QVERIFY(ws().ResultPlan.UsedConts >= 1);
+        QVERIFY(test::TaskPageFixture::screenshot(form, QStringLiteral("DistrFormSample.png")));
+        if (form->DiagButton->isEnabled()) {
+            form->DiagButtonClick();
+            QVERIFY(test::TaskPageFixture::screenshot(form, QStringLiteral("DistrFormChart.png")));
+        }
         form->close();
 
         // Solution opens the Solution Page; its View opens this window.
