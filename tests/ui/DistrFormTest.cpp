@@ -326,6 +326,14 @@ private slots:
         const QImage before = shown();
         tune->BackGrTrack->setValue(9);
         QVERIFY(shown() != before);
+        // The View Options take clicks while this window is modal.
+        QVERIFY(form->isModal());
+        // Through the window system, where a modal window blocks the windows outside it.
+        QVERIFY(QTest::qWaitForWindowExposed(tune));
+        const QPoint norm = tune->NormBut->mapTo(tune, tune->NormBut->rect().center());
+        QTest::mouseClick(tune->windowHandle(), Qt::LeftButton, {}, norm);
+        QCOMPARE(tune->BackGrTrack->value(), 2);
+        QCOMPARE(shown(), before);
         QTest::mouseClick(form->TuneButton, Qt::LeftButton);
         QVERIFY(!tune->isVisible());
         QTest::mouseClick(form->TuneButton, Qt::LeftButton);
