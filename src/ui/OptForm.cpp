@@ -42,9 +42,12 @@ TOptForm::TOptForm(TDMForm& dm, ActiveSettings& active, Prompter& prompter, TTas
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setProperty("helpContext", HelpContext);
+    m_exchange = new TaskExchange(dm, prompter, this);
     createControls();
+    createExchangeControls();
     layoutControls();
     connectControls();
+    connectExchange();
     retranslate();
     resize(291, 425);
     m_created = true;
@@ -255,6 +258,7 @@ void TOptForm::retranslate() {
     TaskRadio->setToolTip(tr("Load specific settings saved with a task solution"));
     DefltButton->setText(tr("&Defaults"));
     DefltButton->setToolTip(tr("Activate default optimizer settings"));
+    retranslateExchange();
 }
 
 void TOptForm::changeEvent(QEvent* event) {

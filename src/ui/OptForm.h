@@ -4,6 +4,7 @@
 // and a second page for the exchange database commands.
 #include "ActiveSettings.h"
 #include "TDMForm.h"
+#include "TaskExchange.h"
 #include "TasksForm.h"
 #include "UpDown.h"
 
@@ -62,8 +63,22 @@ public:
     // True when the row is coloured as differing.
     bool rowDiffers(SettingField field) const;
 
+    // ---- exchange page ----
+    // Enables the exchange buttons by the active database and the task list, captions
+    // ClearButton, and updates the Task Page's ExchLabel and Select a Task's Duplicate button.
+    void ExchButtonsState();
+    void AddButtonClick();
+    void ExpButtonClick();
+    void ImpButtonClick();
+    void HomeButtonClick();
+    void ClearButtonClick();
+    // The exchange commands the page's buttons run (also Select a Task's Duplicate).
+    TaskExchange& exchange() { return *m_exchange; }
+
     // ---- controls ----
     QTabWidget* PageControl;
+    QLabel* Label13;
+    QPushButton *AddButton, *ExpButton, *ImpButton, *HomeButton, *ClearButton;
     QWidget *OptSheet, *ExchSheet;
     QPushButton *CloseButton, *DefltButton;
     QLabel *ActiveLabel, *TaskLabel;
@@ -91,6 +106,10 @@ private:
     void layoutControls();
     void connectControls();
     void retranslate();
+    void createExchangeControls();
+    void connectExchange();
+    void retranslateExchange();
+    void exchangePageChanged(int index);
     void upDownClick(SettingField field, int position);
     void place();
     bool gapKey(QLineEdit* edit, int key);
@@ -109,6 +128,10 @@ private:
     // The text a gap edit held when it was entered (restored by Esc).
     QString m_gapEntered[2];
     bool m_validating = false;
+    TaskExchange* m_exchange = nullptr;
+    bool m_focusHome = false;
+    // Index of the page shown before the last page change.
+    int m_shownPage = 0;
     // The row controls by field (index int(SettingField)); no up-down for the gaps.
     UpDown* m_upDn[9] = {};
     QLineEdit* m_edit[9] = {};

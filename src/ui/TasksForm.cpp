@@ -396,12 +396,16 @@ void TTasksForm::CurrSolutState() {
     TasksControls(t.isActive() && !t.isEmpty());
     SolutControls(t.value(QStringLiteral("Solut")).toBool());
     CurrDfltTurns(t.value(QStringLiteral("DefltOn")).toBool());
+    ExchLabelState();
+    showTaskRow();
+}
+
+void TTasksForm::ExchLabelState() {
     const int db = m_dm.ActiveDatabase;
     ExchLabel->setVisible(db != MainDatabase);
     ExchLabel->setText(db == ExportDatabase   ? tr("Export DB on")
                        : db == ImportDatabase ? tr("Import DB on")
                                               : tr(" Home DB on"));
-    showTaskRow();
 }
 
 void TTasksForm::TasksControls(bool enabled) {

@@ -83,9 +83,12 @@ public:
     // Extra progress receiver (tests); gets every engine report after the progress window.
     void setProgressListener(ProgressSink* listener) { m_listener = listener; }
     void setNameForm(TNameForm* form) { m_nameForm = form; }
+    TNameForm* nameForm() const { return m_nameForm; }
 
     // ---- operations offered to the data module and other windows ----
     void CurrSolutState();
+    // Shows which database is active in ExchLabel (visible only off the main database).
+    void ExchLabelState();
     void TasksControls(bool enabled);
     void SolutControls(bool solved);
     void CurrDfltTurns(bool on);
