@@ -1,5 +1,5 @@
 // Select a Task: the task list follows and moves the current task, deletes a task with all its
-// rows, and keeps Duplicate disabled while task copying does not exist.
+// rows, and offers Duplicate on the main database.
 #include "TaskPageFixture.h"
 
 #include <QLabel>
@@ -34,7 +34,7 @@ private slots:
         QCOMPARE(n.DeleteButton->text(), QStringLiteral("&Delete Task"));
         QCOMPARE(n.DuplButton->text(), QStringLiteral("D&uplicate Task"));
         QCOMPARE(n.CloseButton->text(), QStringLiteral("Clos&e"));
-        QVERIFY(!n.DuplButton->isEnabled());
+        QVERIFY(n.DuplButton->isEnabled()); // main database active
         QVERIFY(!(n.Model->flags(n.Model->index(0, 0)) & Qt::ItemIsEditable));
         QCOMPARE(n.DBGrid1->currentIndex().row(), 1);
         QVERIFY(test::TaskPageFixture::screenshot(&n, QStringLiteral("SelectTask.png")));
