@@ -120,15 +120,28 @@ TEST_F(TaskExchangeTest, ExportCopiesTaskListsSolutionAndLibrary)
 
 TEST_F(TaskExchangeTest, ExportingTwiceGivesTwoTasks)
 {
+    QStringList captions;
+    QList<bool> settingsEnabled;
+    QObject::connect(m_dm.get(), &TDMForm::progressShown, [&](const QString& c) { captions << c; });
+    QObject::connect(m_ex.get(), &TaskExchange::settingsEnableRequested, [&](bool on) { settingsEnabled << on; });
     m_dm->WarnsCheck = false;
     ASSERT_TRUE(m_ex->TaskCopying(true));
     ASSERT_TRUE(m_ex->TaskCopying(true));
     EXPECT_TRUE(askedTexts().isEmpty());
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Task copying..."), QStringLiteral("Task copying...")}));
+    EXPECT_EQ(settingsEnabled, (QList<bool>{false, true, false, true}));
     auto ids = rows(1, QStringLiteral("SELECT TaskID FROM tasks ORDER BY TaskID"));
     ASSERT_EQ(ids.size(), 2);
     EXPECT_NE(ids[0][0], ids[1][0]);
     EXPECT_EQ(rowCount(1, Table::Posit), 4);
     EXPECT_EQ(rowCount(1, Table::Conts), 2); // replaced, not added to
+    // An unsolved task goes without solution rows.
+    ASSERT_TRUE(m_dm->tasks().locate(QStringLiteral("TaskID"), 1));
+    ASSERT_TRUE(m_ex->TaskCopying(true));
+    EXPECT_EQ(rowCount(1, Table::Tasks), 3);
+    EXPECT_EQ(rowCount(1, Table::Solut), 2);
+    EXPECT_EQ(rows(1, QStringLiteral("SELECT Name, Solut FROM tasks ORDER BY TaskID DESC LIMIT 1")),
+              (QList<QVariantList>{{QStringLiteral("Alpha"), 0}}));
 }
 
 TEST_F(TaskExchangeTest, CancelledOrImpossibleCopiesChangeNothing)
