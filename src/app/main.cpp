@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     palvane::MessagePrompter prompter;
     palvane::StartUp startUp(prompter, QApplication::arguments());
     startUp.showSplash = true;
+    startUp.prepareReports = [&startUp] { return startUp.reports()->prepare(); };
     if (!startUp.run())
         return 1;
     return app.exec();

@@ -13,6 +13,7 @@ StartUp::StartUp(Prompter& prompter, const QStringList& arguments)
 
 StartUp::~StartUp() {
     // The windows hold the data module's cursors; they go first.
+    m_reports.reset();
     m_help.reset();
     m_distrForm.reset();
     m_solutForm.reset();
@@ -142,8 +143,10 @@ bool StartUp::run(bool show) {
     QObject::connect(m_solutForm.get(), &TSolutForm::chartRequested, m_distrForm.get(), &TDistrForm::showModal);
     m_ackno = new TAcknoForm(m_tasks.get());
 
-    // 6. The reports. Without a printer they can still be written as PDF files, so only a failed
-    // preparation makes them unavailable.
+    // 6. The reports, wired to the Print commands of the windows that exist; preparing them
+    // needs a printer.
+    m_reports = std::make_unique<ReportPrinter>(*m_dm);
+    m_reports->connectWindows(m_tasks.get(), m_cntForm.get(), m_boxForm.get(), m_solutForm.get(), m_distrForm.get());
     m_tasks->ReportsUnavailable = false;
     if (prepareReports && !prepareReports())
         m_tasks->ReportsUnavailable = true;

@@ -9,6 +9,7 @@
 #include "IniFile.h"
 #include "NameForm.h"
 #include "OptForm.h"
+#include "ReportPrinter.h"
 #include "SolutForm.h"
 #include "SplashWindow.h"
 #include "TAboutForm.h"
@@ -44,7 +45,8 @@ public:
     // Creates the windows later steps bring (libraries, Settings, Solution Page, Disposition),
     // before the progress window (optional).
     std::function<void(StartUp&)> createWindows;
-    // Prepares the printed reports; false when one cannot be prepared.
+    // Prepares the printed reports; false when one cannot be prepared. Unset, the reports are
+    // taken as ready (tests); the program sets it to ReportPrinter::prepare.
     std::function<bool()> prepareReports;
 
     // The Solution Page and the Disposition window wait until closed when the Task Page opens
@@ -70,6 +72,8 @@ public:
     TTuneForm* tuneForm() const { return m_tuneForm.get(); }
     TSolutForm* solutForm() const { return m_solutForm.get(); }
     TDistrForm* distrForm() const { return m_distrForm.get(); }
+    // The printed reports, created in the start-up step that prepares them.
+    ReportPrinter* reports() const { return m_reports.get(); }
     Prompter& prompter() const { return m_prompter; }
 
 private:
@@ -96,6 +100,7 @@ private:
     TAboutForm* m_about = nullptr; // owned by the Task Page
     std::unique_ptr<TCntForm> m_cntForm;
     std::unique_ptr<TBoxForm> m_boxForm;
+    std::unique_ptr<ReportPrinter> m_reports;
 };
 
 } // namespace palvane

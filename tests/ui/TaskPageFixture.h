@@ -20,7 +20,11 @@ struct TaskPageFixture {
     bool start(bool show = true) {
         startUp = std::make_unique<StartUp>(
             prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home"), tmp.path()});
-        return startUp->run(show);
+        const bool started = startUp->run(show);
+        // Print commands cancel the printer set-up instead of waiting for a modal dialog.
+        if (startUp->reports())
+            startUp->reports()->setupDialog = [](QPrinter&, QWidget*) { return false; };
+        return started;
     }
     void stop() { startUp.reset(); }
     TTasksForm& page() { return *startUp->tasksForm(); }

@@ -1,0 +1,235 @@
+// The print commands' common road: set-up dialog, disabled window, suspended cursors, print,
+// restored rows.
+#include "ReportPrinter.h"
+
+#include "DistrForm.h"
+#include "LibraryForm.h"
+#include "SolutForm.h"
+#include "TDMForm.h"
+#include "TasksForm.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+namespace palvane {
+
+namespace {
+
+// Suspends the display updates of the walked cursors and remembers their rows; the rows and
+// updates come back when it goes out of scope, whatever happened meanwhile.
+class CursorsKept {
+public:
+    explicit CursorsKept(const std::vector<Cursor*>& cursors) : m_cursors(cursors)
+    {
+        for (Cursor* c : m_cursors) {
+            c->disableControls();
+            m_rows.push_back(c->currentRow());
+        }
+    }
+    ~CursorsKept()
+    {
+        for (size_t i = 0; i < m_cursors.size(); ++i)
+            if (m_rows[i] >= 0 && m_cursors[i]->currentRow() != m_rows[i])
+                m_cursors[i]->moveTo(m_rows[i]);
+        for (auto c = m_cursors.rbegin(); c != m_cursors.rend(); ++c)
+            (*c)->enableControls();
+    }
+    CursorsKept(const CursorsKept&) = delete;
+    CursorsKept& operator=(const CursorsKept&) = delete;
+
+private:
+    std::vector<Cursor*> m_cursors;
+    std::vector<int> m_rows;
+};
+
+// Disables a window for the time of a print and enables it again afterwards.
+class WindowDisabled {
+public:
+    explicit WindowDisabled(QWidget* w) : m_window(w)
+    {
+        if (m_window)
+            m_window->setEnabled(false);
+    }
+    ~WindowDisabled()
+    {
+        if (m_window)
+            m_window->setEnabled(true);
+    }
+    WindowDisabled(const WindowDisabled&) = delete;
+    WindowDisabled& operator=(const WindowDisabled&) = delete;
+
+private:
+    QWidget* m_window;
+};
+
+bool systemPrinterFound()
+{
+    // A printer set as the default, or else any printer the system offers.
+    return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+bool showPrintDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+ReportPrinter::ReportPrinter(TDMForm& dm, QObject* parent)
+    : QObject(parent), printerFound(systemPrinterFound), setupDialog(showPrintDialog), m_dm(dm)
+{
+}
+
+ReportPrinter::~ReportPrinter() = default;
+
+bool ReportPrinter::prepare()
+{
+    m_printers.clear();
+    for (ReportId id : AllReports) {
+        if (!printerFound || !printerFound())
+            return false;
+        printer(id);
+    }
+    return true;
+}
+
+bool ReportPrinter::isPrepared(ReportId id) const
+{
+    return m_printers.count(id) > 0;
+}
+
+QPrinter& ReportPrinter::printer(ReportId id)
+{
+    std::unique_ptr<QPrinter>& p = m_printers[id];
+    if (!p) {
+        p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        const ReportPageSetup setup = Reports::pageSetup(id);
+        p->setDocName(setup.jobTitle);
+        applyPageSetup(*p, setup);
+    }
+    return *p;
+}
+
+int ReportPrinter::run(ReportId id, QWidget* window, const std::vector<Cursor*>& cursors,
+                       const std::function<Report()>& build)
+{
+    QPrinter& p = printer(id);
+    const ReportPageSetup setup = Reports::pageSetup(id);
+    p.setDocName(setup.jobTitle);
+    applyPageSetup(p, setup);
+    if (!setupDialog || !setupDialog(p, window))
+        return 0;
+    // The dialog may have changed the printer or the orientation: the margins stay the design's.
+    ReportPageSetup chosen = setup;
+    chosen.orientation = p.pageLayout().orientation();
+    applyPageSetup(p, chosen);
+    int pages = -1;
+    {
+        WindowDisabled disabled(window);
+        CursorsKept kept(cursors);
+        m_last = build();
+        const bool range = p.printRange() == QPrinter::PageRange;
+        pages = printReport(m_last, p, range ? p.fromPage() : 0, range ? p.toPage() : 0);
+    }
+    emit printed(id, pages);
+    return pages;
+}
+
+int ReportPrinter::printContainerLibrary(QWidget* window)
+{
+    Cursor& conts = m_dm.conts();
+    return run(ReportId::TCntReport, window, {&conts}, [&conts] { return Reports::containerLibrary(conts); });
+}
+
+int ReportPrinter::printBoxLibrary(QWidget* window)
+{
+    Cursor& boxes = m_dm.boxes();
+    return run(ReportId::TBoxReport, window, {&boxes}, [&boxes] { return Reports::boxLibrary(boxes); });
+}
+
+int ReportPrinter::printTask(TTasksForm& page)
+{
+    const ActiveSettings settings = m_dm.activeSettings ? m_dm.activeSettings() : ActiveSettings{};
+    const TaskReportLabels labels = taskLabels(page, settings.BB, settings.BW);
+    Cursor &tasks = m_dm.tasks(), &tc = m_dm.tc(), &tb = m_dm.tb();
+    return run(ReportId::TTaskReport, &page, {&tc, &tb},
+               [&tasks, &tc, &tb, labels] { return Reports::task(tasks, tc, tb, labels); });
+}
+
+int ReportPrinter::printSolution(QWidget* window)
+{
+    Cursor &tasks = m_dm.tasks(), &solut = m_dm.solut(), &posit = m_dm.posit();
+    return run(ReportId::TSolutReport, window, {&solut, &posit},
+               [&tasks, &solut, &posit] { return Reports::solution(tasks, solut, posit); });
+}
+
+int ReportPrinter::printImage(QWidget* window, const std::function<void(QPainter&, int, int)>& draw)
+{
+    Cursor& tasks = m_dm.tasks();
+    return run(ReportId::TImageReport, window, {}, [&tasks, &draw] {
+        QImage picture(kReportImageWidth, kReportImageHeight, QImage::Format_RGB888);
+        constexpr int dotsPerMetre = 4724; // 120 pixels per inch
+        picture.setDotsPerMeterX(dotsPerMetre);
+        picture.setDotsPerMeterY(dotsPerMetre);
+        picture.fill(Qt::white);
+        if (draw) {
+            QPainter painter(&picture);
+            draw(painter, picture.width(), picture.height());
+        }
+        return Reports::image(tasks, picture);
+    });
+}
+
+void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, LibraryForm* boxes,
+                                   TSolutForm* solution, TDistrForm* disposition)
+{
+    if (tasks)
+        connect(tasks, &TTasksForm::printRequested, this, [this, tasks] { printTask(*tasks); });
+    if (containers)
+        connect(containers, &LibraryForm::printRequested, this,
+                [this, containers] { printContainerLibrary(containers); });
+    if (boxes)
+        connect(boxes, &LibraryForm::printRequested, this, [this, boxes] { printBoxLibrary(boxes); });
+    if (solution)
+        connect(solution, &TSolutForm::printRequested, this, [this, solution] { printSolution(solution); });
+    if (disposition)
+        connect(disposition, &TDistrForm::printRequested, this, [this, disposition] {
+            printImage(disposition,
+                       [disposition](QPainter& p, int width, int height) { disposition->DrawReportImage(p, width, height); });
+        });
+}
+
+TaskReportLabels ReportPrinter::taskLabels(const TTasksForm& page, qint16 itemGap, qint16 wallGap)
+{
+    TaskReportLabels l;
+    const QString percent = QStringLiteral(" %");
+    l.EffWgtLbl = page.EffWgt->text() + percent;
+    l.EffVolLbl = page.EffVol->text() + percent;
+    l.CostPckLbl = page.CostPck->text();
+    l.VolMultLbl = page.VolMltEdit->text();
+    l.GapsLbl = QString::number(itemGap) + QStringLiteral(" / ") + QString::number(wallGap);
+    if (page.DBCheckDflt->isChecked())
+        l.TurnLbl = page.DBCheckTurn->isChecked() ? tr("Yes") : tr("No");
+    else
+        l.TurnLbl = tr("Box Library");
+    l.AvlNmbLbl = tr("Number  ") + page.AvlNmb->text();
+    l.AvlWgtLbl = tr("LoadWgt  ") + page.AvlWgt->text();
+    l.AvlVolLbl = tr("Area   ") + page.AvlVol->text();
+    l.UsdNmbLbl = page.UsdNmb->text();
+    l.UsdWgtLbl = page.UsdWgt->text();
+    l.UsdVolLbl = page.UsdVol->text();
+    l.TotNmbLbl = tr("Number  ") + page.TotNmb->text();
+    l.TotWgtLbl = tr("Weight  ") + page.TotWgt->text();
+    l.TotVolLbl = tr("Area   ") + page.TotVol->text();
+    l.LftNmbLbl = page.LftNmb->text();
+    l.LftWgtLbl = page.LftWgt->text();
+    l.LftVolLbl = page.LftVol->text();
+    return l;
+}
+
+} // namespace palvane
