@@ -1,0 +1,352 @@
+// The printed reports of a started program over the solved sample task, written as PDF files
+// into the test output folder: the two libraries, the task and solution composites, the layout
+// image, a cancelled set-up, an empty task and the refusal of every Print command without a
+// printer.
+#include "CliCommands.h"
+#include "HomeFolder.h"
+#include "ReportPrinter.h"
+#include "SolutForm.h"
+#include "TaskPageFixture.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTextStream>
+#include <QtTest>
+
+using namespace palvane;
+
+namespace {
+
+int pdfPageCount(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+const QString printerMessage = QStringLiteral("Default printer was not found on program start.\r"
+                                              "Please turn on printer/server and restart program.");
+
+// The details of a part, each as its list of texts.
+QList<QStringList> detailTexts(const ReportPart& part)
+{
+    QList<QStringList> rows;
+    for (const Band& b : part.details)
+        rows << b.textList();
+    return rows;
+}
+
+} // namespace
+
+class ReportsTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<test::TaskPageFixture> f;
+    QString pdf;
+    int setups = 0;
+
+    ReportPrinter& reports() { return *f->startUp->reports(); }
+    TDMForm& dm() { return f->dm(); }
+    // The set-up dialog chooses a PDF file named after the test.
+    void printToPdf(const QString& name)
+    {
+        pdf = QStringLiteral(PALVANE_TEST_OUT "/") + name + QStringLiteral(".pdf");
+        QFile::remove(pdf);
+        reports().setupDialog = [this](QPrinter& p, QWidget*) {
+            ++setups;
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            p.setPageSize(QPageSize(QPageSize::A4));
+            return true;
+        };
+    }
+
+private slots:
+    void init()
+    {
+        f = std::make_unique<test::TaskPageFixture>();
+        QVERIFY(f->tmp.isValid());
+        HomeFolder home(f->tmp.path());
+        QString error;
+        QVERIFY2(prepareDatabases(home, nullptr, &error), qPrintable(error));
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        CliContext context{o, e};
+        QCOMPARE(runCli({"--home", home.path(), "solve", "--task", "1", "--power", "1"}, context), CliOk);
+        QVERIFY(f->start());
+        QVERIFY(dm().tasks().locate("TaskID", 1));
+        QVERIFY(dm().solut().rowCount() > 1);
+        dm().WarnsCheck = false;
+        f->clearAsked();
+        setups = 0;
+    }
+    void cleanup() { f.reset(); }
+
+    void containerLibraryFromItsWindow()
+    {
+        printToPdf(QStringLiteral("report-container-library"));
+        TCntForm& w = *f->startUp->cntForm();
+        w.show();
+        Cursor& conts = dm().conts();
+        QVERIFY(conts.moveTo(2));
+        QSignalSpy printed(&reports(), &ReportPrinter::printed);
+        w.ClearButtonClick();
+        QCOMPARE(printed.count(), 1);
+        const int pages = printed.at(0).at(1).toInt();
+        QVERIFY(pages >= 1);
+        QCOMPARE(pdfPageCount(pdf), pages);
+        QCOMPARE(conts.currentRow(), 2);
+        QVERIFY(!conts.controlsDisabled());
+        QVERIFY(w.isEnabled());
+
+        const Report& r = reports().lastReport();
+        QCOMPARE(r.page.jobTitle, QStringLiteral("Quillo Container Library"));
+        QCOMPARE(r.page.margins, QMarginsF(10, 10, 10, 25));
+        QCOMPARE(int(r.parts.size()), 1);
+        const ReportPart& part = r.parts[0];
+        QCOMPARE(part.title->textList(), QStringList{"Sheet / 2D Container Library"});
+        QCOMPARE(part.title->texts[0].pointSize, 14);
+        QVERIFY(part.title->texts[0].bold);
+        QCOMPARE(part.header->textList(), QStringList({"Sheet / Container Type", "Mark", "Length", "Width", "Area",
+                                                       "Fill Dir", "LoadWt", "Nose / Tail Weigt & Posit"}));
+        QCOMPARE(part.header->frame, BandFrame::Box);
+        QCOMPARE(int(part.details.size()), conts.rowCount());
+        for (int row = 0; row < conts.rowCount(); ++row) {
+            const QStringList texts = part.details[size_t(row)].textList();
+            QCOMPARE(texts.size(), 11);
+            QCOMPARE(texts[0], conts.displayText(row, "Type"));
+            QCOMPARE(texts[4], conts.displayText(row, "Volume"));
+            QCOMPARE(texts[10], conts.displayText(row, "TailDL"));
+            QCOMPARE(part.details[size_t(row)].frame, BandFrame::Table);
+        }
+        QCOMPARE(part.summary->textList(), QStringList{"*** 2D Palvane 1.95 ***"});
+        QCOMPARE(part.summary->texts[0].pointSize, 6);
+    }
+
+    void boxLibraryWrapsLongDescriptions()
+    {
+        printToPdf(QStringLiteral("report-box-library"));
+        Cursor& boxes = dm().boxes();
+        dm().setLibraryEditMode(Table::Boxes, true);
+        QVERIFY(boxes.first());
+        const QString longText = QStringLiteral("A long description that needs more than one line in the "
+                                                "forty millimetre column of the report");
+        QVERIFY(boxes.setValue("Descr", longText));
+        QVERIFY(boxes.post());
+        dm().setLibraryEditMode(Table::Boxes, false);
+        QVERIFY(reports().printBoxLibrary(nullptr) >= 1);
+        const ReportPart& part = reports().lastReport().parts[0];
+        QCOMPARE(part.title->textList(), QStringList{"Part / 2D Box Library"});
+        QCOMPARE(part.header->textList().last(), QStringLiteral("Description"));
+        QCOMPARE(int(part.details.size()), boxes.rowCount());
+        const BandText& descr = part.details[0].texts.back();
+        QCOMPARE(descr.text, longText);
+        QCOMPARE(descr.wrapWidth, 40.0);
+        QCOMPARE(part.details[0].texts[6].text, boxes.displayText(0, "TurnOn"));
+        QVERIFY(part.details[0].texts[6].text == "True" || part.details[0].texts[6].text == "False");
+        QPrinter& p = reports().printer(ReportId::TBoxReport);
+        const BandMeasure m(&p);
+        QVERIFY(m.height(part.details[0]) > 6.8 + 2);
+        QCOMPARE(m.height(part.details[1]), 6.8);
+        QVERIFY(pdfPageCount(pdf) >= 1);
+    }
+
+    void taskReportWithLabelsFromTheTaskPage()
+    {
+        printToPdf(QStringLiteral("report-task"));
+        TTasksForm& page = f->page();
+        page.DBCheckDflt->setChecked(false);
+        QSignalSpy printed(&reports(), &ReportPrinter::printed);
+        page.PrintButtonClick();
+        QCOMPARE(printed.count(), 1);
+        QVERIFY(page.isEnabled());
+        const Report& r = reports().lastReport();
+        QCOMPARE(r.page.jobTitle, QStringLiteral("Quillo Task Report"));
+        QCOMPARE(int(r.parts.size()), 2);
+        const ReportPart &conts = r.parts[0], &boxes = r.parts[1];
+        const QStringList title = conts.title->textList();
+        QVERIFY(title.contains(dm().tasks().textValue("Name")));
+        QVERIFY(title.contains(page.EffVol->text() + " %"));
+        QVERIFY(title.contains("Number  " + page.AvlNmb->text()));
+        QVERIFY(title.contains("LoadWgt  " + page.AvlWgt->text()));
+        QVERIFY(title.contains("Area   " + page.AvlVol->text()));
+        QVERIFY(title.contains(page.VolMltEdit->text()));
+        QVERIFY(title.contains("Box Library"));
+        QCOMPARE(int(conts.details.size()), dm().tc().rowCount());
+        QCOMPARE(conts.details[0].texts[0].text, dm().tc().displayText(0, "Type"));
+        QVERIFY(!conts.summary);
+        QVERIFY(boxes.title->textList().contains("Weight  " + page.TotWgt->text()));
+        QVERIFY(boxes.title->textList().contains(page.LftNmb->text()));
+        QCOMPARE(int(boxes.details.size()), dm().tb().rowCount());
+        QCOMPARE(boxes.details[0].texts[3].text, dm().tb().displayText(0, "Placed"));
+        QCOMPARE(boxes.summary->textList(), QStringList{"*** 2D Palvane 1.95 ***"});
+        // The boxes part begins on its own page of the same job.
+        QCOMPARE(pdfPageCount(pdf), printed.at(0).at(1).toInt());
+        QVERIFY(pdfPageCount(pdf) >= 2);
+
+        page.DBCheckDflt->setChecked(true);
+        page.DBCheckTurn->setChecked(true);
+        QCOMPARE(ReportPrinter::taskLabels(page, 4, 7).TurnLbl, QStringLiteral("Yes"));
+        QCOMPARE(ReportPrinter::taskLabels(page, 4, 7).GapsLbl, QStringLiteral("4 / 7"));
+        page.DBCheckTurn->setChecked(false);
+        QCOMPARE(ReportPrinter::taskLabels(page, 0, 0).TurnLbl, QStringLiteral("No"));
+    }
+
+    void emptyTaskStillPrintsTheBoxTitleAndHeader()
+    {
+        printToPdf(QStringLiteral("report-empty-task"));
+        Cursor& tasks = dm().tasks();
+        QVERIFY(tasks.insert());
+        QVERIFY(tasks.setValue("Name", QStringLiteral("Empty task")));
+        QVERIFY(tasks.post());
+        QCOMPARE(dm().tb().rowCount(), 0);
+        QCOMPARE(reports().printTask(f->page()), 2);
+        const ReportPart& boxes = reports().lastReport().parts[1];
+        QVERIFY(boxes.title->textList().contains("Parts  /  2D Boxes to Pack: "));
+        QCOMPARE(boxes.header->textList().first(), QStringLiteral("Box Kind"));
+        QVERIFY(boxes.details.empty());
+        QCOMPARE(pdfPageCount(pdf), 2);
+    }
+
+    void solutionWithContainerOneSelected()
+    {
+        printToPdf(QStringLiteral("report-solution-cont1"));
+        TSolutForm form(dm(), f->prompter, f->page(), f->tmp.path());
+        reports().connectWindows(nullptr, nullptr, nullptr, &form);
+        Cursor &solut = dm().solut(), &posit = dm().posit();
+        QVERIFY(solut.first());
+        QCOMPARE(solut.intValue("ContNo"), 1);
+        QSignalSpy printed(&reports(), &ReportPrinter::printed);
+        form.PrintButtonClick();
+        QCOMPARE(printed.count(), 1);
+        QCOMPARE(solut.currentRow(), 0);
+        const Report& r = reports().lastReport();
+        QCOMPARE(r.page.jobTitle, QStringLiteral("Quillo Solution"));
+        QCOMPARE(int(r.parts.size()), 2);
+        QCOMPARE(r.parts[0].name, QStringLiteral("TSolutReport"));
+        QCOMPARE(int(r.parts[0].details.size()), solut.rowCount());
+        QCOMPARE(r.parts[0].details[1].texts[1].text, solut.displayText(1, "ContNo"));
+        const ReportPart& pos = r.parts[1];
+        QCOMPARE(pos.title->textList(),
+                 QStringList({"Part  /  Box Space Positions for Cont No: ", "1", solut.textValue("Type")}));
+        QCOMPARE(int(pos.details.size()), posit.rowCount());
+        QCOMPARE(pos.details[0].frame, BandFrame::Sides);
+        QCOMPARE(pos.details[0].texts[0].text, posit.displayText(0, "Kind"));
+        QCOMPARE(pos.details[0].texts[6].text, posit.displayText(0, "LoadNo"));
+        // The positions begin on a new page of the same job.
+        const int pages = printed.at(0).at(1).toInt();
+        QVERIFY(pages >= 2);
+        QCOMPARE(pdfPageCount(pdf), pages);
+    }
+
+    void solutionWithContainerTwoSelected()
+    {
+        printToPdf(QStringLiteral("report-solution-cont2"));
+        Cursor &solut = dm().solut(), &posit = dm().posit();
+        QVERIFY(solut.moveTo(1));
+        QCOMPARE(solut.intValue("ContNo"), 2);
+        QVERIFY(posit.moveTo(posit.rowCount() - 1));
+        const int positRow = posit.currentRow();
+        QVERIFY(reports().printSolution(nullptr) >= 1);
+        const Report& r = reports().lastReport();
+        QCOMPARE(int(r.parts.size()), 1);
+        QCOMPARE(r.parts[0].title->textList(),
+                 QStringList({"Part  /  Box Space Positions for Cont No: ", "2", solut.textValue("Type")}));
+        QCOMPARE(int(r.parts[0].details.size()), posit.rowCount());
+        for (int row = 0; row < posit.rowCount(); ++row)
+            QCOMPARE(r.parts[0].details[size_t(row)].texts[1].text, posit.displayText(row, "BoxNo"));
+        QCOMPARE(solut.currentRow(), 1);
+        QCOMPARE(posit.currentRow(), positRow);
+    }
+
+    void layoutImageOnALandscapePage()
+    {
+        printToPdf(QStringLiteral("report-image"));
+        QSize drawn;
+        const int pages = reports().printImage(nullptr, [&drawn](QPainter& p, int w, int h) {
+            drawn = QSize(w, h);
+            p.fillRect(QRect(0, 0, w / 2, h / 2), Qt::black);
+        });
+        QCOMPARE(pages, 1);
+        QCOMPARE(drawn, QSize(1186, 761));
+        QCOMPARE(pdfPageCount(pdf), 1);
+        QCOMPARE(reports().printer(ReportId::TImageReport).pageLayout().orientation(), QPageLayout::Landscape);
+        const Report& r = reports().lastReport();
+        QCOMPARE(r.page.margins, QMarginsF(10, 15, 5, 10));
+        const Band& band = *r.parts[0].summary;
+        QCOMPARE(band.height, 175.0);
+        QCOMPARE(band.textList(), QStringList({"Layout for a task:", dm().tasks().textValue("Name"), "Date:",
+                                               dm().tasks().displayText(dm().tasks().currentRow(), "Date")}));
+        QCOMPARE(band.image->rect, QRectF(1.7, 9.7, 251.0, 161.1));
+        // The picture starts white; only what the drawing painted is dark.
+        QCOMPARE(QColor(band.image->image.pixel(1000, 700)), QColor(Qt::white));
+        QCOMPARE(QColor(band.image->image.pixel(10, 10)), QColor(Qt::black));
+    }
+
+    void cancelledSetUpPrintsNothing()
+    {
+        pdf = QStringLiteral(PALVANE_TEST_OUT "/report-cancelled.pdf");
+        QFile::remove(pdf);
+        bool drawn = false;
+        reports().setupDialog = [this](QPrinter& p, QWidget*) {
+            p.setOutputFileName(pdf);
+            return false;
+        };
+        QCOMPARE(reports().printImage(nullptr, [&drawn](QPainter&, int, int) { drawn = true; }), 0);
+        QCOMPARE(reports().printContainerLibrary(nullptr), 0);
+        QVERIFY(!drawn);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void withoutAPrinterEveryPrintCommandRefuses()
+    {
+        f->stop();
+        f->clearAsked();
+        f->startUp = std::make_unique<StartUp>(f->prompter, QStringList{"palvane", "--home", f->tmp.path()});
+        StartUp& s = *f->startUp;
+        s.prepareReports = [&s] {
+            s.reports()->printerFound = [] { return false; };
+            return s.reports()->prepare();
+        };
+        QVERIFY(s.run(true));
+        QVERIFY(s.tasksForm()->ReportsUnavailable);
+        QVERIFY(!s.reports()->isPrepared(ReportId::TBoxReport));
+        s.reports()->setupDialog = [this](QPrinter&, QWidget*) { return ++setups > 0; };
+        QSignalSpy printed(s.reports(), &ReportPrinter::printed);
+        f->clearAsked();
+        s.tasksForm()->PrintButtonClick();
+        s.cntForm()->show();
+        s.cntForm()->ClearButtonClick();
+        s.boxForm()->show();
+        s.boxForm()->ClearButtonClick();
+        TSolutForm form(*s.dataModule(), f->prompter, *s.tasksForm(), f->tmp.path());
+        form.PrintButtonClick();
+        QCOMPARE(f->asked(), QStringList({printerMessage, printerMessage, printerMessage, printerMessage}));
+        QCOMPARE(f->prompter.asked.front().kind, PromptKind::Error);
+        QCOMPARE(setups, 0);
+        QCOMPARE(printed.count(), 0);
+    }
+
+    void preparationStopsAtTheFirstFailure()
+    {
+        int asked = 0;
+        reports().printerFound = [&asked] { return ++asked < 3; };
+        QVERIFY(!reports().prepare());
+        QVERIFY(reports().isPrepared(ReportId::TBoxReport));
+        QVERIFY(reports().isPrepared(ReportId::TCntReport));
+        QVERIFY(!reports().isPrepared(ReportId::TTaskReport));
+        QVERIFY(!reports().isPrepared(ReportId::TImageReport));
+        reports().printerFound = [] { return true; };
+        QVERIFY(reports().prepare());
+        for (ReportId id : AllReports)
+            QVERIFY(reports().isPrepared(id));
+        QCOMPARE(reports().printer(ReportId::TSolutReport).docName(), QStringLiteral("Quillo Solution"));
+    }
+};
+
+QTEST_MAIN(ReportsTest)
+#include "ReportsTest.moc"
