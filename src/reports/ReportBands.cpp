@@ -47,7 +47,10 @@ QStringList Band::textList() const
 
 QFont bandFont(const BandText& text)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    // Where Arial is missing, a font of the same widths, else a narrow one, keeps the columns apart.
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setPointSize(text.pointSize);
     font.setBold(text.bold);
     return font;
@@ -122,10 +125,12 @@ void paintPage(QPainter& painter, const ReportPage& page, double width, double d
     QPen pen(Qt::black);
     pen.setWidthF(std::max(1.0, py(0.2)));
     const double right = px(width);
+    // Backgrounds first, so that no band covers the frame line of the one above it.
+    for (const PlacedBand& placed : page)
+        painter.fillRect(QRectF(0, py(placed.top), right, py(placed.height)), Qt::white);
     for (const PlacedBand& placed : page) {
         const Band& band = *placed.band;
         const double top = py(placed.top), bottom = py(placed.top + placed.height);
-        painter.fillRect(QRectF(0, top, right, bottom - top), Qt::white);
         if (band.image)
             painter.drawImage(QRectF(px(band.image->rect.x()), top + py(band.image->rect.y()),
                                      px(band.image->rect.width()), py(band.image->rect.height())),

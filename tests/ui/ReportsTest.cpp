@@ -31,15 +31,6 @@ int pdfPageCount(const QString& path)
 const QString printerMessage = QStringLiteral("Default printer was not found on program start.\r"
                                               "Please turn on printer/server and restart program.");
 
-// The details of a part, each as its list of texts.
-QList<QStringList> detailTexts(const ReportPart& part)
-{
-    QList<QStringList> rows;
-    for (const Band& b : part.details)
-        rows << b.textList();
-    return rows;
-}
-
 } // namespace
 
 class ReportsTest : public QObject {
@@ -65,6 +56,30 @@ private:
         };
     }
 
+    // Draws page `index` of the last report at 100 dpi into <name>.png of the test output
+    // folder, for a look at the layout; true when written.
+    bool savePagePicture(const QString& name, int index = 0)
+    {
+        const Report& r = reports().lastReport();
+        const bool landscape = r.page.orientation == QPageLayout::Landscape;
+        const QSizeF paper = landscape ? QSizeF(297, 210) : QSizeF(210, 297);
+        const QRectF area(r.page.margins.left(), r.page.margins.top(),
+                          paper.width() - r.page.margins.left() - r.page.margins.right(),
+                          paper.height() - r.page.margins.top() - r.page.margins.bottom());
+        QImage picture(int(paper.width() * 100 / 25.4), int(paper.height() * 100 / 25.4), QImage::Format_RGB32);
+        picture.setDotsPerMeterX(3937);
+        picture.setDotsPerMeterY(3937);
+        picture.fill(Qt::white);
+        const auto pages = paginate(r, area.height(), BandMeasure(&picture));
+        if (index >= int(pages.size()))
+            return false;
+        QPainter painter(&picture);
+        painter.translate(area.left() * 100 / 25.4, area.top() * 100 / 25.4);
+        paintPage(painter, pages[size_t(index)], area.width(), 100, 100);
+        painter.end();
+        return picture.save(QStringLiteral(PALVANE_TEST_OUT "/") + name + QStringLiteral(".png"));
+    }
+
 private slots:
     void init()
     {
@@ -73,6 +88,16 @@ private slots:
         HomeFolder home(f->tmp.path());
         QString error;
         QVERIFY2(prepareDatabases(home, nullptr, &error), qPrintable(error));
+        // Without the semitrailer the sample task needs more than one container.
+        QVERIFY(f->start(false));
+        Cursor& tc = f->dm().tc();
+        for (int row = 0; row < tc.rowCount(); ++row)
+            if (tc.displayText(row, "Mark") == QStringLiteral("ST")) {
+                QVERIFY(tc.moveTo(row));
+                QVERIFY(tc.remove());
+                break;
+            }
+        f->stop();
         QString out, err;
         QTextStream o(&out), e(&err);
         CliContext context{o, e};
@@ -125,17 +150,26 @@ private slots:
         }
         QCOMPARE(part.summary->textList(), QStringList{"*** 2D Palvane 1.95 ***"});
         QCOMPARE(part.summary->texts[0].pointSize, 6);
+        QVERIFY(savePagePicture(QStringLiteral("report-container-library")));
     }
 
     void boxLibraryWrapsLongDescriptions()
     {
         printToPdf(QStringLiteral("report-box-library"));
         Cursor& boxes = dm().boxes();
+        // Two kinds no task uses, so their rows may change while the task is solved.
+        std::vector<int> free;
+        for (int row = 0; row < boxes.rowCount(); ++row)
+            if (!dm().libraryKeyUsed(Table::Boxes, boxes.valueAt(row, "KindID")))
+                free.push_back(row);
+        QVERIFY(free.size() >= 2);
+        const QString longText = QStringLiteral("A long description that needs more than one line in the forty mm column");
         dm().setLibraryEditMode(Table::Boxes, true);
-        QVERIFY(boxes.first());
-        const QString longText = QStringLiteral("A long description that needs more than one line in the "
-                                                "forty millimetre column of the report");
+        QVERIFY(boxes.moveTo(free[0]));
         QVERIFY(boxes.setValue("Descr", longText));
+        QVERIFY(boxes.post());
+        QVERIFY(boxes.moveTo(free[1]));
+        QVERIFY(boxes.setValue("Descr", QStringLiteral("Short")));
         QVERIFY(boxes.post());
         dm().setLibraryEditMode(Table::Boxes, false);
         QVERIFY(reports().printBoxLibrary(nullptr) >= 1);
@@ -143,15 +177,17 @@ private slots:
         QCOMPARE(part.title->textList(), QStringList{"Part / 2D Box Library"});
         QCOMPARE(part.header->textList().last(), QStringLiteral("Description"));
         QCOMPARE(int(part.details.size()), boxes.rowCount());
-        const BandText& descr = part.details[0].texts.back();
-        QCOMPARE(descr.text, longText);
-        QCOMPARE(descr.wrapWidth, 40.0);
-        QCOMPARE(part.details[0].texts[6].text, boxes.displayText(0, "TurnOn"));
-        QVERIFY(part.details[0].texts[6].text == "True" || part.details[0].texts[6].text == "False");
+        const Band &grown = part.details[size_t(free[0])], &plain = part.details[size_t(free[1])];
+        QCOMPARE(grown.texts.back().text, longText);
+        QCOMPARE(grown.texts.back().wrapWidth, 40.0);
+        QCOMPARE(grown.texts[0].text, boxes.displayText(free[0], "Kind"));
+        QCOMPARE(grown.texts[6].text, boxes.displayText(free[0], "TurnOn"));
+        QVERIFY(grown.texts[6].text == "True" || grown.texts[6].text == "False");
         QPrinter& p = reports().printer(ReportId::TBoxReport);
         const BandMeasure m(&p);
-        QVERIFY(m.height(part.details[0]) > 6.8 + 2);
-        QCOMPARE(m.height(part.details[1]), 6.8);
+        QVERIFY(m.height(grown) > 6.8 + 2);
+        QCOMPARE(m.height(plain), 6.8);
+        QVERIFY(savePagePicture(QStringLiteral("report-box-library")));
         QVERIFY(pdfPageCount(pdf) >= 1);
     }
 
@@ -187,6 +223,8 @@ private slots:
         // The boxes part begins on its own page of the same job.
         QCOMPARE(pdfPageCount(pdf), printed.at(0).at(1).toInt());
         QVERIFY(pdfPageCount(pdf) >= 2);
+        QVERIFY(savePagePicture(QStringLiteral("report-task-1"), 0));
+        QVERIFY(savePagePicture(QStringLiteral("report-task-2"), 1));
 
         page.DBCheckDflt->setChecked(true);
         page.DBCheckTurn->setChecked(true);
@@ -215,8 +253,7 @@ private slots:
     void solutionWithContainerOneSelected()
     {
         printToPdf(QStringLiteral("report-solution-cont1"));
-        TSolutForm form(dm(), f->prompter, f->page(), f->tmp.path());
-        reports().connectWindows(nullptr, nullptr, nullptr, &form);
+        TSolutForm& form = *f->startUp->solutForm();
         Cursor &solut = dm().solut(), &posit = dm().posit();
         QVERIFY(solut.first());
         QCOMPARE(solut.intValue("ContNo"), 1);
@@ -241,6 +278,8 @@ private slots:
         const int pages = printed.at(0).at(1).toInt();
         QVERIFY(pages >= 2);
         QCOMPARE(pdfPageCount(pdf), pages);
+        QVERIFY(savePagePicture(QStringLiteral("report-solution-1"), 0));
+        QVERIFY(savePagePicture(QStringLiteral("report-solution-2"), 1));
     }
 
     void solutionWithContainerTwoSelected()
@@ -287,6 +326,30 @@ private slots:
         QCOMPARE(QColor(band.image->image.pixel(10, 10)), QColor(Qt::black));
     }
 
+    void dispositionPrintsItsCurrentImage()
+    {
+        printToPdf(QStringLiteral("report-disposition-image"));
+        f->page().UpdatePositTT();
+        TDistrForm& w = *f->startUp->distrForm();
+        QSignalSpy printed(&reports(), &ReportPrinter::printed);
+        w.PrintButtonClick();
+        QCOMPARE(printed.count(), 1);
+        QCOMPARE(printed.at(0).at(0).value<ReportId>(), ReportId::TImageReport);
+        QCOMPARE(printed.at(0).at(1).toInt(), 1);
+        QVERIFY(w.isEnabled());
+        QCOMPARE(pdfPageCount(pdf), 1);
+        // The drawn plan leaves non-white pixels in the picture; its background stays white.
+        const QImage& picture = reports().lastReport().parts[0].summary->image->image;
+        QCOMPARE(picture.size(), QSize(1186, 761));
+        int coloured = 0;
+        for (int y = 0; y < picture.height(); y += 7)
+            for (int x = 0; x < picture.width(); x += 7)
+                coloured += QColor(picture.pixel(x, y)) != QColor(Qt::white);
+        QVERIFY(coloured > 100);
+        QCOMPARE(QColor(picture.pixel(picture.width() - 1, picture.height() - 1)), QColor(Qt::white));
+        QVERIFY(savePagePicture(QStringLiteral("report-disposition-image")));
+    }
+
     void cancelledSetUpPrintsNothing()
     {
         pdf = QStringLiteral(PALVANE_TEST_OUT "/report-cancelled.pdf");
@@ -323,9 +386,9 @@ private slots:
         s.cntForm()->ClearButtonClick();
         s.boxForm()->show();
         s.boxForm()->ClearButtonClick();
-        TSolutForm form(*s.dataModule(), f->prompter, *s.tasksForm(), f->tmp.path());
-        form.PrintButtonClick();
-        QCOMPARE(f->asked(), QStringList({printerMessage, printerMessage, printerMessage, printerMessage}));
+        s.solutForm()->PrintButtonClick();
+        s.distrForm()->PrintButtonClick();
+        QCOMPARE(f->asked(), QStringList({printerMessage, printerMessage, printerMessage, printerMessage, printerMessage}));
         QCOMPARE(f->prompter.asked.front().kind, PromptKind::Error);
         QCOMPARE(setups, 0);
         QCOMPARE(printed.count(), 0);
