@@ -2,6 +2,7 @@
 // many rows, a summary that moves to a new page with the header, composite parts on new pages,
 // wrapped texts growing their band, frames and texts drawn on a picture, and page ranges in a
 // PDF file.
+#include "PdfPages.h"
 #include "ReportBands.h"
 
 #include <QFile>
@@ -13,17 +14,9 @@
 #include <QtTest>
 
 using namespace palvane;
+using palvane::test::pdfPageCount;
 
 namespace {
-
-// Pages of a PDF file written by Qt (one page object per page).
-int pdfPageCount(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
-}
 
 ReportPart rowsPart(int rows, double detailHeight)
 {

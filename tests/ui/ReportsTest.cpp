@@ -4,6 +4,7 @@
 // printer.
 #include "CliCommands.h"
 #include "HomeFolder.h"
+#include "PdfPages.h"
 #include "ReportPrinter.h"
 #include "SolutForm.h"
 #include "TaskPageFixture.h"
@@ -17,16 +18,9 @@
 #include <QtTest>
 
 using namespace palvane;
+using palvane::test::pdfPageCount;
 
 namespace {
-
-int pdfPageCount(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
-}
 
 const QString printerMessage = QStringLiteral("Default printer was not found on program start.\r"
                                               "Please turn on printer/server and restart program.");
