@@ -1,5 +1,10 @@
 #include "CursorTableModel.h"
 
+#include <QItemSelectionModel>
+#include <algorithm>
+#include <QTableView>
+#include <memory>
+
 namespace palvane {
 
 CursorTableModel::CursorTableModel(Cursor& cursor, std::vector<GridColumn> columns, QObject* parent)
@@ -128,6 +133,27 @@ Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const {
     if (columnEditable(index.column()))
         f |= Qt::ItemIsEditable;
     return f;
+}
+
+void followCursorRow(QTableView* grid, Cursor& cursor) {
+    auto column = std::make_shared<int>(0);
+    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, grid,
+                     [column](const QModelIndex& now) {
+                         if (now.isValid())
+                             *column = now.column();
+                     });
+    auto follow = [grid, &cursor, column] {
+        const int row = cursor.currentRow();
+        QAbstractItemModel* model = grid->model();
+        if (row < 0 || row >= model->rowCount())
+            return;
+        const int col = std::clamp(*column, 0, std::max(model->columnCount() - 1, 0));
+        if (grid->currentIndex().row() != row)
+            grid->setCurrentIndex(model->index(row, col));
+    };
+    QObject::connect(&cursor, &Cursor::currentChanged, grid, follow);
+    QObject::connect(&cursor, &Cursor::rowsReset, grid, follow);
+    QObject::connect(&cursor, &Cursor::rowInserted, grid, follow);
 }
 
 } // namespace palvane

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <vector>
 
+class QTableView;
+
 namespace palvane {
 
 // One grid column: the cursor column shown, its title and designed width; a hidden column
@@ -57,5 +59,11 @@ private:
     std::vector<GridColumn> m_columns;
     bool m_readOnly = false;
 };
+
+// Keeps a grid's current cell on the cursor's current row as the cursor moves, re-reads its rows
+// or gets a new row. The cell stays in the column last chosen in the grid: storing a pending row
+// re-reads the rows (a model reset, which forgets the grid's current cell), and a click on a cell
+// of another row must still land in the clicked column.
+void followCursorRow(QTableView* grid, Cursor& cursor);
 
 } // namespace palvane

@@ -115,14 +115,7 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
         if (now.isValid() && now.row() != c.currentRow() && !c.moveTo(now.row()) && c.currentRow() >= 0)
             DBGrid1->setCurrentIndex(Model->index(c.currentRow(), now.column()));
     });
-    auto follow = [this] {
-        const int row = library().currentRow();
-        if (row >= 0 && row < Model->rowCount() && DBGrid1->currentIndex().row() != row)
-            DBGrid1->setCurrentIndex(Model->index(row, std::max(DBGrid1->currentIndex().column(), 0)));
-    };
-    connect(&library(), &Cursor::currentChanged, this, follow);
-    connect(&library(), &Cursor::rowsReset, this, follow);
-    connect(&library(), &Cursor::rowInserted, this, follow);
+    followCursorRow(DBGrid1, library());
     // Leaving the grid stores the pending library row.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         auto inGrid = [this](QWidget* w) { return w && (w == DBGrid1 || DBGrid1->isAncestorOf(w)); };

@@ -218,17 +218,7 @@ void TTasksForm::syncGridRow(QTableView* grid, Cursor& cursor) {
         if (cursor.isEditing())
             cursor.postIfModified();
     });
-    auto follow = [grid, &cursor] {
-        const int row = cursor.currentRow();
-        if (row < 0 || row >= grid->model()->rowCount())
-            return;
-        const int col = std::max(grid->currentIndex().column(), 0);
-        if (grid->currentIndex().row() != row)
-            grid->setCurrentIndex(grid->model()->index(row, col));
-    };
-    connect(&cursor, &Cursor::currentChanged, grid, follow);
-    connect(&cursor, &Cursor::rowsReset, grid, follow);
-    connect(&cursor, &Cursor::rowInserted, grid, follow);
+    followCursorRow(grid, cursor);
 }
 
 // ---- events ----
