@@ -8,6 +8,7 @@
 #include "TDMForm.h"
 #include "TasksForm.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -80,8 +81,8 @@ bool showPrintDialog(QPrinter& printer, QWidget* parent)
 
 } // namespace
 
-ReportPrinter::ReportPrinter(TDMForm& dm, QObject* parent)
-    : QObject(parent), printerFound(systemPrinterFound), setupDialog(showPrintDialog), m_dm(dm)
+ReportPrinter::ReportPrinter(TDMForm& dm, Prompter* prompter, QObject* parent)
+    : QObject(parent), printerFound(systemPrinterFound), setupDialog(showPrintDialog), m_dm(dm), m_prompter(prompter)
 {
 }
 
@@ -135,6 +136,13 @@ int ReportPrinter::run(ReportId id, QWidget* window, const std::vector<Cursor*>&
         m_last = build();
         const bool range = p.printRange() == QPrinter::PageRange;
         pages = printReport(m_last, p, range ? p.fromPage() : 0, range ? p.toPage() : 0);
+    }
+    if (pages < 0 && m_prompter) {
+        // The printer or the chosen file could not be opened: say so rather than end silently.
+        const QString target = p.outputFileName().isEmpty() ? p.printerName() : p.outputFileName();
+        m_prompter->ask(PromptKind::Error,
+                        tr("The report could not be printed.") + QLatin1Char('\r') + QDir::toNativeSeparators(target),
+                        PromptButtons::Ok);
     }
     emit printed(id, pages);
     return pages;

@@ -3,6 +3,7 @@
 // start-up (a default printer is needed), shows the printer set-up dialog, then prints with the
 // window disabled and the walked cursors' display updates suspended, and puts the cursors back
 // on the rows they were on, also when printing fails.
+#include "Prompter.h"
 #include "Reports.h"
 
 #include <QObject>
@@ -27,7 +28,8 @@ class TTasksForm;
 class ReportPrinter : public QObject {
     Q_OBJECT
 public:
-    explicit ReportPrinter(TDMForm& dm, QObject* parent = nullptr);
+    // A print that fails is reported through `prompter` (none when null).
+    explicit ReportPrinter(TDMForm& dm, Prompter* prompter = nullptr, QObject* parent = nullptr);
     ~ReportPrinter() override;
 
     // Prepares the reports in their start-up order; each needs a default printer. The first
@@ -71,6 +73,7 @@ private:
             const std::function<Report()>& build);
 
     TDMForm& m_dm;
+    Prompter* m_prompter;
     std::map<ReportId, std::unique_ptr<QPrinter>> m_printers;
     Report m_last;
 };

@@ -145,7 +145,7 @@ bool StartUp::run(bool show) {
 
     // 6. The reports, wired to the Print commands of the windows that exist; preparing them
     // needs a printer.
-    m_reports = std::make_unique<ReportPrinter>(*m_dm);
+    m_reports = std::make_unique<ReportPrinter>(*m_dm, &m_prompter);
     m_reports->connectWindows(m_tasks.get(), m_cntForm.get(), m_boxForm.get(), m_solutForm.get(), m_distrForm.get());
     m_tasks->ReportsUnavailable = false;
     if (prepareReports && !prepareReports())

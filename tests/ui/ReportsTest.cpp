@@ -363,6 +363,27 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    void failedPrintIsReportedAndLeavesEverythingAsItWas()
+    {
+        const QString target = f->tmp.filePath(QStringLiteral("missing-folder/task.pdf"));
+        reports().setupDialog = [&target](QPrinter& p, QWidget*) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(target);
+            return true;
+        };
+        Cursor& tc = dm().tc();
+        QVERIFY(tc.last());
+        const int row = tc.currentRow();
+        QCOMPARE(reports().printTask(f->page()), -1);
+        QCOMPARE(f->asked(), QStringList{"The report could not be printed.\r" + QDir::toNativeSeparators(target)});
+        QCOMPARE(f->prompter.asked.front().kind, PromptKind::Error);
+        QVERIFY(f->page().isEnabled());
+        QCOMPARE(tc.currentRow(), row);
+        QVERIFY(!tc.controlsDisabled());
+        QVERIFY(!dm().tb().controlsDisabled());
+        QVERIFY(!QFile::exists(target));
+    }
+
     void withoutAPrinterEveryPrintCommandRefuses()
     {
         f->stop();
