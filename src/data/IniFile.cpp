@@ -13,9 +13,10 @@ namespace palvane {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("palvane::IniFile", text);
-}
+// The translation context of this file's texts.
+class IniFileTexts {
+    Q_DECLARE_TR_FUNCTIONS(palvane::IniFile)
+};
 
 constexpr int ValueLines = 27;
 
@@ -234,7 +235,7 @@ bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
     if (applyLanguage)
         applyLanguage(values.LanguageCode);
     if (!ok)
-        prompter.ask(PromptKind::Warning, tr("IniFile access error.\rLoading default settings"),
+        prompter.ask(PromptKind::Warning, IniFileTexts::tr("IniFile access error.\rLoading default settings"),
                      PromptButtons::Ok);
     return ok;
 }
@@ -255,7 +256,7 @@ bool SaveIni(const QString& path, const IniValues& values, Prompter& prompter) {
         }
     }
     if (!ok)
-        prompter.ask(PromptKind::Warning, tr("IniFile write error"), PromptButtons::Ok);
+        prompter.ask(PromptKind::Warning, IniFileTexts::tr("IniFile write error"), PromptButtons::Ok);
     return ok;
 }
 

@@ -14,10 +14,10 @@ namespace palvane {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("palvane::SolutionCsv", text);
-}
+// The translation context of this file's texts.
+class CsvMessages {
+    Q_DECLARE_TR_FUNCTIONS(palvane::SolutionCsv)
+};
 
 const QString Crlf = QStringLiteral("\r\n");
 
@@ -150,7 +150,7 @@ SolutionCsvResult writeSolutionCsv(TDMForm& dm, const QString& folder, const QLo
     }
     if (!QDir().mkpath(folder)) {
         result.failures = 3;
-        result.error = tr("Cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+        result.error = CsvMessages::tr("Cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
         return result;
     }
     const SolutionCsvTexts texts = buildSolutionCsv(dm, locale);
@@ -172,7 +172,7 @@ bool ExportSolutionCsv(TDMForm& dm, const QString& folder, Prompter& prompter, c
                        const QLocale& locale)
 {
     if (dm.WarnsCheck
-        && prompter.ask(PromptKind::Confirmation, tr("Write current solution to files now?"), PromptButtons::OkCancel)
+        && prompter.ask(PromptKind::Confirmation, CsvMessages::tr("Write current solution to files now?"), PromptButtons::OkCancel)
                != PromptAnswer::Ok)
         return false;
     if (hooks.busy)
@@ -181,10 +181,11 @@ bool ExportSolutionCsv(TDMForm& dm, const QString& folder, Prompter& prompter, c
     if (hooks.busy)
         hooks.busy(false);
     if (!result.ok()) {
-        prompter.ask(PromptKind::Warning, tr("Solution file(s) write error"), PromptButtons::Ok);
+        prompter.ask(PromptKind::Warning, CsvMessages::tr("Solution file(s) write error"), PromptButtons::Ok);
         return false;
     }
-    QString text = tr("Solution data has been") + QLatin1Char('\r') + tr("written into the following files:");
+    QString text = CsvMessages::tr("Solution data has been") + QLatin1Char('\r')
+        + CsvMessages::tr("written into the following files:");
     const QString up = QDir::toNativeSeparators(QStringLiteral("../"));
     for (const QString& name : result.shownNames)
         text += QLatin1Char('\r') + QStringLiteral(" ") + up + name;

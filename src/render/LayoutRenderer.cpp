@@ -54,7 +54,10 @@ QString BoxLabelText(const PackWorkspace& ws, const ViewSettings& settings, int 
 
 namespace {
 
-QString trText(const char* text) { return QCoreApplication::translate("LayoutRenderer", text); }
+// The translation context of this file's texts.
+class LayoutTexts {
+    Q_DECLARE_TR_FUNCTIONS(LayoutRenderer)
+};
 
 // One container's placement on the canvas: cell centre, scale and floor size.
 struct FloorTransform {
@@ -253,8 +256,8 @@ void LayoutDrawing::drawContainer(int i, int seq) {
                       percentText(p.ContWgtEff[i]) + QStringLiteral(" %W,  ") +
                       percentText(p.ContAreaEff[i]) + QStringLiteral(" %A,  ");
     if (p.BoxLoad[i] > v_.ShownBoxes)
-        caption += QString::number(v_.ShownBoxes) + trText(" of ");
-    caption += QString::number(p.BoxLoad[i]) + trText(" it.");
+        caption += QString::number(v_.ShownBoxes) + LayoutTexts::tr(" of ");
+    caption += QString::number(p.BoxLoad[i]) + LayoutTexts::tr(" it.");
     if (single)
         caption += QStringLiteral(", dX=") + QString::number(maxX - minX) +
                    QStringLiteral(" dY=") + QString::number(maxY);
@@ -270,12 +273,12 @@ void LayoutDrawing::drawSummary() {
     int x = 5;
     const int unplaced = ws_.BoxCount - p.PlacedBoxes;
     if (unplaced >= 1) {
-        const QString t = trText("Left boxes:") + QLatin1Char(' ') + QString::number(unplaced);
+        const QString t = LayoutTexts::tr("Left boxes:") + QLatin1Char(' ') + QString::number(unplaced);
         c_.textOut(5, 2, t);
         x = c_.textWidth(t) + 20;
     }
     if (ws_.ContCount >= 2 && p.LastCont >= 1 && p.LastCont <= 499)
-        c_.textOut(x, 2, trText("Last cont:") + QLatin1Char(' ') + QString::number(p.LastCont));
+        c_.textOut(x, 2, LayoutTexts::tr("Last cont:") + QLatin1Char(' ') + QString::number(p.LastCont));
 }
 
 void LayoutDrawing::run() {

@@ -33,6 +33,18 @@ HelpMenu::HelpMenu(QWidget* parent) : QMenu(parent) {
     m_english = languageEntry("EnglishPop", EnglishLanguage);
     m_french = languageEntry("FrenchPop", FrenchLanguage);
     m_italian = languageEntry("ItalianPop", ItalianLanguage);
+    // German has no set of its own and Reset default returns to English: both show English and
+    // check the English entry; German is remembered as its own code.
+    const auto englishEntry = [&](const char* name, int code) {
+        QAction* a = m_lang->addAction(QString());
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this,
+                [code] { LanguageSwitch::instance()->ApplyLanguage(true, code); });
+        return a;
+    };
+    m_german = englishEntry("GermanPop", GermanLanguage);
+    m_lang->addSeparator();
+    m_reset = englishEntry("ResetPop", EnglishLanguage);
 
     LanguageSwitch* language = LanguageSwitch::instance();
     checkLanguage(language->activeLanguage());
@@ -84,6 +96,8 @@ void HelpMenu::retranslate() {
     m_english->setText(tr("English"));
     m_french->setText(tr("French"));
     m_italian->setText(tr("Italian"));
+    m_german->setText(tr("German"));
+    m_reset->setText(tr("Reset default"));
 }
 
 void HelpMenu::changeEvent(QEvent* event) {

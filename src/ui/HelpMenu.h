@@ -1,6 +1,7 @@
 #pragma once
 // The Task Page's "?" pop-up menu: Help (context 1), About, Acknowledgements and the Language
-// entries English, French and Italian, the entry of the language in force checked.
+// entries English, French, Italian, German and Reset default, the entry of the language in force
+// checked (German and Reset default show English).
 #include <QMenu>
 #include <QPointer>
 
@@ -26,6 +27,8 @@ public:
     QAction* EnglishPop() const { return m_english; }
     QAction* FrenchPop() const { return m_french; }
     QAction* ItalianPop() const { return m_italian; }
+    QAction* GermanPop() const { return m_german; }
+    QAction* ResetPop() const { return m_reset; }
 
 signals:
     // Help asked for context 1 (after the help hook, when one is installed, showed it).
@@ -45,6 +48,8 @@ private:
     QAction* m_english;
     QAction* m_french;
     QAction* m_italian;
+    QAction* m_german;
+    QAction* m_reset;
     QPointer<QDialog> m_aboutForm;
     QPointer<QDialog> m_acknoForm;
 };

@@ -54,9 +54,11 @@ void LanguageSwitch::install(int language) {
         m_own = own.release();
         m_loaded = true;
     }
-    // Qt's own texts (standard buttons such as Yes and No) when the system has them.
+    // Qt's own texts (standard buttons such as Yes and No): the copy built into the program,
+    // else the system's.
     auto qt = std::make_unique<QTranslator>(this);
-    if (qt->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(QStringLiteral(":/palvane/lang/qtbase_") + locale + QStringLiteral(".qm"))
+        || qt->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.get());
         m_qt = qt.release();
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The language switch: English, French or Italian for every caption, hint and message. The
-// translations are Qt translation files shipped as resources (":/palvane/lang/palvane_fr.qm",
-// "palvane_it.qm"); while a language's file is missing, its texts stay English.
+// translations are Qt translation files built into the program as resources
+// (":/palvane/lang/palvane_fr.qm", "palvane_it.qm", with Qt's own "qtbase_fr.qm", "qtbase_it.qm"
+// for the standard buttons); while a language's file is missing, its texts stay English.
 #include <QObject>
 
 class QTranslator;

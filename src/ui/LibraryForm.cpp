@@ -285,6 +285,13 @@ void LibraryForm::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
+void LibraryForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 void LibraryForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

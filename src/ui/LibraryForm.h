@@ -98,6 +98,8 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A language switch re-sets the texts at once.
+    void changeEvent(QEvent* event) override;
     void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;

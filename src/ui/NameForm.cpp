@@ -89,6 +89,12 @@ int TNameForm::showModal() {
     return r;
 }
 
+void TNameForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 void TNameForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     updateButtons();

@@ -35,6 +35,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A language switch re-sets the texts at once.
+    void changeEvent(QEvent* event) override;
 
 private:
     void retranslate();

@@ -13,6 +13,13 @@ namespace palvane {
 
 namespace {
 
+// The active database's label (shown only while an exchange database is active).
+QString exchLabelText(int database) {
+    return database == ExportDatabase   ? TTasksForm::tr("Export DB on")
+           : database == ImportDatabase ? TTasksForm::tr("Import DB on")
+                                        : TTasksForm::tr(" Home DB on");
+}
+
 QLabel* label(QWidget* parent) {
     return new QLabel(parent);
 }
@@ -353,6 +360,7 @@ void TTasksForm::retranslate() {
     OptButton->setToolTip(tr("Optional Controls & Settings"));
     PrintButton->setText(tr("&Print"));
     PrintButton->setToolTip(tr("Print task data"));
+    ExchLabelState();
     ExchLabel->setToolTip(tr("Currently active DB"));
     Label12->setText(tr("Area Multipl."));
     Label12->setToolTip(tr("Multiplier for all Area values"));
@@ -403,9 +411,7 @@ void TTasksForm::CurrSolutState() {
 void TTasksForm::ExchLabelState() {
     const int db = m_dm.ActiveDatabase;
     ExchLabel->setVisible(db != MainDatabase);
-    ExchLabel->setText(db == ExportDatabase   ? tr("Export DB on")
-                       : db == ImportDatabase ? tr("Import DB on")
-                                              : tr(" Home DB on"));
+    ExchLabel->setText(exchLabelText(db));
 }
 
 void TTasksForm::TasksControls(bool enabled) {

@@ -209,8 +209,7 @@ void HelpWindowTest::languageEntriesAndCodes() {
     language->setLanguageCode(1);
     QCOMPARE(language->LanguageCode(), 1);
 
-    // English needs no translation file; the menu keeps its English texts while the French and
-    // Italian files are not shipped.
+    // English needs no translation file: back to English, the menu shows its English texts.
     language->ApplyLanguage(true, 0);
     QCOMPARE(menu.HelpPop()->text(), QStringLiteral("Help"));
     QCOMPARE(language->helpFileName(), QStringLiteral("korvan.chm"));

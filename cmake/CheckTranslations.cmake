@@ -1,0 +1,16 @@
+# Fails when a translation file holds texts that are not translated yet.
+# Usage: cmake -DTS_FILES="a.ts;b.ts" -DSTAMP=file -P CheckTranslations.cmake
+set(failed FALSE)
+foreach(ts ${TS_FILES})
+  file(READ ${ts} text)
+  string(REGEX MATCHALL "type=\"unfinished\"" unfinished "${text}")
+  list(LENGTH unfinished count)
+  if(count GREATER 0)
+    message(SEND_ERROR "${ts}: ${count} text(s) not translated yet (type=\"unfinished\")")
+    set(failed TRUE)
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "Translate the texts above (Qt Linguist or an editor), then build again.")
+endif()
+file(TOUCH ${STAMP})

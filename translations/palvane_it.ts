@@ -1,0 +1,2165 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>LayoutRenderer</name>
+    <message>
+        <source> of </source>
+        <translation> di </translation>
+    </message>
+    <message>
+        <source> it.</source>
+        <translation> el.</translation>
+    </message>
+    <message>
+        <source>Left boxes:</source>
+        <translation>Scatole rimaste:</translation>
+    </message>
+    <message>
+        <source>Last cont:</source>
+        <translation>Ultimo cont.:</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>Quillo Container Library</source>
+        <translation>Quillo Libreria container</translation>
+    </message>
+    <message>
+        <source>Quillo Box Library</source>
+        <translation>Quillo Libreria scatole</translation>
+    </message>
+    <message>
+        <source>Quillo Task Report</source>
+        <translation>Quillo Rapporto progetto</translation>
+    </message>
+    <message>
+        <source>Quillo Solution</source>
+        <translation>Quillo Soluzione</translation>
+    </message>
+    <message>
+        <source>Quillo Image</source>
+        <translation>Quillo Immagine</translation>
+    </message>
+    <message>
+        <source>Sheet / Container Type</source>
+        <translation>Foglio / Tipo di container</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Sigla</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lungh.</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largh.</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Fill Dir</source>
+        <translation>Riemp.</translation>
+    </message>
+    <message>
+        <source>LoadWt</source>
+        <translation>Portata</translation>
+    </message>
+    <message>
+        <source>Nose / Tail Weigt &amp; Posit</source>
+        <translation>Peso e pos. ant. / post.</translation>
+    </message>
+    <message>
+        <source>Sheet / 2D Container Library</source>
+        <translation>Libreria fogli / container 2D</translation>
+    </message>
+    <message>
+        <source>Part / Box Kind</source>
+        <translation>Elemento / Tipo di scatola</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>TurnOn</source>
+        <translation>Rotaz.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Part / 2D Box Library</source>
+        <translation>Libreria elementi / scatole 2D</translation>
+    </message>
+    <message>
+        <source>Layout for a task:</source>
+        <translation>Schema di carico del progetto:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Container Type</source>
+        <translation>Tipo di container</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>Avail</source>
+        <translation>Disp.</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usati</translation>
+    </message>
+    <message>
+        <source>LoadWgt</source>
+        <translation>Portata</translation>
+    </message>
+    <message>
+        <source>Task Name: </source>
+        <translation>Nome progetto: </translation>
+    </message>
+    <message>
+        <source>Description: </source>
+        <translation>Descrizione: </translation>
+    </message>
+    <message>
+        <source>Common Turn Rules =  </source>
+        <translation>Regole comuni di rotazione =  </translation>
+    </message>
+    <message>
+        <source>:   TurnOn:  </source>
+        <translation>:   Rotaz.:  </translation>
+    </message>
+    <message>
+        <source>Totals:  Area Util:</source>
+        <translation>Totali:  Utilizzo area:</translation>
+    </message>
+    <message>
+        <source>Weight Util:</source>
+        <translation>Utilizzo peso:</translation>
+    </message>
+    <message>
+        <source>Net Cost:</source>
+        <translation>Costo netto:</translation>
+    </message>
+    <message>
+        <source>Gaps (Item-Item / Item-Edge):</source>
+        <translation>Distanze (elemento-elemento / elemento-bordo):</translation>
+    </message>
+    <message>
+        <source>Area Mult:</source>
+        <translation>Moltipl. area:</translation>
+    </message>
+    <message>
+        <source>Sheets  /  2D Containers to Load: </source>
+        <translation>Fogli  /  Container 2D da caricare: </translation>
+    </message>
+    <message>
+        <source>SUMMARY - Available:</source>
+        <translation>RIEPILOGO - Disponibili:</translation>
+    </message>
+    <message>
+        <source>Used:</source>
+        <translation>Usati:</translation>
+    </message>
+    <message>
+        <source>Box Kind</source>
+        <translation>Tipo di scatola</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Parts  /  2D Boxes to Pack: </source>
+        <translation>Elementi  /  Scatole 2D da posizionare: </translation>
+    </message>
+    <message>
+        <source>SUMMARY  - Total:</source>
+        <translation>RIEPILOGO  - Totale:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Rimaste:</translation>
+    </message>
+    <message>
+        <source>Cont No</source>
+        <translation>N. cont.</translation>
+    </message>
+    <message>
+        <source>Box Sum</source>
+        <translation>N. scatole</translation>
+    </message>
+    <message>
+        <source>Util,%</source>
+        <translation>Util., %</translation>
+    </message>
+    <message>
+        <source>NoseWgt  TailWgt</source>
+        <translation>PesoAnt  PesoPost</translation>
+    </message>
+    <message>
+        <source>Solution for a task: </source>
+        <translation>Soluzione del progetto: </translation>
+    </message>
+    <message>
+        <source>Sheet  /  Container Total Load Data: </source>
+        <translation>Foglio  /  Dati di carico dei container: </translation>
+    </message>
+    <message>
+        <source>Box No</source>
+        <translation>N. scatola</translation>
+    </message>
+    <message>
+        <source>Pos X</source>
+        <translation>Pos X</translation>
+    </message>
+    <message>
+        <source>Pos Y</source>
+        <translation>Pos Y</translation>
+    </message>
+    <message>
+        <source>Put L</source>
+        <translation>Pos. Lu</translation>
+    </message>
+    <message>
+        <source>Put W</source>
+        <translation>Pos. La</translation>
+    </message>
+    <message>
+        <source>Load No</source>
+        <translation>N. carico</translation>
+    </message>
+    <message>
+        <source>Part  /  Box Space Positions for Cont No: </source>
+        <translation>Elemento  /  Posizioni delle scatole nel container n.: </translation>
+    </message>
+</context>
+<context>
+    <name>palvane::ActiveSettings</name>
+    <message>
+        <source>Positive integer required,<byte value="xd"/>no more than</source>
+        <translation>Richiesto un intero positivo,<byte value="xd"/>non superiore a</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::Cursor</name>
+    <message>
+        <source>Field &apos;%1&apos; must have a value.</source>
+        <translation>Il campo &apos;%1&apos; deve avere un valore.</translation>
+    </message>
+    <message>
+        <source>The database of table &quot;%1&quot; is not open.</source>
+        <translation>Il database della tabella &quot;%1&quot; non è aperto.</translation>
+    </message>
+    <message>
+        <source>Key violation.</source>
+        <translation>Violazione di chiave.</translation>
+    </message>
+    <message>
+        <source>The row could not be stored in table &quot;%1&quot;:<byte value="xd"/>%2</source>
+        <translation>Impossibile salvare la riga nella tabella &quot;%1&quot;:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The row could not be deleted from table &quot;%1&quot;:<byte value="xd"/>%2</source>
+        <translation>Impossibile eliminare la riga dalla tabella &quot;%1&quot;:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The text for field &apos;%1&apos; is too long: at most %2 characters.</source>
+        <translation>Il testo del campo &apos;%1&apos; è troppo lungo: al massimo %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>Enter &apos;f&apos; (false) or &apos;t&apos; (true)</source>
+        <translation>Inserire &apos;f&apos; (falso) o &apos;t&apos; (vero)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; non è una data valida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; non è un numero decimale valido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; non è un numero intero valido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value for field &apos;%2&apos;. The allowed range is %3 to %4</source>
+        <translation>&apos;%1&apos; non è un valore valido per il campo &apos;%2&apos;. L&apos;intervallo ammesso è da %3 a %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not found in the list.</source>
+        <translation>&apos;%1&apos; non è presente nell&apos;elenco.</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::CursorNavigator</name>
+    <message>
+        <source>First record</source>
+        <translation>Primo record</translation>
+    </message>
+    <message>
+        <source>Prior record</source>
+        <translation>Record precedente</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Record successivo</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Ultimo record</translation>
+    </message>
+    <message>
+        <source>Insert record</source>
+        <translation>Inserisci record</translation>
+    </message>
+    <message>
+        <source>Delete record</source>
+        <translation>Elimina record</translation>
+    </message>
+    <message>
+        <source>Delete record?</source>
+        <translation>Eliminare il record?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::DatabaseAliases</name>
+    <message>
+        <source>Database configuration cannot be read:</source>
+        <translation>Impossibile leggere la configurazione dei database:</translation>
+    </message>
+    <message>
+        <source>Database configuration cannot be written:</source>
+        <translation>Impossibile scrivere la configurazione dei database:</translation>
+    </message>
+    <message>
+        <source>Main/Home</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esportazione</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importazione</translation>
+    </message>
+    <message>
+        <source>DB location not found, alias:</source>
+        <translation>Posizione del DB non trovata, alias:</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::EngineRows</name>
+    <message>
+        <source>Task %1 not found</source>
+        <translation>Progetto %1 non trovato</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Acknowledgements</source>
+        <translation>Ringraziamenti</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Reset default</source>
+        <translation>Ripristina predefinita</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::HelpWindow</name>
+    <message>
+        <source>  -  Help</source>
+        <translation>  -  Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>Indie&amp;tro</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::IniFile</name>
+    <message>
+        <source>IniFile access error.<byte value="xd"/>Loading default settings</source>
+        <translation>Errore di accesso al file IniFile.<byte value="xd"/>Caricamento delle impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>IniFile write error</source>
+        <translation>Errore di scrittura del file IniFile</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::LibraryForm</name>
+    <message>
+        <source>Default printer was not found on program start.</source>
+        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Please turn on printer/server and restart program.</source>
+        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Niente da eliminare</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Azzera</translation>
+    </message>
+    <message>
+        <source>Reset all Quantities to zero</source>
+        <translation>Azzerare tutte le quantità</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to</source>
+        <translation>&amp;Copia in</translation>
+    </message>
+    <message>
+        <source>Copy non zero Quantities to the current task</source>
+        <translation>Copiare le quantità non nulle nel progetto corrente</translation>
+    </message>
+    <message>
+        <source>Current task Name</source>
+        <translation>Nome del progetto corrente</translation>
+    </message>
+    <message>
+        <source>Allow/Stop Edit Mode</source>
+        <translation>Attiva/Disattiva la modalità modifica</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Return to Task page</source>
+        <translation>Torna alla pagina Progetto</translation>
+    </message>
+    <message>
+        <source>&amp;Fix</source>
+        <translation>&amp;Blocca</translation>
+    </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>Ca&amp;ncella</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>Clear not used temporary records</source>
+        <translation>Cancellare i record temporanei non usati</translation>
+    </message>
+    <message>
+        <source>Print Library List</source>
+        <translation>Stampare l&apos;elenco della libreria</translation>
+    </message>
+    <message>
+        <source>You&apos;d press &quot;Fix&quot; button<byte value="xd"/>to modify Q&apos;ty column data.</source>
+        <translation>Premere il pulsante &quot;Blocca&quot;<byte value="xd"/>per modificare la colonna Q.tà.</translation>
+    </message>
+    <message>
+        <source>You&apos;d press &quot;Edit&quot; button<byte value="xd"/>to modify yellow columns data<byte value="xd"/>or insert a new item.</source>
+        <translation>Premere il pulsante &quot;Modifica&quot;<byte value="xd"/>per modificare le colonne gialle<byte value="xd"/>o inserire un nuovo elemento.</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::MessagePrompter</name>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::PrompterMessages</name>
+    <message>
+        <source>Container to fix deficit for:</source>
+        <translation>Container mancanti da bloccare:</translation>
+    </message>
+    <message>
+        <source>Its fixing omited</source>
+        <translation>Blocco omesso</translation>
+    </message>
+    <message>
+        <source>Box to fix deficit for:</source>
+        <translation>Scatole mancanti da bloccare:</translation>
+    </message>
+    <message>
+        <source>ContFix Error </source>
+        <translation>Errore ContFix </translation>
+    </message>
+    <message>
+        <source>BoxFix Error </source>
+        <translation>Errore BoxFix </translation>
+    </message>
+</context>
+<context>
+    <name>palvane::ReportPrinter</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Box Library</source>
+        <translation>Libreria scatole</translation>
+    </message>
+    <message>
+        <source>Number  </source>
+        <translation>Numero  </translation>
+    </message>
+    <message>
+        <source>LoadWgt  </source>
+        <translation>Portata  </translation>
+    </message>
+    <message>
+        <source>Area   </source>
+        <translation>Area   </translation>
+    </message>
+    <message>
+        <source>Weight  </source>
+        <translation>Peso  </translation>
+    </message>
+</context>
+<context>
+    <name>palvane::SolutionCsv</name>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>Write current solution to files now?</source>
+        <translation>Scrivere ora la soluzione corrente su file?</translation>
+    </message>
+    <message>
+        <source>Solution file(s) write error</source>
+        <translation>Errore di scrittura dei file della soluzione</translation>
+    </message>
+    <message>
+        <source>Solution data has been</source>
+        <translation>I dati della soluzione sono stati</translation>
+    </message>
+    <message>
+        <source>written into the following files:</source>
+        <translation>scritti nei seguenti file:</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::Store</name>
+    <message>
+        <source>DB is busy or wrong</source>
+        <translation>Il DB è occupato o errato</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::StoreCheck</name>
+    <message>
+        <source>Table file is damaged:</source>
+        <translation>File di tabella danneggiato:</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TAboutForm</name>
+    <message>
+        <source>About  </source>
+        <translation>Informazioni su  </translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Thank you for using  </source>
+        <translation>Grazie per aver scelto  </translation>
+    </message>
+    <message>
+        <source>Prompts</source>
+        <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>Show context prompts and hints</source>
+        <translation>Mostrare suggerimenti contestuali e descrizioni</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avvisi</translation>
+    </message>
+    <message>
+        <source>Show all warnings and confirm messages</source>
+        <translation>Mostrare tutti gli avvisi e le richieste di conferma</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TAcknoForm</name>
+    <message>
+        <source>Acknowlegements</source>
+        <translation>Ringraziamenti</translation>
+    </message>
+    <message>
+        <source>Many thanks go to the translators of the<byte value="xd"/>localized versions for their hard work:</source>
+        <translation>Un sentito grazie ai traduttori delle<byte value="xd"/>versioni localizzate per il loro lavoro:</translation>
+    </message>
+    <message>
+        <source>French:<byte value="xd"/><byte value="xd"/>Italian:</source>
+        <translation>Francese:<byte value="xd"/><byte value="xd"/>Italiano:</translation>
+    </message>
+    <message>
+        <source>If you would like to add a translation<byte value="xd"/>in a new language, please contact:</source>
+        <translation>Per aggiungere una traduzione<byte value="xd"/>in una nuova lingua, contattare:</translation>
+    </message>
+    <message>
+        <source>The 2D Palvane translation team<byte value="xd"/><byte value="xd"/>The 2D Palvane translation team</source>
+        <translation>Il gruppo di traduzione di 2D Palvane<byte value="xd"/><byte value="xd"/>Il gruppo di traduzione di 2D Palvane</translation>
+    </message>
+    <message>
+        <source>The 2D Palvane maintainers,<byte value="xd"/>through the project&apos;s issue tracker</source>
+        <translation>I responsabili di 2D Palvane,<byte value="xd"/>tramite il sistema di segnalazione del progetto</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TBoxForm</name>
+    <message>
+        <source>Q&apos;ty</source>
+        <translation>Q.tà</translation>
+    </message>
+    <message>
+        <source>Part / 2D Box Kind</source>
+        <translation>Elemento / Tipo di scatola 2D</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Sigla</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lungh.</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largh.</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>TurnOn</source>
+        <translation>Rotaz.</translation>
+    </message>
+    <message>
+        <source>Temp</source>
+        <translation>Temp</translation>
+    </message>
+    <message>
+        <source>  Description</source>
+        <translation>  Descrizione</translation>
+    </message>
+    <message>
+        <source>Box Library</source>
+        <translation>Libreria scatole</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>Add box records from a text file or clipboard</source>
+        <translation>Aggiungere scatole da un file di testo o dagli appunti</translation>
+    </message>
+    <message>
+        <source>Import actions:</source>
+        <translation>Azioni di importazione:</translation>
+    </message>
+    <message>
+        <source>    Read part / box data from file...</source>
+        <translation>    Leggi elementi / scatole da file...</translation>
+    </message>
+    <message>
+        <source>    Paste part / box data from clipboard...</source>
+        <translation>    Incolla elementi / scatole dagli appunti...</translation>
+    </message>
+    <message>
+        <source>Define input data column order:</source>
+        <translation>Ordine delle colonne dei dati:</translation>
+    </message>
+    <message>
+        <source>   0)  Q&apos;ty   Kind   Length   Width   [ Weight   Mark   TurnOn ]</source>
+        <translation>   0)  Q.tà   Tipo   Lunghezza   Larghezza   [ Peso   Sigla   Rotaz. ]</translation>
+    </message>
+    <message>
+        <source>   1)  Kind   Q&apos;ty   Length   Width   [ Weight   Mark   TurnOn ]</source>
+        <translation>   1)  Tipo   Q.tà   Lunghezza   Larghezza   [ Peso   Sigla   Rotaz. ]</translation>
+    </message>
+    <message>
+        <source>   2)  Kind   Length   Width   [ Q&apos;ty   Weight   Mark   TurnOn ]</source>
+        <translation>   2)  Tipo   Lunghezza   Larghezza   [ Q.tà   Peso   Sigla   Rotaz. ]</translation>
+    </message>
+    <message>
+        <source>   3)  Kind   Length   Width   [ Weight   Q&apos;ty   Mark   TurnOn ]</source>
+        <translation>   3)  Tipo   Lunghezza   Larghezza   [ Peso   Q.tà   Sigla   Rotaz. ]</translation>
+    </message>
+    <message>
+        <source>Define input data field separators:</source>
+        <translation>Separatori dei campi dei dati:</translation>
+    </message>
+    <message>
+        <source>   Space or Tab  ( *.txt files)</source>
+        <translation>   Spazio o tabulazione  (file *.txt)</translation>
+    </message>
+    <message>
+        <source>   Comma  ( *.csv files)</source>
+        <translation>   Virgola  (file *.csv)</translation>
+    </message>
+    <message>
+        <source>Check to omit first header line (paste from MS Access case)</source>
+        <translation>Spuntare per ignorare la riga d&apos;intestazione (incolla da MS Access)</translation>
+    </message>
+    <message>
+        <source>Delete box:</source>
+        <translation>Eliminare la scatola:</translation>
+    </message>
+    <message>
+        <source>Print Box Library report now?</source>
+        <translation>Stampare ora il rapporto della libreria scatole?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TCntForm</name>
+    <message>
+        <source>Q&apos;ty</source>
+        <translation>Q.tà</translation>
+    </message>
+    <message>
+        <source>Sheet / 2D Container Type</source>
+        <translation>Foglio / Tipo di container 2D</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Sigla</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lungh.</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largh.</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Fill Dir</source>
+        <translation>Riemp.</translation>
+    </message>
+    <message>
+        <source>LoadWt</source>
+        <translation>Portata</translation>
+    </message>
+    <message>
+        <source>NoseWt</source>
+        <translation>PesoAnt</translation>
+    </message>
+    <message>
+        <source>TailWt</source>
+        <translation>PesoPost</translation>
+    </message>
+    <message>
+        <source>NoseDL</source>
+        <translation>DistAnt</translation>
+    </message>
+    <message>
+        <source>TailDL</source>
+        <translation>DistPost</translation>
+    </message>
+    <message>
+        <source>Temp</source>
+        <translation>Temp</translation>
+    </message>
+    <message>
+        <source>  Description</source>
+        <translation>  Descrizione</translation>
+    </message>
+    <message>
+        <source>Container Library</source>
+        <translation>Libreria container</translation>
+    </message>
+    <message>
+        <source>Delete container:</source>
+        <translation>Eliminare il container:</translation>
+    </message>
+    <message>
+        <source>Print Container Library report now?</source>
+        <translation>Stampare ora il rapporto della libreria container?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TDMForm</name>
+    <message>
+        <source>This container Type is used in Export DB.</source>
+        <translation>Questo tipo di container è usato nel DB di esportazione.</translation>
+    </message>
+    <message>
+        <source>This container Type is used in a task:</source>
+        <translation>Questo tipo di container è usato in un progetto:</translation>
+    </message>
+    <message>
+        <source>Are you sure to modify container properties (Yes/No)</source>
+        <translation>Modificare davvero le proprietà del container (Sì/No)</translation>
+    </message>
+    <message>
+        <source>This container Type already presents in the table</source>
+        <translation>Questo tipo di container è già presente nella tabella</translation>
+    </message>
+    <message>
+        <source>You&apos;d define container Type at first</source>
+        <translation>Definire prima il tipo di container</translation>
+    </message>
+    <message>
+        <source>Available container number should not be less than<byte value="xd"/>already Used number, needed for Fixed containers.</source>
+        <translation>Il numero di container disponibili non deve essere inferiore<byte value="xd"/>al numero già usato, necessario per i container bloccati.</translation>
+    </message>
+    <message>
+        <source>This container Type is used<byte value="xd"/>for Fixed containers.<byte value="xd"/>It should not be deleted.</source>
+        <translation>Questo tipo di container è usato<byte value="xd"/>per container bloccati.<byte value="xd"/>Non deve essere eliminato.</translation>
+    </message>
+    <message>
+        <source>This box Kind is used in Export DB.</source>
+        <translation>Questo tipo di scatola è usato nel DB di esportazione.</translation>
+    </message>
+    <message>
+        <source>This box Kind is used in a task:</source>
+        <translation>Questo tipo di scatola è usato in un progetto:</translation>
+    </message>
+    <message>
+        <source>Are you sure to modify box properties (Yes/No)?</source>
+        <translation>Modificare davvero le proprietà della scatola (Sì/No)?</translation>
+    </message>
+    <message>
+        <source>This box Kind already presents in the table</source>
+        <translation>Questo tipo di scatola è già presente nella tabella</translation>
+    </message>
+    <message>
+        <source>You&apos;d define box Kind at first</source>
+        <translation>Definire prima il tipo di scatola</translation>
+    </message>
+    <message>
+        <source>Total box number should not be less than<byte value="xd"/>already Used number, placed in Fixed containers.</source>
+        <translation>Il numero totale di scatole non deve essere inferiore<byte value="xd"/>al numero già usato, posizionato in container bloccati.</translation>
+    </message>
+    <message>
+        <source>This box Kind is used<byte value="xd"/>in Fixed containers.<byte value="xd"/>It should not be deleted.</source>
+        <translation>Questo tipo di scatola è usato<byte value="xd"/>in container bloccati.<byte value="xd"/>Non deve essere eliminato.</translation>
+    </message>
+    <message>
+        <source>Axle displacements sum should<byte value="xd"/>be less then container length.</source>
+        <translation>La somma delle distanze degli assi deve<byte value="xd"/>essere inferiore alla lunghezza del container.</translation>
+    </message>
+    <message>
+        <source>Choose a value from drop-down list</source>
+        <translation>Scegliere un valore dall&apos;elenco a discesa</translation>
+    </message>
+    <message>
+        <source>You can not edit Export DB library,<byte value="xd"/>you may only delete unused records.</source>
+        <translation>Non è possibile modificare la libreria del DB di esportazione,<byte value="xd"/>si possono solo eliminare i record non usati.</translation>
+    </message>
+    <message>
+        <source>Edit action should be cancelled.</source>
+        <translation>La modifica deve essere annullata.</translation>
+    </message>
+    <message>
+        <source>Data changes could be accepted<byte value="xd"/>just after task solution was cleared.</source>
+        <translation>Le modifiche sono accettate<byte value="xd"/>solo dopo aver cancellato la soluzione del progetto.</translation>
+    </message>
+    <message>
+        <source>... regarding all other related tasks (All)?</source>
+        <translation>... per tutti gli altri progetti collegati (Tutti)?</translation>
+    </message>
+    <message>
+        <source>... regarding all containers to modify (Yes to All)?</source>
+        <translation>... per tutti i container da modificare (Sì a tutti)?</translation>
+    </message>
+    <message>
+        <source>Delete action should be cancelled.</source>
+        <translation>L&apos;eliminazione deve essere annullata.</translation>
+    </message>
+    <message>
+        <source>Number must be positive</source>
+        <translation>Il numero deve essere positivo</translation>
+    </message>
+    <message>
+        <source>Cost must be positive</source>
+        <translation>Il costo deve essere positivo</translation>
+    </message>
+    <message>
+        <source>Table file &quot;%1&quot; holds %2 value(s) outside the limits of their fields.<byte value="xd"/>They are shown within the limits; the file keeps them until they are edited.</source>
+        <translation>Il file di tabella &quot;%1&quot; contiene %2 valore/i fuori dai limiti dei rispettivi campi.<byte value="xd"/>Sono mostrati entro i limiti; il file li conserva finché non vengono modificati.</translation>
+    </message>
+    <message>
+        <source>DB is busy or wrong</source>
+        <translation>Il DB è occupato o errato</translation>
+    </message>
+    <message>
+        <source>Deleting DB task data...</source>
+        <translation>Eliminazione dei dati del progetto...</translation>
+    </message>
+    <message>
+        <source>The task could not be deleted; nothing was removed.<byte value="xd"/>%1</source>
+        <translation>Impossibile eliminare il progetto; non è stato rimosso nulla.<byte value="xd"/>%1</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TDistrForm</name>
+    <message>
+        <source>Click box mark center to see properties</source>
+        <translation>Fare clic al centro della sigla di una scatola per vederne le proprietà</translation>
+    </message>
+    <message>
+        <source>Container Area/Weight Capacity Utilization</source>
+        <translation>Utilizzo della capacità area/peso dei container</translation>
+    </message>
+    <message>
+        <source>&amp;Image</source>
+        <translation>&amp;Immagine</translation>
+    </message>
+    <message>
+        <source>Return to 2D Image</source>
+        <translation>Torna all&apos;immagine 2D</translation>
+    </message>
+    <message>
+        <source>Box Set Disposition</source>
+        <translation>Disposizione delle scatole</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Grafico</translation>
+    </message>
+    <message>
+        <source>Area-Weight utilization diagram</source>
+        <translation>Diagramma di utilizzo area-peso</translation>
+    </message>
+    <message>
+        <source>Boxes</source>
+        <translation>Scatole</translation>
+    </message>
+    <message>
+        <source>Containers</source>
+        <translation>Container</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Loading Sequence</source>
+        <translation>Sequenza di carico</translation>
+    </message>
+    <message>
+        <source>Container to view</source>
+        <translation>Container da visualizzare</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>View Options</source>
+        <translation>Opzioni di visualizzazione</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>Print Current Image</source>
+        <translation>Stampa l&apos;immagine corrente</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Return to Task / Solution page</source>
+        <translation>Torna alla pagina Progetto / Soluzione</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Singolo</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ultimo</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Primo</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Prec.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Succ.</translation>
+    </message>
+    <message>
+        <source>Dims: </source>
+        <translation>Dim.: </translation>
+    </message>
+    <message>
+        <source>Wgt: </source>
+        <translation>Peso: </translation>
+    </message>
+    <message>
+        <source>XY: </source>
+        <translation>XY: </translation>
+    </message>
+    <message>
+        <source>Right click mouse to adjust view</source>
+        <translation>Clic destro per regolare la vista</translation>
+    </message>
+    <message>
+        <source>Default printer was not found on program start.</source>
+        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Please turn on printer/server and restart program.</source>
+        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>Print current Image now?</source>
+        <translation>Stampare ora l&apos;immagine corrente?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TNameForm</name>
+    <message>
+        <source>Select a Task</source>
+        <translation>Seleziona un progetto</translation>
+    </message>
+    <message>
+        <source>Select stored task</source>
+        <translation>Selezionare un progetto salvato</translation>
+    </message>
+    <message>
+        <source>  Task Name</source>
+        <translation>  Nome progetto</translation>
+    </message>
+    <message>
+        <source>  Date</source>
+        <translation>  Data</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Soluzione</translation>
+    </message>
+    <message>
+        <source>  Description</source>
+        <translation>  Descrizione</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Task</source>
+        <translation>&amp;Elimina progetto</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Task</source>
+        <translation>&amp;Duplica progetto</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>DB is empty</source>
+        <translation>Il DB è vuoto</translation>
+    </message>
+    <message>
+        <source>Delete record?</source>
+        <translation>Eliminare il record?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TOptForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Optimizer Settings</source>
+        <translation>Impostazioni dell&apos;ottimizzatore</translation>
+    </message>
+    <message>
+        <source>Exchange DB</source>
+        <translation>DB di scambio</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Close Settings page</source>
+        <translation>Chiudere la pagina Impostazioni</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Attive</translation>
+    </message>
+    <message>
+        <source>Active settings</source>
+        <translation>Impostazioni attive</translation>
+    </message>
+    <message>
+        <source>Current Task</source>
+        <translation>Progetto corrente</translation>
+    </message>
+    <message>
+        <source>Current task settings</source>
+        <translation>Impostazioni del progetto corrente</translation>
+    </message>
+    <message>
+        <source>Intensity (0..20)</source>
+        <translation>Intensità (0..20)</translation>
+    </message>
+    <message>
+        <source>Increases optimizer search intensity and runtime</source>
+        <translation>Aumenta l&apos;intensità della ricerca e il tempo di calcolo</translation>
+    </message>
+    <message>
+        <source>Time Limit (sec)</source>
+        <translation>Tempo max. (s)</translation>
+    </message>
+    <message>
+        <source>Optimizer run time limit</source>
+        <translation>Tempo massimo di calcolo dell&apos;ottimizzatore</translation>
+    </message>
+    <message>
+        <source>Random Line No</source>
+        <translation>N. serie casuale</translation>
+    </message>
+    <message>
+        <source>May influence upon a solution</source>
+        <translation>Può influire sulla soluzione</translation>
+    </message>
+    <message>
+        <source>Weight Factor,%</source>
+        <translation>Fattore peso, %</translation>
+    </message>
+    <message>
+        <source>Increases LoadWeight vs Area utilization</source>
+        <translation>Favorisce l&apos;utilizzo del peso rispetto all&apos;area</translation>
+    </message>
+    <message>
+        <source>Net Cost Factor</source>
+        <translation>Fattore costo netto</translation>
+    </message>
+    <message>
+        <source>Increases resulting Net Cost importance</source>
+        <translation>Aumenta l&apos;importanza del costo netto risultante</translation>
+    </message>
+    <message>
+        <source>Left Items Factor</source>
+        <translation>Fattore elementi rimasti</translation>
+    </message>
+    <message>
+        <source>Can decrease non placed item number</source>
+        <translation>Può ridurre il numero di elementi non posizionati</translation>
+    </message>
+    <message>
+        <source>Bind Group Factor</source>
+        <translation>Fattore di raggruppamento</translation>
+    </message>
+    <message>
+        <source>Helps to keep identical item groups in the same container</source>
+        <translation>Aiuta a tenere i gruppi di elementi identici nello stesso container</translation>
+    </message>
+    <message>
+        <source>Ignore Last Container</source>
+        <translation>Ignora l&apos;ultimo container</translation>
+    </message>
+    <message>
+        <source>Exclude last half-empty container from results</source>
+        <translation>Escludere dai risultati l&apos;ultimo container semivuoto</translation>
+    </message>
+    <message>
+        <source>Item to Item Gap</source>
+        <translation>Distanza tra elementi</translation>
+    </message>
+    <message>
+        <source>Intermediate space layer</source>
+        <translation>Spazio tra gli elementi</translation>
+    </message>
+    <message>
+        <source>Item to Edge Gap</source>
+        <translation>Distanza dai bordi</translation>
+    </message>
+    <message>
+        <source>Space layer near edges</source>
+        <translation>Spazio lungo i bordi</translation>
+    </message>
+    <message>
+        <source>Keep current settings</source>
+        <translation>Mantieni le impostazioni attuali</translation>
+    </message>
+    <message>
+        <source>Keep active settings when changing the task</source>
+        <translation>Mantenere le impostazioni attive al cambio di progetto</translation>
+    </message>
+    <message>
+        <source>Load task specific</source>
+        <translation>Carica quelle del progetto</translation>
+    </message>
+    <message>
+        <source>Load specific settings saved with a task solution</source>
+        <translation>Caricare le impostazioni salvate con la soluzione di un progetto</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>&amp;Predefinite</translation>
+    </message>
+    <message>
+        <source>Activate default optimizer settings</source>
+        <translation>Attivare le impostazioni predefinite dell&apos;ottimizzatore</translation>
+    </message>
+    <message>
+        <source>EXCHANGE DB FUNCTIONS</source>
+        <translation>FUNZIONI DEI DB DI SCAMBIO</translation>
+    </message>
+    <message>
+        <source>&amp;Add Task to Export DB</source>
+        <translation>&amp;Aggiungi progetto al DB esportazione</translation>
+    </message>
+    <message>
+        <source>Add current task data to Export DB</source>
+        <translation>Aggiungere i dati del progetto corrente al DB di esportazione</translation>
+    </message>
+    <message>
+        <source>Switch to E&amp;xport DB</source>
+        <translation>Passa al DB di &amp;esportazione</translation>
+    </message>
+    <message>
+        <source>Activate Export DB</source>
+        <translation>Attivare il DB di esportazione</translation>
+    </message>
+    <message>
+        <source>Switch to I&amp;mport DB</source>
+        <translation>Passa al DB di &amp;importazione</translation>
+    </message>
+    <message>
+        <source>Activate Import DB</source>
+        <translation>Attivare il DB di importazione</translation>
+    </message>
+    <message>
+        <source>Switch to &amp;Home DB</source>
+        <translation>Torna al DB &amp;principale</translation>
+    </message>
+    <message>
+        <source>Reactivate main Home DB</source>
+        <translation>Riattivare il DB principale</translation>
+    </message>
+    <message>
+        <source>Remove all task data from current DB</source>
+        <translation>Rimuovere tutti i dati dei progetti dal DB attivo</translation>
+    </message>
+    <message>
+        <source>&amp;Empty Export DB</source>
+        <translation>S&amp;vuota DB esportazione</translation>
+    </message>
+    <message>
+        <source>&amp;Empty Import DB</source>
+        <translation>S&amp;vuota DB importazione</translation>
+    </message>
+    <message>
+        <source>&amp;Empty active DB</source>
+        <translation>S&amp;vuota DB attivo</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TSolutForm</name>
+    <message>
+        <source>  -  Solution page</source>
+        <translation>  -  Pagina Soluzione</translation>
+    </message>
+    <message>
+        <source>CONTAINER  TOTAL  LOAD  DATA </source>
+        <translation>DATI  DI  CARICO  DEI  CONTAINER </translation>
+    </message>
+    <message>
+        <source>BOX SET in the SELECTED CONTAINER </source>
+        <translation>SCATOLE nel CONTAINER SELEZIONATO </translation>
+    </message>
+    <message>
+        <source>BOX  POSITIONS  in  the  SELECTED  CONTAINER</source>
+        <translation>POSIZIONI  delle  SCATOLE  nel  CONTAINER  SELEZIONATO</translation>
+    </message>
+    <message>
+        <source>Containers used in the solution</source>
+        <translation>Container usati nella soluzione</translation>
+    </message>
+    <message>
+        <source>Box set placed into selected container </source>
+        <translation>Scatole posizionate nel container selezionato </translation>
+    </message>
+    <message>
+        <source>Box coordinates &amp; put orientations</source>
+        <translation>Coordinate e orientamenti delle scatole</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Blocca selezionato</translation>
+    </message>
+    <message>
+        <source>Container fixing switch</source>
+        <translation>Blocca / sblocca il container</translation>
+    </message>
+    <message>
+        <source> Selected Container </source>
+        <translation> Container selezionato </translation>
+    </message>
+    <message>
+        <source> Selected Box </source>
+        <translation> Scatola selezionata </translation>
+    </message>
+    <message>
+        <source>Type </source>
+        <translation>Tipo </translation>
+    </message>
+    <message>
+        <source>Load Weight</source>
+        <translation>Portata</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>L , W</source>
+        <translation>Lu , La</translation>
+    </message>
+    <message>
+        <source>Kind </source>
+        <translation>Tipo </translation>
+    </message>
+    <message>
+        <source>Box Weight</source>
+        <translation>Peso scatola</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Vista</translation>
+    </message>
+    <message>
+        <source>Open Image Page</source>
+        <translation>Aprire la pagina Immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>Print Solution Data</source>
+        <translation>Stampare i dati della soluzione</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>File Solution Data</source>
+        <translation>Salvare la soluzione su file</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Return to Task page</source>
+        <translation>Torna alla pagina Progetto</translation>
+    </message>
+    <message>
+        <source>Container Type</source>
+        <translation>Tipo di container</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Scatole</translation>
+    </message>
+    <message>
+        <source>%Area</source>
+        <translation>%Area</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>%Wgt</source>
+        <translation>%Peso</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>NoseWt</source>
+        <translation>PesoAnt</translation>
+    </message>
+    <message>
+        <source>TailWt</source>
+        <translation>PesoPost</translation>
+    </message>
+    <message>
+        <source>Box Kind</source>
+        <translation>Tipo di scatola</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Somma</translation>
+    </message>
+    <message>
+        <source> Area</source>
+        <translation> Area</translation>
+    </message>
+    <message>
+        <source>Pos X</source>
+        <translation>Pos X</translation>
+    </message>
+    <message>
+        <source>Pos Y</source>
+        <translation>Pos Y</translation>
+    </message>
+    <message>
+        <source>Put L</source>
+        <translation>Pos. Lu</translation>
+    </message>
+    <message>
+        <source>Put W</source>
+        <translation>Pos. La</translation>
+    </message>
+    <message>
+        <source>Load N</source>
+        <translation>N. carico</translation>
+    </message>
+    <message>
+        <source>Default printer was not found on program start.</source>
+        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Please turn on printer/server and restart program.</source>
+        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>Print current solution report now?</source>
+        <translation>Stampare ora il rapporto della soluzione corrente?</translation>
+    </message>
+    <message>
+        <source>Note: to print the other container</source>
+        <translation>Nota: per stampare un altro container,</translation>
+    </message>
+    <message>
+        <source>data, select it and press &quot;Print&quot;</source>
+        <translation>selezionarlo e premere &quot;Stampa&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TTasksForm</name>
+    <message>
+        <source>CURRENT TASK</source>
+        <translation>PROGETTO</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIZIONE</translation>
+    </message>
+    <message>
+        <source>Current Task Name</source>
+        <translation>Nome del progetto corrente</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Task List</source>
+        <translation>Elenco dei progetti</translation>
+    </message>
+    <message>
+        <source>Task Navigator</source>
+        <translation>Navigazione tra i progetti</translation>
+    </message>
+    <message>
+        <source>Current Task Description</source>
+        <translation>Descrizione del progetto corrente</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Last solution date</source>
+        <translation>Data dell&apos;ultima soluzione</translation>
+    </message>
+    <message>
+        <source>SHEETS /  2D Containers to Load</source>
+        <translation>FOGLI / Containers 2D da caricare</translation>
+    </message>
+    <message>
+        <source>&amp;Container Library</source>
+        <translation>Libreria &amp;container</translation>
+    </message>
+    <message>
+        <source>Open Container Library</source>
+        <translation>Aprire la libreria container</translation>
+    </message>
+    <message>
+        <source>Containers to use for loading</source>
+        <translation>Container da usare per il carico</translation>
+    </message>
+    <message>
+        <source>PARTS  /  2D Boxes  to  Pack</source>
+        <translation>ELEMENTI / Scatole da posizionare</translation>
+    </message>
+    <message>
+        <source>&amp;Box Library</source>
+        <translation>Libreria &amp;scatole</translation>
+    </message>
+    <message>
+        <source>Open Box Library</source>
+        <translation>Aprire la libreria scatole</translation>
+    </message>
+    <message>
+        <source>Boxes to load in above containers</source>
+        <translation>Scatole da caricare nei container qui sopra</translation>
+    </message>
+    <message>
+        <source>Total Utilization</source>
+        <translation>Utilizzo totale</translation>
+    </message>
+    <message>
+        <source>Total container capacity utilization</source>
+        <translation>Utilizzo totale della capacità dei container</translation>
+    </message>
+    <message>
+        <source>%Wgt</source>
+        <translation>%Peso</translation>
+    </message>
+    <message>
+        <source>%Area</source>
+        <translation>%Area</translation>
+    </message>
+    <message>
+        <source>Container Load Weight average utilization, %</source>
+        <translation>Utilizzo medio della portata dei container, %</translation>
+    </message>
+    <message>
+        <source>Container Area average utilization, %</source>
+        <translation>Utilizzo medio dell&apos;area dei container, %</translation>
+    </message>
+    <message>
+        <source>Containers:       Avail        Used</source>
+        <translation>Container:        Disp.        Usati</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>LoadWt</source>
+        <translation>Portata</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Boxes:               Total            Left</source>
+        <translation>Scatole:            Totale           Rimaste</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Net Cost</source>
+        <translation>Costo netto</translation>
+    </message>
+    <message>
+        <source>Used boxes minus containers cost</source>
+        <translation>Scatole usate meno il costo dei container</translation>
+    </message>
+    <message>
+        <source>Common Turn Rules:</source>
+        <translation>Rotazioni comuni:</translation>
+    </message>
+    <message>
+        <source>Turn on common box orientation rules</source>
+        <translation>Attivare le regole comuni di orientamento delle scatole</translation>
+    </message>
+    <message>
+        <source>Horiz.TurnOn</source>
+        <translation>Rot. orizz.</translation>
+    </message>
+    <message>
+        <source>Allow turns around the vertical axis</source>
+        <translation>Consentire la rotazione attorno all&apos;asse verticale</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Vista</translation>
+    </message>
+    <message>
+        <source>Open Image page</source>
+        <translation>Aprire la pagina Immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Solution</source>
+        <translation>&amp;Risultati</translation>
+    </message>
+    <message>
+        <source>Open Solution page</source>
+        <translation>Aprire la pagina Soluzione</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>Optional Controls &amp; Settings</source>
+        <translation>Comandi e impostazioni opzionali</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>Print task data</source>
+        <translation>Stampare i dati del progetto</translation>
+    </message>
+    <message>
+        <source>Currently active DB</source>
+        <translation>DB attivo</translation>
+    </message>
+    <message>
+        <source>Area Multipl.</source>
+        <translation>Moltipl. area</translation>
+    </message>
+    <message>
+        <source>Multiplier for all Area values</source>
+        <translation>Moltiplicatore di tutti i valori di area</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation>Uscire dal programma</translation>
+    </message>
+    <message>
+        <source>Container Type</source>
+        <translation>Tipo di container</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>Pr</source>
+        <translation>Pr</translation>
+    </message>
+    <message>
+        <source>Avail</source>
+        <translation>Disp.</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usati</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Sigla</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lungh.</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largh.</translation>
+    </message>
+    <message>
+        <source>Fill Dir</source>
+        <translation>Riemp.</translation>
+    </message>
+    <message>
+        <source>Box Kind</source>
+        <translation>Tipo di scatola</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>TurnOn</source>
+        <translation>Rotaz.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>Ca&amp;ncella</translation>
+    </message>
+    <message>
+        <source>So&amp;lve</source>
+        <translation>So&amp;luzione</translation>
+    </message>
+    <message>
+        <source>Clear current Solution</source>
+        <translation>Cancellare la soluzione corrente</translation>
+    </message>
+    <message>
+        <source>Start solver run</source>
+        <translation>Avviare il calcolo</translation>
+    </message>
+    <message>
+        <source>Task page</source>
+        <translation>Pagina Progetto</translation>
+    </message>
+    <message>
+        <source>Export DB on</source>
+        <translation>DB esportazione attivo</translation>
+    </message>
+    <message>
+        <source>Import DB on</source>
+        <translation>DB importazione attivo</translation>
+    </message>
+    <message>
+        <source> Home DB on</source>
+        <translation> DB principale attivo</translation>
+    </message>
+    <message>
+        <source>You&apos;d &quot;Clear&quot; preceding solution<byte value="xd"/>before task data modifying</source>
+        <translation>Cancellare la soluzione precedente<byte value="xd"/>prima di modificare i dati del progetto</translation>
+    </message>
+    <message>
+        <source>You can modify yellow columns data<byte value="xd"/>just from the Container/Box Library</source>
+        <translation>Le colonne gialle si modificano<byte value="xd"/>solo dalla libreria container/scatole</translation>
+    </message>
+    <message>
+        <source>Problem saving data files.<byte value="xd"/><byte value="xd"/>Running this program without necessary rights to<byte value="xd"/>read/write files can possibly violate data structure.<byte value="xd"/><byte value="xd"/>Please move program into any folder avoiding protected<byte value="xd"/>areas like C:\Program Files.., C:\ProgramData.. <byte value="xd"/>(to move, you&apos;d uninstall and then install program again).<byte value="xd"/>Alternatively, always run program &quot;As Administrator&quot;.</source>
+        <translation>Problema nel salvataggio dei file di dati.<byte value="xd"/><byte value="xd"/>Eseguire questo programma senza i diritti necessari per<byte value="xd"/>leggere/scrivere file può danneggiare la struttura dei dati.<byte value="xd"/><byte value="xd"/>Spostare il programma in una cartella fuori dalle aree<byte value="xd"/>protette come C:\Program Files.., C:\ProgramData.. <byte value="xd"/>(per spostarlo, disinstallarlo e poi reinstallarlo).<byte value="xd"/>In alternativa, eseguire sempre il programma &quot;Come amministratore&quot;.</translation>
+    </message>
+    <message>
+        <source>Clear current task solution?</source>
+        <translation>Cancellare la soluzione corrente?</translation>
+    </message>
+    <message>
+        <source>Total container number exceeds limit: </source>
+        <translation>Il numero totale di container supera il limite: </translation>
+    </message>
+    <message>
+        <source>Total box number exceeds limit: </source>
+        <translation>Il numero totale di scatole supera il limite: </translation>
+    </message>
+    <message>
+        <source>You should define container(s)</source>
+        <translation>Definire uno o più container</translation>
+    </message>
+    <message>
+        <source>You should define boxes</source>
+        <translation>Definire le scatole</translation>
+    </message>
+    <message>
+        <source>The task could not be read.</source>
+        <translation>Impossibile leggere il progetto.</translation>
+    </message>
+    <message>
+        <source>The plan could not be stored; the previous solution is unchanged.</source>
+        <translation>Impossibile salvare il piano; la soluzione precedente è invariata.</translation>
+    </message>
+    <message>
+        <source>The solution could not be cleared.</source>
+        <translation>Impossibile cancellare la soluzione.</translation>
+    </message>
+    <message>
+        <source>Default printer was not found on program start.</source>
+        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Please turn on printer/server and restart program.</source>
+        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>Print task data report now?</source>
+        <translation>Stampare ora il rapporto del progetto?</translation>
+    </message>
+    <message>
+        <source>Exit program?</source>
+        <translation>Esci dal programma?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TTuneForm</name>
+    <message>
+        <source>View Options</source>
+        <translation>Opzioni di visualizzazione</translation>
+    </message>
+    <message>
+        <source>Choose grid frequency</source>
+        <translation>Scegliere il passo della griglia</translation>
+    </message>
+    <message>
+        <source>Overall scale tuner</source>
+        <translation>Regolazione della scala generale</translation>
+    </message>
+    <message>
+        <source>Move across</source>
+        <translation>Spostare in orizzontale</translation>
+    </message>
+    <message>
+        <source>Move up/down</source>
+        <translation>Spostare in alto/in basso</translation>
+    </message>
+    <message>
+        <source>Visual separation</source>
+        <translation>Separazione visiva</translation>
+    </message>
+    <message>
+        <source>Wire line width</source>
+        <translation>Spessore delle linee</translation>
+    </message>
+    <message>
+        <source>Choose color set</source>
+        <translation>Scegliere la tavolozza dei colori</translation>
+    </message>
+    <message>
+        <source>Line brightness</source>
+        <translation>Luminosità delle linee</translation>
+    </message>
+    <message>
+        <source>Box / Part color</source>
+        <translation>Colore delle scatole / elementi</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Colore dello sfondo</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>Click to reset grid</source>
+        <translation>Fare clic per ripristinare la griglia</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Click to reset size</source>
+        <translation>Fare clic per ripristinare la dimensione</translation>
+    </message>
+    <message>
+        <source>Move X</source>
+        <translation>Sposta X</translation>
+    </message>
+    <message>
+        <source>Click to reset shifts</source>
+        <translation>Fare clic per annullare gli spostamenti</translation>
+    </message>
+    <message>
+        <source>Move Y</source>
+        <translation>Sposta Y</translation>
+    </message>
+    <message>
+        <source>Gaps</source>
+        <translation>Distanze</translation>
+    </message>
+    <message>
+        <source>Click to reset gaps</source>
+        <translation>Fare clic per ripristinare le distanze</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linee</translation>
+    </message>
+    <message>
+        <source>Click to reset lines</source>
+        <translation>Fare clic per ripristinare le linee</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Click to reset coloring</source>
+        <translation>Fare clic per ripristinare i colori</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Luce</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>Elementi</translation>
+    </message>
+    <message>
+        <source>Ground</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>Box Kinds</source>
+        <translation>Tipi</translation>
+    </message>
+    <message>
+        <source>Display box Kinds instead of Marks</source>
+        <translation>Mostrare i tipi di scatola invece delle sigle</translation>
+    </message>
+    <message>
+        <source>Turn Signs</source>
+        <translation>Segni rotaz.</translation>
+    </message>
+    <message>
+        <source>Display box orientation signs</source>
+        <translation>Mostrare i segni di orientamento delle scatole</translation>
+    </message>
+    <message>
+        <source>Norm</source>
+        <translation>Norma</translation>
+    </message>
+    <message>
+        <source>Restore all normal values</source>
+        <translation>Ripristinare tutti i valori normali</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close View Options</source>
+        <translation>Chiudere le opzioni di visualizzazione</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TWaitForm</name>
+    <message>
+        <source>Fixed objects processing...</source>
+        <translation>Elaborazione degli oggetti bloccati...</translation>
+    </message>
+    <message>
+        <source>Reading DB task...</source>
+        <translation>Lettura del progetto...</translation>
+    </message>
+    <message>
+        <source>Packing progress...</source>
+        <translation>Packing in corso...</translation>
+    </message>
+    <message>
+        <source>Writing DB...</source>
+        <translation>Scrittura del DB...</translation>
+    </message>
+    <message>
+        <source>Clearing DB solution...</source>
+        <translation>Cancellazione della soluzione...</translation>
+    </message>
+    <message>
+        <source>Please wait</source>
+        <translation>Attendere prego</translation>
+    </message>
+    <message>
+        <source>Esc to abort</source>
+        <translation>Esc per interrompere</translation>
+    </message>
+    <message>
+        <source>Aborted...</source>
+        <translation>Annullato...</translation>
+    </message>
+    <message>
+        <source>Pure packing time</source>
+        <translation>Tempo netto di calcolo</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ciclo</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TaskExchange</name>
+    <message>
+        <source>DB is busy or incorrect</source>
+        <translation>Il DB è occupato o non corretto</translation>
+    </message>
+    <message>
+        <source>Add current task to Export DB?</source>
+        <translation>Aggiungere il progetto corrente al DB di esportazione?</translation>
+    </message>
+    <message>
+        <source>Duplicate current task?</source>
+        <translation>Duplicare il progetto corrente?</translation>
+    </message>
+    <message>
+        <source>Task copying...</source>
+        <translation>Copia del progetto...</translation>
+    </message>
+    <message>
+        <source>Task copying failed; the Export DB was not changed.</source>
+        <translation>Copia del progetto non riuscita; il DB di esportazione non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>Task copying failed; nothing was changed.</source>
+        <translation>Copia del progetto non riuscita; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Export DB tasks use container types or box kinds<byte value="xd"/>that the Home DB library does not hold:</source>
+        <translation>I progetti del DB di esportazione usano tipi di container o di scatole<byte value="xd"/>assenti dalla libreria del DB principale:</translation>
+    </message>
+    <message>
+        <source>The Export DB was not changed.</source>
+        <translation>Il DB di esportazione non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>Error export file copy</source>
+        <translation>Errore di copia del file di esportazione</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esportazione</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importazione</translation>
+    </message>
+    <message>
+        <source>DB is empty</source>
+        <translation>: DB vuoto</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all</source>
+        <translation>Eliminare davvero tutti i dati del DB</translation>
+    </message>
+    <message>
+        <source>DB data?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>The %1 DB could not be emptied; nothing was removed.</source>
+        <translation>Impossibile svuotare il DB %1; non è stato rimosso nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TaskTotals</name>
+    <message>
+        <source>Integer overflow in the task totals.</source>
+        <translation>Overflow di interi nei totali del progetto.</translation>
+    </message>
+</context>
+</TS>
