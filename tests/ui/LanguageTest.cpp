@@ -208,6 +208,8 @@ private slots:
         QCOMPARE(opt->windowTitle(), QStringLiteral("Paramètres"));
         QCOMPARE(opt->PageControl->tabText(0), QStringLiteral("Paramètres de l'optimiseur"));
         QCOMPARE(opt->KeepRadio->toolTip(), QStringLiteral("Garder les paramètres actifs au changement de tâche"));
+        QCOMPARE(opt->AddButton->text(), QStringLiteral("&Ajouter la tâche à la base Export"));
+        QCOMPARE(opt->ClearButton->text(), QStringLiteral("&Vider la base active"));
         QCOMPARE(names->windowTitle(), QStringLiteral("Choisir une tâche"));
         QCOMPARE(wait->waitLab()->text(), QStringLiteral("Veuillez patienter"));
         QCOMPARE(wait->progLab()->text(), QStringLiteral("Chargement en cours..."));
