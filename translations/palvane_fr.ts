@@ -578,6 +578,10 @@
         <source>Weight  </source>
         <translation>Poids  </translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé.</translation>
+    </message>
 </context>
 <context>
     <name>palvane::SolutionCsv</name>

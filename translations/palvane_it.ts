@@ -578,6 +578,10 @@
         <source>Weight  </source>
         <translation>Peso  </translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossibile stampare il rapporto.</translation>
+    </message>
 </context>
 <context>
     <name>palvane::SolutionCsv</name>
