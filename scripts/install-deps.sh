@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need (run as root).
 set -euo pipefail
+# fonts-liberation2: Liberation Sans has Arial's widths, so the printed reports' columns fit.
 # qt6-base-dev also brings Qt Print Support (the printed reports) with its CUPS printer plugin.
 PKGS=(g++ cmake ninja-build pkg-config
       qt6-base-dev libqt6sql6-sqlite qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
-      libgl-dev libjpeg-dev fonts-dejavu-core
+      libgl-dev libjpeg-dev fonts-dejavu-core fonts-liberation2
       libgtest-dev libgmock-dev libbenchmark-dev sqlite3 xauth)
 missing=()
 for p in "${PKGS[@]}"; do

@@ -1,6 +1,7 @@
 // Layout drawing: palette, grid choice, box fills and labels, measuring grid, captions and the
 // empty plan, drawn into images from hand-filled workspaces.
 
+#include <cstdlib>
 #include <memory>
 
 #include <QDir>
@@ -68,11 +69,17 @@ void save(const QImage& img, const QString& name) {
 }
 
 // Rows of the rectangle that hold at least one pixel of the colour.
-int rowsWithColor(const QImage& img, const QRect& area, QRgb color) {
+// Text is antialiased: `tolerance` lets each channel differ by that much, so the check does not
+// depend on the font that happens to be installed.
+int rowsWithColor(const QImage& img, const QRect& area, QRgb color, int tolerance = 0) {
+    auto near = [&](QRgb p) {
+        return std::abs(qRed(p) - qRed(color)) <= tolerance && std::abs(qGreen(p) - qGreen(color)) <= tolerance
+               && std::abs(qBlue(p) - qBlue(color)) <= tolerance;
+    };
     int rows = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) {
+            if (near(img.pixel(x, y))) {
                 ++rows;
                 break;
             }
@@ -195,7 +202,7 @@ private slots:
         const QRgb inside2 = img.pixel(v.LabelX[b2] + 40, v.LabelY[b2]);
         QCOMPARE(inside2 & 0xFFFFFF, colorOf(ws->KindColor[k2]).rgb() & 0xFFFFFF);
         // Labels are black on kind-coloured boxes.
-        QVERIFY(rowsWithColor(img, QRect(v.LabelX[b1] - 10, v.LabelY[b1] - 10, 20, 20), qRgb(0, 0, 0)) > 0);
+        QVERIFY(rowsWithColor(img, QRect(v.LabelX[b1] - 10, v.LabelY[b1] - 10, 20, 20), qRgb(0, 0, 0), 80) > 0);
         // The upper-left corner of the picture stays background.
         QCOMPARE(img.pixel(1, img.height() - 2) & 0xFFFFFF, colorOf(s.BackgroundColor).rgb() & 0xFFFFFF);
 
@@ -276,10 +283,10 @@ private slots:
         const QImage stacked = draw(*ws, s, v, 900, 900);
         save(stacked, QStringLiteral("layout-stacked-labels.png"));
         const QRect area(v.LabelX[square] - 60, v.LabelY[square] - 60, 120, 120);
-        const int twoLines = rowsWithColor(stacked, area, qRgb(0, 0, 0));
+        const int twoLines = rowsWithColor(stacked, area, qRgb(0, 0, 0), 80);
         ws->KindName[k].set("TopDown");
         const QImage flat = draw(*ws, s, v, 900, 900);
-        const int oneLine = rowsWithColor(flat, area, qRgb(0, 0, 0));
+        const int oneLine = rowsWithColor(flat, area, qRgb(0, 0, 0), 80);
         QVERIFY2(twoLines > oneLine * 3 / 2, qPrintable(QStringLiteral("%1 vs %2").arg(twoLines).arg(oneLine)));
     }
 
