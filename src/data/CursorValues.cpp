@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <cmath>
+#include <limits>
 
 namespace palvane {
 
@@ -239,7 +240,8 @@ bool Cursor::convertValue(const FieldDef& f, const QVariant& in, QVariant* out)
     case FieldType::Float: {
         bool ok = false;
         double d = isText ? text.trimmed().toDouble(&ok) : in.toDouble(&ok);
-        if (!ok || !std::isfinite(d)) {
+        // The engine and the grids take these values as single-precision floats.
+        if (!ok || !std::isfinite(d) || std::fabs(d) > double(std::numeric_limits<float>::max())) {
             showError(tr("'%1' is not a valid floating point value").arg(text));
             return false;
         }

@@ -70,9 +70,32 @@ void TDMForm::installLibraryRules(Table library)
             c.setValue(QStringLiteral("TurnOn"), false);
         c.setValue(QStringLiteral("Temp"), false);
     };
-    if (library != Table::Conts)
+    // Sizes are positive and weights never negative: a box or floor of no or negative size
+    // would be drawn, counted and placed as nonsense. An emptied cell is left to the required
+    // check when the row is stored.
+    auto positive = [this](Cursor& c, const QString& field, bool zeroAllowed) {
+        const QVariant v = c.value(field);
+        if (v.isNull() || v.toInt() > 0 || (zeroAllowed && v.toInt() == 0))
+            return true;
+        warn(tr("Number must be positive"));
+        return false;
+    };
+    const bool conts = library == Table::Conts;
+    const QStringList weights = conts ? QStringList{QStringLiteral("LoadWt"), QStringLiteral("NoseWt"),
+                                                    QStringLiteral("TailWt")}
+                                      : QStringList{QStringLiteral("Weight")};
+    for (const QString& f : weights)
+        lib->setFieldRule(f, [positive](Cursor& c, const QString& field) { return positive(c, field, true); });
+    lib->setFieldRule(QStringLiteral("Width"),
+                      [positive](Cursor& c, const QString& field) { return positive(c, field, false); });
+    if (!conts) {
+        lib->setFieldRule(QStringLiteral("Length"),
+                          [positive](Cursor& c, const QString& field) { return positive(c, field, false); });
         return;
-    auto axles = [this](Cursor& c, const QString&) {
+    }
+    auto axles = [this, positive](Cursor& c, const QString& field) {
+        if (!positive(c, field, field != QLatin1String("Length")))
+            return false;
         if (c.intValue(QStringLiteral("NoseDL")) + c.intValue(QStringLiteral("TailDL"))
             >= c.intValue(QStringLiteral("Length"))) {
             error(tr("Axle displacements sum should\rbe less then container length."));

@@ -67,8 +67,15 @@ QVariant CursorTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return m_cursor->displayText(index.row(), col.field);
-    case Qt::EditRole:
-        return m_cursor->valueAt(index.row(), col.field);
+    case Qt::EditRole: {
+        // Cells are edited as text, so what is typed reaches the cursor's conversion and range
+        // checks with their messages; a number editor would silently drop what it cannot take
+        // ("1.5" becoming 15, "-1e9" becoming -19). Truth values keep their drop-down.
+        const QVariant v = m_cursor->valueAt(index.row(), col.field);
+        if (v.typeId() == QMetaType::Bool)
+            return v;
+        return v.isNull() ? QString() : v.toString();
+    }
     case Qt::TextAlignmentRole: {
         // Numbers right-aligned, texts and truth values left-aligned.
         const int ci = m_cursor->columnIndex(col.field);
