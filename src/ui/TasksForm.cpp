@@ -122,9 +122,17 @@ void TTasksForm::createControls() {
     QPalette aqua = NameEdit->palette();
     aqua.setColor(QPalette::Base, aquaColor());
     NameEdit->setPalette(aqua);
-    NameEdit->setMaxLength(30);
+    // The edits take no more characters than their task fields hold, so a long text is cut
+    // while typing instead of being refused whole when the edit is left.
+    const auto fieldLength = [](const char* field) {
+        for (const FieldDef& f : tableDef(Table::Tasks).fields)
+            if (qstrcmp(f.name, field) == 0)
+                return f.length;
+        return 32767;
+    };
+    NameEdit->setMaxLength(fieldLength("Name"));
     DescrEdit = new QLineEdit(this);
-    DescrEdit->setMaxLength(80);
+    DescrEdit->setMaxLength(fieldLength("Descr"));
     DateEdit = new QLineEdit(this);
     DateEdit->setReadOnly(true);
     DateEdit->setFixedWidth(90);

@@ -91,6 +91,7 @@ private slots:
     void garbageTypedIntoTheBoxLibrary();
     void garbageTypedIntoTheTaskGridsAndEdits();
     void solvesOfTasksNoContainerCanTake();
+    void gapsWiderThanEveryFloor();
     void rowsDeletedInOddStates();
     void everyCommandOnAnEmptyDatabase();
     void damagedTableFileAtStart();
@@ -213,20 +214,21 @@ void PlannerAbuseTest::garbageTypedIntoTheTaskGridsAndEdits() {
         page().DescrEdit->setFocus();
         QCOMPARE(tb.valueAt(0, QStringLiteral("Total")).toInt(), total);
     }
-    // The task's name and description: over-long texts are refused whole, never cut silently.
-    const QString nameBefore = dm().tasks().textValue(QStringLiteral("Name"));
+    // The task's name and description take as many characters as their fields hold; typing
+    // stops there and what was typed is stored, not refused whole when the edit is left.
     page().NameEdit->setFocus();
     page().NameEdit->selectAll();
     test::typeText(page().NameEdit, QString(30, QChar(0x4e2d)));
+    f->clearAsked();
     page().DescrEdit->setFocus();
-    const QString stored = dm().tasks().textValue(QStringLiteral("Name"));
-    QVERIFY(stored == nameBefore || stored == QString(25, QChar(0x4e2d)));
-    QCOMPARE(page().NameEdit->text(), stored);
+    QVERIFY(f->asked().isEmpty());
+    QCOMPARE(dm().tasks().textValue(QStringLiteral("Name")), QString(25, QChar(0x4e2d)));
+    QCOMPARE(page().NameEdit->text(), QString(25, QChar(0x4e2d)));
     page().DescrEdit->selectAll();
     test::typeText(page().DescrEdit, QString(100, QLatin1Char('d')));
     page().NameEdit->setFocus();
-    QCOMPARE(page().DescrEdit->text(), dm().tasks().textValue(QStringLiteral("Descr")));
-    QVERIFY(dm().tasks().textValue(QStringLiteral("Descr")).size() <= 75);
+    QVERIFY(f->asked().isEmpty());
+    QCOMPARE(dm().tasks().textValue(QStringLiteral("Descr")), QString(75, QLatin1Char('d')));
 }
 
 void PlannerAbuseTest::solvesOfTasksNoContainerCanTake() {
@@ -237,7 +239,9 @@ void PlannerAbuseTest::solvesOfTasksNoContainerCanTake() {
     const int huge = addRaw(QStringLiteral("boxes"), QStringLiteral("Huge box"), 32000, 32000, 30000);
     const int cont = addRaw(QStringLiteral("conts"), QStringLiteral("Small floor"), 200, 100, 1000);
     const int empty = addRaw(QStringLiteral("conts"), QStringLiteral("Empty floor"), 0, 0, 0);
-    QVERIFY(box > 0 && zero > 0 && negative > 0 && huge > 0 && cont > 0 && empty > 0);
+    const int maxBox = addRaw(QStringLiteral("boxes"), QStringLiteral("Largest box"), 32767, 32767, 32767);
+    const int maxCont = addRaw(QStringLiteral("conts"), QStringLiteral("Largest floor"), 32767, 32767, 2147483647);
+    QVERIFY(box > 0 && zero > 0 && negative > 0 && huge > 0 && cont > 0 && empty > 0 && maxBox > 0 && maxCont > 0);
 
     struct Case {
         const char* name;
@@ -247,7 +251,8 @@ void PlannerAbuseTest::solvesOfTasksNoContainerCanTake() {
     const Case cases[] = {{"only a box too big", {huge}, {cont}},
                           {"zero and negative boxes", {zero, negative, box}, {cont}},
                           {"container of no size", {box}, {empty}},
-                          {"everything at once", {huge, zero, negative, box}, {empty, cont}}};
+                          {"everything at once", {huge, zero, negative, box}, {empty, cont}},
+                          {"largest numbers", {maxBox, huge, box}, {maxCont}}};
     for (const Case& c : cases) {
         page().TasksNavigator->press(CursorNavigator::Insert);
         page().NameEdit->setText(QLatin1String(c.name));
@@ -264,11 +269,15 @@ void PlannerAbuseTest::solvesOfTasksNoContainerCanTake() {
         // figure shows a broken number.
         QSqlQuery q(dm().store()->database());
         QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM posit p JOIN boxes b ON b.KindID = p.KindID "
-                                      "WHERE p.TaskID = %1 AND (b.Length < 0 OR b.Width < 0 OR b.Length > 200)")
+                                      "JOIN solut s ON s.TaskID = p.TaskID AND s.ContNo = p.ContNo "
+                                      "JOIN conts c ON c.TypeID = s.TypeID "
+                                      "WHERE p.TaskID = %1 AND (b.Length < 0 OR b.Width < 0 OR p.PosX < 0 "
+                                      "OR p.PosY < 0 OR p.PosX + p.PosLh > c.Length OR p.PosY + p.PosWh > c.Width)")
                            .arg(dm().currentTaskId())));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 0);
-        for (QLineEdit* e : {page().EffWgt, page().EffVol, page().CostPck, page().LftNmb, page().UsdVol})
+        for (QLineEdit* e : {page().EffWgt, page().EffVol, page().CostPck, page().LftNmb, page().UsdVol,
+                             page().AvlWgt, page().UsdWgt, page().TotWgt})
             QVERIFY2(!e->text().contains(QLatin1String("nan"), Qt::CaseInsensitive)
                          && !e->text().contains(QLatin1String("inf"), Qt::CaseInsensitive),
                      qPrintable(QLatin1String(c.name) + QLatin1Char(' ') + e->text()));
@@ -281,6 +290,36 @@ void PlannerAbuseTest::solvesOfTasksNoContainerCanTake() {
             f->startUp->solutForm()->CloseButton->click();
         }
     }
+}
+
+void PlannerAbuseTest::gapsWiderThanEveryFloor() {
+    TOptForm& opt = *f->startUp->optForm();
+    page().OptButton->click();
+    activate(&opt);
+    for (QLineEdit* gap : {opt.BBEdit, opt.BWEdit}) {
+        gap->setFocus();
+        gap->selectAll();
+        test::typeText(gap, QStringLiteral("5000"));
+        QVERIFY(opt.validateGapEdit(gap));
+    }
+    // A gap beyond its range is refused with a message.
+    opt.BBEdit->setFocus();
+    opt.BBEdit->selectAll();
+    test::typeText(opt.BBEdit, QStringLiteral("99999"));
+    f->clearAsked();
+    QVERIFY(!opt.validateGapEdit(opt.BBEdit));
+    QCOMPARE(f->asked().size(), 1);
+    QCOMPARE(int(f->startUp->iniValues().settings.BB), 5000);
+    opt.BBEdit->setText(QStringLiteral("5000"));
+    QVERIFY(opt.validateGapEdit(opt.BBEdit));
+    opt.CloseButtonClick();
+    activate(&page());
+    page().RunButton->click();
+    QVERIFY(page().isEnabled());
+    // No box fits between walls 5000 apart: nothing is placed and the plan says so.
+    QCOMPARE(page().LftNmb->text(), page().TotNmb->text());
+    QCOMPARE(page().EffVol->text(), QStringLiteral("..."));
+    QCOMPARE(test::planSnapshot(dm(), dm().currentTaskId()).size(), 3);
 }
 
 void PlannerAbuseTest::rowsDeletedInOddStates() {
