@@ -698,15 +698,15 @@
     </message>
     <message>
         <source>Mark</source>
-        <translation>Repère</translation>
+        <translation>Rep.</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation>Longueur</translation>
+        <translation>Long.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Largeur</translation>
+        <translation>Larg.</translation>
     </message>
     <message>
         <source>Area</source>
@@ -718,7 +718,7 @@
     </message>
     <message>
         <source>TurnOn</source>
-        <translation>Rotation</translation>
+        <translation>Rot.</translation>
     </message>
     <message>
         <source>Temp</source>
@@ -809,15 +809,15 @@
     </message>
     <message>
         <source>Mark</source>
-        <translation>Repère</translation>
+        <translation>Rep.</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation>Longueur</translation>
+        <translation>Long.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Largeur</translation>
+        <translation>Larg.</translation>
     </message>
     <message>
         <source>Area</source>
@@ -2077,7 +2077,7 @@
     </message>
     <message>
         <source>Esc to abort</source>
-        <translation>Échap pour interrompre</translation>
+        <translation>Échap pour arrêter</translation>
     </message>
     <message>
         <source>Aborted...</source>
