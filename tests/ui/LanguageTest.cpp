@@ -231,7 +231,7 @@ private slots:
         wait->setHint(ProgressHint::PleaseWait);
         // Captions built from the application title.
         QCOMPARE(solut->windowTitle(), applicationTitle() + QStringLiteral("  -  Page Solution"));
-        QCOMPARE(header(solut->SolutGrid->model(), 0), QStringLiteral("Type de conteneur"));
+        QCOMPARE(header(solut->SolutGrid->model(), 0), QStringLiteral("Conteneur"));
         QCOMPARE(distr->windowTitle(), applicationTitle() + QStringLiteral("  -  Disposition des boîtes"));
         QCOMPARE(about->windowTitle(), QStringLiteral("À propos de  ") + applicationTitle());
         QCOMPARE(about->ThanksLab()->text(), QStringLiteral("Merci d'utiliser  ") + applicationTitle());
@@ -249,6 +249,9 @@ private slots:
         opt->PageControl->setCurrentIndex(0);
         QVERIFY(test::TaskPageFixture::screenshot(boxes, QStringLiteral("BoxLibrary-fr.png")));
         QVERIFY(test::TaskPageFixture::screenshot(wait, QStringLiteral("ProgressWindow-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(solut, QStringLiteral("SolutionPage-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(distr, QStringLiteral("Disposition-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(tune, QStringLiteral("ViewOptions-fr.png")));
 
         switchTo(menu->ItalianPop());
         QVERIFY(menu->ItalianPop()->isChecked());
