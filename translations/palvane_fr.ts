@@ -698,15 +698,15 @@
     </message>
     <message>
         <source>Mark</source>
-        <translation>Repère</translation>
+        <translation>Rep.</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation>Longueur</translation>
+        <translation>Long.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Largeur</translation>
+        <translation>Larg.</translation>
     </message>
     <message>
         <source>Area</source>
@@ -718,7 +718,7 @@
     </message>
     <message>
         <source>TurnOn</source>
-        <translation>Rotation</translation>
+        <translation>Rot.</translation>
     </message>
     <message>
         <source>Temp</source>
@@ -809,15 +809,15 @@
     </message>
     <message>
         <source>Mark</source>
-        <translation>Repère</translation>
+        <translation>Rep.</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation>Longueur</translation>
+        <translation>Long.</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation>Largeur</translation>
+        <translation>Larg.</translation>
     </message>
     <message>
         <source>Area</source>
@@ -1424,7 +1424,7 @@
     </message>
     <message>
         <source>Area</source>
-        <translation>Surface</translation>
+        <translation>Surf.</translation>
     </message>
     <message>
         <source>L , W</source>
@@ -1472,7 +1472,7 @@
     </message>
     <message>
         <source>Container Type</source>
-        <translation>Type de conteneur</translation>
+        <translation>Conteneur</translation>
     </message>
     <message>
         <source>No</source>
@@ -1484,7 +1484,7 @@
     </message>
     <message>
         <source>Box</source>
-        <translation>Boîtes</translation>
+        <translation>Nb</translation>
     </message>
     <message>
         <source>%Area</source>
@@ -1496,7 +1496,7 @@
     </message>
     <message>
         <source>%Wgt</source>
-        <translation>%Poids</translation>
+        <translation>%Pds</translation>
     </message>
     <message>
         <source>Cost</source>
@@ -1504,11 +1504,11 @@
     </message>
     <message>
         <source>NoseWt</source>
-        <translation>PoidsAv</translation>
+        <translation>P.Av</translation>
     </message>
     <message>
         <source>TailWt</source>
-        <translation>PoidsAr</translation>
+        <translation>P.Ar</translation>
     </message>
     <message>
         <source>Box Kind</source>
@@ -1516,11 +1516,11 @@
     </message>
     <message>
         <source>Sum</source>
-        <translation>Somme</translation>
+        <translation>Nb</translation>
     </message>
     <message>
         <source> Area</source>
-        <translation> Surface</translation>
+        <translation> Surf.</translation>
     </message>
     <message>
         <source>Pos X</source>
@@ -1540,7 +1540,7 @@
     </message>
     <message>
         <source>Load N</source>
-        <translation>N° chargt</translation>
+        <translation>N° ch.</translation>
     </message>
     <message>
         <source>Default printer was not found on program start.</source>
@@ -2026,7 +2026,7 @@
     </message>
     <message>
         <source>Turn Signs</source>
-        <translation>Signes rotation</translation>
+        <translation>Orient.</translation>
     </message>
     <message>
         <source>Display box orientation signs</source>
@@ -2077,7 +2077,7 @@
     </message>
     <message>
         <source>Esc to abort</source>
-        <translation>Échap pour interrompre</translation>
+        <translation>Échap pour arrêter</translation>
     </message>
     <message>
         <source>Aborted...</source>

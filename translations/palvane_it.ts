@@ -1472,7 +1472,7 @@
     </message>
     <message>
         <source>Container Type</source>
-        <translation>Tipo di container</translation>
+        <translation>Container</translation>
     </message>
     <message>
         <source>No</source>
@@ -1480,11 +1480,11 @@
     </message>
     <message>
         <source>Fixed</source>
-        <translation>Bloccato</translation>
+        <translation>Blocc.</translation>
     </message>
     <message>
         <source>Box</source>
-        <translation>Scatole</translation>
+        <translation>Scat.</translation>
     </message>
     <message>
         <source>%Area</source>
@@ -1504,11 +1504,11 @@
     </message>
     <message>
         <source>NoseWt</source>
-        <translation>PesoAnt</translation>
+        <translation>P.Ant</translation>
     </message>
     <message>
         <source>TailWt</source>
-        <translation>PesoPost</translation>
+        <translation>P.Post</translation>
     </message>
     <message>
         <source>Box Kind</source>
@@ -1516,7 +1516,7 @@
     </message>
     <message>
         <source>Sum</source>
-        <translation>Somma</translation>
+        <translation>Tot.</translation>
     </message>
     <message>
         <source> Area</source>
@@ -1540,7 +1540,7 @@
     </message>
     <message>
         <source>Load N</source>
-        <translation>N. carico</translation>
+        <translation>N. car.</translation>
     </message>
     <message>
         <source>Default printer was not found on program start.</source>
@@ -2026,7 +2026,7 @@
     </message>
     <message>
         <source>Turn Signs</source>
-        <translation>Segni rotaz.</translation>
+        <translation>Orient.</translation>
     </message>
     <message>
         <source>Display box orientation signs</source>

@@ -1,4 +1,5 @@
 #include "LookupDelegate.h"
+#include "CursorTableModel.h"
 
 #include <QComboBox>
 
@@ -24,15 +25,32 @@ QWidget* LookupDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
 
 void LookupDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* box = static_cast<QComboBox*>(editor);
-    const int i = box->findText(index.data(Qt::DisplayRole).toString());
+    int i = -1;
+    if (auto* m = qobject_cast<const CursorTableModel*>(index.model()); m && !m_keyField.isEmpty()) {
+        const QVariant key = m->cursor().valueAt(index.row(), m_keyField);
+        i = key.isNull() ? -1 : m_source.find(m_keyField, key);
+    } else {
+        i = box->findText(index.data(Qt::DisplayRole).toString());
+    }
     box->setCurrentIndex(i);
 }
 
 void LookupDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                   const QModelIndex& index) const {
     auto* box = static_cast<QComboBox*>(editor);
-    if (box->currentIndex() < 0)
+    const int chosen = box->currentIndex();
+    if (chosen < 0)
         return;
+    auto* m = qobject_cast<CursorTableModel*>(model);
+    if (m && !m_keyField.isEmpty() && chosen < m_source.rowCount()) {
+        Cursor& c = m->cursor();
+        const QVariant key = m_source.valueAt(chosen, m_keyField);
+        if (c.currentRow() != index.row() && !c.moveTo(index.row()))
+            return;
+        if (!sameValue(c.value(m_keyField), key))
+            c.setValue(m_keyField, key);
+        return;
+    }
     if (box->currentText() == index.data(Qt::DisplayRole).toString())
         return;
     model->setData(index, box->currentText(), Qt::EditRole);

@@ -15,6 +15,10 @@ public:
 
     // The names offered, in the library's order.
     QStringList names() const;
+    // The key column shared by the library and the grid's cursor ("TypeID", "KindID"). Once
+    // set, the row chosen in the drop-down sets the key itself, so of two library rows with the
+    // same name the one chosen is taken, not the first.
+    void setKeyField(const QString& keyField) { m_keyField = keyField; }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -25,6 +29,7 @@ private:
     Cursor& m_source;
     QString m_nameField;
     int m_rows;
+    QString m_keyField;
 };
 
 } // namespace palvane

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <algorithm>
 
 namespace palvane {
 
@@ -108,10 +110,31 @@ void TWaitForm::showTitle() {
         m_progLab->setText(m_caption);
         break;
     }
+    fitTexts();
 }
 
 void TWaitForm::showHint() {
     m_waitLab->setText(progressHintText(m_hint));
+    fitTexts();
+}
+
+void TWaitForm::fitTexts() {
+    // Title and hint share the top line. While both fit their designed places the window keeps
+    // its designed size; a longer text (a translation) widens the window so neither is cut.
+    const QFontMetrics fm(font());
+    const int title = fm.horizontalAdvance(m_progLab->text());
+    const int hint = fm.horizontalAdvance(m_waitLab->text());
+    int w = 292;
+    if (title > 161 || hint > 101)
+        w = std::max(w, 16 + title + 8 + hint + 15);
+    if (w == width())
+        return;
+    setFixedSize(w, 84);
+    m_progLab->setGeometry(16, 8, std::max(161, title), 16);
+    const int hintWidth = std::max(101, hint);
+    m_waitLab->setGeometry(w - 15 - hintWidth, 8, hintWidth, 16);
+    m_timeLab->setGeometry(w - 104, 58, 90, 16);
+    m_progBar->setGeometry(16, 32, w - 29, 20);
 }
 
 void TWaitForm::showTime() {

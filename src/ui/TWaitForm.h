@@ -63,6 +63,7 @@ private:
     void retranslate();
     void showTitle();
     void showHint();
+    void fitTexts();
     void showTime();
 
     QLabel* m_waitLab;

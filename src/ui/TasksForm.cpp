@@ -218,6 +218,8 @@ void TTasksForm::createGrids() {
     BoxesGrid = makeGrid(BoxesModel, QStringLiteral("BoxesGrid"));
     ContsTypeDelegate = new LookupDelegate(m_dm.conts(), QStringLiteral("Type"), 12, this);
     BoxesKindDelegate = new LookupDelegate(m_dm.boxes(), QStringLiteral("Kind"), 18, this);
+    ContsTypeDelegate->setKeyField(QStringLiteral("TypeID"));
+    BoxesKindDelegate->setKeyField(QStringLiteral("KindID"));
     ContsGrid->setItemDelegateForColumn(0, ContsTypeDelegate);
     BoxesGrid->setItemDelegateForColumn(0, BoxesKindDelegate);
     syncGridRow(ContsGrid, m_dm.tc());

@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -84,6 +86,16 @@ QStringList placeholders(const QString& s) {
 
 QString header(QAbstractItemModel* model, int column) {
     return model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+// The progress window's title and hint share the top line: both whole, side by side, inside.
+bool topLineFits(TWaitForm* wait) {
+    const QFontMetrics fm(wait->font());
+    const int titleEnd = wait->progLab()->x() + fm.horizontalAdvance(wait->progLab()->text());
+    const QLabel* hint = wait->waitLab();
+    const int hintStart = hint->geometry().right() - fm.horizontalAdvance(hint->text());
+    return titleEnd < hintStart && hint->geometry().right() < wait->width()
+           && hint->width() >= fm.horizontalAdvance(hint->text());
 }
 
 // Chooses a Language menu entry and lets the windows take the new texts and lay them out.
@@ -213,9 +225,13 @@ private slots:
         QCOMPARE(names->windowTitle(), QStringLiteral("Choisir une tâche"));
         QCOMPARE(wait->waitLab()->text(), QStringLiteral("Veuillez patienter"));
         QCOMPARE(wait->progLab()->text(), QStringLiteral("Chargement en cours..."));
+        QVERIFY(topLineFits(wait));
+        wait->setHint(ProgressHint::EscToAbort);
+        QVERIFY(topLineFits(wait));
+        wait->setHint(ProgressHint::PleaseWait);
         // Captions built from the application title.
         QCOMPARE(solut->windowTitle(), applicationTitle() + QStringLiteral("  -  Page Solution"));
-        QCOMPARE(header(solut->SolutGrid->model(), 0), QStringLiteral("Type de conteneur"));
+        QCOMPARE(header(solut->SolutGrid->model(), 0), QStringLiteral("Conteneur"));
         QCOMPARE(distr->windowTitle(), applicationTitle() + QStringLiteral("  -  Disposition des boîtes"));
         QCOMPARE(about->windowTitle(), QStringLiteral("À propos de  ") + applicationTitle());
         QCOMPARE(about->ThanksLab()->text(), QStringLiteral("Merci d'utiliser  ") + applicationTitle());
@@ -227,6 +243,15 @@ private slots:
         QCOMPARE(f.asked(), QStringList{QStringLiteral("Quitter le logiciel?")});
         QVERIFY(p.isVisible());
         QVERIFY(test::TaskPageFixture::screenshot(&p, QStringLiteral("TaskPage-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(opt, QStringLiteral("Settings-fr.png")));
+        opt->PageControl->setCurrentIndex(1);
+        QVERIFY(test::TaskPageFixture::screenshot(opt, QStringLiteral("SettingsExchange-fr.png")));
+        opt->PageControl->setCurrentIndex(0);
+        QVERIFY(test::TaskPageFixture::screenshot(boxes, QStringLiteral("BoxLibrary-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(wait, QStringLiteral("ProgressWindow-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(solut, QStringLiteral("SolutionPage-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(distr, QStringLiteral("Disposition-fr.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(tune, QStringLiteral("ViewOptions-fr.png")));
 
         switchTo(menu->ItalianPop());
         QVERIFY(menu->ItalianPop()->isChecked());
@@ -250,9 +275,13 @@ private slots:
         p.ExitButton->click();
         QCOMPARE(f.asked(), QStringList{QStringLiteral("Esci dal programma?")});
         QVERIFY(test::TaskPageFixture::screenshot(&p, QStringLiteral("TaskPage-it.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(opt, QStringLiteral("Settings-it.png")));
+        QVERIFY(test::TaskPageFixture::screenshot(conts, QStringLiteral("ContainerLibrary-it.png")));
 
         // German has no set of its own: English, with the English entry checked.
+        // Back to English, the progress window has its designed size again.
         switchTo(menu->GermanPop());
+        QCOMPARE(wait->size(), QSize(292, 84));
         QVERIFY(menu->EnglishPop()->isChecked());
         QCOMPARE(LanguageSwitch::instance()->LanguageCode(), int(GermanLanguage));
         QCOMPARE(p.Label1->text(), QStringLiteral("CURRENT TASK"));

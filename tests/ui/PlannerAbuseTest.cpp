@@ -7,6 +7,7 @@
 #include "TaskPageFixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QtTest>
 
@@ -92,6 +93,7 @@ private slots:
     void garbageTypedIntoTheTaskGridsAndEdits();
     void solvesOfTasksNoContainerCanTake();
     void gapsWiderThanEveryFloor();
+    void sameNameTwiceInALibrary();
     void rowsDeletedInOddStates();
     void everyCommandOnAnEmptyDatabase();
     void damagedTableFileAtStart();
@@ -320,6 +322,35 @@ void PlannerAbuseTest::gapsWiderThanEveryFloor() {
     QCOMPARE(page().LftNmb->text(), page().TotNmb->text());
     QCOMPARE(page().EffVol->text(), QStringLiteral("..."));
     QCOMPARE(test::planSnapshot(dm(), dm().currentTaskId()).size(), 3);
+}
+
+void PlannerAbuseTest::sameNameTwiceInALibrary() {
+    activate(&page());
+    const int shorter = addRaw(QStringLiteral("conts"), QStringLiteral("Twin floor"), 300, 200, 1000);
+    const int longer = addRaw(QStringLiteral("conts"), QStringLiteral("Twin floor"), 600, 200, 1000);
+    QVERIFY(shorter > 0 && longer > 0);
+    page().TasksNavigator->press(CursorNavigator::Insert);
+    page().DescrEdit->setFocus();
+    page().ContsNavigator->press(CursorNavigator::Insert);
+    // The second of the two names is chosen in the drop-down: that type is taken.
+    auto* box = qobject_cast<QComboBox*>(test::beginEdit(page().ContsGrid, 0, 0));
+    QVERIFY(box);
+    const int second = box->findText(QStringLiteral("Twin floor")) + 1;
+    QCOMPARE(box->itemText(second), QStringLiteral("Twin floor"));
+    const int secondId = dm().conts().valueAt(second, QStringLiteral("TypeID")).toInt();
+    box->setCurrentIndex(second);
+    QTest::keyClick(box, Qt::Key_Return);
+    QApplication::processEvents();
+    QCOMPARE(dm().tc().intValue(QStringLiteral("TypeID")), secondId);
+    QVERIFY(test::typeCell(page().ContsGrid, 0, 3, QStringLiteral("1")));
+    page().DescrEdit->setFocus();
+    QCOMPARE(dm().tc().rowCount(), 1);
+    QCOMPARE(dm().tc().intValue(QStringLiteral("TypeID")), secondId);
+    // Opening the drop-down again shows the row that was chosen.
+    box = qobject_cast<QComboBox*>(test::beginEdit(page().ContsGrid, 0, 0));
+    QVERIFY(box);
+    QCOMPARE(box->currentIndex(), second);
+    QTest::keyClick(box, Qt::Key_Escape);
 }
 
 void PlannerAbuseTest::rowsDeletedInOddStates() {

@@ -285,6 +285,13 @@ void PlannerJourneyTest::newTaskFromTypedLibrariesSolvesRepeatablyAndSurvivesRes
     f->startUp->solutForm()->FileButton->click();
     QCOMPARE(csvTexts(stem), csv);
     f->startUp->solutForm()->CloseButton->click();
+    // A new process draws the same random line: Clear and Solve give the same plan again.
+    activatePage();
+    page().RunButton->click();
+    QVERIFY(!page().TaskSolved);
+    solve();
+    QCOMPARE(test::planSnapshot(dm(), taskId), plan);
+    QVERIFY(test::TaskPageFixture::screenshot(&page(), QStringLiteral("Journey-TaskPage-after-restart.png")));
 }
 
 QTEST_MAIN(PlannerJourneyTest)
