@@ -171,6 +171,8 @@ private:
     void bindTaskEdits();
     void showTaskRow();
     void storeTaskField(const QString& field, const QVariant& value);
+    // Stores the name and description edits' texts when they differ from the task row.
+    void storeTaskEdits();
     void syncGridRow(QTableView* grid, Cursor& cursor);
     void setRunButtonSolved(bool solved);
     void rebuildIfNeeded();

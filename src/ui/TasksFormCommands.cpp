@@ -200,6 +200,19 @@ void TTasksForm::storeTaskField(const QString& field, const QVariant& value) {
         t.post();
 }
 
+void TTasksForm::storeTaskEdits() {
+    // The edits hold typed text until they lose the focus; a window switch or the program's end
+    // through a keyboard accelerator never takes the focus from them, so their text is stored
+    // here too.
+    ValidNameEdit();
+    if (!m_dm.tasks().isActive() || m_dm.tasks().currentRow() < 0)
+        return;
+    if (NameEdit->text() != m_dm.tasks().textValue(QStringLiteral("Name")))
+        storeTaskField(QStringLiteral("Name"), NameEdit->text());
+    if (DescrEdit->text() != m_dm.tasks().textValue(QStringLiteral("Descr")))
+        storeTaskField(QStringLiteral("Descr"), DescrEdit->text());
+}
+
 void TTasksForm::ValidNameEdit() {
     if (NameEdit->text().trimmed().isEmpty())
         NameEdit->setText(QStringLiteral("???"));
@@ -290,10 +303,8 @@ void TTasksForm::changeEvent(QEvent* event) {
         if (ViewButton->isEnabled())
             ViewButton->setFocus();
     } else if (m_dm.tasks().isActive() && m_dm.tasks().currentRow() >= 0) {
-        ValidNameEdit();
-        if (NameEdit->text() != m_dm.tasks().textValue(QStringLiteral("Name")))
-            storeTaskField(QStringLiteral("Name"), NameEdit->text());
-        else if (m_dm.tasks().isEditing())
+        storeTaskEdits();
+        if (m_dm.tasks().isEditing())
             m_dm.tasks().post();
     }
 }
@@ -301,9 +312,7 @@ void TTasksForm::changeEvent(QEvent* event) {
 void TTasksForm::closeEvent(QCloseEvent* event) {
     if (!m_closed) {
         m_closed = true;
-        ValidNameEdit();
-        if (m_dm.tasks().isActive() && NameEdit->text() != m_dm.tasks().textValue(QStringLiteral("Name")))
-            storeTaskField(QStringLiteral("Name"), NameEdit->text());
+        storeTaskEdits();
         m_dm.PostAllTables();
         if (m_dm.ActiveDatabase == MainDatabase && saveIni)
             saveIni();

@@ -97,6 +97,7 @@ private slots:
     void rowsDeletedInOddStates();
     void everyCommandOnAnEmptyDatabase();
     void damagedTableFileAtStart();
+    void exitWithRowsStillPending();
 };
 
 void PlannerAbuseTest::garbageTypedIntoTheContainerLibrary() {
@@ -527,6 +528,40 @@ void PlannerAbuseTest::damagedTableFileAtStart() {
     f->stop();
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(ini.readAll(), iniText);
+}
+
+void PlannerAbuseTest::exitWithRowsStillPending() {
+    // A library row typed but not stored, a changed quantity in the task's list and a typed
+    // description: the program ends through its Exit button, and everything is there again.
+    TBoxForm& b = *f->startUp->boxForm();
+    b.show();
+    activate(&b);
+    b.EditButtonClick();
+    b.DBNavigator1->press(CursorNavigator::Insert);
+    QVERIFY(typeLibrary(b, QStringLiteral("Kind"), QStringLiteral("Left open")));
+    QVERIFY(typeLibrary(b, QStringLiteral("Length"), QStringLiteral("30")));
+    QVERIFY(typeLibrary(b, QStringLiteral("Width"), QStringLiteral("20")));
+    QVERIFY(typeLibrary(b, QStringLiteral("Weight"), QStringLiteral("5")));
+    QVERIFY(b.library().isEditing());
+    b.hide();
+    activate(&page());
+    const int kindId = dm().tb().valueAt(0, QStringLiteral("KindID")).toInt();
+    QVERIFY(test::typeCell(page().BoxesGrid, 0, 3, QStringLiteral("7")));
+    QVERIFY(dm().tb().isEditing());
+    page().DescrEdit->setFocus();
+    page().DescrEdit->selectAll();
+    test::typeText(page().DescrEdit, QStringLiteral("typed just before exit"));
+    const qint32 task = dm().currentTaskId();
+    // Exit as its accelerator presses it: the focus stays in the description edit.
+    f->prompter.answers = {PromptAnswer::Ok};
+    page().ExitButton->click();
+    QVERIFY(!page().isVisible());
+    f->stop();
+    QVERIFY(f->start());
+    QCOMPARE(dm().currentTaskId(), task);
+    QVERIFY(dm().boxes().find(QStringLiteral("Kind"), QStringLiteral("Left open")) >= 0);
+    QCOMPARE(dm().tb().valueAt(dm().tb().find(QStringLiteral("KindID"), kindId), QStringLiteral("Total")).toInt(), 7);
+    QCOMPARE(dm().tasks().textValue(QStringLiteral("Descr")), QStringLiteral("typed just before exit"));
 }
 
 QTEST_MAIN(PlannerAbuseTest)
