@@ -99,9 +99,14 @@ LineParse parseBoxFields(const QStringList& fields, const ImportColumns& columns
     } else if (box->kind.isEmpty()) {
         box->mark = QStringLiteral("?");
     } else {
-        box->mark = box->kind.left(1);
-        if (box->kind.size() > 1)
-            box->mark += box->kind.right(1);
+        // First and last character, whole even when outside the basic plane.
+        const QString& k = box->kind;
+        const qsizetype firstLen = k.size() > 1 && k[0].isHighSurrogate() && k[1].isLowSurrogate() ? 2 : 1;
+        const qsizetype lastLen =
+            k.size() > 1 && k[k.size() - 1].isLowSurrogate() && k[k.size() - 2].isHighSurrogate() ? 2 : 1;
+        box->mark = k.left(firstLen);
+        if (k.size() > firstLen)
+            box->mark += k.right(lastLen);
     }
     bool kindNumber = false;
     if (box->length == ImportEndMarker && box->width == ImportEndMarker

@@ -91,6 +91,8 @@ void TBoxForm::createImportMenu()
     connect(ImpPopHead, &QAction::toggled, this, [this](bool on) { m_imp->ImpHeader = on ? 1 : 0; });
     connect(ImpPopFile, &QAction::triggered, this, &TBoxForm::fileImportRequested);
     connect(ImpPopClip, &QAction::triggered, this, &TBoxForm::clipboardImportRequested);
+    connect(this, &TBoxForm::fileImportRequested, this, &TBoxForm::ImpPopFileClick);
+    connect(this, &TBoxForm::clipboardImportRequested, this, &TBoxForm::ImpPopClipClick);
 }
 
 void TBoxForm::retranslate()
@@ -129,7 +131,7 @@ void TBoxForm::showImportSettings()
 
 void TBoxForm::ImpButtonClick()
 {
-    QDir().mkpath(QStringLiteral("impbox"));
+    QDir().mkpath(m_importFolder);
     showImportSettings();
     ImpMenu->popup(ImpButton->mapToGlobal(QPoint(-4, ImpButton->height() / 2)));
 }

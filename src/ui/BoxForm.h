@@ -6,6 +6,7 @@
 #include "LibraryForm.h"
 
 #include <QActionGroup>
+#include <QFileDialog>
 #include <QMenu>
 
 namespace palvane {
@@ -23,6 +24,18 @@ public:
     void ImpButtonClick();
     // Sets the menu's check marks from the stored import settings.
     void showImportSettings();
+    // The folder of import files and of the clipboard log ("impbox" in the working folder
+    // until set).
+    void setImportFolder(const QString& folder) { m_importFolder = folder; }
+    QString importFolder() const { return m_importFolder; }
+    // File import: opens the file dialog without blocking; the chosen file is imported.
+    void ImpPopFileClick();
+    // The import file dialog while it exists (tests choose a file through it), else null.
+    QFileDialog* importDialog() const { return m_importDialog; }
+    // Imports a file with the stored import settings.
+    void importFile(const QString& path);
+    // Clipboard import of the text on the application clipboard.
+    void ImpPopClipClick();
 
     QPushButton* ImpButton;
     QMenu* ImpMenu;
@@ -44,6 +57,8 @@ protected:
 
 private:
     void createImportMenu();
+    QString m_importFolder = QStringLiteral("impbox");
+    QFileDialog* m_importDialog = nullptr;
     IniValues m_ownImp;
     IniValues* m_imp = &m_ownImp;
 };

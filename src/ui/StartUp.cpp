@@ -123,6 +123,7 @@ bool StartUp::run(bool show) {
     m_cntForm = std::make_unique<TCntForm>(*m_dm, m_prompter, *m_tasks, m_tasks.get());
     m_boxForm = std::make_unique<TBoxForm>(*m_dm, m_prompter, *m_tasks, m_tasks.get());
     m_boxForm->setImportSettings(&m_ini);
+    m_boxForm->setImportFolder(m_home->importFolder());
     QObject::connect(m_tasks.get(), &TTasksForm::containerLibraryRequested, m_cntForm.get(), &TCntForm::showModal);
     QObject::connect(m_tasks.get(), &TTasksForm::boxLibraryRequested, m_boxForm.get(), &TBoxForm::showModal);
     m_optForm = std::make_unique<TOptForm>(*m_dm, m_ini.settings, m_prompter, m_tasks.get());

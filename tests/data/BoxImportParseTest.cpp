@@ -103,6 +103,8 @@ TEST(BoxImportParse, MissingOptionalFieldsTakeTheirDefaults)
     b = parsed(QStringLiteral("X 10 20"), 2, 0);
     EXPECT_EQ(b.qty, 1);
     EXPECT_EQ(b.mark, QStringLiteral("X"));
+    b = parsed(QString::fromUtf8("\xF0\x9F\x93\xA6" "box" "\xF0\x9F\x93\xA6" " 10 20"), 2, 0);
+    EXPECT_EQ(b.mark, QString::fromUtf8("\xF0\x9F\x93\xA6\xF0\x9F\x93\xA6"));
     b = parsed(QStringLiteral(",10,20"), 2, 1);
     EXPECT_EQ(b.mark, QStringLiteral("?"));
     EXPECT_EQ(rangeFailures(b), QStringList{BoxImportTexts::kindMissing()});
