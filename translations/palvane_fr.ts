@@ -255,6 +255,61 @@
     </message>
 </context>
 <context>
+    <name>palvane::BoxImport</name>
+    <message>
+        <source>Box import file format or reading error.</source>
+        <translation>Erreur de format ou de lecture du fichier d&apos;import de boîtes.</translation>
+    </message>
+    <message>
+        <source>See box file/list line/row #</source>
+        <translation>Voir la ligne n° du fichier/de la liste de boîtes</translation>
+    </message>
+    <message>
+        <source>All lines/rows below are omited.</source>
+        <translation>Toutes les lignes suivantes sont ignorées.</translation>
+    </message>
+    <message>
+        <source>Box lengths must be positive integers up to</source>
+        <translation>Les longueurs des boîtes doivent être des entiers positifs jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Box widths must be positive integers up to</source>
+        <translation>Les largeurs des boîtes doivent être des entiers positifs jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Box weights must be positive integers up to</source>
+        <translation>Les poids des boîtes doivent être des entiers positifs jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Box numbers must be positive integers up to</source>
+        <translation>Les quantités de boîtes doivent être des entiers positifs jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Box Kinds must be defined.</source>
+        <translation>Les types de boîtes doivent être définis.</translation>
+    </message>
+    <message>
+        <source>Box Mark must be a valid string.</source>
+        <translation>Le repère de la boîte doit être un texte valide.</translation>
+    </message>
+    <message>
+        <source>Box turn rule signs must be &quot;0&quot; (Off) or &quot;1&quot; (On).</source>
+        <translation>Les règles de rotation des boîtes doivent valoir « 0 » (non) ou « 1 » (oui).</translation>
+    </message>
+    <message>
+        <source>There are no text data on the Clipboard</source>
+        <translation>Le presse-papiers ne contient pas de texte</translation>
+    </message>
+    <message>
+        <source>Are you sure to add to this library table<byte value="xd"/>data from the current Clipboard contents ?</source>
+        <translation>Voulez-vous vraiment ajouter à cette bibliothèque<byte value="xd"/>les données du presse-papiers ?</translation>
+    </message>
+    <message>
+        <source>Error proccessing Clipboard paste</source>
+        <translation>Erreur lors du collage depuis le presse-papiers</translation>
+    </message>
+</context>
+<context>
     <name>palvane::Cursor</name>
     <message>
         <source>Field &apos;%1&apos; must have a value.</source>
@@ -795,6 +850,22 @@
     <message>
         <source>Print Box Library report now?</source>
         <translation>Imprimer maintenant le rapport de la bibliothèque de boîtes?</translation>
+    </message>
+    <message>
+        <source>Choose file to import new boxes into the library from..</source>
+        <translation>Choisir le fichier dont importer de nouvelles boîtes dans la bibliothèque..</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Quillo box import file (*.csv)</source>
+        <translation>Fichier Quillo d&apos;import de boîtes (*.csv)</translation>
+    </message>
+    <message>
+        <source>Quillo box import file (*.txt)</source>
+        <translation>Fichier Quillo d&apos;import de boîtes (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,61 @@
     </message>
 </context>
 <context>
+    <name>palvane::BoxImport</name>
+    <message>
+        <source>Box import file format or reading error.</source>
+        <translation>Errore di formato o di lettura del file di importazione scatole.</translation>
+    </message>
+    <message>
+        <source>See box file/list line/row #</source>
+        <translation>Vedere la riga n. del file/elenco scatole</translation>
+    </message>
+    <message>
+        <source>All lines/rows below are omited.</source>
+        <translation>Tutte le righe seguenti sono ignorate.</translation>
+    </message>
+    <message>
+        <source>Box lengths must be positive integers up to</source>
+        <translation>Le lunghezze delle scatole devono essere interi positivi fino a</translation>
+    </message>
+    <message>
+        <source>Box widths must be positive integers up to</source>
+        <translation>Le larghezze delle scatole devono essere interi positivi fino a</translation>
+    </message>
+    <message>
+        <source>Box weights must be positive integers up to</source>
+        <translation>I pesi delle scatole devono essere interi positivi fino a</translation>
+    </message>
+    <message>
+        <source>Box numbers must be positive integers up to</source>
+        <translation>Le quantità di scatole devono essere interi positivi fino a</translation>
+    </message>
+    <message>
+        <source>Box Kinds must be defined.</source>
+        <translation>I tipi di scatola devono essere definiti.</translation>
+    </message>
+    <message>
+        <source>Box Mark must be a valid string.</source>
+        <translation>La sigla della scatola deve essere un testo valido.</translation>
+    </message>
+    <message>
+        <source>Box turn rule signs must be &quot;0&quot; (Off) or &quot;1&quot; (On).</source>
+        <translation>Le regole di rotazione delle scatole devono valere &quot;0&quot; (no) o &quot;1&quot; (sì).</translation>
+    </message>
+    <message>
+        <source>There are no text data on the Clipboard</source>
+        <translation>Gli appunti non contengono dati di testo</translation>
+    </message>
+    <message>
+        <source>Are you sure to add to this library table<byte value="xd"/>data from the current Clipboard contents ?</source>
+        <translation>Aggiungere davvero a questa libreria<byte value="xd"/>i dati contenuti negli appunti?</translation>
+    </message>
+    <message>
+        <source>Error proccessing Clipboard paste</source>
+        <translation>Errore durante l&apos;incolla dagli appunti</translation>
+    </message>
+</context>
+<context>
     <name>palvane::Cursor</name>
     <message>
         <source>Field &apos;%1&apos; must have a value.</source>
@@ -795,6 +850,22 @@
     <message>
         <source>Print Box Library report now?</source>
         <translation>Stampare ora il rapporto della libreria scatole?</translation>
+    </message>
+    <message>
+        <source>Choose file to import new boxes into the library from..</source>
+        <translation>Scegliere il file da cui importare nuove scatole nella libreria..</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Quillo box import file (*.csv)</source>
+        <translation>File Quillo di importazione scatole (*.csv)</translation>
+    </message>
+    <message>
+        <source>Quillo box import file (*.txt)</source>
+        <translation>File Quillo di importazione scatole (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
@@ -212,6 +213,13 @@ private slots:
         QCOMPARE(boxes->windowTitle(), QStringLiteral("Bibliothèque de boîtes"));
         QCOMPARE(header(boxes->Model, 0), QStringLiteral("Qté"));
         QCOMPARE(boxes->ImpPopFile->text(), QStringLiteral("    Lire les pièces / boîtes depuis un fichier..."));
+        // The box import file dialog.
+        boxes->ImpPopFile->trigger();
+        auto* dialog = boxes->findChild<QFileDialog*>(QStringLiteral("ImportDialog"));
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(),
+                 QStringLiteral("Choisir le fichier dont importer de nouvelles boîtes dans la bibliothèque.."));
+        dialog->reject();
         QCOMPARE(conts->windowTitle(), QStringLiteral("Bibliothèque de conteneurs"));
         QCOMPARE(header(conts->Model, 1), QStringLiteral("Feuille / Type de conteneur 2D"));
         QCOMPARE(conts->CloseButton->text(), QStringLiteral("Ferm&er"));
