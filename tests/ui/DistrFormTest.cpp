@@ -91,13 +91,7 @@ private slots:
     void init() {
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
-        HomeFolder home(f->tmp.path());
-        QString error;
-        QVERIFY2(prepareDatabases(home, nullptr, &error), qPrintable(error));
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        CliContext context{o, e};
-        QCOMPARE(runCli({"--home", home.path(), "solve", "--task", "1", "--power", "1"}, context), CliOk);
+        QVERIFY(f->solveSampleTask());
         QVERIFY(f->start(false));
         f->dm().tasks().locate("TaskID", 1);
         form = f->startUp->distrForm();

@@ -92,10 +92,7 @@ private slots:
                 break;
             }
         f->stop();
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        CliContext context{o, e};
-        QCOMPARE(runCli({"--home", home.path(), "solve", "--task", "1", "--power", "1"}, context), CliOk);
+        QVERIFY(f->solveSampleTask());
         QVERIFY(f->start());
         QVERIFY(dm().tasks().locate("TaskID", 1));
         QVERIFY(dm().solut().rowCount() > 1);

@@ -28,17 +28,11 @@ private slots:
     {
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
-        HomeFolder home(f->tmp.path());
-        QString error;
-        QVERIFY2(prepareDatabases(home, nullptr, &error), qPrintable(error));
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        CliContext context{o, e};
-        QCOMPARE(runCli({"--home", home.path(), "solve", "--task", "1", "--power", "1"}, context), CliOk);
+        QVERIFY(f->solveSampleTask());
         QVERIFY(f->start(false));
         f->dm().tasks().locate("TaskID", 1);
         QVERIFY(f->dm().solut().rowCount() > 0);
-        exportFolder = home.exportFolder();
+        exportFolder = HomeFolder(f->tmp.path()).exportFolder();
         form = std::make_unique<TSolutForm>(f->dm(), f->prompter, f->page(), exportFolder);
     }
     void cleanup()

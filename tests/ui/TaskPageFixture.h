@@ -1,11 +1,15 @@
 #pragma once
 // A started program on a temporary home folder with a scripted prompter: the Task Page, the data
 // module and Select a Task over real table files, plus helpers for messages and screenshots.
+#include "CliCommands.h"
+#include "DatabaseAliases.h"
+#include "HomeFolder.h"
 #include "Prompter.h"
 #include "StartUp.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QTest>
 #include <memory>
 
@@ -27,6 +31,25 @@ struct TaskPageFixture {
         return started;
     }
     void stop() { startUp.reset(); }
+    // Solves task 1 of the home folder with the command-line tool at intensity 1, so a window
+    // test starts on a stored plan. A new home folder gets its databases and sample data first.
+    bool solveSampleTask() {
+        HomeFolder home(tmp.path());
+        QString error;
+        if (!prepareDatabases(home, nullptr, &error)) {
+            qWarning("%s", qPrintable(error));
+            return false;
+        }
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        CliContext context{o, e};
+        const int rc = runCli({QStringLiteral("--home"), home.path(), QStringLiteral("solve"), QStringLiteral("--task"),
+                               QStringLiteral("1"), QStringLiteral("--power"), QStringLiteral("1")},
+                              context);
+        if (rc != CliOk)
+            qWarning("%s", qPrintable(err));
+        return rc == CliOk;
+    }
     TTasksForm& page() { return *startUp->tasksForm(); }
     TDMForm& dm() { return *startUp->dataModule(); }
     // The texts of the messages asked since the last clear.
