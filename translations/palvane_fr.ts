@@ -2237,4 +2237,15 @@
         <translation>Dépassement de capacité dans les totaux de la tâche.</translation>
     </message>
 </context>
+<context>
+    <name>palvane::UpDown</name>
+    <message>
+        <source>Integer from %1 to %2 required,<byte value="xd"/>in steps of %3</source>
+        <translation>Entier de %1 à %2 requis,<byte value="xd"/>par pas de %3</translation>
+    </message>
+    <message>
+        <source>Integer from %1 to %2 required</source>
+        <translation>Entier de %1 à %2 requis</translation>
+    </message>
+</context>
 </TS>

@@ -2237,4 +2237,15 @@
         <translation>Overflow di interi nei totali del progetto.</translation>
     </message>
 </context>
+<context>
+    <name>palvane::UpDown</name>
+    <message>
+        <source>Integer from %1 to %2 required,<byte value="xd"/>in steps of %3</source>
+        <translation>Richiesto un intero da %1 a %2,<byte value="xd"/>con passo %3</translation>
+    </message>
+    <message>
+        <source>Integer from %1 to %2 required</source>
+        <translation>Richiesto un intero da %1 a %2</translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 namespace palvane {
 
@@ -36,6 +37,8 @@ public:
                      const QString& title = QString()) override
     {
         asked.push_back({kind, text, buttons, title});
+        if (whileAsking)
+            whileAsking(asked.back());
         if (answers.empty())
             return defaultAnswer(buttons);
         PromptAnswer a = answers.front();
@@ -55,6 +58,9 @@ public:
     }
     std::deque<PromptAnswer> answers;
     std::deque<PromptRecord> asked;
+    // Runs while a message is asked, as a real message box would be up (window tests show a
+    // modal window there, which takes the focus as a message box does).
+    std::function<void(const PromptRecord&)> whileAsking;
 };
 
 } // namespace palvane

@@ -1,4 +1,5 @@
 #include "ChoiceDelegate.h"
+#include "GridComboBox.h"
 
 #include <QComboBox>
 
@@ -11,7 +12,7 @@ ChoiceDelegate::ChoiceDelegate(const QStringList& choices, QObject* parent)
 
 QWidget* ChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
 {
-    auto* box = new QComboBox(parent);
+    auto* box = GridComboBox::forDelegate(this, parent);
     box->addItems(m_choices);
     return box;
 }

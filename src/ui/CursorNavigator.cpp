@@ -55,6 +55,24 @@ void CursorNavigator::updateButtons() {
     m_buttons[Delete]->setEnabled(active && m_editVisible && n > 0);
 }
 
+void CursorNavigator::focusNewRow() {
+    if (!m_grid || !m_grid->isVisible() || !m_grid->isEnabled())
+        return;
+    QAbstractItemModel* model = m_grid->model();
+    const int row = m_cursor.currentRow();
+    if (!model || row < 0 || row >= model->rowCount())
+        return;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QModelIndex cell = model->index(row, c);
+        if (!m_grid->isColumnHidden(c) && (model->flags(cell) & Qt::ItemIsEditable)) {
+            m_grid->setFocus(Qt::OtherFocusReason);
+            m_grid->setCurrentIndex(cell);
+            m_grid->scrollTo(cell);
+            return;
+        }
+    }
+}
+
 void CursorNavigator::press(Button b) {
     if (!m_cursor.isActive())
         return;
@@ -72,8 +90,8 @@ void CursorNavigator::press(Button b) {
         m_cursor.last();
         break;
     case Insert:
-        if (m_editVisible)
-            m_cursor.insert();
+        if (m_editVisible && m_cursor.insert())
+            focusNewRow();
         break;
     case Delete:
         if (!m_editVisible || m_cursor.isEmpty())

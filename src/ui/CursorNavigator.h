@@ -4,6 +4,8 @@
 #include "Cursor.h"
 #include "Prompter.h"
 
+#include <QPointer>
+#include <QTableView>
 #include <QToolButton>
 #include <QWidget>
 
@@ -26,16 +28,22 @@ public:
     void updateButtons();
     // Hint texts of the buttons (language switch).
     void retranslate();
+    // The grid that shows the cursor: a new row gets the focus there, on its first editable
+    // cell, so what is typed next goes into that row.
+    void setGrid(QTableView* grid) { m_grid = grid; }
 
 signals:
     // A button press was carried out (the cursor may have refused it).
     void pressed(palvane::CursorNavigator::Button button);
 
 private:
+    void focusNewRow();
+
     Cursor& m_cursor;
     Prompter* m_prompter;
     QToolButton* m_buttons[ButtonCount] = {};
     bool m_editVisible = true;
+    QPointer<QTableView> m_grid;
 };
 
 } // namespace palvane

@@ -2,6 +2,7 @@
 
 #include <QItemSelectionModel>
 #include <algorithm>
+#include <map>
 #include <QTableView>
 #include <memory>
 
@@ -9,16 +10,31 @@ namespace palvane {
 
 CursorTableModel::CursorTableModel(Cursor& cursor, std::vector<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), m_cursor(&cursor), m_columns(std::move(columns)) {
+    m_rowIds = cursorRowIds();
     connectCursor();
+}
+
+std::vector<qint64> CursorTableModel::cursorRowIds() const {
+    std::vector<qint64> ids(size_t(m_cursor->rowCount()));
+    for (size_t r = 0; r < ids.size(); ++r)
+        ids[r] = m_cursor->rowIdAt(int(r));
+    return ids;
 }
 
 void CursorTableModel::connectCursor() {
     Cursor* c = m_cursor;
-    connect(c, &Cursor::aboutToResetRows, this, [this] { beginResetModel(); });
-    connect(c, &Cursor::rowsReset, this, [this] { endResetModel(); });
+    // What changed is known only once the rows are read again (rowsReset).
+    connect(c, &Cursor::rowsReset, this, &CursorTableModel::rowsReread);
     connect(c, &Cursor::aboutToInsertRow, this, [this](int row) { beginInsertRows({}, row, row); });
-    connect(c, &Cursor::rowInserted, this, [this](int) { endInsertRows(); });
-    connect(c, &Cursor::aboutToRemoveRow, this, [this](int row) { beginRemoveRows({}, row, row); });
+    connect(c, &Cursor::rowInserted, this, [this](int row) {
+        m_rowIds.insert(m_rowIds.begin() + std::clamp(row, 0, int(m_rowIds.size())), m_cursor->rowIdAt(row));
+        endInsertRows();
+    });
+    connect(c, &Cursor::aboutToRemoveRow, this, [this](int row) {
+        beginRemoveRows({}, row, row);
+        if (row >= 0 && row < int(m_rowIds.size()))
+            m_rowIds.erase(m_rowIds.begin() + row);
+    });
     connect(c, &Cursor::rowRemoved, this, [this](int) { endRemoveRows(); });
     connect(c, &Cursor::rowChanged, this, [this](int row) {
         if (row >= 0 && row < rowCount() && columnCount() > 0)
@@ -28,6 +44,51 @@ void CursorTableModel::connectCursor() {
         if (rowCount() > 0 && columnCount() > 0)
             emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     });
+}
+
+void CursorTableModel::rowsReread() {
+    const std::vector<qint64> now = cursorRowIds();
+    std::map<qint64, int> newRowOf;
+    for (size_t r = 0; r < now.size(); ++r)
+        newRowOf[now[r]] = int(r);
+    // Old rows by id; the pending new row (id 0) becomes the one row that was not there before.
+    std::vector<int> moved(m_rowIds.size(), -1);
+    int pendingRow = -1;
+    bool same = now.size() == m_rowIds.size();
+    for (size_t r = 0; same && r < m_rowIds.size(); ++r) {
+        const auto it = newRowOf.find(m_rowIds[r]);
+        if (it != newRowOf.end() && m_rowIds[r] != 0)
+            moved[r] = it->second;
+        else if (m_rowIds[r] == 0 && pendingRow < 0)
+            pendingRow = int(r);
+        else
+            same = false;
+    }
+    if (same && pendingRow >= 0) {
+        std::vector<bool> taken(now.size(), false);
+        for (int m : moved)
+            if (m >= 0)
+                taken[size_t(m)] = true;
+        const auto free = std::find(taken.begin(), taken.end(), false);
+        same = free != taken.end();
+        if (same)
+            moved[size_t(pendingRow)] = int(free - taken.begin());
+    }
+    if (!same) {
+        beginResetModel();
+        m_rowIds = now;
+        endResetModel();
+        return;
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& i : from)
+        to << (i.row() < int(moved.size()) ? index(moved[size_t(i.row())], i.column()) : QModelIndex());
+    changePersistentIndexList(from, to);
+    m_rowIds = now;
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int CursorTableModel::columnOf(const QString& field) const {
@@ -140,6 +201,13 @@ Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const {
     if (columnEditable(index.column()))
         f |= Qt::ItemIsEditable;
     return f;
+}
+
+bool widgetInside(const QWidget* container, const QWidget* w) {
+    for (const QWidget* p = w; p; p = p->parentWidget())
+        if (p == container)
+            return true;
+    return false;
 }
 
 void followCursorRow(QTableView* grid, Cursor& cursor) {

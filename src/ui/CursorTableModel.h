@@ -54,11 +54,22 @@ public:
 private:
     void connectCursor();
     bool columnEditable(int column) const;
+    // The cursor re-read its rows: the same rows in a new order (a stored row moved to its
+    // sorted place, a new row stored) move with their open editors, the current cell and the
+    // selection; other row sets reset the model.
+    void rowsReread();
+    std::vector<qint64> cursorRowIds() const;
 
     Cursor* m_cursor;
     std::vector<GridColumn> m_columns;
     bool m_readOnly = false;
+    // The store ids of the rows the views know, in their order (0: the pending new row).
+    std::vector<qint64> m_rowIds;
 };
+
+// True when w is the container or lies inside it, also through pop-up windows its children
+// opened (the list of a grid cell's drop-down belongs to the grid).
+bool widgetInside(const QWidget* container, const QWidget* w);
 
 // Keeps a grid's current cell on the cursor's current row as the cursor moves, re-reads its rows
 // or gets a new row. The cell stays in the column last chosen in the grid: storing a pending row

@@ -125,11 +125,29 @@ HelpWindow* HelpHook::window() {
     return m_window;
 }
 
+void HelpHook::followModalWindow() {
+    // A modal window (a library, the Solution Page) blocks every window outside it, the help
+    // window too: while one is open the help window becomes its child window, so it takes
+    // clicks and closes while the modal window stays open. Afterwards it returns to its owner.
+    HelpWindow* w = window();
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* parent = modal && modal != w ? modal : m_owner.data();
+    if (w->parentWidget() == parent)
+        return;
+    const bool shown = w->isVisible();
+    const QRect frame = w->geometry();
+    w->setParent(parent, Qt::Window);
+    if (shown)
+        w->setGeometry(frame);
+}
+
 bool HelpHook::isShowing() const {
     return m_window && m_window->isVisible();
 }
 
 bool HelpHook::request(HelpCommand command, int data) {
+    if (command != HelpCommand::Quit)
+        followModalWindow();
     switch (command) {
     case HelpCommand::Context:
     case HelpCommand::ContextPopup:

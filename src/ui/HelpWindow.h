@@ -80,6 +80,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void followModalWindow();
+
     QPointer<QWidget> m_owner;
     QPointer<HelpWindow> m_window;
     bool m_installed = false;

@@ -58,7 +58,7 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
     columns.front().foreground = quantityFont;
 
     Model = new LibraryTableModel(library(), std::move(columns), std::move(rightAligned), this);
-    DBGrid1 = new QTableView(this);
+    DBGrid1 = new DataGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setModel(Model);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -116,9 +116,11 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
             DBGrid1->setCurrentIndex(Model->index(c.currentRow(), now.column()));
     });
     followCursorRow(DBGrid1, library());
+    DBNavigator1->setGrid(DBGrid1);
     // Leaving the grid stores the pending library row.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        auto inGrid = [this](QWidget* w) { return w && (w == DBGrid1 || DBGrid1->isAncestorOf(w)); };
+        // The list of a cell's drop-down is a window of its own but still the grid's.
+        auto inGrid = [this](QWidget* w) { return widgetInside(DBGrid1, w); };
         if (inGrid(old) && !inGrid(now) && library().isEditing())
             library().postIfModified();
     });
@@ -133,6 +135,13 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
     // the data module's mode flag cleared: library edits made elsewhere meanwhile are not
     // treated as edits of this window.
     LibraryForm::retranslate();
+}
+
+LibraryForm::~LibraryForm()
+{
+    // The controls go before this object: focus changes among them while they are destroyed
+    // must not store rows into a grid that is half gone.
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 Cursor& LibraryForm::library() const

@@ -4,6 +4,7 @@
 // Close along the bottom. The twins give their cursor, columns and texts.
 #include "CursorNavigator.h"
 #include "CursorTableModel.h"
+#include "DataGrid.h"
 #include "TDMForm.h"
 #include "TasksForm.h"
 
@@ -48,6 +49,7 @@ class LibraryForm : public QDialog {
 public:
     LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const LibraryTraits& traits,
                 std::vector<GridColumn> columns, std::set<QString> rightAligned, QWidget* parent = nullptr);
+    ~LibraryForm() override;
 
     // Shows the window modally (always in browse mode).
     int showModal();

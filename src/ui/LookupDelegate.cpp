@@ -1,5 +1,6 @@
 #include "LookupDelegate.h"
 #include "CursorTableModel.h"
+#include "GridComboBox.h"
 
 #include <QComboBox>
 
@@ -17,7 +18,7 @@ QStringList LookupDelegate::names() const {
 
 QWidget* LookupDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                       const QModelIndex&) const {
-    auto* box = new QComboBox(parent);
+    auto* box = GridComboBox::forDelegate(this, parent);
     box->setMaxVisibleItems(m_rows);
     box->addItems(names());
     return box;

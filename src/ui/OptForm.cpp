@@ -110,14 +110,16 @@ void TOptForm::createControls() {
             edit->installEventFilter(this);
             continue;
         }
-        // The up-down rows show the position only; the bind group factor counts in tens.
-        edit->setReadOnly(true);
+        // The up-down rows show the position, typed or stepped there too; the bind group factor
+        // counts in tens.
+        edit->setMaxLength(6);
         edit->setAlignment(Qt::AlignRight);
         const SettingRange range = ActiveSettings::range(r.field);
         const int scale = r.field == SettingField::Qg ? 10 : 1;
         auto* upDn = new UpDown(range.minimum * scale, range.maximum * scale, s);
         upDn->setObjectName(QLatin1String(r.upDnName));
         upDn->setIncrement(range.step * scale);
+        upDn->setBuddy(edit);
         *r.upDn = m_upDn[i] = upDn;
     }
     LastCheck = named<QCheckBox>(s, "LastCheck");
@@ -189,8 +191,11 @@ void TOptForm::layoutControls() {
 
 void TOptForm::connectControls() {
     for (SettingField f : AllSettingFields) {
-        if (UpDown* u = m_upDn[fieldIndex(f)])
+        if (UpDown* u = m_upDn[fieldIndex(f)]) {
             connect(u, &UpDown::clicked, this, [this, f](int position) { upDownClick(f, position); });
+            connect(u, &UpDown::refused, this,
+                    [this, u] { m_prompter.ask(PromptKind::Error, u->rangeMessage(), PromptButtons::Ok); });
+        }
     }
     connect(LastCheck, &QCheckBox::clicked, this, &TOptForm::LastCheckClick);
     connect(TaskRadio, &QRadioButton::clicked, this, &TOptForm::TaskRadioClick);

@@ -1,5 +1,6 @@
 // The Task Page's controls: creation, layout, texts, colours, bindings and enabling rules.
 #include "TasksForm.h"
+#include "DataGrid.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -101,7 +102,11 @@ TTasksForm::TTasksForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
     NewFileNameCaption();
 }
 
-TTasksForm::~TTasksForm() = default;
+TTasksForm::~TTasksForm() {
+    // The controls go before this object: focus changes among them while they are destroyed
+    // must not store rows into grids that are half gone.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TTasksForm::createControls() {
     for (QLabel** l :
@@ -188,7 +193,7 @@ void TTasksForm::createControls() {
 }
 
 QTableView* TTasksForm::makeGrid(CursorTableModel* model, const QString& name) {
-    auto* g = new QTableView(this);
+    auto* g = new DataGrid(this);
     g->setObjectName(name);
     g->setModel(model);
     g->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -224,6 +229,8 @@ void TTasksForm::createGrids() {
     BoxesGrid->setItemDelegateForColumn(0, BoxesKindDelegate);
     syncGridRow(ContsGrid, m_dm.tc());
     syncGridRow(BoxesGrid, m_dm.tb());
+    ContsNavigator->setGrid(ContsGrid);
+    BoxesNavigator->setGrid(BoxesGrid);
 }
 
 void TTasksForm::layoutControls() {
@@ -519,7 +526,7 @@ int TTasksForm::virtualKey(int qtKey) {
 QWidget* TTasksForm::focusedGrid() const {
     QWidget* f = QApplication::focusWidget();
     for (QTableView* g : {ContsGrid, BoxesGrid})
-        if (f && (f == g || g->isAncestorOf(f)))
+        if (widgetInside(g, f))
             return g;
     return nullptr;
 }

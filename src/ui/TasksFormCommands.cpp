@@ -145,8 +145,9 @@ void TTasksForm::connectDataModule() {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         const std::pair<QTableView*, Cursor*> grids[] = {{ContsGrid, &m_dm.tc()}, {BoxesGrid, &m_dm.tb()}};
         for (const auto& [grid, cursor] : grids) {
-            const bool wasIn = old && (old == grid || grid->isAncestorOf(old));
-            const bool isIn = now && (now == grid || grid->isAncestorOf(now));
+            // The list of a cell's drop-down is a window of its own but still the grid's.
+            const bool wasIn = widgetInside(grid, old);
+            const bool isIn = widgetInside(grid, now);
             if (wasIn && !isIn && cursor->isEditing())
                 cursor->checkBrowseMode();
         }

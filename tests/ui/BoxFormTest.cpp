@@ -1,6 +1,7 @@
 // Box Library: browse and edit modes, Reset, "Copy to" into the current task, Clear with its
 // per-row questions, Print, the key guards and the import menu, on the sample database.
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -31,6 +32,7 @@ int listTotal(Cursor& tb, Cursor& boxes, const QString& kind)
 class BoxFormTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void opensInBrowseModeWithItsTexts()
     {
         test::TaskPageFixture f;

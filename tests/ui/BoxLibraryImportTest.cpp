@@ -2,6 +2,7 @@
 // the library on the sample database, with their messages.
 #include "BoxImport.h"
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -33,6 +34,7 @@ int rowOfKind(TBoxForm& b, const QString& kind)
 class BoxLibraryImportTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void importButtonCreatesTheFolderAndPopsUpTheMenu()
     {
         test::TaskPageFixture f;

@@ -2,6 +2,7 @@
 // mode (axle distances, types used by a solved task, the edit questions), Clear with Yes/No and
 // the first placement below the Task Page.
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QScreen>
 #include <QSqlQuery>
@@ -23,6 +24,7 @@ bool typeCell(TCntForm& c, const QString& field, const QVariant& v)
 class CntFormTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void textsColumnsAndPlacement()
     {
         test::TaskPageFixture f;

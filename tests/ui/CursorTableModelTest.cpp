@@ -1,6 +1,7 @@
 // The grids' item models under QAbstractItemModelTester while the cursors insert, post, cancel,
 // delete and follow another task; the drop-down offers the library names and sets the key.
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -11,6 +12,7 @@ using namespace palvane;
 class CursorTableModelTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void modelsStayConsistent() {
         test::TaskPageFixture f;
         QVERIFY(f.start(false));

@@ -89,6 +89,7 @@ private:
 
 private slots:
     void init() {
+        palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
         QVERIFY(f->solveSampleTask());

@@ -20,9 +20,11 @@ using namespace palvane;
 class HelpWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void everyRequestIsHandled();
     void pagesExistAndTheirLinksResolve();
     void f1AsksForTheNearestContext();
+    void helpFromModalWindowsTakesClicks();
     void helpMenuEntries();
     void languageEntriesAndCodes();
 };
@@ -114,6 +116,62 @@ void HelpWindowTest::f1AsksForTheNearestContext() {
     QVERIFY(!HelpHook::current());
     QTest::keyClick(control, Qt::Key_F1);
     QVERIFY(!hook.isShowing());
+}
+
+namespace {
+
+// Clicks a help window button through the window system, as a user does: a window blocked by a
+// modal window never gets the click.
+void clickThroughWindow(HelpWindow* help, const QString& buttonText) {
+    for (QPushButton* b : help->findChildren<QPushButton*>()) {
+        if (b->text() == buttonText) {
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, b->mapTo(help, b->rect().center()));
+            return;
+        }
+    }
+    QFAIL("no such button");
+}
+
+} // namespace
+
+// F1 in a modal window (a library, the Solution Page) opens a help window that takes clicks and
+// closes while the modal window stays open; so again for the next modal window.
+void HelpWindowTest::helpFromModalWindowsTakesClicks() {
+    QWidget owner;
+    owner.resize(300, 200);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    HelpHook hook(&owner);
+    hook.setInstalled(true);
+    for (int context : {11, 5}) {
+        QDialog modal(&owner);
+        modal.setProperty("helpContext", context);
+        auto* button = new QPushButton(QStringLiteral("x"), &modal);
+        bool shown = false, indexShown = false, closed = false, modalOpen = false;
+        uitest::onNextModal([&](QWidget*) {
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_F1);
+            HelpWindow* help = hook.window();
+            shown = hook.isShowing() && help->currentPage() == HelpHook::topicPage(context);
+            QTest::qWaitForWindowExposed(help);
+            clickThroughWindow(help, QStringLiteral("&Index"));
+            indexShown = help->currentPage() == HelpHook::indexPage();
+            closed = help->close() && !hook.isShowing();
+            modalOpen = modal.isVisible();
+            modal.accept();
+        });
+        modal.exec();
+        QVERIFY(shown);
+        QVERIFY(indexShown);
+        QVERIFY(closed);
+        QVERIFY(modalOpen);
+    }
+    // Without a modal window the help window belongs to its owner again and still takes clicks.
+    QVERIFY(hook.showContext(1));
+    QVERIFY(QTest::qWaitForWindowExposed(hook.window()));
+    clickThroughWindow(hook.window(), QStringLiteral("&Index"));
+    QCOMPARE(hook.window()->currentPage(), HelpHook::indexPage());
+    hook.setInstalled(false);
 }
 
 void HelpWindowTest::helpMenuEntries() {

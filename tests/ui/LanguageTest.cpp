@@ -6,6 +6,7 @@
 #include "LanguageSwitch.h"
 #include "MessagePrompter.h"
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -111,6 +112,7 @@ void switchTo(QAction* entry) {
 class LanguageTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void cleanup() { LanguageSwitch::instance()->ApplyLanguage(true, EnglishLanguage); }
 
     void translationFilesAreCompleteAndKeepTheTextForm() {

@@ -12,6 +12,7 @@
 #include "LayoutRenderer.h"
 #include "ViewSettings.h"
 #include "Workspace.h"
+#include "UiTestUtil.h"
 
 using namespace palvane;
 
@@ -101,6 +102,7 @@ class LayoutRendererTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void backColorAndPalette() {
         QCOMPARE(BackColor(0), 0);
         QCOMPARE(BackColor(1), 0x0F0F0F);

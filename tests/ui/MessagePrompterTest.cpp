@@ -15,6 +15,7 @@ Q_DECLARE_METATYPE(palvane::PromptKind)
 class MessagePrompterTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void buttonSetsAnswerWithTheButtonClicked_data();
     void buttonSetsAnswerWithTheButtonClicked();
     void kindsTitlesAndLineBreaks_data();

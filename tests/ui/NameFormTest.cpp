@@ -1,6 +1,7 @@
 // Select a Task: the task list follows and moves the current task, deletes a task with all its
 // rows, and offers Duplicate on the main database.
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QLabel>
 #include <QSqlQuery>
@@ -11,6 +12,7 @@ using namespace palvane;
 class NameFormTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void listMovesAndDeletes() {
         test::TaskPageFixture f;
         QVERIFY(f.start());

@@ -43,6 +43,7 @@ private:
 
 private slots:
     void init() {
+        palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
         QVERIFY(f->start());

@@ -51,6 +51,7 @@ private:
 
 private slots:
     void init() {
+        palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
         QVERIFY(f->start());
@@ -83,11 +84,11 @@ private slots:
         QCOMPARE(w.KeepRadio->toolTip(), QStringLiteral("Keep active settings when changing the task"));
         QCOMPARE(w.DefltButton->text(), QStringLiteral("&Defaults"));
         QCOMPARE(w.DefltButton->toolTip(), QStringLiteral("Activate default optimizer settings"));
-        // The Current Task column is read-only and disabled; the up-down edits are read-only.
+        // The Current Task column is read-only and disabled; every active value is typed too.
         for (SettingField fld : AllSettingFields) {
             QVERIFY(!w.taskEdit(fld)->isEnabled());
             QVERIFY(w.taskEdit(fld)->isReadOnly());
-            QCOMPARE(w.activeEdit(fld)->isReadOnly(), w.upDown(fld) != nullptr);
+            QVERIFY(!w.activeEdit(fld)->isReadOnly());
         }
         QVERIFY(!w.LastCheckDB->isEnabled());
         open();
@@ -131,6 +132,90 @@ private slots:
         // Last follows its check box.
         w.LastCheck->click();
         QCOMPARE(active().Last, false);
+    }
+
+    // The up-down values are typed too: Return or leaving the edit takes a value within the
+    // range and on a step; any other text gets the range message and the old value comes back.
+    void upDownValuesAreTyped() {
+        open();
+        TOptForm& w = form();
+        auto type = [](QLineEdit* edit, const QString& text) {
+            edit->setFocus(Qt::TabFocusReason);
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        type(w.TimeEdit, QStringLiteral("60"));
+        QCOMPARE(active().Time, qint16(60));
+        QCOMPARE(w.TimeEdit->text(), QStringLiteral("60"));
+        QVERIFY(w.isVisible()); // Return stays in the edit
+        QVERIFY(errors().isEmpty());
+        struct Refused {
+            QLineEdit* edit;
+            QString text;
+            QString message;
+        };
+        const Refused refused[] = {
+            {w.TimeEdit, QStringLiteral("3"), QStringLiteral("Integer from 5 to 5555 required,\rin steps of 5")},
+            {w.TimeEdit, QStringLiteral("61"), QStringLiteral("Integer from 5 to 5555 required,\rin steps of 5")},
+            {w.PowerEdit, QStringLiteral("21"), QStringLiteral("Integer from 0 to 20 required")},
+            {w.PowerEdit, QStringLiteral("-1"), QStringLiteral("Integer from 0 to 20 required")},
+            {w.RandEdit, QStringLiteral("1x"), QStringLiteral("Integer from 1 to 555 required")},
+            {w.QgEdit, QStringLiteral("35"), QStringLiteral("Integer from 0 to 90 required,\rin steps of 10")},
+        };
+        for (const Refused& r : refused) {
+            f->clearAsked();
+            const ActiveSettings before = active();
+            const QString shown = r.edit->text();
+            type(r.edit, r.text);
+            QCOMPARE(errors(), QStringList{r.message});
+            QCOMPARE(active(), before);
+            QCOMPARE(r.edit->text(), shown);
+        }
+        // Leaving the edit takes its text as Return does.
+        f->clearAsked();
+        w.QgEdit->setFocus(Qt::TabFocusReason);
+        w.QgEdit->selectAll();
+        QTest::keyClicks(w.QgEdit, QStringLiteral("30"));
+        w.QcEdit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(active().Qg, qint16(3));
+        QVERIFY(errors().isEmpty());
+        // A typed value of the active setting differs from the task's: the row is marked.
+        QVERIFY(w.rowDiffers(SettingField::Qg));
+    }
+
+    // The arrow keys step once, Page Up and Page Down ten steps, within the range; a button held
+    // down repeats its step.
+    void upDownKeysAndHeldButtons() {
+        open();
+        TOptForm& w = form();
+        w.TimeEdit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(active().Time, qint16(555));
+        QTest::keyClick(w.TimeEdit, Qt::Key_Down);
+        QCOMPARE(active().Time, qint16(550));
+        QTest::keyClick(w.TimeEdit, Qt::Key_PageDown);
+        QCOMPARE(active().Time, qint16(500));
+        QCOMPARE(w.TimeEdit->text(), QStringLiteral("500"));
+        QTest::keyClick(w.TimeEdit, Qt::Key_Up);
+        QCOMPARE(active().Time, qint16(505));
+        w.PowerEdit->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.PowerEdit, Qt::Key_PageUp);
+        QTest::keyClick(w.PowerEdit, Qt::Key_PageUp);
+        QCOMPARE(active().Power, qint16(20));
+        QTest::keyClick(w.PowerEdit, Qt::Key_PageDown);
+        QCOMPARE(active().Power, qint16(10));
+        QVERIFY(errors().isEmpty());
+
+        // Held down: the down button goes on stepping until it is released.
+        QToolButton* down = w.TimeUpDn->downButton();
+        QTest::mousePress(down, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(active().Time <= 505 - 5 * 5, 5000);
+        QTest::mouseRelease(down, Qt::LeftButton);
+        const qint16 released = active().Time;
+        QTest::qWait(down->autoRepeatInterval() * 4);
+        QCOMPARE(active().Time, released);
+        QCOMPARE(w.TimeEdit->text(), QString::number(released));
+        QVERIFY(w.TimeUpDn->upButton()->autoRepeat());
     }
 
     void coloursMarkDifferingRows() {

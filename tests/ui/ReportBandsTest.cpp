@@ -4,6 +4,7 @@
 // PDF file.
 #include "PdfPages.h"
 #include "ReportBands.h"
+#include "UiTestUtil.h"
 
 #include <QFile>
 #include <QImage>
@@ -54,6 +55,7 @@ private:
 private slots:
     void init()
     {
+        palvane::uitest::failOnViewWarnings();
         device.setDotsPerMeterX(11811); // 300 dpi
         device.setDotsPerMeterY(11811);
     }

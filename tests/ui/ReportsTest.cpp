@@ -8,6 +8,7 @@
 #include "ReportPrinter.h"
 #include "SolutForm.h"
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QFile>
 #include <QPainter>
@@ -77,6 +78,7 @@ private:
 private slots:
     void init()
     {
+        palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
         HomeFolder home(f->tmp.path());

@@ -6,6 +6,7 @@
 #include "HomeFolder.h"
 #include "SolutForm.h"
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -26,6 +27,7 @@ private:
 private slots:
     void init()
     {
+        palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
         QVERIFY(f->solveSampleTask());

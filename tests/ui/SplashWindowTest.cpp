@@ -43,6 +43,7 @@ QByteArray encode(const QImage& image, const char* format) {
 class SplashWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void shippedPictureDecodes();
     void greyscalePicture();
     void foreignAndDamagedData();

@@ -2,6 +2,7 @@
 // database directories, an unwritable home folder, a second instance on the same home.
 #include "DatabaseAliases.h"
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -12,6 +13,7 @@ using namespace palvane;
 class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void firstStartOpensSampleTask() {
         test::TaskPageFixture f;
         QVERIFY(f.start());

@@ -51,6 +51,7 @@ public:
 class TAboutFormTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void aboutShowsTitleVersionAndSwitches();
     void promptsSwitchSuppressesTooltipsEverywhere();
     void warningsSwitchIsAnnounced();

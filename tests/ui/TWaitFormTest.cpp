@@ -16,6 +16,7 @@ using namespace palvane;
 class TWaitFormTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void createdWithEmptyTextsAndNoSystemButtons();
     void solveDisplayProtocol();
     void busyFrameShowsCaptionAndPosition();

@@ -2,6 +2,7 @@
 // editing guards, the Solve / Clear command with its checks, column widths.
 #include "FakeSearch.h"
 #include "TaskPageFixture.h"
+#include "UiTestUtil.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -45,6 +46,7 @@ private:
 
 private slots:
     void init() {
+        palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
         QVERIFY(f->start());

@@ -47,7 +47,10 @@ private:
     static SavedViewOptions normal() { return {1, 1, 0, 16, 2, 4, 0, 0, 0}; }
 
 private slots:
-    void init() { startProgram(); }
+    void init() {
+        palvane::uitest::failOnViewWarnings();
+        startProgram();
+    }
     void cleanup() {
         if (f && f->startUp && f->startUp->tasksForm())
             f->page().close();

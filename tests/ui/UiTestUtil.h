@@ -4,11 +4,22 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
 namespace palvane::uitest {
+
+// Called by the init() of every window test: the test fails when the item views report an
+// editor that lost its view (the row it edited was stored or re-read under it) or an edit of a
+// cell that no longer exists. Both mean keystrokes could reach another row than the one shown.
+inline void failOnViewWarnings() {
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral("closeEditor called with an editor that does not belong to this view")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("edit: index was invalid")));
+}
 
 // Saves a screenshot of the widget as <name>.png in the test output folder; true when written.
 inline bool saveScreenshot(QWidget* w, const QString& name) {

@@ -12,6 +12,7 @@
 #include "UtilisationChart.h"
 #include "ViewSettings.h"
 #include "Workspace.h"
+#include "UiTestUtil.h"
 
 using namespace palvane;
 
@@ -74,6 +75,7 @@ class UtilisationChartTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { palvane::uitest::failOnViewWarnings(); }
     void barsTicksAndSpareCapacity() {
         // Four boxes of 20000 weight units: the running weight passes 32767.
         auto ws = chartWorkspace(2, 10.0f, 100000);
