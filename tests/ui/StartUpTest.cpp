@@ -73,8 +73,8 @@ private slots:
     }
 
     void settingsHooksRunAtStartAndExit() {
+        int loads = 0, saves = 0; // before the fixture, so they outlive the program's hooks
         test::TaskPageFixture f;
-        int loads = 0, saves = 0;
         f.startUp = std::make_unique<StartUp>(
             f.prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home=") + f.tmp.path()});
         f.startUp->loadIni = [&](TTasksForm& page, TDMForm&, const HomeFolder& home) {
