@@ -1,6 +1,7 @@
 // The Settings window's commands: showing the active and the task's settings, colouring the
 // rows that differ, the up-downs, the switches, the defaults, the typed gaps and the placement.
 #include "OptForm.h"
+#include "WindowFit.h"
 
 #include "TaskSettings.h"
 
@@ -206,6 +207,8 @@ void TOptForm::showSettings() {
     ShowTaskSettings();
     CurrOptSetColors();
     show();
+    // The layout may have made the window larger than the placement counted on.
+    keepOnScreen(this);
     raise();
     activateWindow();
 }
