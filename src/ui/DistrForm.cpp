@@ -178,12 +178,12 @@ void TDistrForm::place() {
     const QScreen* screen = m_page.screen() ? m_page.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
     move(std::max(4, area.width() - width() - 4), std::max(0, area.height() - height() - 30));
+    keepOnScreen(this);
     m_page.clearReposition(RepositionWindow::Disposition);
 }
 
 void TDistrForm::FormShow() {
     place();
-    keepOnScreen(this);
     SequenceInterval = 1000;
     m_tune.ScreenTracks();
     m_tune.ScreenColors();

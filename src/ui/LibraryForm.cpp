@@ -286,7 +286,6 @@ void LibraryForm::setVisible(bool visible)
         showTaskName();
         fitMinimumSize(this, m_traits.minimumSize);
         place();
-        keepOnScreen(this);
     }
     QDialog::setVisible(visible);
 }
@@ -320,6 +319,7 @@ void LibraryForm::place()
     // Positions are the frame's, as the Task Page's x() and y() are.
     resize(width, std::max(height, minimumHeight()));
     move(left, top);
+    keepOnScreen(this);
     m_page.clearReposition(m_traits.placement);
 }
 

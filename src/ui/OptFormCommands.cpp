@@ -203,12 +203,14 @@ bool TOptForm::eventFilter(QObject* watched, QEvent* event) {
 // ---- showing and closing ----
 
 void TOptForm::showSettings() {
+    const bool placing = m_page && m_page->reposition(RepositionWindow::Settings);
     place();
     ShowTaskSettings();
     CurrOptSetColors();
     show();
     // The layout may have made the window larger than the placement counted on.
-    keepOnScreen(this);
+    if (placing)
+        keepOnScreen(this);
     raise();
     activateWindow();
 }

@@ -299,7 +299,6 @@ int TSolutForm::showModal()
 void TSolutForm::showEvent(QShowEvent* event)
 {
     place();
-    keepOnScreen(this);
     for (QTableView* grid : {SolutGrid, DistrGrid, PositGrid})
         followCursor(grid);
     QDialog::showEvent(event);
@@ -313,6 +312,7 @@ void TSolutForm::place()
     const QScreen* screen = m_page.screen() ? m_page.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
     move(std::max(4, area.width() - width() - 4), std::max(0, area.height() - height() - 30));
+    keepOnScreen(this);
     m_page.clearReposition(RepositionWindow::SolutionPage);
 }
 

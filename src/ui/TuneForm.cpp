@@ -124,7 +124,8 @@ void TTuneForm::fitTexts() {
     NormBut->setGeometry(buttonLeft, below, buttonWidth, ButtonHeight);
     CloseBut->setGeometry(buttonLeft, below + 26, buttonWidth, ButtonHeight);
     const int width = std::max({DesignWidth, labelLeft + labelWidth + 4, buttonLeft + buttonWidth + Spacing});
-    const int height = std::max(DesignHeight, below + 26 + std::max(checkHeight, ButtonHeight) + 4);
+    // The design lets the lower button touch the bottom edge.
+    const int height = std::max(DesignHeight, below + 26 + std::max(checkHeight, ButtonHeight) - 1);
     if (size() != QSize(width, height)) {
         setFixedSize(width, height);
         TuneNeedsPlacement = true;
@@ -314,7 +315,6 @@ void TTuneForm::FormShow() {
 
 void TTuneForm::showEvent(QShowEvent* event) {
     FormShow();
-    keepOnScreen(this);
     QDialog::showEvent(event);
 }
 

@@ -14,6 +14,7 @@
 namespace palvane {
 
 void fitMinimumSize(QWidget* window, QSize designMinimum) {
+    const QSize before = window->size();
     QSize minimum = designMinimum;
     if (QLayout* layout = window->layout()) {
         layout->invalidate();
@@ -23,6 +24,9 @@ void fitMinimumSize(QWidget* window, QSize designMinimum) {
     window->setMinimumSize(minimum);
     if (window->width() < minimum.width() || window->height() < minimum.height())
         window->resize(window->size().expandedTo(minimum));
+    // A window its texts made larger must not stick out of the screen.
+    if (window->size() != before)
+        keepOnScreen(window);
 }
 
 int buttonTextWidth(const QAbstractButton* button) {
@@ -50,26 +54,26 @@ void keepOnScreen(QWidget* window) {
     if (!screen)
         return;
     const QRect free = screen->availableGeometry();
-    // The frame is known once the window exists on the window system (as it does at its showing).
-    if (!window->windowHandle())
-        window->winId();
-    QSize frame;
-    if (const QWindow* handle = window->windowHandle()) {
-        const QMargins m = handle->frameMargins();
-        frame = QSize(m.left() + m.right(), m.top() + m.bottom());
-    }
+    // The title bar is known once the window exists on the window system (from its first
+    // showing on). It must stay reachable; thin side and bottom borders may touch the edges.
+    QMargins frame;
+    if (const QWindow* handle = window->windowHandle())
+        frame = handle->frameMargins();
     QSize size = window->size();
-    const QSize room = free.size() - frame;
+    const QSize room(free.width(), free.height() - frame.top());
     if (size.width() > room.width() || size.height() > room.height()) {
         size = size.boundedTo(room).expandedTo(window->minimumSize());
         window->resize(size);
     }
-    const QSize outer = size + frame;
+    // pos() is the frame's corner; the client area starts frame.left() further right.
     const QPoint at = window->pos();
-    const int left = std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - outer.width()));
-    const int top = std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()));
-    if (QPoint(left, top) != at)
-        window->move(left, top);
+    const int clientLeft = std::clamp(at.x() + frame.left(), free.left(),
+                                      std::max(free.left(), free.right() + 1 - size.width()));
+    const int top = std::clamp(at.y(), free.top(),
+                               std::max(free.top(), free.bottom() + 1 - size.height() - frame.top()));
+    const QPoint to(clientLeft - frame.left(), top);
+    if (to != at)
+        window->move(to);
 }
 
 } // namespace palvane

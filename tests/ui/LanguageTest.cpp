@@ -222,6 +222,7 @@ private slots:
         QVERIFY(tip(conts, QStringLiteral("NoseDL")) != tip(conts, QStringLiteral("TailDL")));
         for (int code : {int(FrenchLanguage), int(ItalianLanguage)}) {
             LanguageSwitch::instance()->ApplyLanguage(true, code);
+            QCoreApplication::processEvents();
             int i = 0;
             for (const auto& c : cases)
                 for (const QString& field : c.fields) {

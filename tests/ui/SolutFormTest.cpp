@@ -46,7 +46,7 @@ private slots:
     {
         QVERIFY(form->windowTitle().endsWith("  -  Solution page"));
         QCOMPARE(form->property("helpContext").toInt(), 5);
-        QCOMPARE(form->minimumSize(), QSize(650, 470));
+        QCOMPARE(form->minimumSize(), QSize(650, 470).expandedTo(form->layout()->totalMinimumSize()));
         QCOMPARE(form->Label2->text(), QString("CONTAINER  TOTAL  LOAD  DATA "));
         QCOMPARE(form->FixDBCheck->text(), QString("Fix Selected"));
         QCOMPARE(form->VolLabel1->text(), QString("Area"));

@@ -103,10 +103,11 @@ QStringList squeezedControls(QWidget* window) {
     return out;
 }
 
-// True when the window with its frame lies inside the free area of its screen.
+// True when the window's client area and title bar lie inside the free area of its screen.
 bool onScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    return screen->availableGeometry().contains(window->frameGeometry());
+    const QRect free = screen->availableGeometry();
+    return free.contains(window->geometry()) && window->frameGeometry().top() >= free.top();
 }
 
 void settle() {
