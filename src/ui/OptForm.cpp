@@ -120,6 +120,14 @@ void TOptForm::createControls() {
         upDn->setIncrement(range.step * scale);
         *r.upDn = m_upDn[i] = upDn;
     }
+    ImproveLabel = rowLabel(s, "ImproveLabel");
+    ImproveEdit = valueEdit(s, "ImproveEdit");
+    ImproveEdit->setReadOnly(true);
+    ImproveEdit->setAlignment(Qt::AlignRight);
+    const SettingRange improve = ActiveSettings::improveRange();
+    ImproveUpDn = new UpDown(improve.minimum, improve.maximum, s);
+    ImproveUpDn->setObjectName(QStringLiteral("ImproveUpDn"));
+    ImproveUpDn->setIncrement(improve.step);
     LastCheck = named<QCheckBox>(s, "LastCheck");
     LastCheckDB = named<QCheckBox>(s, "LastCheckDB");
     LastCheckDB->setEnabled(false);
@@ -166,6 +174,10 @@ void TOptForm::layoutControls() {
         grid->addWidget(m_editDB[fieldIndex(r.field)], line, 3);
         ++line;
     }
+    grid->addWidget(ImproveLabel, line, 0);
+    grid->addWidget(ImproveEdit, line, 1);
+    grid->addWidget(ImproveUpDn, line, 2);
+    ++line;
     grid->setColumnStretch(0, 1);
 
     auto* sheet = new QVBoxLayout(OptSheet);
@@ -192,6 +204,7 @@ void TOptForm::connectControls() {
         if (UpDown* u = m_upDn[fieldIndex(f)])
             connect(u, &UpDown::clicked, this, [this, f](int position) { upDownClick(f, position); });
     }
+    connect(ImproveUpDn, &UpDown::clicked, this, &TOptForm::ImproveUpDnClick);
     connect(LastCheck, &QCheckBox::clicked, this, &TOptForm::LastCheckClick);
     connect(TaskRadio, &QRadioButton::clicked, this, &TOptForm::TaskRadioClick);
     connect(KeepRadio, &QRadioButton::clicked, this, &TOptForm::KeepRadioClick);
@@ -247,6 +260,7 @@ void TOptForm::retranslate() {
         {LastLabel, tr("Ignore Last Container"), tr("Exclude last half-empty container from results")},
         {BBLabel, tr("Item to Item Gap"), tr("Intermediate space layer")},
         {BWLabel, tr("Item to Edge Gap"), tr("Space layer near edges")},
+        {ImproveLabel, tr("Improve (s)"), tr("Seconds spent improving the plan after the search (0 = off)")},
     };
     for (const Texts& t : texts) {
         t.label->setText(t.text);
