@@ -237,7 +237,7 @@ bool parseIni(const QByteArray& text, IniValues& values) {
 }
 
 bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
-             const std::function<void(int)>& applyLanguage) {
+             const std::function<void(int)>& applyLanguage, bool warn) {
     bool ok = false;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
@@ -249,7 +249,7 @@ bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
         values = IniValues{};
     if (applyLanguage)
         applyLanguage(values.LanguageCode);
-    if (!ok)
+    if (!ok && warn)
         prompter.ask(PromptKind::Warning, IniFileTexts::tr("IniFile access error.\rLoading default settings"),
                      PromptButtons::Ok);
     return ok;
