@@ -237,6 +237,7 @@ struct Totals {
     int instances = 0, bks = 0, search = 0, improved = 0, maxRects = 0;
     int worse = 0, invalid = 0;
     double searchSeconds = 0, improveSeconds = 0;
+    std::int64_t work = 0;
     void add(const Totals& o)
     {
         instances += o.instances;
@@ -248,6 +249,7 @@ struct Totals {
         invalid += o.invalid;
         searchSeconds += o.searchSeconds;
         improveSeconds += o.improveSeconds;
+        work += o.work;
     }
 };
 
@@ -272,6 +274,9 @@ void printTable()
     if (total.bks > 0)
         std::fprintf(stderr, "improve vs best known: %+.2f %%; search %.0f s (wall), improvement %.1f s (processor)\n",
                      100.0 * (total.improved - total.bks) / total.bks, total.searchSeconds, total.improveSeconds);
+    if (total.improveSeconds > 0)
+        std::fprintf(stderr, "work units per processor second: %.0f million\n",
+                     double(total.work) / total.improveSeconds / 1e6);
 }
 
 bool classWanted(int cls)
@@ -337,7 +342,8 @@ void binPacking2D(benchmark::State& state)
                 const int searchBins = ws->ResultPlan.UsedConts;
                 const bool searchValid = planValid(*ws, ws->ResultPlan);
                 // Work units only: the benchmark's counts do not depend on the machine's load.
-                ImprovePlanWork(*ws, std::int64_t(improveSeconds) * kImproveWorkPerSecond, 1e12, moves);
+                const ImproveReport report =
+                    ImprovePlanWork(*ws, std::int64_t(improveSeconds) * kImproveWorkPerSecond, 1e12, moves);
                 const std::clock_t c2 = std::clock();
                 const int improvedBins = ws->ResultPlan.UsedConts;
                 const bool valid = searchValid && planValid(*ws, ws->ResultPlan);
@@ -350,6 +356,7 @@ void binPacking2D(benchmark::State& state)
                 t.invalid += valid ? 0 : 1;
                 t.searchSeconds += std::chrono::duration<double>(s1 - s0).count();
                 t.improveSeconds += double(c2 - c1) / CLOCKS_PER_SEC;
+                t.work += report.work;
             }
         }
     }
