@@ -222,15 +222,18 @@ int maxRectsBins(const Instance& inst, bool turn)
     return int(bins.size());
 }
 
-// A plan that places every box, inside the floor, without overlaps, within the rules.
-bool planValid(const PackWorkspace& ws, const PackPlan& plan)
+// What is wrong with a plan: boxes left unplaced, or a container that breaks a rule; empty when
+// the plan places every box, inside the floor, without overlaps, within the rules.
+std::string planProblem(const PackWorkspace& ws, const PackPlan& plan)
 {
     if (plan.PlacedBoxes != ws.BoxCount)
-        return false;
-    for (int j = 1; j <= ws.ContCount; ++j)
-        if (!ContainerLayoutProblem(ws, plan, j).empty())
-            return false;
-    return true;
+        return std::to_string(ws.BoxCount - plan.PlacedBoxes) + " boxes unplaced";
+    for (int j = 1; j <= ws.ContCount; ++j) {
+        const std::string problem = ContainerLayoutProblem(ws, plan, j);
+        if (!problem.empty())
+            return problem;
+    }
+    return std::string();
 }
 
 struct Totals {
@@ -340,13 +343,19 @@ void binPacking2D(benchmark::State& state)
                 const auto s1 = std::chrono::steady_clock::now();
                 const std::clock_t c1 = std::clock();
                 const int searchBins = ws->ResultPlan.UsedConts;
-                const bool searchValid = planValid(*ws, ws->ResultPlan);
+                const std::string searchProblem = planProblem(*ws, ws->ResultPlan);
                 // Work units only: the benchmark's counts do not depend on the machine's load.
                 const ImproveReport report =
                     ImprovePlanWork(*ws, std::int64_t(improveSeconds) * kImproveWorkPerSecond, 1e12, moves);
                 const std::clock_t c2 = std::clock();
                 const int improvedBins = ws->ResultPlan.UsedConts;
-                const bool valid = searchValid && planValid(*ws, ws->ResultPlan);
+                const std::string improvedProblem = planProblem(*ws, ws->ResultPlan);
+                for (const std::string* p : {&searchProblem, &improvedProblem})
+                    if (!p->empty())
+                        std::fprintf(stderr, "class %d n %d instance %d %s, %s: %s\n", inst.cls, inst.n, inst.number,
+                                     turn ? "turning" : "oriented", p == &searchProblem ? "search" : "improved",
+                                     p->c_str());
+                const bool valid = searchProblem.empty() && improvedProblem.empty();
                 ++t.instances;
                 t.bks += found->second;
                 t.search += searchBins;
