@@ -137,8 +137,8 @@ QStringList rangeFailures(const ImportedBox& box)
 
 QString importLineMessage(const QString& text, int lineNo)
 {
-    return text + QLatin1Char('\r') + BoxImportTexts::seeLine() + QLatin1Char(' ') + QString::number(lineNo)
-        + QLatin1Char('.') + QLatin1Char('\r') + BoxImportTexts::linesOmitted();
+    return text + QLatin1Char('\r') + BoxImportTexts::seeLine(lineNo) + QLatin1Char('\r')
+        + BoxImportTexts::linesOmitted();
 }
 
 ImportOptions importOptions(const IniValues& settings)
