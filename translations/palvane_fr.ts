@@ -1470,6 +1470,14 @@
         <source>&amp;Empty active DB</source>
         <translation>&amp;Vider la base active</translation>
     </message>
+    <message>
+        <source>Improve (s)</source>
+        <translation>Amélioration (s)</translation>
+    </message>
+    <message>
+        <source>Seconds spent improving the plan after the search (0 = off)</source>
+        <translation>Secondes d&apos;amélioration du plan après la recherche (0 = désactivé)</translation>
+    </message>
 </context>
 <context>
     <name>palvane::TSolutForm</name>
@@ -2205,6 +2213,10 @@
     <message>
         <source>Run</source>
         <translation>Passe</translation>
+    </message>
+    <message>
+        <source>Improving the plan...</source>
+        <translation>Amélioration du plan...</translation>
     </message>
 </context>
 <context>

@@ -1470,6 +1470,14 @@
         <source>&amp;Empty active DB</source>
         <translation>S&amp;vuota DB attivo</translation>
     </message>
+    <message>
+        <source>Improve (s)</source>
+        <translation>Miglioramento (s)</translation>
+    </message>
+    <message>
+        <source>Seconds spent improving the plan after the search (0 = off)</source>
+        <translation>Secondi di miglioramento del piano dopo la ricerca (0 = disattivato)</translation>
+    </message>
 </context>
 <context>
     <name>palvane::TSolutForm</name>
@@ -2205,6 +2213,10 @@
     <message>
         <source>Run</source>
         <translation>Ciclo</translation>
+    </message>
+    <message>
+        <source>Improving the plan...</source>
+        <translation>Miglioramento del piano...</translation>
     </message>
 </context>
 <context>

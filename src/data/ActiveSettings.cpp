@@ -87,7 +87,7 @@ bool ActiveSettings::isValid() const {
         if (!range(f).contains(value(f)))
             return false;
     }
-    return true;
+    return improveRange().contains(Improve);
 }
 
 void ActiveSettings::restoreDefaults() {
@@ -97,12 +97,14 @@ void ActiveSettings::restoreDefaults() {
 }
 
 void ActiveSettings::loadTaskRow(const TaskSolveFields& row) {
+    const qint16 improve = Improve;
     static_cast<SolveSettings&>(*this) = settingsFromTask(row);
+    Improve = improve;
 }
 
 ActiveSettings ActiveSettings::fromTaskRow(const TaskSolveFields& row) {
     ActiveSettings s;
-    s.loadTaskRow(row);
+    s.loadTaskRow(row); // Improve stays at its default, 0
     return s;
 }
 

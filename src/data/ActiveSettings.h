@@ -37,6 +37,9 @@ struct ActiveSettings : SolveSettings {
 
     // Range of a field (Qg 0 to 9, shown x 10 in the Settings window).
     static SettingRange range(SettingField field);
+    // Range of the improvement stage's seconds (Improve): 0 (off) to 600. Improve is kept in
+    // the initialisation file but not in a tasks row, so loading a task's settings keeps it.
+    static SettingRange improveRange() { return {0, 600, 1}; }
     // The field's value.
     qint16 value(SettingField field) const;
     // Sets the field's value as given (no range check).
@@ -54,7 +57,7 @@ struct ActiveSettings : SolveSettings {
 
     // The copy a tasks row stores (TaskOptSet is not stored).
     TaskSolveFields toTaskRow() const { return taskFieldsFromSettings(*this); }
-    // Takes a tasks row's copy into the optimiser fields, keeping TaskOptSet.
+    // Takes a tasks row's copy into the optimiser fields, keeping TaskOptSet and Improve.
     void loadTaskRow(const TaskSolveFields& row);
     // The settings a tasks row holds, TaskOptSet left at its default.
     static ActiveSettings fromTaskRow(const TaskSolveFields& row);

@@ -29,6 +29,7 @@ SolveSettings SettingOverrides::applyTo(SolveSettings s) const
     s.BB = itemGap.value_or(s.BB);
     s.BW = wallGap.value_or(s.BW);
     s.Last = lastOff.value_or(s.Last);
+    s.Improve = improve.value_or(s.Improve);
     return s;
 }
 
@@ -115,6 +116,11 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error)
             if (!parseInt(QStringLiteral("--last-off"), value, 0, 1, number, error))
                 return false;
             o.overrides.lastOff = number != 0;
+        } else if (takeValue(args, i, QStringLiteral("--improve"), value)) {
+            const SettingRange range = ActiveSettings::improveRange();
+            if (!parseInt(QStringLiteral("--improve"), value, range.minimum, range.maximum, number, error))
+                return false;
+            o.overrides.improve = static_cast<std::int16_t>(number);
         } else if (a == QLatin1String("--clear-first")) {
             o.clearFirst = true;
         } else if (!a.startsWith(QLatin1Char('-')) && o.command.isEmpty()) {
@@ -161,7 +167,7 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error)
     const bool settingsGiven = o.overrides.power || o.overrides.time || o.overrides.rand ||
                                o.overrides.weightFactor || o.overrides.bindFactor || o.overrides.costFactor ||
                                o.overrides.leftFactor || o.overrides.itemGap || o.overrides.wallGap ||
-                               o.overrides.lastOff || o.clearFirst;
+                               o.overrides.lastOff || o.overrides.improve || o.clearFirst;
     if (settingsGiven && o.command != QLatin1String("solve")) {
         error = tr("Solve options given to %1").arg(o.command);
         return false;
@@ -190,6 +196,8 @@ QString cliUsage()
               "  --item-gap N          gap between boxes, 0 to 5000\n"
               "  --wall-gap N          gap to the container walls, 0 to 5000\n"
               "  --last-off 0|1        drop a poorly filled last container\n"
+              "  --improve SEC         improve the plan for up to SEC seconds after the\n"
+              "                        search, 0 to 600 (default 0: off)\n"
               "  --clear-first         clear a solved task's solution first\n"
               "\n"
               "Databases:\n"
@@ -292,6 +300,7 @@ private:
         case ProgressTitle::PackingProgress: return tr("Packing progress...");
         case ProgressTitle::WritingDb: return tr("Writing DB...");
         case ProgressTitle::ClearingDb: return tr("Clearing DB solution...");
+        case ProgressTitle::Improving: return tr("Improving the plan...");
         }
         return QString();
     }

@@ -26,6 +26,8 @@ struct SettingOverrides {
     std::optional<std::int16_t> power, time, rand, weightFactor, bindFactor, costFactor,
         leftFactor, itemGap, wallGap;
     std::optional<bool> lastOff;
+    // Seconds of the improvement stage; not a task setting, so 0 (off) unless given.
+    std::optional<std::int16_t> improve;
 
     // The task's settings with these overrides applied.
     SolveSettings applyTo(SolveSettings settings) const;

@@ -1,7 +1,7 @@
 #pragma once
 // The initialisation file "korvan.ini" in the home folder: 30 text lines, each an integer
 // followed by its key text, keeping the active settings and the user's other choices between
-// runs.
+// runs, and after them one appended line with the improvement stage's seconds.
 #include "ActiveSettings.h"
 #include "Prompter.h"
 
@@ -51,12 +51,13 @@ struct IniValues {
 // The file's name in the home folder.
 QString iniFilePath(const QString& homeFolder);
 
-// The file's 30 lines, each ended by a line break.
+// The file's 30 lines and the appended Improve line, each ended by a line break.
 QByteArray formatIni(const IniValues& values);
 
 // Reads the values from the file's text. False when a value line is missing or does not start
 // with an integer; values then holds what was read so far. Values outside a setting's range are
-// moved into it.
+// moved into it. The appended Improve line may be missing (a file of the 30-line format): the
+// stage is then off.
 bool parseIni(const QByteArray& text, IniValues& values);
 
 // Loads the file into values. When it cannot be opened or read, values become the defaults.

@@ -29,7 +29,10 @@ bool LoadTaskSettings(ActiveSettings& active, const Cursor& tasks)
 {
     if (tasks.isEmpty() || tasks.currentRow() < 0)
         return false;
+    // The improvement stage's seconds are no task setting: a task's copy leaves them.
+    const qint16 improve = active.Improve;
     active = taskSettings(tasks, active.TaskOptSet);
+    active.Improve = improve;
     return true;
 }
 

@@ -12,6 +12,7 @@ enum class ProgressTitle {
     PackingProgress, // "Packing progress..."
     WritingDb,       // "Writing DB..."
     ClearingDb,      // "Clearing DB solution..."
+    Improving,       // "Improving the plan..."
 };
 
 // Hints shown in the right-aligned hint label.

@@ -1,6 +1,7 @@
 #include "SolvePipeline.h"
 
 #include "PlanEvaluation.h"
+#include "ImprovePlan.h"
 #include "Preprocess.h"
 #include "Progress.h"
 #include "TaskLoading.h"
@@ -63,6 +64,8 @@ SolveOutcome SolveTask(PackWorkspace& ws, std::int32_t taskId, const SolveSettin
     EvaluatePlan(ws, ws.StartPlan);
     CompactLoadNos(ws, ws.StartPlan);
     Optimise(ws, services.search);
+    // The optional improvement stage works on the optimiser's plan; it is off by default.
+    outcome.improve = ImprovePlan(ws, settings.Improve);
     outcome.stopped = ws.StopFlag != 0;
     outcome.aborted = ws.AbortFlag != 0;
     // The workspace holds this task's plan whether or not it could be stored.

@@ -2,6 +2,7 @@
 // The two pipelines of the engine: solving a task (load, optimise, store) and rebuilding a
 // task's stored plan in the workspace for viewing.
 
+#include "ImprovePlan.h"
 #include "Optimiser.h"
 #include "SolveSettings.h"
 #include "TaskRows.h"
@@ -30,6 +31,7 @@ struct SolveOutcome {
     std::int32_t taskId = 0; // the task whose plan the workspace now holds; 0 when none
     bool stopped = false;    // the optimiser stopped early on time-out or abort
     bool aborted = false;    // the stop was an abort
+    ImproveReport improve;   // what the improvement stage did (nothing when it is off)
 };
 
 // What the Solve pipeline talks to besides the workspace.

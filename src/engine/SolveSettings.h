@@ -10,7 +10,7 @@ namespace palvane {
 // The active optimiser settings as the engine reads them. Field names follow the settings
 // record: Power "Opt.Intens", Time "Opt.Time" (seconds), Rand "Opt.Rand", Qw "Weight Factor"
 // (percent), Qg "Bind Group Factor", Qc "Cost Factor", Qr "Left Factor", BB "Item Gap",
-// BW "Wall Gap", Last "LastOff". The defaults are those of a fresh installation.
+// BW "Wall Gap", Last "LastOff", Improve "Improve" (seconds). The defaults are those of a fresh installation.
 struct SolveSettings {
     std::int16_t Power = 5;
     std::int16_t Time = 555;
@@ -22,6 +22,9 @@ struct SolveSettings {
     std::int16_t BB = 0;
     std::int16_t BW = 0;
     bool Last = true;
+    // Seconds of the improvement stage after the optimiser, 0 to 600; 0 leaves it off. Not kept
+    // in the tasks row.
+    std::int16_t Improve = 0;
 
     bool operator==(const SolveSettings&) const = default;
 };

@@ -123,6 +123,15 @@ void TOptForm::createControls() {
         upDn->setBuddy(edit);
         *r.upDn = m_upDn[i] = upDn;
     }
+    ImproveLabel = rowLabel(s, "ImproveLabel");
+    ImproveEdit = valueEdit(s, "ImproveEdit");
+    ImproveEdit->setMaxLength(6);
+    ImproveEdit->setAlignment(Qt::AlignRight);
+    const SettingRange improve = ActiveSettings::improveRange();
+    ImproveUpDn = new UpDown(improve.minimum, improve.maximum, s);
+    ImproveUpDn->setObjectName(QStringLiteral("ImproveUpDn"));
+    ImproveUpDn->setIncrement(improve.step);
+    ImproveUpDn->setBuddy(ImproveEdit);
     LastCheck = named<QCheckBox>(s, "LastCheck");
     LastCheckDB = named<QCheckBox>(s, "LastCheckDB");
     LastCheckDB->setEnabled(false);
@@ -169,6 +178,10 @@ void TOptForm::layoutControls() {
         grid->addWidget(m_editDB[fieldIndex(r.field)], line, 3);
         ++line;
     }
+    grid->addWidget(ImproveLabel, line, 0);
+    grid->addWidget(ImproveEdit, line, 1);
+    grid->addWidget(ImproveUpDn, line, 2);
+    ++line;
     grid->setColumnStretch(0, 1);
 
     auto* sheet = new QVBoxLayout(OptSheet);
@@ -198,6 +211,7 @@ void TOptForm::connectControls() {
                     [this, u] { m_prompter.ask(PromptKind::Error, u->rangeMessage(), PromptButtons::Ok); });
         }
     }
+    connect(ImproveUpDn, &UpDown::clicked, this, &TOptForm::ImproveUpDnClick);
     connect(LastCheck, &QCheckBox::clicked, this, &TOptForm::LastCheckClick);
     connect(TaskRadio, &QRadioButton::clicked, this, &TOptForm::TaskRadioClick);
     connect(KeepRadio, &QRadioButton::clicked, this, &TOptForm::KeepRadioClick);
@@ -253,6 +267,7 @@ void TOptForm::retranslate() {
         {LastLabel, tr("Ignore Last Container"), tr("Exclude last half-empty container from results")},
         {BBLabel, tr("Item to Item Gap"), tr("Intermediate space layer")},
         {BWLabel, tr("Item to Edge Gap"), tr("Space layer near edges")},
+        {ImproveLabel, tr("Improve (s)"), tr("Seconds spent improving the plan after the search (0 = off)")},
     };
     for (const Texts& t : texts) {
         t.label->setText(t.text);

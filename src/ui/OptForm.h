@@ -48,6 +48,7 @@ public:
     void KeepRadioClick();
     void DefltButtonClick();
     void LastCheckClick();
+    void ImproveUpDnClick(int position);
     void CloseButtonClick();
     // Validates a gap edit's text; true when it became the active value. A refused text shows
     // the range message and puts the focus back into the edit.
@@ -89,6 +90,10 @@ public:
     QLineEdit *PowerEditDB, *TimeEditDB, *RandEditDB, *QwEditDB, *QcEditDB, *QrEditDB, *QgEditDB, *BBEditDB,
         *BWEditDB;
     QCheckBox *LastCheck, *LastCheckDB;
+    // The improvement stage's seconds (0 off); a program setting only, so no task column.
+    QLabel* ImproveLabel;
+    QLineEdit* ImproveEdit;
+    UpDown* ImproveUpDn;
     QRadioButton *KeepRadio, *TaskRadio;
 
 signals:

@@ -42,6 +42,9 @@ void TOptForm::ShowActiveSettings() {
         u->setPosition(m_active.value(f) * scaleOf(f));
         activeEdit(f)->setText(QString::number(u->position()));
     }
+    m_active.Improve = ActiveSettings::improveRange().clamp(m_active.Improve);
+    ImproveUpDn->setPosition(m_active.Improve);
+    ImproveEdit->setText(QString::number(ImproveUpDn->position()));
     BBEdit->setText(QString::number(m_active.BB));
     BWEdit->setText(QString::number(m_active.BW));
     LastCheck->setChecked(m_active.Last);
@@ -90,6 +93,11 @@ void TOptForm::upDownClick(SettingField field, int position) {
     m_active.setValue(field, qint16(position / scaleOf(field)));
     activeEdit(field)->setText(QString::number(position));
     CurrOptSetColors();
+}
+
+void TOptForm::ImproveUpDnClick(int position) {
+    m_active.Improve = qint16(position);
+    ImproveEdit->setText(QString::number(position));
 }
 
 void TOptForm::LastCheckClick() {

@@ -46,6 +46,8 @@ QString progressTitleText(ProgressTitle title) {
         return TWaitForm::tr("Writing DB...");
     case ProgressTitle::ClearingDb:
         return TWaitForm::tr("Clearing DB solution...");
+    case ProgressTitle::Improving:
+        return TWaitForm::tr("Improving the plan...");
     }
     return QString();
 }

@@ -5,6 +5,7 @@
 #include "DatabaseAliases.h"
 #include "EngineRows.h"
 #include "FakeSearch.h"
+#include "RowChecks.h"
 #include "Store.h"
 
 #include <QDir>
@@ -67,7 +68,7 @@ TEST(CliOptions, ParsesEveryOptionInBothForms)
     ASSERT_TRUE(parseCliArguments({"--db", "/x", "solve", "--task=3", "--power", "7", "--time=60", "--rand", "9",
                                    "--weight-factor", "30", "--bind-factor", "2", "--cost-factor", "15",
                                    "--left-factor", "5", "--item-gap", "10", "--wall-gap", "20", "--last-off",
-                                   "0", "--clear-first"},
+                                   "0", "--improve", "3", "--clear-first"},
                                   o, error))
         << error.toStdString();
     EXPECT_EQ(o.db, "/x");
@@ -85,7 +86,9 @@ TEST(CliOptions, ParsesEveryOptionInBothForms)
     EXPECT_EQ(s.BB, 10);
     EXPECT_EQ(s.BW, 20);
     EXPECT_FALSE(s.Last);
-    // Unset options keep the task's values.
+    EXPECT_EQ(s.Improve, 3);
+    // Unset options keep the task's values; the improvement stage stays off.
+    EXPECT_EQ(CliOptions{}.overrides.applyTo(SolveSettings{}).Improve, 0);
     SolveSettings task;
     task.Power = 11;
     EXPECT_EQ(CliOptions{}.overrides.applyTo(task), task);
@@ -103,6 +106,10 @@ TEST(CliOptions, WrongCommandLinesAreRefusedWithAReason)
         {"solve", "--task", "1", "--power", "21"},
         {"solve", "--task", "1", "--time", "4"},
         {"solve", "--task", "1", "--last-off", "2"},
+        {"solve", "--task", "1", "--improve", "601"},
+        {"solve", "--task", "1", "--improve", "-1"},
+        {"solve", "--task", "1", "--improve"},
+        {"show", "--task", "1", "--improve", "1"},
         {"solve", "--task", "1", "--item-gap", "-1"},
         {"solve", "--task", "1", "--power", "99999999999999999999"},
         {"show", "--task", "1", "--power", "3"},
@@ -132,6 +139,7 @@ TEST_F(CliTest, BadOptionsPrintTheUsage)
     EXPECT_TRUE(err.contains("Usage: palvane-cli"));
     EXPECT_EQ(run({"--help"}), CliOk);
     EXPECT_TRUE(out.contains("--clear-first"));
+    EXPECT_TRUE(out.contains("--improve SEC"));
     EXPECT_TRUE(err.isEmpty());
 }
 
@@ -244,6 +252,19 @@ TEST_F(CliTest, MissingMainDatabaseDirectoryIsNamed)
     EXPECT_EQ(err.count('\n'), 1);
     // Nothing was created in its place.
     EXPECT_FALSE(QFileInfo::exists(tmp.filePath("home/KorvanB")));
+}
+
+TEST_F(CliTest, ImproveOptionRunsTheStageAndShowsItOnTheProgressLine)
+{
+    progressLine = true;
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--improve" << "1"), CliOk) << err.toStdString();
+    EXPECT_TRUE(err.contains("Packing progress..."));
+    EXPECT_TRUE(err.contains("Improving the plan..."));
+    EXPECT_LT(err.indexOf("Packing progress..."), err.indexOf("Improving the plan..."));
+    const TaskRows rows = readTask();
+    EXPECT_TRUE(rows.task.Solut);
+    expectConsistentRows(rows);
+    expectValidGeometry(rows);
 }
 
 TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar)

@@ -219,6 +219,37 @@ private slots:
         QCOMPARE(active().Time, released);
         QCOMPARE(w.TimeEdit->text(), QString::number(released));
         QVERIFY(w.TimeUpDn->upButton()->autoRepeat());
+    void improveRowStepsWithinItsRangeAndIsNoTaskSetting() {
+        TOptForm& w = form();
+        QCOMPARE(w.ImproveLabel->text(), QStringLiteral("Improve (s)"));
+        QVERIFY(!w.ImproveLabel->toolTip().isEmpty());
+        QCOMPARE(w.ImproveEdit->text(), QStringLiteral("0"));
+        QVERIFY(!w.ImproveEdit->isReadOnly());
+        w.ImproveUpDn->stepDown();
+        QCOMPARE(active().Improve, qint16(0));
+        w.ImproveUpDn->stepUp();
+        w.ImproveUpDn->stepUp();
+        QCOMPARE(active().Improve, qint16(2));
+        QCOMPARE(w.ImproveEdit->text(), QStringLiteral("2"));
+        for (int i = 0; i < 700; ++i)
+            w.ImproveUpDn->stepUp();
+        QCOMPARE(active().Improve, qint16(600));
+        QCOMPARE(w.ImproveEdit->text(), QStringLiteral("600"));
+        // Loading a task's settings keeps the stage's seconds: a task row does not hold them.
+        setTaskFields({{QStringLiteral("Power"), 9}});
+        w.TaskRadio->click();
+        QCOMPARE(active().Power, qint16(9));
+        QCOMPARE(active().Improve, qint16(600));
+        for (SettingField fld : AllSettingFields)
+            QVERIFY(!w.rowDiffers(fld));
+        // A value from elsewhere outside the range is shown as used; Defaults switch it off.
+        active().Improve = 900;
+        w.ShowActiveSettings();
+        QCOMPARE(active().Improve, qint16(600));
+        QCOMPARE(w.ImproveEdit->text(), QStringLiteral("600"));
+        w.DefltButton->click();
+        QCOMPARE(active().Improve, qint16(0));
+        QCOMPARE(w.ImproveEdit->text(), QStringLiteral("0"));
     }
 
     void coloursMarkDifferingRows() {
