@@ -569,14 +569,6 @@
 <context>
     <name>palvane::LibraryForm</name>
     <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Aucune imprimante par défaut au démarrage du logiciel.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Allumez l&apos;imprimante/le serveur et redémarrez le logiciel.</translation>
-    </message>
-    <message>
         <source>Nothing to delete</source>
         <translation>Rien à supprimer</translation>
     </message>
@@ -727,6 +719,14 @@
     <message>
         <source>The report could not be printed.</source>
         <translation>Le rapport n&apos;a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Print to PDF File</source>
+        <translation>Imprimer dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1288,14 +1288,6 @@
         <translation>Clic droit pour régler l&apos;affichage</translation>
     </message>
     <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Aucune imprimante par défaut au démarrage du logiciel.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Allumez l&apos;imprimante/le serveur et redémarrez le logiciel.</translation>
-    </message>
-    <message>
         <source>Print current Image now?</source>
         <translation>Imprimer maintenant l&apos;image affichée?</translation>
     </message>
@@ -1717,14 +1709,6 @@
         <translation>N° ch.</translation>
     </message>
     <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Aucune imprimante par défaut au démarrage du logiciel.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Allumez l&apos;imprimante/le serveur et redémarrez le logiciel.</translation>
-    </message>
-    <message>
         <source>Print current solution report now?</source>
         <translation>Imprimer maintenant le rapport de la solution?</translation>
     </message>
@@ -2078,6 +2062,22 @@
     <message>
         <source>Exit program?</source>
         <translation>Quitter le logiciel?</translation>
+    </message>
+    <message>
+        <source>Boxes not placed in the plan. Boxes are left when:
+- &quot;Ignore Last Container&quot; (Settings) drops the last, half-empty container,
+- the Net Cost Factor finds them not worth the cost of a container,
+- the time limit ends the search before they found a place,
+- the containers are too few, or a box is larger than every container.</source>
+        <translation>Boîtes non placées dans le plan. Des boîtes restent quand :
+- « Ignorer le dernier conteneur » (Paramètres) écarte le dernier conteneur à moitié vide,
+- le facteur coût net les juge moins rentables que le coût d&apos;un conteneur,
+- la durée max. arrête la recherche avant qu&apos;elles aient trouvé une place,
+- les conteneurs sont trop peu nombreux, ou une boîte est plus grande que tous les conteneurs.</translation>
+    </message>
+    <message>
+        <source>These box kinds fit no container of the task in any permitted orientation<byte value="xd"/>(gaps included); their boxes will be left:</source>
+        <translation>Ces types de boîtes n&apos;entrent dans aucun conteneur de la tâche, dans aucune orientation permise<byte value="xd"/>(écarts compris) ; leurs boîtes resteront :</translation>
     </message>
 </context>
 <context>

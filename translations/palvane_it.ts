@@ -569,14 +569,6 @@
 <context>
     <name>palvane::LibraryForm</name>
     <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
-    </message>
-    <message>
         <source>Nothing to delete</source>
         <translation>Niente da eliminare</translation>
     </message>
@@ -727,6 +719,14 @@
     <message>
         <source>The report could not be printed.</source>
         <translation>Impossibile stampare il rapporto.</translation>
+    </message>
+    <message>
+        <source>Print to PDF File</source>
+        <translation>Stampa su file PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1288,14 +1288,6 @@
         <translation>Clic destro per regolare la vista</translation>
     </message>
     <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
-    </message>
-    <message>
         <source>Print current Image now?</source>
         <translation>Stampare ora l&apos;immagine corrente?</translation>
     </message>
@@ -1717,14 +1709,6 @@
         <translation>N. car.</translation>
     </message>
     <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
-    </message>
-    <message>
         <source>Print current solution report now?</source>
         <translation>Stampare ora il rapporto della soluzione corrente?</translation>
     </message>
@@ -2078,6 +2062,22 @@
     <message>
         <source>Exit program?</source>
         <translation>Esci dal programma?</translation>
+    </message>
+    <message>
+        <source>Boxes not placed in the plan. Boxes are left when:
+- &quot;Ignore Last Container&quot; (Settings) drops the last, half-empty container,
+- the Net Cost Factor finds them not worth the cost of a container,
+- the time limit ends the search before they found a place,
+- the containers are too few, or a box is larger than every container.</source>
+        <translation>Scatole non collocate nel piano. Restano scatole quando:
+- &quot;Ignora l&apos;ultimo container&quot; (Impostazioni) scarta l&apos;ultimo container semivuoto,
+- il fattore costo netto le giudica non convenienti rispetto al costo di un container,
+- il tempo max. ferma la ricerca prima che trovino posto,
+- i container sono troppo pochi, o una scatola è più grande di ogni container.</translation>
+    </message>
+    <message>
+        <source>These box kinds fit no container of the task in any permitted orientation<byte value="xd"/>(gaps included); their boxes will be left:</source>
+        <translation>Questi tipi di scatola non entrano in nessun container del progetto, in nessun orientamento permesso<byte value="xd"/>(distanze incluse); le loro scatole resteranno fuori:</translation>
     </message>
 </context>
 <context>

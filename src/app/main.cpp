@@ -2,10 +2,13 @@
 #include "MessagePrompter.h"
 #include "ProgramIcon.h"
 #include "StartUp.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Before anything else, so that a SIGTERM during the start-up waits for the main loop.
+    palvane::TerminationSignals::install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("palvane"));
     // Desktops match the windows to palvane.desktop for the name and icon.
@@ -17,5 +20,9 @@ int main(int argc, char* argv[]) {
     startUp.prepareReports = [&startUp] { return startUp.reports()->prepare(); };
     if (!startUp.run())
         return 1;
+    // SIGTERM and SIGHUP end the program as closing the Task Page does: the settings are saved.
+    palvane::TerminationSignals onSignal([&startUp] {
+        palvane::closeProgramOnSignal(startUp.tasksForm(), &startUp.tasksForm()->workspace().AbortFlag);
+    });
     return app.exec();
 }

@@ -47,6 +47,11 @@ QString HomeFolder::exportFolder() const
     return absolute(QStringLiteral("solutions"));
 }
 
+QString HomeFolder::reportsFolder() const
+{
+    return absolute(QStringLiteral("reports"));
+}
+
 QString HomeFolder::absolute(const QString& relativeOrAbsolute) const
 {
     return QDir::cleanPath(QDir(m_path).absoluteFilePath(relativeOrAbsolute));

@@ -1,8 +1,8 @@
 #pragma once
 // The program's home folder: where the initialisation file, the import folder "impbox", the
-// export folder "solutions" and the database configuration "databases.ini" live. It is the
-// folder of a "--home DIR" option, else of the environment variable PALVANE_HOME, else the
-// per-user application data folder.
+// export folder "solutions", the folder of PDF reports "reports" and the database configuration
+// "databases.ini" live. It is the folder of a "--home DIR" option, else of the environment
+// variable PALVANE_HOME, else the per-user application data folder.
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +27,8 @@ public:
     QString importFolder() const;
     // The folder of the CSV solution exports, "solutions".
     QString exportFolder() const;
+    // The folder the printed reports are suggested to go into as PDF files, "reports".
+    QString reportsFolder() const;
     // A path relative to the home folder made absolute; absolute paths stay as they are.
     QString absolute(const QString& relativeOrAbsolute) const;
     // Creates the home folder when it does not exist; false when that is impossible.

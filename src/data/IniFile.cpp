@@ -223,7 +223,7 @@ bool parseIni(const QByteArray& text, IniValues& values) {
 }
 
 bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
-             const std::function<void(int)>& applyLanguage) {
+             const std::function<void(int)>& applyLanguage, bool warn) {
     // Only a regular file of a sensible size is read: a FIFO or a device would block or never
     // end.
     QByteArray text;
@@ -233,7 +233,7 @@ bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
         values = IniValues{};
     if (applyLanguage)
         applyLanguage(values.LanguageCode);
-    if (!ok) {
+    if (!ok && warn) {
         QString message = IniFileTexts::tr("IniFile access error.\rLoading default settings");
         if (status != FileReadStatus::Ok && status != FileReadStatus::Missing)
             message += QLatin1Char('\r') + fileReadProblem(status, path, MaxIniFileBytes);

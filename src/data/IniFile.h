@@ -62,9 +62,9 @@ bool parseIni(const QByteArray& text, IniValues& values);
 // Loads the file into values. When it cannot be opened or read, values become the defaults.
 // applyLanguage (may be empty) is then called with the LanguageCode, so the message texts follow
 // the saved language; after a failure the warning "IniFile access error.\rLoading default
-// settings" is shown. Returns true when the file was read.
+// settings" is shown when `warn` holds. Returns true when the file was read.
 bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
-             const std::function<void(int languageCode)>& applyLanguage = {});
+             const std::function<void(int languageCode)>& applyLanguage = {}, bool warn = true);
 
 // Creates or replaces the file with the values; the old file stays whole until the new one is
 // complete. Set values.TaskIni to the current TaskID (0 for none) first. On failure the warning

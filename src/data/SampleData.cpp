@@ -77,9 +77,11 @@ bool isEmpty(Store& store)
 bool insertRows(Store& store, QString* error)
 {
     QSqlQuery q(store.database());
+    // "Ignore Last Container" off: a new user's first plan loads every box (the containers
+    // offered hold them all with room to spare).
     q.prepare(QStringLiteral(
         "INSERT INTO tasks (Name, Solut, Descr, TurnOn, DefltOn, Power, Time, Rand, Qw, Qc, Qr, "
-        "BB, BW, Last, Date) VALUES (?, 0, ?, 1, 0, 5, 555, 1, 0, 0, 0, 0, 0, 1, NULL)"));
+        "BB, BW, Last, Date) VALUES (?, 0, ?, 1, 0, 5, 555, 1, 0, 0, 0, 0, 0, 0, NULL)"));
     q.addBindValue(QStringLiteral("Sample: mixed pallets"));
     q.addBindValue(QStringLiteral("Pallets and crates for a semitrailer, trucks and vans"));
     if (!run(q, error))

@@ -21,14 +21,11 @@ class CsvMessages {
 
 const QString Crlf = QStringLiteral("\r\n");
 
-// "%<width>.<decimals>f" with the locale's decimal separator.
-QString fixed(double value, int width, int decimals, const QLocale& locale)
+// "%<width>.<decimals>f", always with the point as decimal separator: a regional comma would
+// split the number into two fields.
+QString fixed(double value, int width, int decimals)
 {
-    QString s = QString::asprintf("%*.*f", width, decimals, value);
-    const QString point = locale.decimalPoint();
-    if (point != QLatin1String("."))
-        s.replace(QLatin1Char('.'), point);
-    return s;
+    return QString::asprintf("%*.*f", width, decimals, value);
 }
 
 QString integer(const QVariant& v)
@@ -41,7 +38,7 @@ QString line(const QStringList& fields)
 {
     QString s;
     for (const QString& f : fields)
-        s += f + QLatin1Char(',');
+        s += csvField(f) + QLatin1Char(',');
     return s + Crlf;
 }
 
@@ -77,6 +74,19 @@ private:
 
 } // namespace
 
+QString csvField(const QString& text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool quote = false;
+    for (QChar c : text)
+        quote = quote || special.contains(c);
+    if (!quote)
+        return text;
+    QString s = text;
+    s.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
 QString safeFileStem(const QString& taskName)
 {
     static const QString refused = QStringLiteral("/\\<>:\"|?*");
@@ -102,8 +112,10 @@ SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale)
     solut.checkBrowseMode();
 
     const QDate date = tasks.value(QStringLiteral("Date")).toDate();
-    const QString first = (date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString())
-                          + QStringLiteral(",  ") + tasks.textValue(QStringLiteral("Name")) + Crlf;
+    // The date, a comma and the name after two blanks; no comma follows the name.
+    const QString first = csvField(date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString())
+                          + QLatin1Char(',') + csvField(QStringLiteral("  ") + tasks.textValue(QStringLiteral("Name")))
+                          + Crlf;
     SolutionCsvTexts t;
     t.conts = first + QStringLiteral("ContType,ContNo,BoxSum,LoadArea,Area%,")
               + QStringLiteral("LoadWeight,Weight%,LoadCost,NoseWeight,TailWeight,") + Crlf + Crlf;
@@ -116,9 +128,9 @@ SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale)
     do {
         auto sv = [&](const char* c) { return solut.value(QLatin1String(c)); };
         t.conts += line({sv("Type").toString(), integer(sv("ContNo")), integer(sv("BoxLoad")),
-                         integer(sv("VolLoad")), fixed(sv("VolEff").toDouble(), 8, 3, locale),
-                         integer(sv("WgtLoad")), fixed(sv("WgtEff").toDouble(), 8, 3, locale),
-                         fixed(sv("CostLoad").toDouble(), 12, 2, locale), integer(sv("NoseLoad")),
+                         integer(sv("VolLoad")), fixed(sv("VolEff").toDouble(), 8, 3),
+                         integer(sv("WgtLoad")), fixed(sv("WgtEff").toDouble(), 8, 3),
+                         fixed(sv("CostLoad").toDouble(), 12, 2), integer(sv("NoseLoad")),
                          integer(sv("TailLoad"))});
         const QString header = QStringLiteral("Container# ") + integer(sv("ContNo")) + Crlf;
         t.distr += header;
@@ -143,10 +155,10 @@ SolutionCsvResult writeSolutionCsv(TDMForm& dm, const QString& folder, const QLo
 {
     SolutionCsvResult result;
     const QString stem = safeFileStem(dm.tasks().textValue(QStringLiteral("Name")));
-    const QString shownFolder = QFileInfo(folder).fileName();
+    const QDir dir(QFileInfo(folder).absoluteFilePath());
     for (const char* suffix : SolutionCsvSuffixes) {
-        result.files << QDir(folder).filePath(stem + QLatin1String(suffix));
-        result.shownNames << QDir::toNativeSeparators(shownFolder + QLatin1Char('/') + stem + QLatin1String(suffix));
+        result.files << dir.filePath(stem + QLatin1String(suffix));
+        result.shownNames << QDir::toNativeSeparators(result.files.last());
     }
     if (!QDir().mkpath(folder)) {
         result.failures = 3;
@@ -186,9 +198,8 @@ bool ExportSolutionCsv(TDMForm& dm, const QString& folder, Prompter& prompter, c
     }
     QString text = CsvMessages::tr("Solution data has been") + QLatin1Char('\r')
         + CsvMessages::tr("written into the following files:");
-    const QString up = QDir::toNativeSeparators(QStringLiteral("../"));
     for (const QString& name : result.shownNames)
-        text += QLatin1Char('\r') + QStringLiteral(" ") + up + name;
+        text += QStringLiteral("\r ") + name;
     prompter.ask(PromptKind::Information, text, PromptButtons::Ok);
     return true;
 }

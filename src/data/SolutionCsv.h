@@ -20,6 +20,11 @@ inline constexpr const char* SolutionCsvSuffixes[3] = {"-conts.csv", "-distr.csv
 // front so it never names the folder itself or its parent.
 QString safeFileStem(const QString& taskName);
 
+// One field of a CSV line: a text holding a comma, a double quote, a carriage return or a line
+// feed is put in double quotes with its double quotes doubled (RFC 4180); any other text is
+// written as it is.
+QString csvField(const QString& text);
+
 // The three texts of a solution export, each line ending with CR LF.
 struct SolutionCsvTexts {
     QString conts, distr, posit;
@@ -27,15 +32,15 @@ struct SolutionCsvTexts {
 
 // Builds the three texts from the data module's `solut`, `distr` and `posit` cursors and the
 // current task row. The cursors are walked and left on the rows they were on; the display
-// updates of `distr` and `posit` are suspended meanwhile. Dates and the decimal separator
-// follow `locale`.
+// updates of `distr` and `posit` are suspended meanwhile. The date follows `locale`; numbers
+// always use the point as decimal separator, whatever the locale.
 SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale = QLocale::system());
 
 // Result of writing the files.
 struct SolutionCsvResult {
     // The three paths as written (absolute).
     QStringList files;
-    // The names shown to the user: the folder's name, the separator and the file name.
+    // The same paths as shown to the user (absolute, with the platform's separators).
     QStringList shownNames;
     // Number of files that could not be written.
     int failures = 0;

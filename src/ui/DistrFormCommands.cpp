@@ -181,13 +181,8 @@ void TDistrForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
 }
 
 void TDistrForm::PrintButtonClick() {
-    if (m_page.ReportsUnavailable) {
-        m_prompter.ask(PromptKind::Error,
-                       tr("Default printer was not found on program start.") + QLatin1Char('\r') +
-                           tr("Please turn on printer/server and restart program."),
-                       PromptButtons::Ok);
+    if (m_page.ReportsRefused())
         return;
-    }
     StopSequence();
     m_tune.PrintColors();
     DrawLayout();

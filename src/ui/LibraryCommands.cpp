@@ -99,13 +99,8 @@ void LibraryForm::MoveButtonClick()
 void LibraryForm::ClearButtonClick()
 {
     if (!editMode()) {
-        if (m_page.ReportsUnavailable) {
-            m_prompter.ask(PromptKind::Error,
-                           tr("Default printer was not found on program start.") + QLatin1Char('\r')
-                               + tr("Please turn on printer/server and restart program."),
-                           PromptButtons::Ok);
+        if (m_page.ReportsRefused())
             return;
-        }
         if (m_dm.WarnsCheck
             && m_prompter.ask(PromptKind::Confirmation, printQuestion(), PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;

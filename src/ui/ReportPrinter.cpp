@@ -5,10 +5,13 @@
 #include "DistrForm.h"
 #include "LibraryForm.h"
 #include "SolutForm.h"
+#include "SolutionCsv.h"
 #include "TDMForm.h"
 #include "TasksForm.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -72,17 +75,35 @@ bool systemPrinterFound()
     return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-bool showPrintDialog(QPrinter& printer, QWidget* parent)
+bool pdfOutputPossible()
 {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    return dialog.exec() == QDialog::Accepted;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    return pdf.outputFormat() == QPrinter::PdfFormat && pdf.isValid();
+}
+
+bool showPrintDialog(QPrinter& printer, QWidget* parent, const QString& suggestedFile)
+{
+    return ReportPrinter::printDialog(printer, parent, suggestedFile)->exec() == QDialog::Accepted;
+}
+
+QString choosePdfFile(QWidget* parent, const QString& suggestedFile)
+{
+    return QFileDialog::getSaveFileName(parent, ReportPrinter::tr("Print to PDF File"), suggestedFile,
+                                        ReportPrinter::tr("PDF files (*.pdf)"));
+}
+
+// The reports that belong to the current task carry its name in their file name.
+bool ofTheTask(ReportId id)
+{
+    return id == ReportId::TTaskReport || id == ReportId::TSolutReport || id == ReportId::TImageReport;
 }
 
 } // namespace
 
 ReportPrinter::ReportPrinter(TDMForm& dm, Prompter* prompter, QObject* parent)
-    : QObject(parent), printerFound(systemPrinterFound), setupDialog(showPrintDialog), m_dm(dm), m_prompter(prompter)
+    : QObject(parent), printerFound(systemPrinterFound), pdfOutputFound(pdfOutputPossible),
+      setupDialog(showPrintDialog), chooseFile(choosePdfFile), m_dm(dm), m_prompter(prompter)
 {
 }
 
@@ -92,10 +113,58 @@ bool ReportPrinter::prepare()
 {
     m_printers.clear();
     for (ReportId id : AllReports) {
-        if (!printerFound || !printerFound())
+        const bool found = (printerFound && printerFound()) || (pdfOutputFound && pdfOutputFound());
+        if (!found)
             return false;
         printer(id);
     }
+    return true;
+}
+
+QString ReportPrinter::suggestedFile(ReportId id) const
+{
+    QString stem = Reports::pageSetup(id).jobTitle;
+    if (ofTheTask(id) && m_dm.tasks().isActive() && !m_dm.tasks().isEmpty()) {
+        const QString task = m_dm.tasks().textValue(QStringLiteral("Name")).trimmed();
+        if (!task.isEmpty())
+            stem += QStringLiteral(" - ") + task;
+    }
+    const QDir folder(reportsFolder.isEmpty() ? QDir::currentPath() : reportsFolder);
+    return folder.filePath(safeFileStem(stem) + QStringLiteral(".pdf"));
+}
+
+std::unique_ptr<QPrintDialog> ReportPrinter::printDialog(QPrinter& printer, QWidget* parent,
+                                                         const QString& suggestedFile)
+{
+    auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
+    dialog->setOption(QAbstractPrintDialog::PrintPageRange, true);
+    // The dialog offers "Print to File (PDF)" beside the printers; its file name field starts
+    // with the report's own name rather than a generic one.
+    if (!suggestedFile.isEmpty())
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+            name->setText(QDir::toNativeSeparators(suggestedFile));
+    return dialog;
+}
+
+bool ReportPrinter::setUp(ReportId id, QPrinter& p, QWidget* window)
+{
+    const QString suggested = suggestedFile(id);
+    QDir().mkpath(QFileInfo(suggested).absolutePath());
+    if (printerFound && printerFound()) {
+        p.setOutputFormat(QPrinter::NativeFormat);
+        p.setOutputFileName(QString());
+        return setupDialog && setupDialog(p, window, suggested);
+    }
+    // No printer at all: the report goes to a PDF file on A4, the paper it is designed for.
+    QString file = chooseFile ? chooseFile(window, suggested) : QString();
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(file);
+    p.setPageSize(QPageSize(QPageSize::A4));
+    p.setPrintRange(QPrinter::AllPages);
     return true;
 }
 
@@ -123,7 +192,7 @@ int ReportPrinter::run(ReportId id, QWidget* window, const std::vector<Cursor*>&
     const ReportPageSetup setup = Reports::pageSetup(id);
     p.setDocName(setup.jobTitle);
     applyPageSetup(p, setup);
-    if (!setupDialog || !setupDialog(p, window))
+    if (!setUp(id, p, window))
         return 0;
     // The dialog may have changed the printer or the orientation: the margins stay the design's.
     ReportPageSetup chosen = setup;

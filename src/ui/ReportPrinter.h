@@ -1,8 +1,8 @@
 #pragma once
 // Prints the five reports for the windows' Print commands: prepares one printer per report at
-// start-up (a default printer is needed), shows the printer set-up dialog, then prints with the
-// window disabled and the walked cursors' display updates suspended, and puts the cursors back
-// on the rows they were on, also when printing fails.
+// start-up, shows the printer set-up dialog (or, on a system without any printer, a file dialog
+// for a PDF file), then prints with the window disabled and the walked cursors' display updates
+// suspended, and puts the cursors back on the rows they were on, also when printing fails.
 #include "Prompter.h"
 #include "Reports.h"
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 class QPainter;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -32,16 +33,31 @@ public:
     explicit ReportPrinter(TDMForm& dm, Prompter* prompter = nullptr, QObject* parent = nullptr);
     ~ReportPrinter() override;
 
-    // Prepares the reports in their start-up order; each needs a default printer. The first
-    // that cannot be prepared stops the preparation: false.
+    // Prepares the reports in their start-up order; each needs a printer or, without one, PDF
+    // file output. The first that cannot be prepared stops the preparation: false.
     bool prepare();
     bool isPrepared(ReportId id) const;
-    // Whether the system has a printer to print on; replaced by tests.
+    // Whether the system has a printer to print on (asked again at every print, so a printer
+    // set up meanwhile is offered). The one place that looks for printers.
     std::function<bool()> printerFound;
-    // The printer set-up dialog (copies, printer, orientation, page range): true to print,
-    // false when the user cancelled. The program shows the modal print dialog; tests replace
-    // it, for instance to choose a PDF file, so that nothing blocks.
-    std::function<bool(QPrinter& printer, QWidget* parent)> setupDialog;
+    // Whether PDF file output can be prepared (the way out when there is no printer).
+    std::function<bool()> pdfOutputFound;
+    // The printer set-up dialog (copies, printer, orientation, page range, and "Print to File
+    // (PDF)"): true to print, false when the user cancelled. `suggestedFile` is the PDF file the
+    // dialog proposes. The program shows the modal print dialog; tests replace it so that
+    // nothing blocks.
+    std::function<bool(QPrinter& printer, QWidget* parent, const QString& suggestedFile)> setupDialog;
+    // Without any printer: the file dialog that chooses the PDF file, starting at
+    // `suggestedFile`; an empty result means cancelled. Tests replace it to pick the file.
+    std::function<QString(QWidget* parent, const QString& suggestedFile)> chooseFile;
+    // The folder the suggested PDF files go into (created when missing), normally the home
+    // folder's "reports"; empty: the current folder.
+    QString reportsFolder;
+    // The PDF file suggested for a report: its job title, for the reports of a task also the
+    // task's name, made usable as a file name, in `reportsFolder`.
+    QString suggestedFile(ReportId id) const;
+    // The print dialog the program shows, with the suggested file name for PDF output filled in.
+    static std::unique_ptr<QPrintDialog> printDialog(QPrinter& printer, QWidget* parent, const QString& suggestedFile);
     // The printer of a report (created on first use when it was not prepared).
     QPrinter& printer(ReportId id);
 
@@ -71,6 +87,9 @@ signals:
 private:
     int run(ReportId id, QWidget* window, const std::vector<Cursor*>& cursors,
             const std::function<Report()>& build);
+    // Sets up the printer for a print: the print dialog, or without a printer the PDF file
+    // chosen in the file dialog. False when cancelled.
+    bool setUp(ReportId id, QPrinter& printer, QWidget* window);
 
     TDMForm& m_dm;
     Prompter* m_prompter;

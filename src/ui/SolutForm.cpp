@@ -378,13 +378,8 @@ void TSolutForm::ChartButtonClick()
 
 void TSolutForm::PrintButtonClick()
 {
-    if (m_page.ReportsUnavailable) {
-        m_prompter.ask(PromptKind::Error,
-                       tr("Default printer was not found on program start.") + QLatin1Char('\r')
-                           + tr("Please turn on printer/server and restart program."),
-                       PromptButtons::Ok);
+    if (m_page.ReportsRefused())
         return;
-    }
     if (m_dm.WarnsCheck) {
         if (m_prompter.ask(PromptKind::Confirmation, tr("Print current solution report now?"), PromptButtons::OkCancel)
             != PromptAnswer::Ok)

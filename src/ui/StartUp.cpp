@@ -9,7 +9,7 @@
 namespace palvane {
 
 StartUp::StartUp(Prompter& prompter, const QStringList& arguments)
-    : m_prompter(prompter), m_arguments(arguments) {}
+    : m_prompter(prompter, [this] { hideSplash(); }), m_arguments(arguments) {}
 
 StartUp::~StartUp() {
     // The windows hold the data module's cursors; they go first.
@@ -31,8 +31,9 @@ StartUp::~StartUp() {
 
 void StartUp::LoadIniValues() {
     LanguageSwitch* language = LanguageSwitch::instance();
+    // A home folder created just now has no settings file yet: the defaults, without a word.
     LoadIni(iniFilePath(m_home->path()), m_ini, m_prompter,
-            [language](int code) { language->ApplyLanguage(false, code); });
+            [language](int code) { language->ApplyLanguage(false, code); }, !m_tasks->FirstStart);
     language->setLanguageCode(m_ini.LanguageCode);
     m_tasks->VolMultPow = m_ini.VolMultPow;
     // The remembered task, the settings a new task copies and a task's own settings.
@@ -145,8 +146,9 @@ bool StartUp::run(bool show) {
     m_ackno = new TAcknoForm(m_tasks.get());
 
     // 6. The reports, wired to the Print commands of the windows that exist; preparing them
-    // needs a printer.
+    // needs a printer or PDF file output.
     m_reports = std::make_unique<ReportPrinter>(*m_dm, &m_prompter);
+    m_reports->reportsFolder = m_home->reportsFolder();
     m_reports->connectWindows(m_tasks.get(), m_cntForm.get(), m_boxForm.get(), m_solutForm.get(), m_distrForm.get());
     m_tasks->ReportsUnavailable = false;
     if (prepareReports && !prepareReports())

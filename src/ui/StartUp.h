@@ -25,6 +25,24 @@
 
 namespace palvane {
 
+// Runs a step before every message box: the start-up hides its splash window there, so that no
+// message box ever sits under the always-on-top splash.
+class GuardedPrompter : public Prompter {
+public:
+    GuardedPrompter(Prompter& inner, std::function<void()> beforeAsk)
+        : m_inner(inner), m_beforeAsk(std::move(beforeAsk)) {}
+    PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons buttons,
+                     const QString& title = QString()) override {
+        if (m_beforeAsk)
+            m_beforeAsk();
+        return m_inner.ask(kind, text, buttons, title);
+    }
+
+private:
+    Prompter& m_inner;
+    std::function<void()> m_beforeAsk;
+};
+
 class StartUp {
 public:
     // `arguments` as QCoreApplication::arguments() gives them ("--home DIR" chooses the home
@@ -81,7 +99,7 @@ private:
     void SaveIniValues();
     void hideSplash();
 
-    Prompter& m_prompter;
+    mutable GuardedPrompter m_prompter;
     QStringList m_arguments;
     IniValues m_ini;
     bool m_blockingModals = true;

@@ -355,6 +355,12 @@ void TTasksForm::retranslate() {
     Label10->setText(tr("Number"));
     Label11->setText(tr("Weight"));
     VolLabel2->setText(tr("Area"));
+    // Why a plan can leave boxes: the number alone does not say.
+    LftNmb->setToolTip(tr("Boxes not placed in the plan. Boxes are left when:\n"
+                          "- \"Ignore Last Container\" (Settings) drops the last, half-empty container,\n"
+                          "- the Net Cost Factor finds them not worth the cost of a container,\n"
+                          "- the time limit ends the search before they found a place,\n"
+                          "- the containers are too few, or a box is larger than every container."));
     Label8->setText(tr("Net Cost"));
     CostPck->setToolTip(tr("Used boxes minus containers cost"));
     DBCheckDflt->setText(tr("Common Turn Rules:"));

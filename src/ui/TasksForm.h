@@ -9,6 +9,7 @@
 #include "LookupDelegate.h"
 #include "Optimiser.h"
 #include "Progress.h"
+#include "SolveSettings.h"
 #include "TDMForm.h"
 #include "TWaitForm.h"
 #include "UpDown.h"
@@ -28,6 +29,7 @@
 
 namespace palvane {
 
+class EngineRows;
 class TNameForm;
 
 // The secondary windows that place themselves next to the Task Page after it was created or
@@ -69,8 +71,15 @@ public:
     qint32 WorkspaceTaskID = 0;
     // 10 to this power is the area multiplier (0 to 6).
     int VolMultPow = 0;
-    // Set at start-up when the printed reports cannot be prepared.
+    // Set at start-up when the printed reports cannot be prepared (no printer and no PDF file
+    // output either).
     bool ReportsUnavailable = false;
+    // The Print commands of every window ask this first: while the reports are unavailable it
+    // shows the printer message and returns true (print nothing).
+    bool ReportsRefused();
+    // Set by FormCreate when the home folder had neither "databases.ini" nor "korvan.ini": the
+    // program creates it now, and a missing settings file is no news to the user.
+    bool FirstStart = false;
     bool reposition(RepositionWindow w) const { return m_reposition[int(w)]; }
     void clearReposition(RepositionWindow w) { m_reposition[int(w)] = false; }
     PackWorkspace& workspace() { return *m_ws; }
@@ -177,6 +186,10 @@ private:
     void setRunButtonSolved(bool solved);
     void rebuildIfNeeded();
     void solveCurrentTask();
+    // The settings a Solve of the current task uses: the active ones, else the task's own.
+    SolveSettings currentSolveSettings(EngineRows& rows, qint32 taskId) const;
+    // Before a Solve: names the box kinds that fit no container of the task in one warning.
+    void WarnOversizedKinds();
     void clearCurrentSolution();
     void setAllReposition();
     void showProgress(const QString& caption);

@@ -73,6 +73,7 @@ TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home) {
             PromptButtons::Ok);
         return CreateResult::Terminate;
     }
+    FirstStart = !QFileInfo::exists(home.databasesIniPath()) && !QFileInfo::exists(home.iniFilePath());
     if (loadIni)
         loadIni();
 

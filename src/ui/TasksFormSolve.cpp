@@ -1,6 +1,7 @@
 // The Task Page's commands: Solve and Clear, the rebuild before View and Solution, Print, Exit
 // and the task list.
 #include "EngineRows.h"
+#include "FitCheck.h"
 #include "NameForm.h"
 #include "SolvePipeline.h"
 #include "TasksForm.h"
@@ -78,6 +79,8 @@ void TTasksForm::RunButtonClick() {
         return refuse(tr("You should define container(s)"));
     if (m_dm.tb().isEmpty())
         return refuse(tr("You should define boxes"));
+    if (m_dm.WarnsCheck)
+        WarnOversizedKinds();
     busyFrame([this] { solveCurrentTask(); });
     if (ViewButton->isEnabled())
         ViewButton->setFocus();
@@ -90,15 +93,7 @@ void TTasksForm::solveCurrentTask() {
         return;
     EngineRows rows(*store);
     PrompterMessages messages(m_prompter);
-    SolveSettings settings;
-    if (m_dm.activeSettings) {
-        settings = m_dm.activeSettings();
-    } else {
-        TaskRows task;
-        std::string detail;
-        if (rows.readTask(id, task, detail) == RowsStatus::Ok)
-            settings = settingsFromTask(task.task.solve);
-    }
+    const SolveSettings settings = currentSolveSettings(rows, id);
     LayoutSearch* search = m_search;
     if (!search) {
         if (!m_ownSearch)
@@ -122,6 +117,39 @@ void TTasksForm::solveCurrentTask() {
                        PromptButtons::Ok);
     m_dm.RefreshTables();
     CurrSolutState();
+}
+
+SolveSettings TTasksForm::currentSolveSettings(EngineRows& rows, qint32 taskId) const {
+    if (m_dm.activeSettings)
+        return m_dm.activeSettings();
+    TaskRows task;
+    std::string detail;
+    if (rows.readTask(taskId, task, detail) == RowsStatus::Ok)
+        return settingsFromTask(task.task.solve);
+    return SolveSettings{};
+}
+
+void TTasksForm::WarnOversizedKinds() {
+    Store* store = m_dm.store();
+    const qint32 id = m_dm.currentTaskId();
+    if (!store || id == 0)
+        return;
+    EngineRows rows(*store);
+    TaskRows task;
+    std::string detail;
+    if (rows.readTask(id, task, detail) != RowsStatus::Ok)
+        return;
+    const std::vector<std::string> kinds = kindsFittingNoContainer(task, currentSolveSettings(rows, id).BW);
+    if (kinds.empty())
+        return;
+    QStringList names;
+    for (const std::string& k : kinds)
+        names << QStringLiteral("  ") + QString::fromStdString(k);
+    m_prompter.ask(PromptKind::Warning,
+                   tr("These box kinds fit no container of the task in any permitted orientation\r"
+                      "(gaps included); their boxes will be left:") +
+                       QLatin1Char('\r') + names.join(QLatin1Char('\r')),
+                   PromptButtons::Ok);
 }
 
 void TTasksForm::clearCurrentSolution() {
@@ -174,14 +202,19 @@ void TTasksForm::ResultButtonClick() {
     RunButton->setFocus();
 }
 
+bool TTasksForm::ReportsRefused() {
+    if (!ReportsUnavailable)
+        return false;
+    m_prompter.ask(PromptKind::Error,
+                   tr("Default printer was not found on program start.") + QLatin1Char('\r') +
+                       tr("Please turn on printer/server and restart program."),
+                   PromptButtons::Ok);
+    return true;
+}
+
 void TTasksForm::PrintButtonClick() {
-    if (ReportsUnavailable) {
-        m_prompter.ask(PromptKind::Error,
-                       tr("Default printer was not found on program start.") + QLatin1Char('\r') +
-                           tr("Please turn on printer/server and restart program."),
-                       PromptButtons::Ok);
+    if (ReportsRefused())
         return;
-    }
     if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, tr("Print task data report now?"),
                                           PromptButtons::OkCancel) != PromptAnswer::Ok)
         return;

@@ -121,9 +121,10 @@ TEST_F(CursorTest, PendingRowsCancelAndSignals)
     ASSERT_TRUE(boxes->open());
     std::vector<int> inserted;
     int removed = 0, reset = 0;
-    QObject::connect(boxes.get(), &Cursor::rowInserted, [&](int row) { inserted.push_back(row); });
-    QObject::connect(boxes.get(), &Cursor::rowRemoved, [&] { ++removed; });
-    QObject::connect(boxes.get(), &Cursor::rowsReset, [&] { ++reset; });
+    QObject receiver;
+    QObject::connect(boxes.get(), &Cursor::rowInserted, &receiver, [&](int row) { inserted.push_back(row); });
+    QObject::connect(boxes.get(), &Cursor::rowRemoved, &receiver, [&] { ++removed; });
+    QObject::connect(boxes.get(), &Cursor::rowsReset, &receiver, [&] { ++reset; });
     ASSERT_TRUE(boxes->next());
     ASSERT_TRUE(boxes->insert());
     EXPECT_EQ(boxes->state(), CursorState::Insert);
@@ -260,7 +261,8 @@ TEST_F(CursorTest, CalculatedColumnsAndSuspension)
     tb->setCalcSuspended(false);
 
     int reset = 0;
-    QObject::connect(tb.get(), &Cursor::rowsReset, [&] { ++reset; });
+    QObject receiver;
+    QObject::connect(tb.get(), &Cursor::rowsReset, &receiver, [&] { ++reset; });
     tb->disableControls();
     ASSERT_TRUE(tb->post());
     EXPECT_EQ(reset, 0);
@@ -278,34 +280,35 @@ TEST_F(CursorTest, ChangeSignalsFollowTheItemModelContract)
     bool resetting = false;
     QStringList errors;
     Cursor* c = tasks.get();
-    QObject::connect(c, &Cursor::aboutToInsertRow, [&](int row) {
+    QObject receiver;
+    QObject::connect(c, &Cursor::aboutToInsertRow, &receiver, [&](int row) {
         if (modelRows != c->rowCount() || row < 0 || row > modelRows)
             errors << QStringLiteral("aboutToInsert %1").arg(row);
     });
-    QObject::connect(c, &Cursor::rowInserted, [&](int) {
+    QObject::connect(c, &Cursor::rowInserted, &receiver, [&](int) {
         if (++modelRows != c->rowCount())
             errors << QStringLiteral("inserted");
     });
-    QObject::connect(c, &Cursor::aboutToRemoveRow, [&](int row) {
+    QObject::connect(c, &Cursor::aboutToRemoveRow, &receiver, [&](int row) {
         if (modelRows != c->rowCount() || row < 0 || row >= modelRows)
             errors << QStringLiteral("aboutToRemove %1").arg(row);
     });
-    QObject::connect(c, &Cursor::rowRemoved, [&](int) {
+    QObject::connect(c, &Cursor::rowRemoved, &receiver, [&](int) {
         if (--modelRows != c->rowCount())
             errors << QStringLiteral("removed");
     });
-    QObject::connect(c, &Cursor::aboutToResetRows, [&] { resetting = true; });
-    QObject::connect(c, &Cursor::rowsReset, [&] {
+    QObject::connect(c, &Cursor::aboutToResetRows, &receiver, [&] { resetting = true; });
+    QObject::connect(c, &Cursor::rowsReset, &receiver, [&] {
         if (!resetting)
             errors << QStringLiteral("reset without aboutToReset");
         resetting = false;
         modelRows = c->rowCount();
     });
-    QObject::connect(c, &Cursor::rowChanged, [&](int row) {
+    QObject::connect(c, &Cursor::rowChanged, &receiver, [&](int row) {
         if (row < 0 || row >= c->rowCount() || resetting)
             errors << QStringLiteral("changed %1").arg(row);
     });
-    QObject::connect(c, &Cursor::currentChanged, [&](int row, int) {
+    QObject::connect(c, &Cursor::currentChanged, &receiver, [&](int row, int) {
         if (row >= c->rowCount() || resetting)
             errors << QStringLiteral("current %1").arg(row);
     });

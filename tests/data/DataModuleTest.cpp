@@ -14,9 +14,10 @@ TEST_F(DataModuleTest, StartUpMakesRememberedTaskCurrent)
 {
     seedSample();
     int solutState = 0, totals = 0;
+    QObject receiver; // ends the connections before the counters go
     m_dm = std::make_unique<TDMForm>(&m_prompter);
-    QObject::connect(m_dm.get(), &TDMForm::currSolutStateRequested, [&] { ++solutState; });
-    QObject::connect(m_dm.get(), &TDMForm::totalsChanged, [&] { ++totals; });
+    QObject::connect(m_dm.get(), &TDMForm::currSolutStateRequested, &receiver, [&] { ++solutState; });
+    QObject::connect(m_dm.get(), &TDMForm::totalsChanged, &receiver, [&] { ++totals; });
     for (int code = 0; code < 3; ++code)
         m_dm->setDatabaseDirectory(code, m_dirs[code]);
     m_dm->TaskIni = 2;
@@ -42,8 +43,9 @@ TEST_F(DataModuleTest, BusyDatabaseRefusesStartUp)
     auto other = Store::open(m_dirs[0], StoreOpenMode::ExistingOnly); // a second instance
     ASSERT_TRUE(other);
     bool terminate = false;
+    QObject receiver;
     m_dm = std::make_unique<TDMForm>(&m_prompter);
-    QObject::connect(m_dm.get(), &TDMForm::terminateRequested, [&] { terminate = true; });
+    QObject::connect(m_dm.get(), &TDMForm::terminateRequested, &receiver, [&] { terminate = true; });
     m_dm->setDatabaseDirectory(0, m_dirs[0]);
     EXPECT_FALSE(m_dm->DataModuleCreate(0));
     EXPECT_TRUE(terminate);
@@ -95,7 +97,10 @@ TEST_F(DataModuleTest, AreaMultiplierScalesEveryAreaColumn)
              QStringLiteral("INSERT INTO distr (TaskID, ContNo, KindID, Placed) VALUES (2, 1, 1, 6)")});
     ASSERT_TRUE(start(2));
     int changes = 0;
-    QObject::connect(&m_dm->tc(), &Cursor::valuesChanged, [&] { ++changes; });
+    // The module outlives this test body and its cursors signal while it closes them: the
+    // receiver ends the connection together with the counter.
+    QObject receiver;
+    QObject::connect(&m_dm->tc(), &Cursor::valuesChanged, &receiver, [&] { ++changes; });
     m_dm->UpdateAreaMultiplier(3);
     EXPECT_EQ(m_dm->AreaMultiplier, 1000);
     EXPECT_GT(changes, 0);

@@ -48,7 +48,8 @@ TEST_F(LibraryRulesTest, FillDirectionAndNewRowDefaults)
     m_dm->setLibraryEditMode(Table::Conts, true);
     Table focused = Table::Tasks;
     int focusColumn = -1;
-    QObject::connect(m_dm.get(), &TDMForm::libraryGridFocusRequested, [&](Table t, int col) {
+    QObject receiver;
+    QObject::connect(m_dm.get(), &TDMForm::libraryGridFocusRequested, &receiver, [&](Table t, int col) {
         focused = t;
         focusColumn = col;
     });

@@ -1,8 +1,11 @@
 // The solution's CSV export on a solved sample task in a real home folder: file names and
 // folder, the three files' lines and number formats, containers without rows, a task without
-// a solution, overwriting, the question and the messages, write failures and cursor positions.
+// a solution, overwriting, the question and the messages, write failures and cursor positions;
+// files written under a French locale and with names holding commas, quotes and line breaks
+// read back by a strict RFC 4180 reader.
 #include "CliCommands.h"
 #include "CoreApp.h"
+#include "CsvReader.h"
 #include "DatabaseAliases.h"
 #include "HomeFolder.h"
 #include "Prompter.h"
@@ -18,6 +21,7 @@
 #include <gtest/gtest.h>
 
 using namespace palvane;
+using palvane::test::readCsv;
 
 namespace {
 
@@ -99,9 +103,10 @@ TEST_F(SolutionCsvTest, WritesThreeFilesWithHeadersAndOneLinePerContainer)
     SolutionCsvResult r = writeSolutionCsv(*m_dm, folder(), QLocale::c());
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     EXPECT_TRUE(QDir(folder()).exists());
-    EXPECT_EQ(r.shownNames, QStringList({"solutions/Sample_ mixed pallets-conts.csv",
-                                         "solutions/Sample_ mixed pallets-distr.csv",
-                                         "solutions/Sample_ mixed pallets-posit.csv"}));
+    const QString shown = QDir::toNativeSeparators(QDir(m_tmp.path()).absoluteFilePath("home/solutions/"));
+    EXPECT_EQ(r.shownNames, QStringList({shown + "Sample_ mixed pallets-conts.csv",
+                                         shown + "Sample_ mixed pallets-distr.csv",
+                                         shown + "Sample_ mixed pallets-posit.csv"}));
 
     const QDate date = m_dm->tasks().value("Date").toDate();
     const QString first = (date.isValid() ? QLocale::c().toString(date, QLocale::ShortFormat) : QString())
@@ -174,16 +179,131 @@ TEST_F(SolutionCsvTest, ContainerWithoutRowsAndTaskWithoutSolution)
     }
 }
 
-TEST_F(SolutionCsvTest, RegionalDecimalSeparatorAndOverwrite)
+TEST(SolutionCsvFields, OnlyTextsWithSeparatorsQuotesOrLineBreaksAreQuoted)
+{
+    EXPECT_EQ(csvField("Van"), "Van");
+    EXPECT_EQ(csvField("  87.500"), "  87.500");
+    EXPECT_EQ(csvField(""), "");
+    EXPECT_EQ(csvField("Pallet, blue"), "\"Pallet, blue\"");
+    EXPECT_EQ(csvField("12\" crate"), "\"12\"\" crate\"");
+    EXPECT_EQ(csvField("\""), "\"\"\"\"");
+    EXPECT_EQ(csvField("a\nb"), "\"a\nb\"");
+    EXPECT_EQ(csvField("a\rb"), "\"a\rb\"");
+    EXPECT_EQ(csvField("semi;colon 'single'"), "semi;colon 'single'");
+}
+
+TEST(SolutionCsvFields, ReaderRefusesMalformedText)
+{
+    QList<QStringList> r;
+    QString error;
+    EXPECT_TRUE(readCsv("a,\"b,\"\"c\"\"\r\nd\",\r\n", &r, &error)) << error.toStdString();
+    EXPECT_EQ(r, (QList<QStringList>{{"a", "b,\"c\"\r\nd", ""}}));
+    EXPECT_FALSE(readCsv("a,b\nc,\r\n", &r, &error));
+    EXPECT_FALSE(readCsv("a\"b,\r\n", &r, &error));
+    EXPECT_FALSE(readCsv("\"ab,\r\n", &r, &error));
+    EXPECT_FALSE(readCsv("\"a\"b,\r\n", &r, &error));
+    EXPECT_FALSE(readCsv("a,b", &r, &error));
+}
+
+TEST_F(SolutionCsvTest, FrenchLocaleAndHostileNamesStayReadable)
+{
+    // Kind names and marks with commas, quotes and line breaks; container types with commas;
+    // a task name with a line break, a comma and quotes.
+    seed({"UPDATE conts SET Type = 'Pallet, blue ' || TypeID",
+          "UPDATE boxes SET Kind = 'Box ' || char(34) || KindID || char(34) || char(13) || char(10) || 'x, y', "
+          "Mark = char(34) || ','",
+          "UPDATE tasks SET Name = 'Load' || char(10) || 'one, ' || char(34) || 'A' || char(34) WHERE TaskID = 1"});
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    struct RestoreLocale {
+        QLocale l;
+        ~RestoreLocale() { QLocale::setDefault(l); }
+    } restore{previous};
+    ASSERT_EQ(QLocale().decimalPoint(), ",");
+    start();
+    Cursor& solut = m_dm->solut();
+    const int containers = solut.rowCount();
+    ASSERT_GT(containers, 0);
+    const QString name = m_dm->tasks().textValue("Name");
+    ASSERT_TRUE(name.contains('\n') && name.contains(',') && name.contains('"'));
+    const SolutionCsvResult r = writeSolutionCsv(*m_dm, folder(), QLocale());
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+
+    // What each file's records hold, in order: date and name, header, empty record, then the data.
+    QList<QStringList> files[3];
+    for (int i = 0; i < 3; ++i) {
+        QFile f(r.files[i]);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << r.files[i].toStdString();
+        QString error;
+        ASSERT_TRUE(readCsv(QString::fromUtf8(f.readAll()), &files[i], &error))
+            << SolutionCsvSuffixes[i] << ": " << error.toStdString();
+        ASSERT_GE(files[i].size(), 3);
+        const QDate date = m_dm->tasks().value("Date").toDate();
+        EXPECT_EQ(files[i][0], QStringList({date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString(),
+                                            "  " + name}));
+        EXPECT_EQ(files[i][2], QStringList({""}));
+        const qsizetype width = files[i][1].size();
+        for (int k = 3; k < files[i].size(); ++k) {
+            const QStringList& rec = files[i][k];
+            if (rec.size() == 1) // "Container# N" and the empty record after each container
+                EXPECT_TRUE(rec[0].isEmpty() || rec[0].startsWith("Container# ")) << rec[0].toStdString();
+            else
+                EXPECT_EQ(rec.size(), width) << SolutionCsvSuffixes[i] << " record " << k;
+        }
+    }
+    EXPECT_TRUE(r.files[0].endsWith("Load_one, _A_-conts.csv"));
+
+    // Containers: texts and numbers come back as stored; numbers use the point.
+    const QList<QStringList>& conts = files[0];
+    ASSERT_EQ(conts.size(), 3 + containers);
+    for (int i = 0; i < containers; ++i) {
+        const QStringList& f = conts[3 + i];
+        EXPECT_EQ(f[0], solut.valueAt(i, "Type").toString());
+        EXPECT_TRUE(f[0].startsWith("Pallet, blue "));
+        for (int col : {4, 6, 7}) {
+            bool ok = false;
+            f[col].trimmed().toDouble(&ok);
+            EXPECT_TRUE(ok && f[col].contains('.') && !f[col].contains(',')) << f[col].toStdString();
+        }
+        EXPECT_EQ(f[4], QString::asprintf("%8.3f", solut.valueAt(i, "VolEff").toDouble()));
+        EXPECT_EQ(f[6], QString::asprintf("%8.3f", solut.valueAt(i, "WgtEff").toDouble()));
+        EXPECT_EQ(f[7], QString::asprintf("%12.2f", solut.valueAt(i, "CostLoad").toDouble()));
+    }
+
+    // Kinds and marks of the first container, and its positions, come back as stored.
+    ASSERT_TRUE(solut.first());
+    Cursor& distr = m_dm->distr();
+    Cursor& posit = m_dm->posit();
+    ASSERT_GT(distr.rowCount(), 0);
+    EXPECT_EQ(files[1][3], QStringList({"Container# " + solut.textValue("ContNo")}));
+    for (int k = 0; k < distr.rowCount(); ++k) {
+        const QStringList& f = files[1][4 + k];
+        EXPECT_EQ(f[0], distr.valueAt(k, "Kind").toString());
+        EXPECT_TRUE(f[0].contains("\r\nx, y"));
+        EXPECT_EQ(f[4], "\",");
+        EXPECT_EQ(f[1].toInt(), distr.valueAt(k, "Placed").toInt());
+    }
+    ASSERT_GT(posit.rowCount(), 0);
+    for (int k = 0; k < posit.rowCount(); ++k) {
+        const QStringList& f = files[2][4 + k];
+        EXPECT_EQ(f[0], posit.valueAt(k, "Kind").toString());
+        EXPECT_EQ(f[2].toInt(), posit.valueAt(k, "PosX").toInt());
+        EXPECT_EQ(f[6].toInt(), posit.valueAt(k, "LoadNo").toInt());
+    }
+}
+
+TEST_F(SolutionCsvTest, RegionalSettingsLeaveNumbersAloneAndFilesAreOverwritten)
 {
     start();
     ASSERT_TRUE(writeSolutionCsv(*m_dm, folder(), QLocale::c()).ok());
     const QStringList before = lines("-conts.csv");
-    ASSERT_TRUE(writeSolutionCsv(*m_dm, folder(), QLocale(QLocale::German, QLocale::Germany)).ok());
-    const QStringList after = lines("-conts.csv");
-    ASSERT_EQ(after.size(), before.size());
-    const QString percent = after[3].section(',', 4, 5); // "  87,500" spans two comma fields
-    EXPECT_EQ(percent, before[3].section(',', 4, 4).replace('.', ','));
+    for (QLocale::Language language : {QLocale::German, QLocale::Italian, QLocale::French}) {
+        ASSERT_TRUE(writeSolutionCsv(*m_dm, folder(), QLocale(language)).ok());
+        const QStringList after = lines("-conts.csv");
+        ASSERT_EQ(after.size(), before.size());
+        // Only the date of the first line follows the regional settings.
+        EXPECT_EQ(after.mid(1), before.mid(1)) << QLocale::languageToString(language).toStdString();
+    }
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files).size(), 3);
 }
 
@@ -209,10 +329,13 @@ TEST_F(SolutionCsvTest, CommandAsksReportsFilesAndRestoresRows)
     EXPECT_TRUE(ExportSolutionCsv(*m_dm, folder(), m_prompter, hooks));
     ASSERT_EQ(m_prompter.asked.size(), 2u);
     EXPECT_EQ(m_prompter.asked[1].kind, PromptKind::Information);
+    // The files are named with the absolute folder, which tells the user where to find them.
+    const QString shown = QDir(folder()).absolutePath() + "/Sample_ mixed pallets";
+    EXPECT_TRUE(QDir::isAbsolutePath(shown));
     EXPECT_EQ(m_prompter.asked[1].text, "Solution data has been\rwritten into the following files:"
-                                        "\r ../solutions/Sample_ mixed pallets-conts.csv"
-                                        "\r ../solutions/Sample_ mixed pallets-distr.csv"
-                                        "\r ../solutions/Sample_ mixed pallets-posit.csv");
+                                        "\r " + shown + "-conts.csv"
+                                        "\r " + shown + "-distr.csv"
+                                        "\r " + shown + "-posit.csv");
     EXPECT_EQ(busy, std::vector<bool>({true, false}));
     EXPECT_EQ(m_dm->solut().currentRow(), solutRow);
     EXPECT_EQ(m_dm->posit().currentRow(), positRow);

@@ -122,8 +122,10 @@ TEST_F(TaskExchangeTest, ExportingTwiceGivesTwoTasks)
 {
     QStringList captions;
     QList<bool> settingsEnabled;
-    QObject::connect(m_dm.get(), &TDMForm::progressShown, [&](const QString& c) { captions << c; });
-    QObject::connect(m_ex.get(), &TaskExchange::settingsEnableRequested, [&](bool on) { settingsEnabled << on; });
+    QObject receiver;
+    QObject::connect(m_dm.get(), &TDMForm::progressShown, &receiver, [&](const QString& c) { captions << c; });
+    QObject::connect(m_ex.get(), &TaskExchange::settingsEnableRequested, &receiver,
+                     [&](bool on) { settingsEnabled << on; });
     m_dm->WarnsCheck = false;
     ASSERT_TRUE(m_ex->TaskCopying(true));
     ASSERT_TRUE(m_ex->TaskCopying(true));
@@ -276,8 +278,9 @@ TEST_F(TaskExchangeTest, SwitchingAwayAndBackReturnsToTheTask)
     seed(1, {QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (4, 'Exported')")});
     ASSERT_TRUE(m_dm->tasks().locate(QStringLiteral("TaskID"), 1));
     int switched = 0, outdated = 0;
-    QObject::connect(m_ex.get(), &TaskExchange::databaseSwitched, [&] { ++switched; });
-    QObject::connect(m_ex.get(), &TaskExchange::workspaceOutdated, [&] { ++outdated; });
+    QObject receiver;
+    QObject::connect(m_ex.get(), &TaskExchange::databaseSwitched, &receiver, [&] { ++switched; });
+    QObject::connect(m_ex.get(), &TaskExchange::workspaceOutdated, &receiver, [&] { ++outdated; });
     ASSERT_TRUE(m_ex->SwitchDatabase(ExportDatabase));
     EXPECT_EQ(m_dm->ActiveDatabase, ExportDatabase);
     EXPECT_EQ(m_dm->TaskIni, 1);
@@ -297,7 +300,9 @@ TEST_F(TaskExchangeTest, SwitchToBrokenDatabaseKeepsThePreviousOne)
 {
     ASSERT_TRUE(QFile::remove(Store::tableFilePath(m_dirs[2], Table::Posit)));
     bool settingsEnabled = true;
-    QObject::connect(m_ex.get(), &TaskExchange::settingsEnableRequested, [&](bool on) { settingsEnabled = on; });
+    QObject receiver;
+    QObject::connect(m_ex.get(), &TaskExchange::settingsEnableRequested, &receiver,
+                     [&](bool on) { settingsEnabled = on; });
     EXPECT_FALSE(m_ex->SwitchDatabase(ImportDatabase));
     ASSERT_EQ(askedTexts().size(), 1);
     EXPECT_TRUE(askedTexts()[0].startsWith(QStringLiteral("DB is busy or incorrect\r")));

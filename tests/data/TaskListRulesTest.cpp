@@ -101,7 +101,8 @@ TEST_F(TaskListRulesTest, DeletingRowsOfFixedContainersAsksOkOrIgnore)
 {
     ASSERT_TRUE(start(2));
     int totalsSignals = 0;
-    QObject::connect(m_dm.get(), &TDMForm::totalsChanged, [&] { ++totalsSignals; });
+    QObject receiver;
+    QObject::connect(m_dm.get(), &TDMForm::totalsChanged, &receiver, [&] { ++totalsSignals; });
     ASSERT_TRUE(tc().locate(QStringLiteral("TypeID"), 1)); // Used 1
     m_prompter.answers = {PromptAnswer::Ok};
     EXPECT_FALSE(tc().remove());

@@ -22,6 +22,8 @@ protected:
     {
         return count(QStringLiteral("SELECT %1 FROM tasks WHERE TaskID = %2").arg(QLatin1String(column)).arg(taskId));
     }
+    // The program's values the module is connected to; they outlive the module.
+    IniValues m_values;
     // The settings of task 2 as seeded.
     static ActiveSettings beta(bool taskOptSet)
     {
@@ -91,7 +93,8 @@ TEST_F(TaskSettingsTest, StoresIntoTheTaskRowWithQwPacked)
 
 TEST_F(TaskSettingsTest, DataModuleFollowsTheProgramSettings)
 {
-    IniValues values;
+    // The module keeps a reference to the values until it is destroyed after the test body.
+    IniValues& values = m_values;
     values.TaskIni = 2;
     ASSERT_TRUE(start(0));
     connectDataModule(*m_dm, values);

@@ -1,8 +1,11 @@
 // Whole journeys of a planner through the real windows of a started program on a temporary home
 // folder: a new task built from library rows typed in the grids, Solve with its totals, the drawn
-// layout, the Solution Page and its CSV files, Clear and a repeated Solve giving the same plan,
-// and a restart that finds the task, the settings and the stored plan again.
+// layout, the task report printed to a PDF file without a printer, the Solution Page and its CSV
+// files, Clear and a repeated Solve giving the same plan, and a restart that finds the task, the
+// settings and the stored plan again.
 #include "GridTyping.h"
+#include "PdfPages.h"
+#include "ReportPrinter.h"
 #include "SolutionCsv.h"
 #include "TaskPageFixture.h"
 
@@ -229,6 +232,27 @@ void PlannerJourneyTest::newTaskFromTypedLibrariesSolvesRepeatablyAndSurvivesRes
     QVERIFY(test::TaskPageFixture::screenshot(&distr, QStringLiteral("Journey-Disposition.png")));
     distr.CloseButtonClick();
     QVERIFY(!distr.isVisible());
+
+    // The task report on a machine without a printer: the file dialog suggests a PDF file in
+    // the home folder's reports folder, and the planner takes the suggestion.
+    ReportPrinter& reports = *f->startUp->reports();
+    if (reports.printerFound())
+        reports.printerFound = [] { return false; }; // this machine has one: take the other road
+    QString suggested;
+    reports.chooseFile = [&suggested](QWidget*, const QString& file) { return suggested = file; };
+    activatePage();
+    f->clearAsked();
+    page().PrintButton->click();
+    QCOMPARE(f->asked(), QStringList{QStringLiteral("Print task data report now?")});
+    QCOMPARE(QFileInfo(suggested).absolutePath(), QDir(f->tmp.path()).filePath(QStringLiteral("reports")));
+    QVERIFY2(QFileInfo(suggested).fileName().startsWith(QStringLiteral("Quillo Task Report - Fähre")),
+             qPrintable(suggested));
+    QVERIFY(test::pdfPageCount(suggested) >= 2);
+    const QString report = test::pdfPageTexts(suggested).join(QLatin1Char(' ')).simplified();
+    for (const QString& text : {QStringLiteral("Fähre"), QStringLiteral("Trailer 13.6 m"), QStringLiteral("Pallet EUR"),
+                                QStringLiteral("Ящик Ω")})
+        QVERIFY2(report.contains(text), qPrintable(text));
+    QVERIFY(page().isEnabled());
 
     // The Solution Page and its CSV files.
     page().ResultButton->click();

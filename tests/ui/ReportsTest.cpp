@@ -36,12 +36,13 @@ private:
 
     ReportPrinter& reports() { return *f->startUp->reports(); }
     TDMForm& dm() { return f->dm(); }
-    // The set-up dialog chooses a PDF file named after the test.
+    // The set-up dialog of a printer chooses a PDF file named after the test.
     void printToPdf(const QString& name)
     {
         pdf = QStringLiteral(PALVANE_TEST_OUT "/") + name + QStringLiteral(".pdf");
         QFile::remove(pdf);
-        reports().setupDialog = [this](QPrinter& p, QWidget*) {
+        reports().printerFound = [] { return true; };
+        reports().setupDialog = [this](QPrinter& p, QWidget*, const QString&) {
             ++setups;
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
@@ -345,12 +346,116 @@ private slots:
         QVERIFY(savePagePicture(QStringLiteral("report-disposition-image")));
     }
 
+    void withoutAnyPrinterEveryReportGoesToAChosenPdfFile()
+    {
+        // The machine's own printer detection, as the program runs it.
+        if (ReportPrinter(dm()).printerFound())
+            QSKIP("this machine has a printer: the print dialog road is taken");
+        f->stop();
+        f->clearAsked();
+        f->startUp = std::make_unique<StartUp>(f->prompter, QStringList{"palvane", "--home", f->tmp.path()});
+        StartUp& s = *f->startUp;
+        s.prepareReports = [&s] { return s.reports()->prepare(); };
+        QVERIFY(s.run(true));
+        f->clearAsked(); // the settings file the command line did not write
+        QVERIFY(!s.tasksForm()->ReportsUnavailable);
+        for (ReportId id : AllReports)
+            QVERIFY(s.reports()->isPrepared(id));
+        dm().WarnsCheck = false;
+        const QString taskName = dm().tasks().textValue("Name");
+        const QDir reportsDir(QDir(f->tmp.path()).filePath(QStringLiteral("reports")));
+        QVERIFY(!reportsDir.exists());
+
+        int dialogs = 0;
+        QStringList suggested;
+        QString chosen;
+        s.reports()->setupDialog = [&dialogs](QPrinter&, QWidget*, const QString&) { return ++dialogs < 0; };
+        s.reports()->chooseFile = [&](QWidget*, const QString& file) {
+            suggested << file;
+            return chosen;
+        };
+        QSignalSpy printed(s.reports(), &ReportPrinter::printed);
+        s.tasksForm()->UpdatePositTT();
+        QVERIFY(dm().solut().first());
+
+        struct Print {
+            QString file;           // chosen in the file dialog (".pdf" is added when missing)
+            QString title;          // the job title the suggested file name starts with
+            bool namedAfterTask;    // the task's reports carry its name
+            std::function<void()> command;
+            QStringList texts;      // printed texts found in the PDF
+        };
+        const QString solutType = dm().solut().textValue("Type");
+        const std::vector<Print> prints = {
+            {"containers.pdf", "Quillo Container Library", false, [&s] {
+                 s.cntForm()->show();
+                 s.cntForm()->ClearButtonClick();
+                 s.cntForm()->hide();
+             },
+             {"Sheet / 2D Container Library", "Semitrailer 13.6 m", "*** 2D Palvane 1.95 ***"}},
+            {"boxes", "Quillo Box Library", false, [&s] {
+                 s.boxForm()->show();
+                 s.boxForm()->ClearButtonClick();
+                 s.boxForm()->hide();
+             },
+             {"Part / 2D Box Library", "Industrial pallet", "Quarter pallet"}},
+            {"task.pdf", "Quillo Task Report", true, [&s] { s.tasksForm()->PrintButtonClick(); },
+             {taskName, "Truck 7.2 m", "EUR pallet", "Long crate"}},
+            {"solution.pdf", "Quillo Solution", true, [&s] { s.solutForm()->PrintButtonClick(); },
+             {"Solution for a task:", taskName, solutType, "Pos X"}},
+            {"image.pdf", "Quillo Image", true, [&s] { s.distrForm()->PrintButtonClick(); },
+             {"Layout for a task:", taskName}},
+        };
+        for (const Print& print : prints) {
+            chosen = QDir(f->tmp.path()).filePath(print.file);
+            const QString written = chosen.endsWith(".pdf") ? chosen : chosen + ".pdf";
+            const qsizetype before = printed.count();
+            print.command();
+            QCOMPARE(printed.count(), before + 1);
+            const int pages = printed.last().at(1).toInt();
+            QVERIFY2(pages >= 1, qPrintable(print.file));
+            QCOMPARE(pdfPageCount(written), pages);
+            const QStringList pageTexts = test::pdfPageTexts(written);
+            QVERIFY2(!pageTexts.isEmpty(), "pdftotext (poppler-utils) could not read the file");
+            QCOMPARE(int(pageTexts.size()), pages);
+            const QString text = pageTexts.join(' ').simplified();
+            for (const QString& t : print.texts)
+                QVERIFY2(text.contains(t.simplified()), qPrintable(print.file + ": " + t));
+            // The suggestion: the report's title, the task's name for the task's reports, in
+            // the home folder's reports folder, which now exists.
+            const QFileInfo suggestion(suggested.last());
+            QCOMPARE(suggestion.absoluteDir(), reportsDir);
+            QVERIFY(reportsDir.exists());
+            QVERIFY2(suggestion.fileName().startsWith(print.title), qPrintable(suggestion.fileName()));
+            QCOMPARE(suggestion.fileName().contains("mixed pallets"), print.namedAfterTask);
+            QCOMPARE(suggestion.suffix(), QStringLiteral("pdf"));
+            // A4 as designed, the image across it.
+            const QSizeF paper = test::pdfPageSize(written);
+            const QSizeF a4(595.28, 841.89);
+            const QSizeF expected = print.title == "Quillo Image" ? a4.transposed() : a4;
+            QVERIFY2(qAbs(paper.width() - expected.width()) < 1 && qAbs(paper.height() - expected.height()) < 1,
+                     qPrintable(print.file));
+        }
+        QCOMPARE(dialogs, 0);
+        QCOMPARE(f->asked(), QStringList());
+        // The suggested name is usable as a file name even though the task's has a colon.
+        QVERIFY(!QFileInfo(suggested[2]).fileName().contains(':'));
+
+        // Cancelling the file dialog prints nothing.
+        chosen.clear();
+        const qsizetype before = printed.count();
+        s.tasksForm()->PrintButtonClick();
+        QCOMPARE(printed.count(), before);
+        QVERIFY(s.tasksForm()->isEnabled());
+    }
+
     void cancelledSetUpPrintsNothing()
     {
         pdf = QStringLiteral(PALVANE_TEST_OUT "/report-cancelled.pdf");
         QFile::remove(pdf);
         bool drawn = false;
-        reports().setupDialog = [this](QPrinter& p, QWidget*) {
+        reports().printerFound = [] { return true; };
+        reports().setupDialog = [this](QPrinter& p, QWidget*, const QString&) {
             p.setOutputFileName(pdf);
             return false;
         };
@@ -363,7 +468,8 @@ private slots:
     void failedPrintIsReportedAndLeavesEverythingAsItWas()
     {
         const QString target = f->tmp.filePath(QStringLiteral("missing-folder/task.pdf"));
-        reports().setupDialog = [&target](QPrinter& p, QWidget*) {
+        reports().printerFound = [] { return true; };
+        reports().setupDialog = [&target](QPrinter& p, QWidget*, const QString&) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(target);
             return true;
@@ -381,7 +487,7 @@ private slots:
         QVERIFY(!QFile::exists(target));
     }
 
-    void withoutAPrinterEveryPrintCommandRefuses()
+    void withoutPrinterAndPdfOutputEveryPrintCommandRefuses()
     {
         f->stop();
         f->clearAsked();
@@ -389,12 +495,17 @@ private slots:
         StartUp& s = *f->startUp;
         s.prepareReports = [&s] {
             s.reports()->printerFound = [] { return false; };
+            s.reports()->pdfOutputFound = [] { return false; };
             return s.reports()->prepare();
         };
         QVERIFY(s.run(true));
         QVERIFY(s.tasksForm()->ReportsUnavailable);
         QVERIFY(!s.reports()->isPrepared(ReportId::TBoxReport));
-        s.reports()->setupDialog = [this](QPrinter&, QWidget*) { return ++setups > 0; };
+        s.reports()->setupDialog = [this](QPrinter&, QWidget*, const QString&) { return ++setups > 0; };
+        s.reports()->chooseFile = [this](QWidget*, const QString&) {
+            ++setups;
+            return QString();
+        };
         QSignalSpy printed(s.reports(), &ReportPrinter::printed);
         f->clearAsked();
         s.tasksForm()->PrintButtonClick();
@@ -414,6 +525,7 @@ private slots:
     {
         int asked = 0;
         reports().printerFound = [&asked] { return ++asked < 3; };
+        reports().pdfOutputFound = [] { return false; };
         QVERIFY(!reports().prepare());
         QVERIFY(reports().isPrepared(ReportId::TBoxReport));
         QVERIFY(reports().isPrepared(ReportId::TCntReport));

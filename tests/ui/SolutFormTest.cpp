@@ -125,6 +125,10 @@ private slots:
         QCOMPARE(f->asked().size(), 2);
         QVERIFY(f->asked()[1].startsWith("Solution data has been\rwritten into the following files:"));
         QVERIFY(QFile::exists(exportFolder + "/Sample_ mixed pallets-posit.csv"));
+        // The message names where the files are, whatever the working directory.
+        const QString posit = QDir(exportFolder).absoluteFilePath("Sample_ mixed pallets-posit.csv");
+        QVERIFY(QDir::isAbsolutePath(posit));
+        QVERIFY(f->asked()[1].endsWith("\r " + QDir::toNativeSeparators(posit)));
         QVERIFY(form->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
     }

@@ -1,8 +1,10 @@
 // The program's start-up on a temporary home folder: first start with the sample task, missing
 // database directories, an unwritable home folder, a second instance on the same home.
 #include "DatabaseAliases.h"
+#include "IniFile.h"
 #include "TaskPageFixture.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QtTest>
@@ -16,7 +18,9 @@ private slots:
         test::TaskPageFixture f;
         QVERIFY(f.start());
         QVERIFY(f.dm().DatabaseReady);
-        QCOMPARE(f.asked(), QStringList{QStringLiteral("IniFile access error.\rLoading default settings")});
+        // A home folder made just now: no word about the settings file it cannot have yet.
+        QVERIFY(f.page().FirstStart);
+        QCOMPARE(f.asked(), QStringList());
         QCOMPARE(f.dm().ActiveDatabase, MainDatabase);
         QVERIFY(f.page().isVisible());
         QVERIFY(f.dm().tasks().textValue(QStringLiteral("Name")).startsWith(QStringLiteral("Sample")));
@@ -28,10 +32,121 @@ private slots:
         // Closing restores the working directory and closes the tables.
         const QString cwd = QDir::currentPath();
         QCOMPARE(QDir(cwd).canonicalPath(), QDir(f.tmp.path()).canonicalPath());
+        const qint32 taskId = f.dm().currentTaskId();
         f.page().close();
         QVERIFY(!f.dm().tasks().isActive());
         QVERIFY(QDir::currentPath() != cwd);
-        QVERIFY(QFile::exists(QDir(f.tmp.path()).filePath(QStringLiteral("korvan.ini"))));
+        // The settings file is written at exit with the defaults the first start took.
+        QFile ini(QDir(f.tmp.path()).filePath(QStringLiteral("korvan.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        IniValues saved;
+        QVERIFY(parseIni(ini.readAll(), saved));
+        QCOMPARE(saved.VolMultPow, IniValues{}.VolMultPow);
+        QCOMPARE(saved.LanguageCode, 0);
+        QCOMPARE(saved.TaskIni, taskId);
+        QVERIFY(saved.settings.TaskOptSet);
+    }
+
+    void existingHomeWithoutGoodSettingsFileIsWarned_data() {
+        QTest::addColumn<QByteArray>("content"); // empty: no file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("damaged") << QByteArray("12   TaskIni\n3   VolMultPow\n5   Opt.Intens\nabc   Opt.Time\n");
+    }
+    void existingHomeWithoutGoodSettingsFileIsWarned() {
+        QFETCH(QByteArray, content);
+        test::TaskPageFixture f;
+        QVERIFY(f.start(false));
+        f.page().close();
+        f.stop();
+        const QString path = QDir(f.tmp.path()).filePath(QStringLiteral("korvan.ini"));
+        QVERIFY(QFile::remove(path));
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        f.clearAsked();
+        QVERIFY(f.start(false));
+        QVERIFY(!f.page().FirstStart);
+        QCOMPARE(f.asked(), QStringList{QStringLiteral("IniFile access error.\rLoading default settings")});
+        QCOMPARE(f.prompter.asked.front().kind, PromptKind::Warning);
+        QCOMPARE(f.startUp->iniValues().settings.Power, qint16(5));
+        f.page().close();
+    }
+
+    void noMessageBoxSitsUnderTheSplash() {
+        // Records, for every message, whether a splash window was on the screen.
+        struct SplashWatcher : ScriptedPrompter {
+            QList<bool> splashShown;
+            PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons buttons,
+                             const QString& title = QString()) override {
+                bool shown = false;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    shown = shown || (qobject_cast<SplashWindow*>(w) && w->isVisible());
+                splashShown << shown;
+                return ScriptedPrompter::ask(kind, text, buttons, title);
+            }
+        };
+        // An existing home without its settings file and without its export database.
+        test::TaskPageFixture first;
+        QVERIFY(first.start(false));
+        first.page().close();
+        first.stop();
+        QVERIFY(QFile::remove(QDir(first.tmp.path()).filePath(QStringLiteral("korvan.ini"))));
+        QVERIFY(QDir(QDir(first.tmp.path()).filePath(QStringLiteral("Korvanexp"))).removeRecursively());
+        SplashWatcher watcher;
+        StartUp s(watcher, {QStringLiteral("palvane"), QStringLiteral("--home"), first.tmp.path()});
+        s.showSplash = true;
+        QVERIFY(!s.run(false));
+        QCOMPARE(int(watcher.asked.size()), 2);
+        QCOMPARE(watcher.asked[0].text, QStringLiteral("IniFile access error.\rLoading default settings"));
+        QCOMPARE(watcher.asked[1].text, QStringLiteral("Export DB location not found, alias: Korvanexp"));
+        QCOMPARE(watcher.splashShown, (QList<bool>{false, false}));
+        QVERIFY(!s.splash());
+    }
+
+    void programStartsQuietlyOnANewHomeAndSavesItsSettingsOnTermination() {
+        const QString program = QStringLiteral(PALVANE_TEST_OUT "/../src/app/palvane");
+        if (!QFileInfo(program).isExecutable())
+            QSKIP("the palvane program is not built");
+        QTemporaryDir tmp;
+        const QDir home(tmp.filePath(QStringLiteral("new/home")));
+        QProcess palvane;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        palvane.setProcessEnvironment(env);
+        palvane.start(program, {QStringLiteral("--home"), home.path()});
+        QVERIFY(palvane.waitForStarted());
+        // No input at all: the home, its databases and the open main database (its lock file)
+        // appear, with no message box waiting for an answer.
+        const QString lock = home.filePath(QStringLiteral("KorvanB/palvane.lck"));
+        const QString databases = home.filePath(QStringLiteral("databases.ini"));
+        QElapsedTimer t;
+        t.start();
+        while (!(QFile::exists(lock) && QFile::exists(databases)) && palvane.state() == QProcess::Running &&
+               t.elapsed() < 60000)
+            QTest::qWait(50);
+        QVERIFY2(QFile::exists(databases), palvane.readAllStandardError().constData());
+        QVERIFY(QFile::exists(lock));
+        for (const char* db : {"KorvanB", "Korvanexp", "Korvanimp"})
+            QVERIFY2(QFile::exists(home.filePath(QLatin1String(db) + QStringLiteral("/tasks.db"))), db);
+        // SIGTERM is answered from the main loop, which only runs once the Task Page is up: the
+        // program closes it as Exit does and writes its settings file.
+        palvane.terminate();
+        const bool ended = palvane.waitForFinished(60000);
+        if (!ended) {
+            palvane.kill();
+            palvane.waitForFinished();
+        }
+        QVERIFY2(ended, "the program did not end on SIGTERM: a message box may be waiting");
+        QCOMPARE(palvane.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(palvane.exitCode(), 0);
+        QFile ini(home.filePath(QStringLiteral("korvan.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        IniValues saved;
+        QVERIFY(parseIni(ini.readAll(), saved));
+        QCOMPARE(saved.TaskIni, 1);
+        QVERIFY(!QFile::exists(lock));
     }
 
     void windowsOfTheStartUp() {
@@ -73,8 +188,8 @@ private slots:
     }
 
     void settingsHooksRunAtStartAndExit() {
+        int loads = 0, saves = 0; // before the fixture, so they outlive the program's hooks
         test::TaskPageFixture f;
-        int loads = 0, saves = 0;
         f.startUp = std::make_unique<StartUp>(
             f.prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home=") + f.tmp.path()});
         f.startUp->loadIni = [&](TTasksForm& page, TDMForm&, const HomeFolder& home) {

@@ -114,11 +114,11 @@ void TWaitFormTest::busyFrameShowsCaptionAndPosition() {
 }
 
 void TWaitFormTest::onlyEscHasAnEffect() {
-    TWaitForm form;
     std::uint8_t flag = 1;
+    int callbacks = 0; // both outlive the form that points at them
+    TWaitForm form;
     form.setAbortFlag(&flag);
     QCOMPARE(flag, std::uint8_t(0)); // attaching clears it, as at creation
-    int callbacks = 0;
     form.onAbort = [&] { ++callbacks; };
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -144,8 +144,8 @@ void TWaitFormTest::onlyEscHasAnEffect() {
 void TWaitFormTest::escCountsWhileAnotherWindowHasTheFocus() {
     QLineEdit other;
     other.show();
-    TWaitForm form;
     std::uint8_t flag = 0;
+    TWaitForm form;
     form.setAbortFlag(&flag);
     form.show();
     other.activateWindow();

@@ -25,9 +25,12 @@ struct TaskPageFixture {
         startUp = std::make_unique<StartUp>(
             prompter, QStringList{QStringLiteral("palvane"), QStringLiteral("--home"), tmp.path()});
         const bool started = startUp->run(show);
-        // Print commands cancel the printer set-up instead of waiting for a modal dialog.
-        if (startUp->reports())
-            startUp->reports()->setupDialog = [](QPrinter&, QWidget*) { return false; };
+        // Print commands cancel the printer set-up (or, without a printer, the choice of the PDF
+        // file) instead of waiting for a modal dialog.
+        if (startUp->reports()) {
+            startUp->reports()->setupDialog = [](QPrinter&, QWidget*, const QString&) { return false; };
+            startUp->reports()->chooseFile = [](QWidget*, const QString&) { return QString(); };
+        }
         return started;
     }
     void stop() { startUp.reset(); }

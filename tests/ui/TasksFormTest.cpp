@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QProgressBar>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace palvane;
@@ -316,6 +317,73 @@ private slots:
         p.RunButtonClick();
         QVERIFY(!f->asked().contains(QStringLiteral("Total box number exceeds limit: 1000")));
         QVERIFY(p.TaskSolved);
+    }
+
+    void kindsThatFitNoContainerAreNamedBeforeTheSolve() {
+        TTasksForm& p = page();
+        TDMForm& dm = f->dm();
+        // A panel that fits the sample's containers only turned, and only without wall gaps; a
+        // beam longer than every container.
+        auto addKind = [&dm](const QString& name, int length, int width) {
+            QSqlQuery q(dm.store()->database());
+            q.prepare(QStringLiteral("INSERT INTO boxes (Kind, Length, Width, Weight, TurnOn) VALUES (?, ?, ?, 10, 1)"));
+            q.addBindValue(name);
+            q.addBindValue(length);
+            q.addBindValue(width);
+            const bool ok = q.exec();
+            dm.boxes().refresh();
+            Cursor& tb = dm.tb();
+            return ok && tb.append() && tb.setValue(QStringLiteral("KindID"), q.lastInsertId().toInt()) &&
+                   tb.setValue(QStringLiteral("Total"), 1) && tb.post();
+        };
+        QVERIFY(addKind(QStringLiteral("Wide panel"), 2420, 3000));
+        QVERIFY(addKind(QStringLiteral("Long beam"), 14000, 500));
+        palvane::testing::FakeSearch fast;
+        p.setLayoutSearch(&fast);
+        const QString intro = QStringLiteral("These box kinds fit no container of the task in any permitted "
+                                             "orientation\r(gaps included); their boxes will be left:\r");
+        const auto solveAndClear = [&] {
+            f->clearAsked();
+            p.RunButtonClick();
+            const QStringList asked = f->asked();
+            // The Solve runs in any case.
+            const bool solved = p.TaskSolved;
+            f->prompter.answers = {PromptAnswer::Ok};
+            p.RunButtonClick();
+            return std::make_pair(asked, solved && !p.TaskSolved);
+        };
+
+        auto [asked, solved] = solveAndClear();
+        QVERIFY(solved);
+        QCOMPARE(asked, QStringList{intro + QStringLiteral("  Long beam")});
+        QCOMPARE(f->prompter.asked.front().kind, PromptKind::Warning);
+
+        // A wall gap of 20 leaves 2410 of the 2450 across: the panel no longer fits, turned or not.
+        f->startUp->iniValues().settings.BW = 20;
+        std::tie(asked, solved) = solveAndClear();
+        QVERIFY(solved);
+        QCOMPARE(asked, QStringList{intro + QStringLiteral("  Wide panel\r  Long beam")});
+
+        // The task's common rule forbids turning: the panel, which fits only turned, is named.
+        f->startUp->iniValues().settings.BW = 0;
+        Cursor& tasks = dm.tasks();
+        QVERIFY(tasks.setValue(QStringLiteral("DefltOn"), true) && tasks.setValue(QStringLiteral("TurnOn"), false) &&
+                tasks.post());
+        std::tie(asked, solved) = solveAndClear();
+        QVERIFY(solved);
+        QCOMPARE(asked, QStringList{intro + QStringLiteral("  Wide panel\r  Long beam")});
+
+        // Without Warnings nothing is said, and the Solve runs.
+        dm.WarnsCheck = false;
+        std::tie(asked, solved) = solveAndClear();
+        QVERIFY(solved);
+        QVERIFY(asked.isEmpty());
+    }
+
+    void leftNumberSaysWhyBoxesAreLeft() {
+        const QString hint = page().LftNmb->toolTip();
+        for (const char* reason : {"Ignore Last Container", "Net Cost Factor", "time limit", "larger than every container"})
+            QVERIFY2(hint.contains(QLatin1String(reason)), reason);
     }
 
     void newTaskNeedsListsAndName() {
