@@ -113,6 +113,10 @@ bool StartUp::run(bool show) {
     }
     m_tasks->CurrSolutState();
     m_tasks->ShowTotals();
+    // A home folder created now opens on its sample task with "Load task specific" chosen by
+    // default: the task's own settings become the active ones, as when a task is chosen.
+    if (m_tasks->FirstStart && m_ini.settings.TaskOptSet)
+        LoadTaskSettings(m_ini.settings, m_dm->tasks());
 
     // 5. The other windows, in their order.
     if (createWindows)

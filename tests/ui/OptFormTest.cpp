@@ -128,9 +128,12 @@ private slots:
         w.RandUpDn->stepDown();
         QCOMPARE(active().Rand, qint16(1));
         QVERIFY(active().isValid());
-        // Last follows its check box.
+        // Last follows its check box (the sample task, current at the first start, has it off).
+        QCOMPARE(w.LastCheck->isChecked(), active().Last);
+        const bool last = active().Last;
         w.LastCheck->click();
-        QCOMPARE(active().Last, false);
+        QCOMPARE(active().Last, !last);
+        QCOMPARE(w.LastCheck->isChecked(), !last);
     }
 
     void coloursMarkDifferingRows() {

@@ -7,9 +7,12 @@
 #include "PdfPages.h"
 #include "ReportPrinter.h"
 #include "SolutForm.h"
+#include "SolutionCsv.h"
 #include "TaskPageFixture.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -447,6 +450,27 @@ private slots:
         s.tasksForm()->PrintButtonClick();
         QCOMPARE(printed.count(), before);
         QVERIFY(s.tasksForm()->isEnabled());
+    }
+
+    void printDialogProposesTheReportsOwnPdfFile()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        const QString suggested = reports().suggestedFile(ReportId::TSolutReport);
+        QCOMPARE(QFileInfo(suggested).fileName(),
+                 QStringLiteral("Quillo Solution - ") + safeFileStem(dm().tasks().textValue("Name")) + ".pdf");
+        const auto dialog = ReportPrinter::printDialog(printer, nullptr, suggested);
+        QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY2(name, "the print dialog has no file name field for its PDF output");
+        QCOMPARE(name->text(), QDir::toNativeSeparators(suggested));
+        // Still there once the dialog is on the screen.
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QCOMPARE(name->text(), QDir::toNativeSeparators(suggested));
+        dialog->reject();
+        // The libraries belong to no task.
+        QCOMPARE(QFileInfo(reports().suggestedFile(ReportId::TCntReport)).fileName(),
+                 QStringLiteral("Quillo Container Library.pdf"));
     }
 
     void cancelledSetUpPrintsNothing()

@@ -21,6 +21,9 @@ private slots:
         // A home folder made just now: no word about the settings file it cannot have yet.
         QVERIFY(f.page().FirstStart);
         QCOMPARE(f.asked(), QStringList());
+        // "Load task specific" by default: the sample task's settings are the active ones.
+        QCOMPARE(f.startUp->iniValues().settings.Last, false);
+        QCOMPARE(f.dm().tasks().intValue(QStringLiteral("Last")), 0);
         QCOMPARE(f.dm().ActiveDatabase, MainDatabase);
         QVERIFY(f.page().isVisible());
         QVERIFY(f.dm().tasks().textValue(QStringLiteral("Name")).startsWith(QStringLiteral("Sample")));
