@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "EngineMath.h"
 #include "PlacedIndex.h"
 
 namespace palvane {
@@ -64,7 +65,7 @@ void GrowCorners(SearchState& s) {
         return;
     const std::int32_t old = s.CornerCapacity;
     // Always grow by at least one slot, so a tiny list can never stay full.
-    s.CornerCapacity = std::max(old + 1, std::int32_t(std::nearbyint((long double)old * 1.1L)));
+    s.CornerCapacity = std::max(old + 1, std::int32_t(RoundHalfEven((long double)old * 1.1L)));
     AllocCorners(s, s.CornerCapacity + 1);
     ResetCorners(s, old, s.CornerCapacity);
 }

@@ -1,12 +1,94 @@
 #include "OrderRules.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <type_traits>
 #include <vector>
 
 namespace palvane {
 
 namespace {
+
+// Key of a float that orders as unsigned integers the way the floats order; both zeros get the
+// key of +0, as they compare equal.
+std::uint32_t orderedBits(float v) {
+    const std::uint32_t u = std::bit_cast<std::uint32_t>(v == 0 ? 0.0f : v);
+    return (u & 0x80000000u) != 0 ? ~u : (u | 0x80000000u);
+}
+
+// The stable sort of sortSpan for float keys without NaN, on the keys' ordered bits: insertion
+// sort for short spans, else a least-significant-digit radix sort, which is stable by nature and
+// skips the digits all keys share. Returns false (and leaves the order alone) when a key is NaN.
+bool sortStableFloat(std::int16_t* begin, std::int16_t* end, const ItemArray<float>& key, bool ascending) {
+    const std::size_t n = std::size_t(end - begin);
+    std::array<std::uint32_t, kItemSlots> bits, bitsTmp;
+    std::array<std::int16_t, kItemSlots> items, itemsTmp;
+    bool sorted = true;
+    for (std::size_t p = 0; p < n; ++p) {
+        const float k = key[begin[p]];
+        if (std::isnan(k))
+            return false;
+        bits[p] = ascending ? orderedBits(k) : ~orderedBits(k);
+        items[p] = begin[p];
+        sorted = sorted && (p == 0 || bits[p - 1] <= bits[p]);
+    }
+    if (sorted)
+        return true;
+    if (n <= 32) {
+        for (std::size_t p = 1; p < n; ++p) {
+            const std::uint32_t b = bits[p];
+            const std::int16_t item = items[p];
+            std::size_t q = p;
+            for (; q > 0 && bits[q - 1] > b; --q) {
+                bits[q] = bits[q - 1];
+                items[q] = items[q - 1];
+            }
+            bits[q] = b;
+            items[q] = item;
+        }
+    } else {
+        // The counts of all four digits in one walk over the keys.
+        std::array<std::array<std::uint32_t, 256>, 4> count{};
+        for (std::size_t p = 0; p < n; ++p) {
+            const std::uint32_t b = bits[p];
+            ++count[0][b & 0xFFu];
+            ++count[1][(b >> 8) & 0xFFu];
+            ++count[2][(b >> 16) & 0xFFu];
+            ++count[3][b >> 24];
+        }
+        std::uint32_t* from = bits.data();
+        std::uint32_t* to = bitsTmp.data();
+        std::int16_t* fromItems = items.data();
+        std::int16_t* toItems = itemsTmp.data();
+        for (int digit = 0; digit < 4; ++digit) {
+            const int shift = 8 * digit;
+            const auto& c = count[std::size_t(digit)];
+            if (c[(from[0] >> shift) & 0xFFu] == n)
+                continue; // every key has this digit
+            std::array<std::uint32_t, 256> start;
+            std::uint32_t sum = 0;
+            for (std::size_t d = 0; d < 256; ++d) {
+                start[d] = sum;
+                sum += c[d];
+            }
+            for (std::size_t p = 0; p < n; ++p) {
+                const std::uint32_t at = start[(from[p] >> shift) & 0xFFu]++;
+                to[at] = from[p];
+                toItems[at] = fromItems[p];
+            }
+            std::swap(from, to);
+            std::swap(fromItems, toItems);
+        }
+        std::copy(fromItems, fromItems + n, begin);
+        return true;
+    }
+    std::copy(items.begin(), items.begin() + std::ptrdiff_t(n), begin);
+    return true;
+}
 
 // Stable sort of positions first..last by the item keys, descending.
 template <typename Key>
@@ -15,6 +97,10 @@ void sortSpan(SearchState& s, int first, int last, const ItemArray<Key>& key, bo
         return;
     auto* begin = s.ItemOrder.data() + first;
     auto* end = s.ItemOrder.data() + last + 1;
+    if constexpr (std::is_same_v<Key, float>) {
+        if (sortStableFloat(begin, end, key, ascending))
+            return;
+    }
     if (ascending)
         std::stable_sort(begin, end, [&](std::int16_t a, std::int16_t b) { return key[a] < key[b]; });
     else

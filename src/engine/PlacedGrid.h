@@ -21,6 +21,7 @@ struct PlacedGrid {
     int shiftX = 0, shiftY = 0;
     std::int32_t cols = 0, rows = 0;
     std::vector<std::vector<PlacedRect>> cells;
+    std::vector<std::int32_t> filled; // cells that received an item since the grid was emptied
     std::vector<PlacedRect> sequence; // placed items in position order
 };
 

@@ -73,9 +73,10 @@ void StartPlacedGrid(SearchState& s) {
         g.rows = rows;
         g.cells.assign(count, {});
     } else {
-        for (auto& cell : g.cells)
-            cell.clear();
+        for (const std::int32_t cell : g.filled)
+            g.cells[std::size_t(cell)].clear();
     }
+    g.filled.clear();
 }
 
 void GridInsert(SearchState& s, int i) {
@@ -83,7 +84,11 @@ void GridInsert(SearchState& s, int i) {
     if (!g.active)
         return;
     const PlacedRect p = rectOf(s, i);
-    forCells(g, p, [&](std::size_t cell) { g.cells[cell].push_back(p); });
+    forCells(g, p, [&](std::size_t cell) {
+        if (g.cells[cell].empty())
+            g.filled.push_back(std::int32_t(cell));
+        g.cells[cell].push_back(p);
+    });
     g.sequence.push_back(p);
 }
 

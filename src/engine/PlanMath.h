@@ -1,7 +1,7 @@
 #pragma once
 // Number helpers of the optimiser and the plan evaluation. Float expressions are evaluated in
 // long double and stored at the precision of their destination; rounding to an integer is to
-// the nearest value with ties to even (the default rounding mode of std::nearbyint).
+// the nearest value with ties to even (RoundHalfEven).
 
 #include <cmath>
 #include <cstdio>
@@ -17,7 +17,7 @@ namespace palvane::plan_math {
 inline constexpr long double kTiny = 1e-5L;
 
 // v rounded to the nearest integer, ties to even.
-inline long double nearest(long double v) { return std::nearbyint(v); }
+inline long double nearest(long double v) { return RoundHalfEven(v); }
 
 // 32-bit integer arithmetic that wraps like the stored fields instead of overflowing.
 inline std::int32_t add32(std::int32_t a, std::int64_t b)

@@ -1,5 +1,6 @@
 // Scoring a pass and the signatures that recognise duplicate variants and orderings.
 
+#include <array>
 #include <cmath>
 
 #include "ContainerSearch.h"
@@ -16,7 +17,22 @@ long double ratioOrZero(long double a, long double b) { return b == 0 ? 0.0L : a
 
 // Length-to-width ratio of item j times its group key.
 long double groupedRatio(const SearchState& s, int j) {
-    return ratioOrZero(s.ItemLen[j], s.ItemWid[j]) * s.ItemGroupKey[j];
+    RatioMemo& m = s.ratioMemo[j];
+    if (m.len != s.ItemLen[j] || m.wid != s.ItemWid[j] || m.key != s.ItemGroupKey[j])
+        m = {s.ItemLen[j], s.ItemWid[j], s.ItemGroupKey[j],
+             ratioOrZero(s.ItemLen[j], s.ItemWid[j]) * s.ItemGroupKey[j]};
+    return m.value;
+}
+
+// Square roots of the item positions 0..kItemSlots-1, the same extended values std::sqrt gives.
+const std::array<long double, kItemSlots>& positionRoots() {
+    static const std::array<long double, kItemSlots> roots = [] {
+        std::array<long double, kItemSlots> r{};
+        for (int x = 0; x < kItemSlots; ++x)
+            r[x] = std::sqrt((long double)x);
+        return r;
+    }();
+    return roots;
 }
 
 } // namespace
@@ -60,13 +76,14 @@ std::int64_t VariantSignature(const SearchState& s) {
 
 RuleSignature OrderingSignature(const SearchState& s, bool rowsOnly) {
     RuleSignature sig;
-    for (int x = 1; x <= s.ItemCount; ++x) {
+    const auto& roots = positionRoots();
+    for (int x = 1; x <= s.ItemCount && x < kItemSlots; ++x) {
         const int j = s.ItemOrder[x];
         if (rowsOnly && s.ItemClass[j] < 10)
             continue;
         const long double f = groupedRatio(s, j);
         sig.a += NearestInt<std::int64_t>(x * f);
-        sig.b += NearestInt<std::int64_t>(std::sqrt((long double)x) * f);
+        sig.b += NearestInt<std::int64_t>(roots[x] * f);
     }
     return sig;
 }

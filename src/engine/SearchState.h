@@ -38,6 +38,14 @@ public:
 template <typename T>
 using ItemArray = std::array<T, kItemSlots>;
 
+// The signature ratio of one item (length over width times its group key) with the values it
+// was computed from, so that the ordering signatures divide only when an item changed.
+struct RatioMemo {
+    Coord len = 0, wid = 0;
+    std::int32_t key = 0;
+    long double value = 0; // the ratio of len, wid and key; 0 for the all-zero start
+};
+
 // Search fields of the workspace (see PackWorkspace).
 struct SearchState {
     // --- Item table (slots 0..1001) ---
@@ -133,6 +141,7 @@ struct SearchState {
     PassObserver* passObserver = nullptr; // told about every scored pass; null for none
 
     std::array<std::int64_t, kVariantSigSlots> VariantSig{};
+    mutable ItemArray<RatioMemo> ratioMemo{}; // only a memo: never read as search state
     std::array<std::int64_t, kRuleSigSlots> RuleSigA{}, RuleSigB{};
 
     // --- Best snapshot ---
