@@ -112,11 +112,30 @@ void deliverContainer(PackWorkspace& ws, int t, int cont)
 
 bool timeUp(PackWorkspace& ws) { return ws.NowMs() >= ws.StartTime + ws.TimeBudget; }
 
+// Steps 11 to 14: one search of container cont (type t) over the unplaced boxes of ResultPlan,
+// then the progress tick. The quickest search runs at intensity 0 without time, so it stops
+// after its first pass.
+void searchContainer(PackWorkspace& ws, LayoutSearch& search, int t, int cont, bool quickest)
+{
+    search.reset(ws);
+    deliverItems(ws);
+    deliverContainer(ws, t, cont);
+    if (quickest) {
+        ws.SearchIntensity = 0;
+        ws.SearchTimeBudget = 0;
+    }
+    search.run(ws);
+
+    ProgressSink& progress = WorkspaceProgress(ws);
+    ++ws.ProgressStep;
+    progress.setOverall(NearestInt<int>(100.0L * ws.ProgressStep / (ws.ProgressSteps + kTiny)));
+    progress.setElapsedText(plan_math::secondsText((ws.NowMs() - ws.StartTime) / 1000.0L).c_str());
+}
+
 // Steps 8 to 18: one scan over the container order, filling ResultPlan (or trying last
 // container alternatives into SavedPlan when PassNo is 1).
 void scanContainers(PackWorkspace& ws, LayoutSearch& search, Scan& s)
 {
-    ProgressSink& progress = WorkspaceProgress(ws);
     s = Scan{};
     ws.LastSearchScore = 0;
     ws.SavedSearchScore = 0;
@@ -138,15 +157,7 @@ void scanContainers(PackWorkspace& ws, LayoutSearch& search, Scan& s)
         s.packed = 0;
         ws.LastSearchScore = 0;
 
-        search.reset(ws);
-        deliverItems(ws);
-        deliverContainer(ws, s.t, s.cont);
-        search.run(ws);
-
-        ++ws.ProgressStep;
-        progress.setOverall(NearestInt<int>(100.0L * ws.ProgressStep / (ws.ProgressSteps + kTiny)));
-        progress.setElapsedText(
-            plan_math::secondsText((ws.NowMs() - ws.StartTime) / 1000.0L).c_str());
+        searchContainer(ws, search, s.t, s.cont, false);
 
         s.packed = ws.PassCount;
         ws.LastSearchScore = ws.SearchScore;
@@ -203,6 +214,45 @@ void dropWeakLastContainer(PackWorkspace& ws)
         RemoveContainer(ws, result, last);
         result.LastCont = static_cast<std::int16_t>(last + 500);
     }
+}
+
+// After a time-out: while boxes are unplaced, the containers the best plan leaves empty are
+// filled by the quickest search (intensity 0, one pass), in the order of the last iteration and
+// under the rules of a scan: a container whose search places nothing is rejected and its type is
+// not offered again until a container is accepted, and with LastOff a weak last container that
+// completed the plan is dropped. A best plan that is complete, or whose weak last container was
+// dropped, stays as it is. Esc during the pass stops it at once; the containers filled before
+// stay. The finished plan is scored and becomes BestPlan.
+void finishAfterTimeOut(PackWorkspace& ws, LayoutSearch& search)
+{
+    PackPlan& plan = ws.ResultPlan;
+    plan = ws.BestPlan;
+    if (plan.LastCont >= 500)
+        return;
+    bool added = false;
+    int skipType = 0;
+    for (int i = 1; i <= ws.ContCount && plan.PlacedBoxes < ws.BoxCount && !ws.AbortFlag; ++i) {
+        const int cont = ws.ContOrder[i];
+        const int t = ws.ContType[cont];
+        if (plan.BoxLoad[cont] != 0 || t == skipType)
+            continue;
+        ++ws.SearchRuns;
+        searchContainer(ws, search, t, cont, true);
+        if (ws.AbortFlag)
+            break;
+        if (ws.PassCount == 0 || ws.SearchScore <= 0.0f) {
+            skipType = t;
+            continue;
+        }
+        AddContainer(ws, plan, cont, ws.PassCount, ws.TypeLoadWt[t], ws.TypeWolume[t]);
+        skipType = 0;
+        added = true;
+    }
+    if (!added)
+        return;
+    dropWeakLastContainer(ws);
+    ScorePlan(ws, plan);
+    ws.BestPlan = plan;
 }
 
 void startProgress(PackWorkspace& ws)
@@ -282,6 +332,9 @@ void Optimise(PackWorkspace& ws, LayoutSearch& search)
             break;
         }
     }
+
+    if (ws.StopFlag && !ws.AbortFlag)
+        finishAfterTimeOut(ws, search);
 
     CountPlacements(ws, ws.BestPlan);
     if (ws.BestPlan.Score != 0)

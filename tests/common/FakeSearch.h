@@ -24,6 +24,17 @@ public:
     double now = 45000.0 * 86400000.0;
 };
 
+// A clock that moves on by a fixed step each time it is read.
+class SteppingClock : public MsClock {
+public:
+    explicit SteppingClock(double step, double startDay = 45000.0) : m_step(step), m_now(startDay * 86400000.0) {}
+    double nowMs() override { return m_now += m_step; }
+
+private:
+    double m_step;
+    double m_now;
+};
+
 class FakeSearch : public LayoutSearch {
 public:
     void reset(PackWorkspace& ws) override

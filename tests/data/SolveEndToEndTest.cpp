@@ -4,6 +4,7 @@
 #include "CoreApp.h"
 #include "DatabaseAliases.h"
 #include "EngineRows.h"
+#include "FakeSearch.h"
 #include "Progress.h"
 #include "RowChecks.h"
 #include "SolvePipeline.h"
@@ -20,17 +21,6 @@ using namespace palvane;
 using namespace palvane::testing;
 
 namespace {
-
-// A clock that moves on by a fixed step each time it is read.
-class SteppingClock : public MsClock {
-public:
-    explicit SteppingClock(double step) : m_step(step) {}
-    double nowMs() override { return m_now += m_step; }
-
-private:
-    double m_step;
-    double m_now = 46000.0 * 86400000.0;
-};
 
 class SolveEndToEnd : public ::testing::Test {
 protected:
@@ -288,7 +278,7 @@ TEST_F(SolveEndToEnd, FailedWriteBackLeavesThePreviousSolution)
 
 TEST_F(SolveEndToEnd, TimeOutStoresTheBestPlanSoFar)
 {
-    SteppingClock clock(400.0); // every clock reading is 0.4 s later
+    SteppingClock clock(400.0, 46000.0); // every clock reading is 0.4 s later
     ws->clock = &clock;
     SolveSettings s = taskSettings();
     s.Time = 5;

@@ -144,18 +144,26 @@ TEST(Optimise, LastOffDropsAWeakLastContainer)
     EXPECT_EQ(keep.ws->ResultPlan.LastCont, 2);
 }
 
-TEST(Optimise, ZeroTimeBudgetStopsAfterTheFirstSearchAndKeepsItsPlan)
+TEST(Optimise, ZeroTimeBudgetStopsAfterTheFirstSearchThenFinishesThePlanQuickly)
 {
     SolveSettings s = keepLastContainer();
     s.Time = 0;
     OptimiserRun run(taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 2, 900, 500, 900)},
                               {boxRow(5, 7, 300, 250, 10)}),
                      s);
+    std::vector<std::pair<std::int16_t, double>> searches; // intensity and time budget
+    run.search.beforeRun = [&](PackWorkspace& ws) { searches.emplace_back(ws.SearchIntensity, ws.SearchTimeBudget); };
     run.optimise();
-    EXPECT_EQ(run.search.runs, 1);
+    // The first container of the order takes six boxes; the seventh goes into the next one by
+    // the quickest search.
+    ASSERT_EQ(run.search.runs, 2);
+    EXPECT_EQ(searches[0].first, s.Power);
+    EXPECT_LE(searches[0].second, 0.0);
+    EXPECT_EQ(searches[1], std::make_pair(std::int16_t(0), 0.0));
     EXPECT_EQ(run.ws->StopFlag, 1);
-    EXPECT_LE(run.ws->SearchTimeBudget, 0.0);
-    EXPECT_GT(run.placed(), 0);
+    EXPECT_EQ(run.placed(), 7);
+    EXPECT_EQ(run.ws->ResultPlan.UsedConts, 2);
+    EXPECT_EQ(run.ws->KindPlaced[1], 7);
 }
 
 TEST(Optimise, TimeOutStoresTheBestPlanSoFar)
