@@ -261,10 +261,6 @@
         <translation>Erreur de format ou de lecture du fichier d&apos;import de boîtes.</translation>
     </message>
     <message>
-        <source>See box file/list line/row #</source>
-        <translation>Voir la ligne n° du fichier/de la liste de boîtes</translation>
-    </message>
-    <message>
         <source>All lines/rows below are omited.</source>
         <translation>Toutes les lignes suivantes sont ignorées.</translation>
     </message>
@@ -375,6 +371,10 @@
     <message>
         <source>An import adds at most %1 box kinds.</source>
         <translation>Une importation ajoute au plus %1 types de colis.</translation>
+    </message>
+    <message>
+        <source>See box file/list line/row # %1.</source>
+        <translation>Voir la ligne %1 du fichier ou de la liste de boîtes.</translation>
     </message>
 </context>
 <context>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Check to omit first header line (paste from MS Access case)</source>
-        <translation>Cocher pour ignorer la ligne d&apos;en-tête (collage depuis MS Access)</translation>
+        <translation>Cocher pour ignorer la première ligne d&apos;en-tête (données collées depuis MS Access)</translation>
     </message>
     <message>
         <source>Delete box:</source>
@@ -956,7 +956,7 @@
     </message>
     <message>
         <source>Choose file to import new boxes into the library from..</source>
-        <translation>Choisir le fichier dont importer de nouvelles boîtes dans la bibliothèque..</translation>
+        <translation>Choisir le fichier à partir duquel importer de nouvelles boîtes dans la bibliothèque..</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -969,6 +969,18 @@
     <message>
         <source>Quillo box import file (*.txt)</source>
         <translation>Fichier Quillo d&apos;import de boîtes (*.txt)</translation>
+    </message>
+    <message>
+        <source>Quantity: boxes of this kind that &quot;Copy to&quot; puts into the current task</source>
+        <translation>Quantité : boîtes de ce type que « Copier vers » place dans la tâche en cours</translation>
+    </message>
+    <message>
+        <source>True: the box may be turned by 90 degrees on the floor</source>
+        <translation>True : la boîte peut être tournée de 90 degrés sur le plancher</translation>
+    </message>
+    <message>
+        <source>Temporary record: &quot;Clear&quot; in edit mode deletes it when no task uses it</source>
+        <translation>Enregistrement temporaire : « Effacer » en mode édition le supprime si aucune tâche ne l&apos;utilise</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1053,34 @@
         <source>Print Container Library report now?</source>
         <translation>Imprimer maintenant le rapport de la bibliothèque de conteneurs?</translation>
     </message>
+    <message>
+        <source>Quantity: containers of this type that &quot;Copy to&quot; puts into the current task</source>
+        <translation>Quantité : conteneurs de ce type que « Copier vers » place dans la tâche en cours</translation>
+    </message>
+    <message>
+        <source>Fill direction: boxes are loaded along the Length, across it (Width), or Either way</source>
+        <translation>Sens de remplissage : les boîtes sont chargées dans la longueur (Length), dans la largeur (Width) ou dans les deux sens (Either)</translation>
+    </message>
+    <message>
+        <source>Load limit of the front (nose) axle; 0 with TailWt 0: no axle check</source>
+        <translation>Charge maximale de l&apos;essieu avant ; 0 avec PoidsAr 0 : pas de contrôle des essieux</translation>
+    </message>
+    <message>
+        <source>Load limit of the rear (tail) axle; 0 with NoseWt 0: no axle check</source>
+        <translation>Charge maximale de l&apos;essieu arrière ; 0 avec PoidsAv 0 : pas de contrôle des essieux</translation>
+    </message>
+    <message>
+        <source>Distance of the front (nose) axle from the front end</source>
+        <translation>Distance de l&apos;essieu avant à l&apos;extrémité avant</translation>
+    </message>
+    <message>
+        <source>Distance of the rear (tail) axle from the rear end</source>
+        <translation>Distance de l&apos;essieu arrière à l&apos;extrémité arrière</translation>
+    </message>
+    <message>
+        <source>Temporary record: &quot;Clear&quot; in edit mode deletes it when no task uses it</source>
+        <translation>Enregistrement temporaire : « Effacer » en mode édition le supprime si aucune tâche ne l&apos;utilise</translation>
+    </message>
 </context>
 <context>
     <name>palvane::TDMForm</name>
@@ -1094,7 +1134,7 @@
     </message>
     <message>
         <source>Total box number should not be less than<byte value="xd"/>already Used number, placed in Fixed containers.</source>
-        <translation>Le nombre total de boîtes ne doit pas être inférieur<byte value="xd"/>au nombre déjà utilisé, placé dans des conteneurs figés.</translation>
+        <translation>Le nombre total de boîtes ne doit pas être inférieur<byte value="xd"/>au nombre de boîtes déjà placées dans des conteneurs figés.</translation>
     </message>
     <message>
         <source>This box Kind is used<byte value="xd"/>in Fixed containers.<byte value="xd"/>It should not be deleted.</source>
@@ -1475,7 +1515,7 @@
     </message>
     <message>
         <source>&amp;Defaults</source>
-        <translation>&amp;Défauts</translation>
+        <translation>Par &amp;défaut</translation>
     </message>
     <message>
         <source>Activate default optimizer settings</source>
@@ -2192,7 +2232,7 @@
     </message>
     <message>
         <source>Box Kinds</source>
-        <translation>Types</translation>
+        <translation>Types de boîtes</translation>
     </message>
     <message>
         <source>Display box Kinds instead of Marks</source>
@@ -2200,7 +2240,7 @@
     </message>
     <message>
         <source>Turn Signs</source>
-        <translation>Orient.</translation>
+        <translation>Signes de rotation</translation>
     </message>
     <message>
         <source>Display box orientation signs</source>
@@ -2208,7 +2248,7 @@
     </message>
     <message>
         <source>Norm</source>
-        <translation>Norme</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Restore all normal values</source>
@@ -2317,20 +2357,16 @@
         <translation>Import</translation>
     </message>
     <message>
-        <source>DB is empty</source>
-        <translation>: base vide</translation>
-    </message>
-    <message>
-        <source>Are you sure to delete all</source>
-        <translation>Supprimer vraiment toutes les données de la base</translation>
-    </message>
-    <message>
-        <source>DB data?</source>
-        <translation>?</translation>
-    </message>
-    <message>
         <source>The %1 DB could not be emptied; nothing was removed.</source>
         <translation>La base %1 n&apos;a pas pu être vidée ; rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <source>%1 DB is empty</source>
+        <translation>La base %1 est vide</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all %1 DB data?</source>
+        <translation>Supprimer vraiment toutes les données de la base %1?</translation>
     </message>
 </context>
 <context>

@@ -261,10 +261,6 @@
         <translation>Errore di formato o di lettura del file di importazione scatole.</translation>
     </message>
     <message>
-        <source>See box file/list line/row #</source>
-        <translation>Vedere la riga n. del file/elenco scatole</translation>
-    </message>
-    <message>
         <source>All lines/rows below are omited.</source>
         <translation>Tutte le righe seguenti sono ignorate.</translation>
     </message>
@@ -306,7 +302,11 @@
     </message>
     <message>
         <source>Error proccessing Clipboard paste</source>
-        <translation>Errore durante l&apos;incolla dagli appunti</translation>
+        <translation>Errore durante l&apos;elaborazione dei dati incollati dagli appunti</translation>
+    </message>
+    <message>
+        <source>See box file/list line/row # %1.</source>
+        <translation>Vedere la riga %1 del file o dell&apos;elenco di scatole.</translation>
     </message>
     <message>
         <source>Q&apos;ty</source>
@@ -381,7 +381,7 @@
     <name>palvane::Cursor</name>
     <message>
         <source>Field &apos;%1&apos; must have a value.</source>
-        <translation>Il campo &apos;%1&apos; deve avere un valore.</translation>
+        <translation>Il campo «%1» deve avere un valore.</translation>
     </message>
     <message>
         <source>The database of table &quot;%1&quot; is not open.</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>The text for field &apos;%1&apos; is too long: at most %2 characters.</source>
-        <translation>Il testo del campo &apos;%1&apos; è troppo lungo: al massimo %2 caratteri.</translation>
+        <translation>Il testo del campo «%1» è troppo lungo: al massimo %2 caratteri.</translation>
     </message>
     <message>
         <source>Enter &apos;f&apos; (false) or &apos;t&apos; (true)</source>
@@ -409,23 +409,23 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date</source>
-        <translation>&apos;%1&apos; non è una data valida</translation>
+        <translation>«%1» non è una data valida</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; non è un numero decimale valido</translation>
+        <translation>«%1» non è un numero decimale valido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; non è un numero intero valido</translation>
+        <translation>«%1» non è un numero intero valido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for field &apos;%2&apos;. The allowed range is %3 to %4</source>
-        <translation>&apos;%1&apos; non è un valore valido per il campo &apos;%2&apos;. L&apos;intervallo ammesso è da %3 a %4</translation>
+        <translation>«%1» non è un valore valido per il campo «%2». L&apos;intervallo ammesso è da %3 a %4</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not found in the list.</source>
-        <translation>&apos;%1&apos; non è presente nell&apos;elenco.</translation>
+        <translation>«%1» non è presente nell&apos;elenco.</translation>
     </message>
 </context>
 <context>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Check to omit first header line (paste from MS Access case)</source>
-        <translation>Spuntare per ignorare la riga d&apos;intestazione (incolla da MS Access)</translation>
+        <translation>Spuntare per ignorare la prima riga d&apos;intestazione (dati incollati da MS Access)</translation>
     </message>
     <message>
         <source>Delete box:</source>
@@ -969,6 +969,18 @@
     <message>
         <source>Quillo box import file (*.txt)</source>
         <translation>File Quillo di importazione scatole (*.txt)</translation>
+    </message>
+    <message>
+        <source>Quantity: boxes of this kind that &quot;Copy to&quot; puts into the current task</source>
+        <translation>Quantità: scatole di questo tipo che &quot;Copia in&quot; inserisce nel progetto corrente</translation>
+    </message>
+    <message>
+        <source>True: the box may be turned by 90 degrees on the floor</source>
+        <translation>True: la scatola può essere ruotata di 90 gradi sul pianale</translation>
+    </message>
+    <message>
+        <source>Temporary record: &quot;Clear&quot; in edit mode deletes it when no task uses it</source>
+        <translation>Record temporaneo: &quot;Cancella&quot; in modalità modifica lo elimina se nessun progetto lo usa</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1053,34 @@
         <source>Print Container Library report now?</source>
         <translation>Stampare ora il rapporto della libreria container?</translation>
     </message>
+    <message>
+        <source>Quantity: containers of this type that &quot;Copy to&quot; puts into the current task</source>
+        <translation>Quantità: container di questo tipo che &quot;Copia in&quot; inserisce nel progetto corrente</translation>
+    </message>
+    <message>
+        <source>Fill direction: boxes are loaded along the Length, across it (Width), or Either way</source>
+        <translation>Direzione di riempimento: le scatole sono caricate lungo la lunghezza (Length), lungo la larghezza (Width) o in entrambi i sensi (Either)</translation>
+    </message>
+    <message>
+        <source>Load limit of the front (nose) axle; 0 with TailWt 0: no axle check</source>
+        <translation>Carico massimo dell&apos;asse anteriore; 0 con PesoPost 0: nessun controllo degli assi</translation>
+    </message>
+    <message>
+        <source>Load limit of the rear (tail) axle; 0 with NoseWt 0: no axle check</source>
+        <translation>Carico massimo dell&apos;asse posteriore; 0 con PesoAnt 0: nessun controllo degli assi</translation>
+    </message>
+    <message>
+        <source>Distance of the front (nose) axle from the front end</source>
+        <translation>Distanza dell&apos;asse anteriore dall&apos;estremità anteriore</translation>
+    </message>
+    <message>
+        <source>Distance of the rear (tail) axle from the rear end</source>
+        <translation>Distanza dell&apos;asse posteriore dall&apos;estremità posteriore</translation>
+    </message>
+    <message>
+        <source>Temporary record: &quot;Clear&quot; in edit mode deletes it when no task uses it</source>
+        <translation>Record temporaneo: &quot;Cancella&quot; in modalità modifica lo elimina se nessun progetto lo usa</translation>
+    </message>
 </context>
 <context>
     <name>palvane::TDMForm</name>
@@ -1094,7 +1134,7 @@
     </message>
     <message>
         <source>Total box number should not be less than<byte value="xd"/>already Used number, placed in Fixed containers.</source>
-        <translation>Il numero totale di scatole non deve essere inferiore<byte value="xd"/>al numero già usato, posizionato in container bloccati.</translation>
+        <translation>Il numero totale di scatole non deve essere inferiore<byte value="xd"/>al numero di scatole già posizionate in container bloccati.</translation>
     </message>
     <message>
         <source>This box Kind is used<byte value="xd"/>in Fixed containers.<byte value="xd"/>It should not be deleted.</source>
@@ -1487,7 +1527,7 @@
     </message>
     <message>
         <source>&amp;Add Task to Export DB</source>
-        <translation>&amp;Aggiungi progetto al DB esportazione</translation>
+        <translation>&amp;Aggiungi progetto al DB di esportazione</translation>
     </message>
     <message>
         <source>Add current task data to Export DB</source>
@@ -1523,11 +1563,11 @@
     </message>
     <message>
         <source>&amp;Empty Export DB</source>
-        <translation>S&amp;vuota DB esportazione</translation>
+        <translation>S&amp;vuota DB di esportazione</translation>
     </message>
     <message>
         <source>&amp;Empty Import DB</source>
-        <translation>S&amp;vuota DB importazione</translation>
+        <translation>S&amp;vuota DB di importazione</translation>
     </message>
     <message>
         <source>&amp;Empty active DB</source>
@@ -1993,11 +2033,11 @@
     </message>
     <message>
         <source>Export DB on</source>
-        <translation>DB esportazione attivo</translation>
+        <translation>DB di esportazione attivo</translation>
     </message>
     <message>
         <source>Import DB on</source>
-        <translation>DB importazione attivo</translation>
+        <translation>DB di importazione attivo</translation>
     </message>
     <message>
         <source> Home DB on</source>
@@ -2192,7 +2232,7 @@
     </message>
     <message>
         <source>Box Kinds</source>
-        <translation>Tipi</translation>
+        <translation>Tipi di scatola</translation>
     </message>
     <message>
         <source>Display box Kinds instead of Marks</source>
@@ -2200,7 +2240,7 @@
     </message>
     <message>
         <source>Turn Signs</source>
-        <translation>Orient.</translation>
+        <translation>Segni di rotazione</translation>
     </message>
     <message>
         <source>Display box orientation signs</source>
@@ -2208,7 +2248,7 @@
     </message>
     <message>
         <source>Norm</source>
-        <translation>Norma</translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Restore all normal values</source>
@@ -2310,27 +2350,23 @@
     </message>
     <message>
         <source>Export</source>
-        <translation>Esportazione</translation>
+        <translation>esportazione</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation>Importazione</translation>
-    </message>
-    <message>
-        <source>DB is empty</source>
-        <translation>: DB vuoto</translation>
-    </message>
-    <message>
-        <source>Are you sure to delete all</source>
-        <translation>Eliminare davvero tutti i dati del DB</translation>
-    </message>
-    <message>
-        <source>DB data?</source>
-        <translation>?</translation>
+        <translation>importazione</translation>
     </message>
     <message>
         <source>The %1 DB could not be emptied; nothing was removed.</source>
-        <translation>Impossibile svuotare il DB %1; non è stato rimosso nulla.</translation>
+        <translation>Impossibile svuotare il DB di %1; non è stato rimosso nulla.</translation>
+    </message>
+    <message>
+        <source>%1 DB is empty</source>
+        <translation>Il DB di %1 è vuoto</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all %1 DB data?</source>
+        <translation>Eliminare davvero tutti i dati del DB di %1?</translation>
     </message>
 </context>
 <context>

@@ -183,8 +183,7 @@ QString importLineMessage(const QString& text, int lineNo, const QString& detail
     QString message = text + QLatin1Char('\r');
     if (!detail.isEmpty())
         message += detail + QLatin1Char('\r');
-    return message + BoxImportTexts::seeLine() + QLatin1Char(' ') + QString::number(lineNo) + QLatin1Char('.')
-        + QLatin1Char('\r') + BoxImportTexts::linesOmitted();
+    return message + BoxImportTexts::seeLine(lineNo) + QLatin1Char('\r') + BoxImportTexts::linesOmitted();
 }
 
 QString BoxImportTexts::fieldName(ImportField field)

@@ -166,7 +166,8 @@ class BoxImportTexts {
     Q_DECLARE_TR_FUNCTIONS(palvane::BoxImport)
 public:
     static QString formatError() { return tr("Box import file format or reading error."); }
-    static QString seeLine() { return tr("See box file/list line/row #"); }
+    // The line number goes where each language puts it.
+    static QString seeLine(int lineNo) { return tr("See box file/list line/row # %1.").arg(lineNo); }
     static QString linesOmitted() { return tr("All lines/rows below are omited."); }
     static QString lengthRange() { return tr("Box lengths must be positive integers up to"); }
     static QString widthRange() { return tr("Box widths must be positive integers up to"); }

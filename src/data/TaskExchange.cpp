@@ -213,12 +213,13 @@ bool TaskExchange::EmptyActiveDatabase()
     const int db = m_dm.ActiveDatabase;
     if (db == MainDatabase)
         return false;
+    // The database's name goes where each language puts it in the sentence.
     const QString which = db == ExportDatabase ? tr("Export") : tr("Import");
     if (m_dm.conts().isEmpty() && m_dm.boxes().isEmpty() && m_dm.tasks().isEmpty()) {
-        m_prompter.ask(PromptKind::Confirmation, which + QLatin1Char(' ') + tr("DB is empty"), PromptButtons::Ok);
+        m_prompter.ask(PromptKind::Confirmation, tr("%1 DB is empty").arg(which), PromptButtons::Ok);
         return false;
     }
-    if (!confirm(tr("Are you sure to delete all") + QLatin1Char(' ') + which + QLatin1Char(' ') + tr("DB data?")))
+    if (!confirm(tr("Are you sure to delete all %1 DB data?").arg(which)))
         return false;
 
     emit m_dm.busyCursorChanged(true);

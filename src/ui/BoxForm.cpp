@@ -23,6 +23,15 @@ QStringList boxTitles()
             TBoxForm::tr("  Description")};
 }
 
+// Hints over the titles a user cannot read at sight, by field.
+QList<std::pair<QString, QString>> boxTips()
+{
+    return {{QStringLiteral("Total"), TBoxForm::tr("Quantity: boxes of this kind that \"Copy to\" puts into the current task")},
+            {QStringLiteral("TurnOn"), TBoxForm::tr("True: the box may be turned by 90 degrees on the floor")},
+            {QStringLiteral("Temp"),
+             TBoxForm::tr("Temporary record: \"Clear\" in edit mode deletes it when no task uses it")}};
+}
+
 std::vector<GridColumn> makeBoxColumns()
 {
     std::vector<GridColumn> cols;
@@ -102,6 +111,8 @@ void TBoxForm::retranslate()
     const QStringList titles = boxTitles();
     for (int i = 0; i < titles.size(); ++i)
         Model->setTitle(i, titles[i]);
+    for (const auto& [field, tip] : boxTips())
+        Model->setTip(Model->columnOf(field), tip);
     ImpButton->setText(tr("&Import"));
     ImpButton->setToolTip(tr("Add box records from a text file or clipboard"));
     ImpPopAct->setText(tr("Import actions:"));

@@ -25,6 +25,20 @@ QStringList contTitles()
             TCntForm::tr("Temp"),   TCntForm::tr("  Description")};
 }
 
+// Hints over the titles a user cannot read at sight, by field.
+QList<std::pair<QString, QString>> contTips()
+{
+    return {{QStringLiteral("Avail"), TCntForm::tr("Quantity: containers of this type that \"Copy to\" puts into the current task")},
+            {QStringLiteral("FillDir"),
+             TCntForm::tr("Fill direction: boxes are loaded along the Length, across it (Width), or Either way")},
+            {QStringLiteral("NoseWt"), TCntForm::tr("Load limit of the front (nose) axle; 0 with TailWt 0: no axle check")},
+            {QStringLiteral("TailWt"), TCntForm::tr("Load limit of the rear (tail) axle; 0 with NoseWt 0: no axle check")},
+            {QStringLiteral("NoseDL"), TCntForm::tr("Distance of the front (nose) axle from the front end")},
+            {QStringLiteral("TailDL"), TCntForm::tr("Distance of the rear (tail) axle from the rear end")},
+            {QStringLiteral("Temp"),
+             TCntForm::tr("Temporary record: \"Clear\" in edit mode deletes it when no task uses it")}};
+}
+
 std::vector<GridColumn> makeContColumns()
 {
     std::vector<GridColumn> cols;
@@ -59,6 +73,8 @@ void TCntForm::retranslate()
     const QStringList titles = contTitles();
     for (int i = 0; i < titles.size(); ++i)
         Model->setTitle(i, titles[i]);
+    for (const auto& [field, tip] : contTips())
+        Model->setTip(Model->columnOf(field), tip);
 }
 
 QString TCntForm::clearQuestion(const QString& name) const

@@ -1,5 +1,6 @@
 #include "CursorNavigator.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 
 namespace palvane {
@@ -13,12 +14,12 @@ CursorNavigator::CursorNavigator(Cursor& cursor, Prompter* prompter, QWidget* pa
     for (int b = 0; b < ButtonCount; ++b) {
         auto* t = new QToolButton(this);
         t->setText(QString::fromLatin1(glyphs[b]));
-        t->setFixedSize(24, 22);
         t->setFocusPolicy(Qt::NoFocus);
         lay->addWidget(t);
         m_buttons[b] = t;
         connect(t, &QToolButton::clicked, this, [this, b] { press(Button(b)); });
     }
+    sizeButtons();
     retranslate();
     connect(&m_cursor, &Cursor::currentChanged, this, [this] { updateButtons(); });
     connect(&m_cursor, &Cursor::rowsReset, this, [this] { updateButtons(); });
@@ -26,6 +27,21 @@ CursorNavigator::CursorNavigator(Cursor& cursor, Prompter* prompter, QWidget* pa
     connect(&m_cursor, &Cursor::rowRemoved, this, [this] { updateButtons(); });
     connect(&m_cursor, &Cursor::stateChanged, this, [this] { updateButtons(); });
     updateButtons();
+}
+
+void CursorNavigator::sizeButtons() {
+    // 24 x 22 as designed, larger when the font's glyphs need it.
+    for (QToolButton* t : m_buttons) {
+        t->setMinimumSize(0, 0);
+        t->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        t->setFixedSize(t->sizeHint().expandedTo(QSize(24, 22)));
+    }
+}
+
+void CursorNavigator::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        sizeButtons();
 }
 
 void CursorNavigator::retranslate() {

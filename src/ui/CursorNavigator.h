@@ -31,7 +31,13 @@ signals:
     // A button press was carried out (the cursor may have refused it).
     void pressed(palvane::CursorNavigator::Button button);
 
+protected:
+    // A new font resizes the buttons to their glyphs.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void sizeButtons();
+
     Cursor& m_cursor;
     Prompter* m_prompter;
     QToolButton* m_buttons[ButtonCount] = {};

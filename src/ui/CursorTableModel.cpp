@@ -52,6 +52,13 @@ void CursorTableModel::setTitle(int column, const QString& title) {
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
+void CursorTableModel::setTip(int column, const QString& tip) {
+    if (column < 0 || column >= columnCount())
+        return;
+    m_columns[size_t(column)].tip = tip;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 int CursorTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_cursor->rowCount();
 }
@@ -115,6 +122,9 @@ bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, 
 QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
         return m_columns[size_t(section)].title;
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section >= 0 && section < columnCount()
+        && !m_columns[size_t(section)].tip.isEmpty())
+        return m_columns[size_t(section)].tip;
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -24,6 +24,7 @@ struct GridColumn {
     int width = 64;
     bool hidden = false;
     bool readOnly = false;
+    QString tip;       // hint shown over the column title; empty: none
     QColor foreground; // invalid: the grid's default
     QColor background; // invalid: the grid's default
 };
@@ -43,6 +44,8 @@ public:
     bool isReadOnly() const { return m_readOnly; }
     // Sets a column's title (language switch).
     void setTitle(int column, const QString& title);
+    // Sets the hint shown over a column's title (language switch).
+    void setTip(int column, const QString& tip);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

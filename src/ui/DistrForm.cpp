@@ -4,6 +4,7 @@
 #include "TDMForm.h"
 #include "TasksForm.h"
 #include "UtilisationChart.h"
+#include "WindowFit.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -15,6 +16,11 @@
 #include <algorithm>
 
 namespace palvane {
+
+namespace {
+// The smallest size the window is designed for; its texts may ask for more.
+constexpr QSize DesignMinimum(516, 388);
+} // namespace
 
 namespace {
 // The bitmap is large enough for the largest window.
@@ -46,7 +52,7 @@ TDistrForm::TDistrForm(TDMForm& dm, TTasksForm& page, TTuneForm& tune, const Sav
     m_bitmap.fill(Qt::black);
     createControls();
     layoutControls();
-    setMinimumSize(516, 388);
+    setMinimumSize(DesignMinimum);
     setMaximumSize(1608, 1208);
     resize(776, 536);
     setMouseTracking(true);
@@ -94,6 +100,8 @@ void TDistrForm::createControls() {
         auto* b = new QPushButton(this);
         b->setAutoDefault(false);
         b->setFixedWidth(width);
+        // Widened for captions that need more (fitButtonWidths).
+        b->setProperty("designWidth", width);
         return b;
     };
     OneButton = button(28);
@@ -170,6 +178,7 @@ void TDistrForm::place() {
     const QScreen* screen = m_page.screen() ? m_page.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
     move(std::max(4, area.width() - width() - 4), std::max(0, area.height() - height() - 30));
+    keepOnScreen(this);
     m_page.clearReposition(RepositionWindow::Disposition);
 }
 
@@ -223,6 +232,10 @@ void TDistrForm::done(int) {
 void TDistrForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::FontChange) {
+        fitButtonWidths(this);
+        fitMinimumSize(this, DesignMinimum);
+    }
     QDialog::changeEvent(event);
 }
 
@@ -269,6 +282,7 @@ void TDistrForm::retranslate() {
     CloseButton->setToolTip(tr("Return to Task / Solution page"));
     SetButtonCaptions();
     modeTexts();
+    fitMinimumSize(this, DesignMinimum);
 }
 
 void TDistrForm::SetButtonCaptions() {
@@ -281,6 +295,7 @@ void TDistrForm::SetButtonCaptions() {
         PrevButton->setText(tr("Prev"));
         NextButton->setText(tr("Next"));
     }
+    fitButtonWidths(this);
 }
 
 void TDistrForm::EnableSequenceControls(bool on) {

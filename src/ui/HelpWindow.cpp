@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "LanguageSwitch.h"
 #include "TDMForm.h"
 
 #include <QApplication>
@@ -16,6 +17,27 @@ namespace palvane {
 namespace {
 
 const QString HelpBase = QStringLiteral("qrc:/palvane/help/");
+const QString HelpFolder = QStringLiteral(":/palvane/help/");
+
+// The folder of the current language's pages ("fr/", "it/"), empty for English.
+QString languageFolder() {
+    switch (LanguageSwitch::instance()->LanguageCode()) {
+    case FrenchLanguage:
+        return QStringLiteral("fr/");
+    case ItalianLanguage:
+        return QStringLiteral("it/");
+    default:
+        return QString();
+    }
+}
+
+// A page in the current language, the English page when the language has none.
+QUrl languagePage(const QString& name) {
+    const QString folder = languageFolder();
+    if (!folder.isEmpty() && QFile::exists(HelpFolder + folder + name))
+        return QUrl(HelpBase + folder + name);
+    return QUrl(HelpBase + name);
+}
 
 // Context number of the widget or of its nearest ancestor that names one, else 0.
 int helpContextOf(QObject* object) {
@@ -75,8 +97,19 @@ QUrl HelpWindow::currentPage() const {
 }
 
 void HelpWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The page shown follows the language.
+        const QUrl shown = m_browser->source();
+        if (shown.isValid() && !shown.isEmpty()) {
+            const QUrl page = HelpHook::localPage(shown.fileName());
+            if (page.path() != shown.path()) {
+                QUrl target = page;
+                target.setFragment(shown.fragment());
+                m_browser->setSource(target);
+            }
+        }
+    }
     QWidget::changeEvent(event);
 }
 
@@ -98,18 +131,22 @@ HelpHook* HelpHook::current() {
     return installedHook;
 }
 
+QUrl HelpHook::localPage(const QString& name) {
+    return languagePage(name);
+}
+
 QUrl HelpHook::indexPage() {
-    return QUrl(HelpBase + QStringLiteral("index.html"));
+    return languagePage(QStringLiteral("index.html"));
 }
 
 QUrl HelpHook::defaultTopic() {
-    return QUrl(HelpBase + QStringLiteral("default.html"));
+    return languagePage(QStringLiteral("default.html"));
 }
 
 QUrl HelpHook::topicPage(int context) {
     const QString name = QStringLiteral("topic%1.html").arg(context);
-    if (context > 0 && QFile::exists(QStringLiteral(":/palvane/help/") + name))
-        return QUrl(HelpBase + name);
+    if (context > 0 && QFile::exists(HelpFolder + name))
+        return languagePage(name);
     return defaultTopic();
 }
 

@@ -68,8 +68,10 @@ public:
     // True while the help window exists and is shown.
     bool isShowing() const;
 
-    // The pages: index, default topic and the topic of a context number (the default topic for
-    // a number without a page).
+    // The pages, in the current language (English where it has no page of its own): a page by
+    // its file name, the index, the default topic and the topic of a context number (the
+    // default topic for a number without a page).
+    static QUrl localPage(const QString& name);
     static QUrl indexPage();
     static QUrl defaultTopic();
     static QUrl topicPage(int context);

@@ -1,4 +1,7 @@
 #include "LibraryForm.h"
+#include "WindowFit.h"
+
+#include "ColumnFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,7 +54,6 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
                          std::vector<GridColumn> columns, std::set<QString> rightAligned, QWidget* parent)
     : QDialog(parent), m_dm(dm), m_prompter(prompter), m_page(page), m_traits(traits)
 {
-    setMinimumSize(traits.minimumSize);
     // F1 opens the window's help page.
     setProperty("helpContext", traits.helpContext);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -71,6 +73,8 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
     DBGrid1->horizontalHeader()->setHighlightSections(false);
     for (int i = 0; i < Model->columnCount(); ++i)
         DBGrid1->setColumnWidth(i, Model->gridColumns()[size_t(i)].width);
+    // Titles and texts are shown whole: a column grows to the widest of them.
+    new ColumnFitter(DBGrid1, designWidths(*Model), ColumnFitter::Mode::Grow);
     DBGrid1->installEventFilter(this);
     DBGrid1->viewport()->installEventFilter(this);
 
@@ -280,6 +284,7 @@ void LibraryForm::setVisible(bool visible)
         // The window opens in browse mode, whatever mode it was closed in.
         leaveEditMode();
         showTaskName();
+        fitMinimumSize(this, m_traits.minimumSize);
         place();
     }
     QDialog::setVisible(visible);
@@ -289,6 +294,8 @@ void LibraryForm::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
+        fitMinimumSize(this, m_traits.minimumSize);
     QDialog::changeEvent(event);
 }
 
@@ -312,6 +319,7 @@ void LibraryForm::place()
     // Positions are the frame's, as the Task Page's x() and y() are.
     resize(width, std::max(height, minimumHeight()));
     move(left, top);
+    keepOnScreen(this);
     m_page.clearReposition(m_traits.placement);
 }
 

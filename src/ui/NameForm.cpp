@@ -1,5 +1,7 @@
 #include "NameForm.h"
 
+#include "ColumnFit.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,6 +29,7 @@ TNameForm::TNameForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     for (int i = 0; i < Model->columnCount(); ++i)
         DBGrid1->setColumnWidth(i, Model->gridColumns()[size_t(i)].width);
+    new ColumnFitter(DBGrid1, designWidths(*Model), ColumnFitter::Mode::Grow);
     DBGrid1->installEventFilter(this);
 
     DeleteButton = new QPushButton(this);

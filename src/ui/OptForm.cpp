@@ -2,6 +2,7 @@
 #include "OptForm.h"
 
 #include "TaskSettings.h"
+#include "WindowFit.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -262,8 +263,12 @@ void TOptForm::retranslate() {
 }
 
 void TOptForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // Longer texts may make the open window larger; it stays on the screen.
+        if (isVisible())
+            fitMinimumSize(this, QSize());
+    }
     if (event->type() == QEvent::ActivationChange) {
         if (isActiveWindow())
             emit activated();

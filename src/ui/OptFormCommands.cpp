@@ -1,6 +1,7 @@
 // The Settings window's commands: showing the active and the task's settings, colouring the
 // rows that differ, the up-downs, the switches, the defaults, the typed gaps and the placement.
 #include "OptForm.h"
+#include "WindowFit.h"
 
 #include "TaskSettings.h"
 
@@ -202,10 +203,14 @@ bool TOptForm::eventFilter(QObject* watched, QEvent* event) {
 // ---- showing and closing ----
 
 void TOptForm::showSettings() {
+    const bool placing = m_page && m_page->reposition(RepositionWindow::Settings);
     place();
     ShowTaskSettings();
     CurrOptSetColors();
     show();
+    // The layout may have made the window larger than the placement counted on.
+    if (placing)
+        keepOnScreen(this);
     raise();
     activateWindow();
 }

@@ -1,5 +1,7 @@
 #include "SolutForm.h"
+#include "WindowFit.h"
 
+#include "ColumnFit.h"
 #include "SolutionCsv.h"
 
 #include <QApplication>
@@ -59,7 +61,6 @@ TSolutForm::TSolutForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const 
     setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
                    & ~Qt::WindowContextHelpButtonHint);
     setProperty("helpContext", 5);
-    setMinimumSize(650, 470);
     resize(777, 516);
 
     std::vector<GridColumn> solut{{"Type", "", 80},    {"ContNo", "", 24},  {"FixCont", "", 36},
@@ -191,8 +192,12 @@ QTableView* TSolutForm::makeGrid(const char* name, SolutTableModel* model, bool 
                 QSignalBlocker block(grid->horizontalHeader());
                 grid->horizontalHeader()->moveSection(to, from);
             });
+    // Columns are as wide as their titles and texts, never below their design widths; the
+    // container and position grids also grow with the window.
     for (int i = 0; i < model->columnCount(); ++i)
         grid->setColumnWidth(i, model->gridColumns()[size_t(i)].width);
+    new ColumnFitter(grid, designWidths(*model),
+                     model == DistrModel ? ColumnFitter::Mode::Grow : ColumnFitter::Mode::Scale);
     if (!keepSelection)
         grid->setStyleSheet(QStringLiteral("QTableView:!focus { selection-background-color: transparent; "
                                            "selection-color: palette(text); }"));
@@ -262,6 +267,7 @@ void TSolutForm::retranslate()
                                   tr("Put L"),    tr("Put W"), tr("Load N")};
     for (int i = 0; i < positTitles.size(); ++i)
         PositModel->setTitle(i, positTitles[i]);
+    fitMinimumSize(this, QSize(650, 470));
 }
 
 void TSolutForm::showSelected()
@@ -306,6 +312,7 @@ void TSolutForm::place()
     const QScreen* screen = m_page.screen() ? m_page.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
     move(std::max(4, area.width() - width() - 4), std::max(0, area.height() - height() - 30));
+    keepOnScreen(this);
     m_page.clearReposition(RepositionWindow::SolutionPage);
 }
 
@@ -320,30 +327,15 @@ void TSolutForm::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::FontChange)
+        fitMinimumSize(this, QSize(650, 470));
     QDialog::changeEvent(event);
 }
 
 void TSolutForm::ScaleColumns(QTableView* grid)
 {
-    auto* model = static_cast<SolutTableModel*>(grid->model());
-    auto it = m_design.find(grid);
-    if (it == m_design.end()) {
-        Design d;
-        for (const GridColumn& c : model->gridColumns()) {
-            const int w = c.hidden ? -1 : c.width;
-            d.widths.push_back(w);
-            if (w > 0)
-                d.sum += w;
-        }
-        it = m_design.emplace(grid, d).first;
-    }
-    const Design& d = it->second;
-    if (d.sum <= 0)
-        return;
-    const double factor = std::max(double(grid->width() - 50) / d.sum, 1.0);
-    for (size_t i = 0; i < d.widths.size(); ++i)
-        if (d.widths[i] >= 0)
-            grid->setColumnWidth(int(i), int(std::nearbyint(factor * d.widths[i])));
+    if (ColumnFitter* fitter = ColumnFitter::of(grid))
+        fitter->apply();
 }
 
 void TSolutForm::setBusy(bool busy)

@@ -46,7 +46,8 @@ public:
     void PrintButtonClick();
     void FileButtonClick();
     void CloseButtonClick();
-    // Widens the columns of a grid with the grid, never below their design widths.
+    // Widens the columns of a grid with the grid, never below their design widths and the widths
+    // of their titles and texts.
     void ScaleColumns(QTableView* grid);
     // Texts in the current language.
     void retranslate();
@@ -90,13 +91,6 @@ private:
     Prompter& m_prompter;
     TTasksForm& m_page;
     QString m_exportFolder;
-    // Design widths per scaled grid: column widths, their positive sum; recorded at the first
-    // resize.
-    struct Design {
-        std::vector<int> widths;
-        int sum = 0;
-    };
-    std::map<QTableView*, Design> m_design;
 };
 
 } // namespace palvane

@@ -1,5 +1,8 @@
 // The Task Page's controls: creation, layout, texts, colours, bindings and enabling rules.
 #include "TasksForm.h"
+#include "WindowFit.h"
+
+#include "ColumnFit.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -97,7 +100,7 @@ TTasksForm::TTasksForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
     bindTaskEdits();
     connectDataModule();
     resize(780, 557);
-    setMinimumSize(702, 520);
+    fitMinimumSize(this, DesignMinimum);
     NewFileNameCaption();
 }
 
@@ -204,6 +207,8 @@ QTableView* TTasksForm::makeGrid(CursorTableModel* model, const QString& name) {
         g->setColumnWidth(i, c.width);
         g->setColumnHidden(i, c.hidden);
     }
+    // Titles and numbers are shown whole; the columns also grow with the grid.
+    new ColumnFitter(g, palvane::designWidths(*model), ColumnFitter::Mode::Scale);
     g->installEventFilter(this);
     g->viewport()->installEventFilter(this);
     return g;
@@ -401,6 +406,7 @@ void TTasksForm::retranslate() {
     TasksNavigator->retranslate();
     ContsNavigator->retranslate();
     BoxesNavigator->retranslate();
+    fitMinimumSize(this, DesignMinimum);
 }
 
 void TTasksForm::setRunButtonSolved(bool solved) {
@@ -601,17 +607,11 @@ void TTasksForm::ScaleGridColumns() {
     };
     save(ContsGrid, ContsModel, m_contsDesign);
     save(BoxesGrid, BoxesModel, m_boxesDesign);
-    for (QTableView* g : {ContsGrid, BoxesGrid}) {
-        const std::vector<qint16>& d = designWidths(g);
-        const int n = int(d.size()) - 2;
-        const qint16 sum = d[size_t(n)];
-        if (sum <= 0)
-            continue;
-        const float f = std::max(float(double(g->width() - 50) / double(sum)), 1.0f);
-        for (int i = 0; i < n; ++i)
-            if (d[size_t(i)] >= 0)
-                g->setColumnWidth(i, int(std::nearbyint(double(f) * d[size_t(i)])));
-    }
+    // The columns grow with the grids from their design widths, raised to the widths their
+    // titles and texts need.
+    for (QTableView* g : {ContsGrid, BoxesGrid})
+        if (ColumnFitter* fitter = ColumnFitter::of(g))
+            fitter->apply();
     setAllReposition();
 }
 

@@ -151,6 +151,8 @@ public:
     static QColor yellowColor() { return QColor(254, 254, 222); }
     static QColor aquaColor() { return QColor(0, 255, 255); }
     static QColor disabledColor() { return QColor(242, 242, 242); }
+    // The smallest size the Task Page is designed for; its texts may ask for more.
+    static constexpr QSize DesignMinimum{702, 520};
     // Saved design widths of a grid: column widths (-1 hidden), their sum, the grid's width.
     const std::vector<qint16>& designWidths(const QTableView* grid) const;
 

@@ -1,6 +1,7 @@
 // The Task Page's behaviour: start-up steps, the task edits, grid guards, Solve and Clear with
 // the busy frame, the window events and the commands of its buttons.
 #include "EngineRows.h"
+#include "WindowFit.h"
 #include "LanguageSwitch.h"
 #include "NameForm.h"
 #include "SolvePipeline.h"
@@ -286,6 +287,8 @@ void TTasksForm::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         move(10, 12);
         resize(780, 557);
+        fitMinimumSize(this, DesignMinimum);
+        keepOnScreen(this);
         LanguageSwitch* language = LanguageSwitch::instance();
         language->ApplyLanguage(true, language->LanguageCode());
     }
@@ -297,6 +300,8 @@ void TTasksForm::changeEvent(QEvent* event) {
         retranslate();
         NewFileNameCaption();
     }
+    if (event->type() == QEvent::FontChange)
+        fitMinimumSize(this, DesignMinimum);
     if (event->type() != QEvent::ActivationChange)
         return;
     if (isActiveWindow()) {

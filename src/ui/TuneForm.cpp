@@ -1,5 +1,6 @@
 #include "TuneForm.h"
 #include "TasksForm.h"
+#include "WindowFit.h"
 #include "Workspace.h"
 
 #include <QEvent>
@@ -14,6 +15,11 @@ namespace {
 
 // Track geometry: 112 pixels wide at the left edge, rows 25 pixels apart from 10 pixels down.
 constexpr int TrackLeft = 2, TrackWidth = 112, TrackHeight = 22, RowTop = 10, RowStep = 25;
+// Designed client size; the window grows when its texts need more room.
+constexpr int DesignWidth = 174, DesignHeight = 311;
+// The check boxes and buttons below the tracks: left edges, design widths and heights.
+constexpr int CheckLeft = 6, CheckWidth = 92, CheckHeight = 22, ButtonLeft = 104, ButtonWidth = 64,
+              ButtonHeight = 24, Spacing = 6;
 // Normal positions of the tracks.
 constexpr int NormalGrid = 0, NormalMagn = 30, NormalShift = 0, NormalSpace = 1, NormalLine = 1,
               NormalPalett = 0, NormalBright = 16, NormalBackGr = 2, NormalPartGr = 4;
@@ -42,7 +48,7 @@ TTuneForm::TTuneForm(PackWorkspace& ws, TTasksForm* page, QWidget* parent)
     setObjectName(QStringLiteral("TTuneForm"));
     setProperty("helpContext", 7);
     setModal(false);
-    setFixedSize(174, 311);
+    setFixedSize(DesignWidth, DesignHeight);
 
     GridTrack = makeTrack(0, -4, 4, 1, 1, 1, NormalGrid);
     MagnTrack = makeTrack(1, 0, 100, 2, 10, 10, NormalMagn);
@@ -65,15 +71,10 @@ TTuneForm::TTuneForm(PackWorkspace& ws, TTasksForm* page, QWidget* parent)
     Label2 = makeLabel(8);
     Label13 = makeLabel(9);
 
-    const int below = RowTop + 10 * RowStep + 2;
     MarkKindCheck = new QCheckBox(this);
-    MarkKindCheck->setGeometry(6, below, 92, 22);
     OrientCheck = new QCheckBox(this);
-    OrientCheck->setGeometry(6, below + 26, 92, 22);
     NormBut = new QPushButton(this);
-    NormBut->setGeometry(104, below, 64, 24);
     CloseBut = new QPushButton(this);
-    CloseBut->setGeometry(104, below + 26, 64, 24);
     NormBut->setAutoDefault(false);
     CloseBut->setAutoDefault(false);
 
@@ -98,8 +99,37 @@ QSlider* TTuneForm::makeTrack(int row, int minimum, int maximum, int lineStep, i
 
 ResetLabel* TTuneForm::makeLabel(int row) {
     auto* l = new ResetLabel(this);
-    l->setGeometry(TrackLeft + TrackWidth + 4, RowTop + row * RowStep + 2, 174 - TrackWidth - 8, 18);
+    l->setGeometry(TrackLeft + TrackWidth + 4, RowTop + row * RowStep + 2, DesignWidth - TrackWidth - 8, 18);
     return l;
+}
+
+void TTuneForm::fitTexts() {
+    // Labels right of the tracks: as wide as the widest caption.
+    int labelWidth = DesignWidth - TrackWidth - 8;
+    const QList<ResetLabel*> labels{GridLabel, Label4, Label1, Label5, Label9,
+                                    Label10, Label11, Label12, Label2, Label13};
+    for (const ResetLabel* l : labels)
+        labelWidth = std::max(labelWidth, l->sizeHint().width());
+    const int labelLeft = TrackLeft + TrackWidth + 4;
+    for (int row = 0; row < labels.size(); ++row)
+        labels[row]->setGeometry(labelLeft, RowTop + row * RowStep + 2, labelWidth, 18);
+    // Check boxes on the left, buttons right of them.
+    const int below = RowTop + 10 * RowStep + 2;
+    const int checkWidth = std::max({CheckWidth, MarkKindCheck->sizeHint().width(), OrientCheck->sizeHint().width()});
+    const int buttonLeft = std::max(ButtonLeft, CheckLeft + checkWidth + Spacing);
+    const int buttonWidth = std::max({ButtonWidth, NormBut->sizeHint().width(), CloseBut->sizeHint().width()});
+    const int checkHeight = std::max({CheckHeight, MarkKindCheck->sizeHint().height(), OrientCheck->sizeHint().height()});
+    MarkKindCheck->setGeometry(CheckLeft, below, checkWidth, checkHeight);
+    OrientCheck->setGeometry(CheckLeft, below + 26, checkWidth, checkHeight);
+    NormBut->setGeometry(buttonLeft, below, buttonWidth, ButtonHeight);
+    CloseBut->setGeometry(buttonLeft, below + 26, buttonWidth, ButtonHeight);
+    const int width = std::max({DesignWidth, labelLeft + labelWidth + 4, buttonLeft + buttonWidth + Spacing});
+    // The design lets the lower button touch the bottom edge.
+    const int height = std::max(DesignHeight, below + 26 + std::max(checkHeight, ButtonHeight) - 1);
+    if (size() != QSize(width, height)) {
+        setFixedSize(width, height);
+        TuneNeedsPlacement = true;
+    }
 }
 
 void TTuneForm::connectControls() {
@@ -266,11 +296,18 @@ void TTuneForm::FormShow() {
     const QScreen* screen = m_dock->screen() ? m_dock->screen() : QGuiApplication::primaryScreen();
     const int S = screen->geometry().width();
     const QRect d = m_dock->frameGeometry();
-    const int Tw = frameGeometry().width(), Th = frameGeometry().height();
+    // Before the first showing the frame is not known yet: count the title bar and borders as
+    // the Disposition window has them.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : d.size() - m_dock->size();
+    const int Tw = width() + frame.width(), Th = height() + frame.height();
     const int overflow = std::max(0, Tw + d.left() + d.width() - S);
     const int Dl = std::max(-4, d.left() - overflow);
     m_dock->move(Dl, d.top());
-    move(std::min(S - Tw, Dl + d.width()), d.top() + d.height() - Th);
+    // The window stays whole on the screen's free area (not under panels or off its edges).
+    const QRect free = screen->availableGeometry();
+    const int left = std::clamp(std::min(S - Tw, Dl + d.width()), free.left(), std::max(free.left(), free.right() + 1 - Tw));
+    const int top = std::clamp(d.top() + d.height() - Th, free.top(), std::max(free.top(), free.bottom() + 1 - Th));
+    move(left, top);
     TuneNeedsPlacement = false;
     if (m_page)
         m_page->clearReposition(RepositionWindow::ViewOptions);
@@ -284,6 +321,8 @@ void TTuneForm::showEvent(QShowEvent* event) {
 void TTuneForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::FontChange)
+        fitTexts();
     QDialog::changeEvent(event);
 }
 
@@ -330,6 +369,7 @@ void TTuneForm::retranslate() {
     NormBut->setToolTip(tr("Restore all normal values"));
     CloseBut->setText(tr("Close"));
     CloseBut->setToolTip(tr("Close View Options"));
+    fitTexts();
 }
 
 } // namespace palvane

@@ -94,6 +94,8 @@ protected:
 private:
     QSlider* makeTrack(int row, int minimum, int maximum, int lineStep, int pageStep, int tick, int normal);
     ResetLabel* makeLabel(int row);
+    // Places the labels, check boxes and buttons and sizes the window so every text is whole.
+    void fitTexts();
     void connectControls();
     void colorChanged();
     void buildPalette();

@@ -22,6 +22,8 @@ class HelpWindowTest : public QObject {
 private slots:
     void everyRequestIsHandled();
     void pagesExistAndTheirLinksResolve();
+    void pagesFollowTheLanguage();
+    void pagesSayWhatAPlannerNeeds();
     void f1AsksForTheNearestContext();
     void helpMenuEntries();
     void languageEntriesAndCodes();
@@ -58,32 +60,99 @@ void HelpWindowTest::everyRequestIsHandled() {
 }
 
 void HelpWindowTest::pagesExistAndTheirLinksResolve() {
-    QList<QUrl> pages{HelpHook::indexPage(), HelpHook::defaultTopic()};
-    for (int context : HelpHook::contextNumbers()) {
-        QVERIFY(HelpHook::topicPage(context) != HelpHook::defaultTopic());
-        pages << HelpHook::topicPage(context);
-    }
     QCOMPARE(HelpHook::topicPage(1), QUrl(QStringLiteral("qrc:/palvane/help/topic1.html")));
     const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
-    for (const QUrl& page : pages) {
-        QFile file(QLatin1Char(':') + page.path());
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page.toString()));
-        const QString html = QString::fromUtf8(file.readAll());
-        QTextDocument doc;
-        doc.setHtml(html);
-        QVERIFY2(!doc.metaInformation(QTextDocument::DocumentTitle).isEmpty(), qPrintable(page.toString()));
-        for (const QRegularExpressionMatch& m : link.globalMatch(html)) {
-            const QString target = m.captured(1);
-            QVERIFY2(QFile::exists(QStringLiteral(":/palvane/help/") + target),
-                     qPrintable(page.toString() + QStringLiteral(" -> ") + target));
+    // Every page exists in each language, with a title, and its links (with their anchors)
+    // lead to pages of the same language.
+    for (const QString& folder : {QString(), QStringLiteral("fr/"), QStringLiteral("it/")}) {
+        const QString base = QStringLiteral(":/palvane/help/") + folder;
+        QStringList names{QStringLiteral("index.html"), QStringLiteral("default.html")};
+        for (int context : HelpHook::contextNumbers())
+            names << QStringLiteral("topic%1.html").arg(context);
+        QStringList titles;
+        for (const QString& name : names) {
+            QFile file(base + name);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(base + name));
+            const QString html = QString::fromUtf8(file.readAll());
+            QTextDocument doc;
+            doc.setHtml(html);
+            titles << doc.metaInformation(QTextDocument::DocumentTitle);
+            QVERIFY2(!titles.last().isEmpty(), qPrintable(base + name));
+            for (const QRegularExpressionMatch& m : link.globalMatch(html)) {
+                const QString target = m.captured(1);
+                const QString page = target.section(QLatin1Char('#'), 0, 0);
+                const QString anchor = target.section(QLatin1Char('#'), 1);
+                QFile linked(base + page);
+                QVERIFY2(linked.open(QIODevice::ReadOnly), qPrintable(base + name + QStringLiteral(" -> ") + target));
+                if (!anchor.isEmpty())
+                    QVERIFY2(QString::fromUtf8(linked.readAll()).contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                             qPrintable(base + name + QStringLiteral(" -> ") + target));
+            }
         }
+        // The default topic reaches every topic page.
+        QFile contents(base + QStringLiteral("default.html"));
+        QVERIFY(contents.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(contents.readAll());
+        for (int context : HelpHook::contextNumbers())
+            QVERIFY(html.contains(QStringLiteral("topic%1.html").arg(context)));
     }
-    // The default topic reaches every topic page.
-    QFile contents(QStringLiteral(":/palvane/help/default.html"));
-    QVERIFY(contents.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(contents.readAll());
-    for (int context : HelpHook::contextNumbers())
-        QVERIFY(html.contains(QStringLiteral("topic%1.html").arg(context)));
+}
+
+void HelpWindowTest::pagesFollowTheLanguage() {
+    LanguageSwitch* language = LanguageSwitch::instance();
+    HelpHook hook;
+    language->ApplyLanguage(true, FrenchLanguage);
+    QVERIFY(hook.request(HelpCommand::Context, 11));
+    QCOMPARE(hook.window()->currentPage(), QUrl(QStringLiteral("qrc:/palvane/help/fr/topic11.html")));
+    QCOMPARE(hook.window()->browser()->documentTitle(), QStringLiteral("Bibliothèque de boîtes"));
+    QVERIFY(uitest::saveScreenshot(hook.window(), QStringLiteral("HelpBoxLibrary-fr")));
+    QVERIFY(hook.request(HelpCommand::Keyword, 0));
+    QCOMPARE(hook.window()->currentPage(), QUrl(QStringLiteral("qrc:/palvane/help/fr/index.html")));
+    // A switch while the window is open shows the same page in the new language.
+    QVERIFY(hook.request(HelpCommand::Context, 9));
+    language->ApplyLanguage(true, ItalianLanguage);
+    QCoreApplication::processEvents();
+    QCOMPARE(hook.window()->currentPage(), QUrl(QStringLiteral("qrc:/palvane/help/it/topic9.html")));
+    QCOMPARE(hook.window()->browser()->documentTitle(), QStringLiteral("Libreria container"));
+    QVERIFY(uitest::saveScreenshot(hook.window(), QStringLiteral("HelpContainerLibrary-it")));
+    // German has no pages of its own: English.
+    language->ApplyLanguage(true, GermanLanguage);
+    QCoreApplication::processEvents();
+    QCOMPARE(hook.window()->currentPage(), QUrl(QStringLiteral("qrc:/palvane/help/topic9.html")));
+    QVERIFY(hook.request(HelpCommand::Other, 0));
+    QCOMPARE(hook.window()->currentPage(), QUrl(QStringLiteral("qrc:/palvane/help/default.html")));
+    language->ApplyLanguage(true, EnglishLanguage);
+}
+
+void HelpWindowTest::pagesSayWhatAPlannerNeeds() {
+    // Read as plain text, English pages: the facts a planner looks for.
+    const auto page = [](const QString& name) {
+        QFile f(QStringLiteral(":/palvane/help/") + name);
+        if (!f.open(QIODevice::ReadOnly))
+            return QString();
+        QTextDocument doc;
+        doc.setHtml(QString::fromUtf8(f.readAll()));
+        return doc.toPlainText();
+    };
+    const QString contents = page(QStringLiteral("default.html"));
+    QVERIFY(contents.contains(QStringLiteral("millimetres and kilograms")));
+    for (const char* reason : {"Ignore Last Container", "Net Cost Factor", "Time Limit", "larger than every container"})
+        QVERIFY2(contents.contains(QLatin1String(reason)), reason);
+    QVERIFY(page(QStringLiteral("topic1.html")).contains(QStringLiteral("Net Cost")));
+    const QString boxes = page(QStringLiteral("topic11.html"));
+    // The clipboard log holds the pasted text; it is no list of failed lines.
+    QVERIFY(boxes.contains(QStringLiteral("PasteBoxesLog.txt")));
+    QVERIFY(!boxes.contains(QStringLiteral("lines that fail are logged")));
+    for (const char* example : {"5 Pallet 1200 800", "Pallet 5 1200 800", "Pallet 1200 800 5 25", "Pallet 1200 800 25 5"})
+        QVERIFY2(boxes.contains(QLatin1String(example)), example);
+    QVERIFY(boxes.contains(QStringLiteral("True or False")));
+    const QString conts = page(QStringLiteral("topic9.html"));
+    for (const char* column : {"NoseWt", "TailWt", "NoseDL", "TailDL"})
+        QVERIFY2(conts.contains(QLatin1String(column)), column);
+    // Switching to the import database copies nothing.
+    const QString settings = page(QStringLiteral("topic13.html"));
+    QVERIFY(settings.contains(QStringLiteral("Nothing is copied")));
+    QVERIFY(!settings.contains(QStringLiteral("imports")));
 }
 
 void HelpWindowTest::f1AsksForTheNearestContext() {

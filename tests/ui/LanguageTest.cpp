@@ -1,6 +1,7 @@
 // The three languages: the translation files are complete and keep each text's form, the
 // language menu switches every open window at once, messages follow the language, and the
 // chosen language is kept in the settings file and applied at the next start.
+#include "BoxImport.h"
 #include "HelpMenu.h"
 #include "IniFile.h"
 #include "LanguageSwitch.h"
@@ -132,6 +133,11 @@ private slots:
                          where.constData());
                 QVERIFY2(m.source.endsWith(QLatin1Char(' ')) == m.translation.endsWith(QLatin1Char(' ')),
                          where.constData());
+                // Italian puts no blank before a colon, a question or an exclamation mark.
+                if (lang == QLatin1String("it")) {
+                    static const QRegularExpression blankBeforeMark(QStringLiteral(" [:?!]"));
+                    QVERIFY2(!m.translation.contains(blankBeforeMark), where.constData());
+                }
             }
         }
     }
@@ -170,9 +176,60 @@ private slots:
             buttons << b->text().remove(QLatin1Char('&'));
         QVERIFY2(buttons.contains(QStringLiteral("Sì")), qPrintable(buttons.join(QLatin1Char(','))));
 
+        // Names and numbers stand where the language puts them in the sentence.
+        const QString exportDb = text("palvane::TaskExchange", "Export");
+        QCOMPARE(text("palvane::TaskExchange", "%1 DB is empty").arg(exportDb), QStringLiteral("Il DB di esportazione è vuoto"));
+        QCOMPARE(text("palvane::TaskExchange", "Are you sure to delete all %1 DB data?").arg(exportDb),
+                 QStringLiteral("Eliminare davvero tutti i dati del DB di esportazione?"));
+        QVERIFY(importLineMessage(QStringLiteral("x"), 3).contains(QStringLiteral("Vedere la riga 3 del file")));
+        QCOMPARE(text("palvane::BoxImport", "Error proccessing Clipboard paste"),
+                 QStringLiteral("Errore durante l'elaborazione dei dati incollati dagli appunti"));
+        language->ApplyLanguage(true, FrenchLanguage);
+        QVERIFY(importLineMessage(QStringLiteral("x"), 3).contains(QStringLiteral("Voir la ligne 3 du fichier")));
+        QCOMPARE(text("palvane::TaskExchange", "%1 DB is empty").arg(text("palvane::TaskExchange", "Import")),
+                 QStringLiteral("La base Import est vide"));
+
         language->ApplyLanguage(true, EnglishLanguage);
+        QCOMPARE(importLineMessage(QStringLiteral("x"), 3),
+                 QStringLiteral("x\rSee box file/list line/row # 3.\rAll lines/rows below are omited."));
         QCOMPARE(text("palvane::TTasksForm", "Exit program?"), QStringLiteral("Exit program?"));
         QVERIFY(!language->translationLoaded());
+    }
+
+    void libraryTitlesCarryTranslatedHints() {
+        test::TaskPageFixture f;
+        QVERIFY(f.start(false));
+        TCntForm* conts = f.startUp->cntForm();
+        TBoxForm* boxes = f.startUp->boxForm();
+        const struct {
+            LibraryForm* library;
+            QStringList fields;
+        } cases[] = {{conts, {"Avail", "FillDir", "NoseWt", "TailWt", "NoseDL", "TailDL", "Temp"}},
+                     {boxes, {"Total", "TurnOn", "Temp"}}};
+        const auto tip = [](LibraryForm* l, const QString& field) {
+            return l->Model->headerData(l->Model->columnOf(field), Qt::Horizontal, Qt::ToolTipRole).toString();
+        };
+        QStringList english;
+        for (const auto& c : cases)
+            for (const QString& field : c.fields) {
+                QVERIFY2(!tip(c.library, field).isEmpty(), qPrintable(field));
+                english << tip(c.library, field);
+            }
+        // Plain titles need no hint.
+        QVERIFY(tip(conts, QStringLiteral("Length")).isEmpty());
+        QVERIFY(tip(boxes, QStringLiteral("Kind")).isEmpty());
+        // The two axle distances are told apart.
+        QVERIFY(tip(conts, QStringLiteral("NoseDL")) != tip(conts, QStringLiteral("TailDL")));
+        for (int code : {int(FrenchLanguage), int(ItalianLanguage)}) {
+            LanguageSwitch::instance()->ApplyLanguage(true, code);
+            QCoreApplication::processEvents();
+            int i = 0;
+            for (const auto& c : cases)
+                for (const QString& field : c.fields) {
+                    const QString t = tip(c.library, field);
+                    QVERIFY2(!t.isEmpty() && t != english[i++], qPrintable(field));
+                }
+        }
     }
 
     void switchingChangesOpenWindowsAtOnce() {
@@ -218,7 +275,7 @@ private slots:
         auto* dialog = boxes->findChild<QFileDialog*>(QStringLiteral("ImportDialog"));
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(),
-                 QStringLiteral("Choisir le fichier dont importer de nouvelles boîtes dans la bibliothèque.."));
+                 QStringLiteral("Choisir le fichier à partir duquel importer de nouvelles boîtes dans la bibliothèque.."));
         dialog->reject();
         QCOMPARE(conts->windowTitle(), QStringLiteral("Bibliothèque de conteneurs"));
         QCOMPARE(header(conts->Model, 1), QStringLiteral("Feuille / Type de conteneur 2D"));
@@ -243,7 +300,8 @@ private slots:
         QCOMPARE(distr->windowTitle(), applicationTitle() + QStringLiteral("  -  Disposition des boîtes"));
         QCOMPARE(about->windowTitle(), QStringLiteral("À propos de  ") + applicationTitle());
         QCOMPARE(about->ThanksLab()->text(), QStringLiteral("Merci d'utiliser  ") + applicationTitle());
-        QCOMPARE(tune->NormBut->text(), QStringLiteral("Norme"));
+        QCOMPARE(tune->NormBut->text(), QStringLiteral("Normal"));
+        QCOMPARE(opt->DefltButton->text(), QStringLiteral("Par &défaut"));
         // Messages shown by commands follow at once.
         f.clearAsked();
         f.prompter.answers.push_back(PromptAnswer::Cancel);
@@ -278,6 +336,7 @@ private slots:
         QCOMPARE(solut->windowTitle(), applicationTitle() + QStringLiteral("  -  Pagina Soluzione"));
         QCOMPARE(distr->windowTitle(), applicationTitle() + QStringLiteral("  -  Disposizione delle scatole"));
         QCOMPARE(about->windowTitle(), QStringLiteral("Informazioni su  ") + applicationTitle());
+        QCOMPARE(tune->NormBut->text(), QStringLiteral("Normale"));
         f.clearAsked();
         f.prompter.answers.push_back(PromptAnswer::Cancel);
         p.ExitButton->click();
