@@ -305,6 +305,74 @@
         <translation>Erreur lors du collage depuis le presse-papiers</translation>
     </message>
     <message>
+        <source>Q&apos;ty</source>
+        <translation>Qté</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Repère</translation>
+    </message>
+    <message>
+        <source>TurnOn</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>Le champ %1 manque</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>Le champ %1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 « %2 » n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 est hors de la plage %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not 0, 1, True or False</source>
+        <translation>%1 %2 n&apos;est ni 0, ni 1, ni True, ni False</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 characters</source>
+        <translation>La ligne dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>The line has more than %1 fields</source>
+        <translation>La ligne a plus de %1 champs</translation>
+    </message>
+    <message>
+        <source>The line holds control characters</source>
+        <translation>La ligne contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>The file cannot be read</source>
+        <translation>Le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>An import adds at most %1 box kinds.</source>
+        <translation>Une importation ajoute au plus %1 types de colis.</translation>
+    </message>
+    <message>
         <source>See box file/list line/row # %1.</source>
         <translation>Voir la ligne %1 du fichier ou de la liste de boîtes.</translation>
     </message>
@@ -416,6 +484,10 @@
     <message>
         <source>DB location not found, alias:</source>
         <translation>Emplacement de la base introuvable, alias :</translation>
+    </message>
+    <message>
+        <source>The aliases %1 and %2 name the same DB location:</source>
+        <translation>Les alias %1 et %2 désignent le même emplacement de BD :</translation>
     </message>
 </context>
 <context>
@@ -596,6 +668,25 @@
     </message>
 </context>
 <context>
+    <name>palvane::RegularFile</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB.</source>
+        <translation>%1 dépasse %2 Kio.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
     <name>palvane::ReportPrinter</name>
     <message>
         <source>Yes</source>
@@ -666,6 +757,18 @@
     <message>
         <source>DB is busy or wrong</source>
         <translation>La base est occupée ou erronée</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written</source>
+        <translation>Le dossier n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Le disque est plein</translation>
+    </message>
+    <message>
+        <source>Missing table files: %1</source>
+        <translation>Fichiers de table manquants : %1</translation>
     </message>
 </context>
 <context>

@@ -308,6 +308,74 @@
         <source>See box file/list line/row # %1.</source>
         <translation>Vedere la riga %1 del file o dell&apos;elenco di scatole.</translation>
     </message>
+    <message>
+        <source>Q&apos;ty</source>
+        <translation>Q.tà</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Sigla</translation>
+    </message>
+    <message>
+        <source>TurnOn</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>Manca il campo %1</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>Il campo %1 è vuoto</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 «%2» non è un numero intero</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 è fuori dall&apos;intervallo da %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not 0, 1, True or False</source>
+        <translation>%1 %2 non è 0, 1, True o False</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 characters</source>
+        <translation>La riga supera %1 caratteri</translation>
+    </message>
+    <message>
+        <source>The line has more than %1 fields</source>
+        <translation>La riga ha più di %1 campi</translation>
+    </message>
+    <message>
+        <source>The line holds control characters</source>
+        <translation>La riga contiene caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>The file cannot be read</source>
+        <translation>Il file non può essere letto</translation>
+    </message>
+    <message>
+        <source>An import adds at most %1 box kinds.</source>
+        <translation>Un&apos;importazione aggiunge al massimo %1 tipi di collo.</translation>
+    </message>
 </context>
 <context>
     <name>palvane::Cursor</name>
@@ -416,6 +484,10 @@
     <message>
         <source>DB location not found, alias:</source>
         <translation>Posizione del DB non trovata, alias:</translation>
+    </message>
+    <message>
+        <source>The aliases %1 and %2 name the same DB location:</source>
+        <translation>Gli alias %1 e %2 indicano la stessa posizione del DB:</translation>
     </message>
 </context>
 <context>
@@ -596,6 +668,25 @@
     </message>
 </context>
 <context>
+    <name>palvane::RegularFile</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KiB.</source>
+        <translation>%1 supera %2 KiB.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 non può essere letto.</translation>
+    </message>
+</context>
+<context>
     <name>palvane::ReportPrinter</name>
     <message>
         <source>Yes</source>
@@ -666,6 +757,18 @@
     <message>
         <source>DB is busy or wrong</source>
         <translation>Il DB è occupato o errato</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written</source>
+        <translation>Nella cartella non si può scrivere</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Il disco è pieno</translation>
+    </message>
+    <message>
+        <source>Missing table files: %1</source>
+        <translation>File di tabella mancanti: %1</translation>
     </message>
 </context>
 <context>

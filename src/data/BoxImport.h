@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringList>
+#include <optional>
 
 namespace palvane {
 
@@ -20,7 +21,7 @@ class TDMForm;
 inline constexpr int MaxLineFields = 50;
 // Longest line (in bytes) the reader accepts; a longer line is a format error.
 inline constexpr int MaxImportLineBytes = 8192;
-// Most kinds one import adds; the line after them is reported as a format error.
+// Most kinds one import adds; the line after them is reported with its own message.
 inline constexpr int MaxImportRows = 100000;
 // Field limits of the imported values.
 inline constexpr qint32 MaxBoxSide = 32000, MaxBoxWeight = 30000, MaxBoxQuantity = 1000;
@@ -61,21 +62,42 @@ struct ImportedBox {
 // What one line's fields give.
 enum class LineParse { Ok, FormatError, EndMarker };
 
-// Reads the fields (already split, blanks around them are removed here) in the column order;
-// missing optional fields take their defaults. FormatError when Kind, Length or Width is
-// missing or a number field does not read as a 32-bit integer.
-LineParse parseBoxFields(const QStringList& fields, const ImportColumns& columns, ImportedBox* box);
+// The fields of a line, for the messages that name them.
+enum class ImportField { Qty, Kind, Length, Width, Weight, Mark, TurnOn };
 
-// The range check failures of a line, each as its message text, in checking order.
+// Reads the fields (already split, blanks around them are removed here) in the column order.
+// Missing optional fields take their defaults, and so do an empty Q'ty, Weight or Mark between
+// two separators; the turn sign reads 0 and 1, and True and False in any case. FormatError
+// when Kind, Length or Width is missing or a number field does not read as a 32-bit integer;
+// `problem` (when given) then names the field.
+LineParse parseBoxFields(const QStringList& fields, const ImportColumns& columns, ImportedBox* box,
+                         QString* problem = nullptr);
+
+// One failed range check: its message text and the line naming the field and its value.
+struct RangeFailure {
+    QString text;
+    QString detail; // e.g. "Width 40000 is outside 1 to 32000"
+};
+
+// The range check failures of a line, in checking order.
+QList<RangeFailure> rangeChecks(const ImportedBox& box);
+// The same, each as its message text only.
 QStringList rangeFailures(const ImportedBox& box);
 
-// The message of a failure at line `lineNo`: the text, the line number and the note that the
-// lines below are left out, on three lines.
-QString importLineMessage(const QString& text, int lineNo);
+// The message of a failure at line `lineNo`: the text, the detail naming the field (when
+// given), the line number and the note that the lines below are left out, one a line.
+QString importLineMessage(const QString& text, int lineNo, const QString& detail = QString());
 
-// Reads text lines from a device: lines end with LF, CR LF or CR; a UTF-8 byte order mark at
-// the start is dropped; a line of valid UTF-8 is read as UTF-8, any other as Latin-1. A line
-// longer than MaxImportLineBytes is skipped to its end and reported as overlong.
+// Windows-1252 text: the letters and signs of 0x80 to 0x9F (the euro sign, curly quotes, the
+// ligatures oe and OE, ...), Latin-1 everywhere else.
+QString decodeWindows1252(const QByteArray& bytes);
+
+// Reads text lines from a device: lines end with LF, CR LF or CR. A file starting with a UTF-16
+// byte order mark is read as UTF-16 (little or big endian); otherwise a UTF-8 byte order mark
+// at the start is dropped and a line of valid UTF-8 is read as UTF-8, any other as
+// Windows-1252. A line longer than MaxImportLineBytes bytes (characters in UTF-16) is reported
+// as overlong as soon as the limit is passed, without reading on; a later call first reads past
+// the rest of that line.
 class ImportLineReader {
 public:
     explicit ImportLineReader(QIODevice& device) : m_device(device) {}
@@ -85,13 +107,19 @@ public:
 
 private:
     bool fill();
+    Status nextUtf16(QString* line);
     QIODevice& m_device;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
-    bool m_first = true;
+    std::optional<QStringDecoder> m_utf16; // set for a UTF-16 file
+    QString m_text;                        // decoded UTF-16 text not yet split into lines
+    qsizetype m_textPos = 0;
+    bool m_started = false; // the first read was made
+    bool m_first = true;    // no line was returned yet
     bool m_eof = false;
     bool m_readError = false;
-    bool m_skipLf = false; // the previous line ended with CR: a following LF belongs to it
+    bool m_skipLf = false;   // the previous line ended with CR: a following LF belongs to it
+    bool m_skipRest = false; // the rest of an overlong line is still to be read past
 };
 
 // Settings of one import run.
@@ -112,6 +140,7 @@ struct ImportOutcome {
     bool rangeError = false;  // a field was out of its range
     bool endMarker = false;   // the 555 line ended it
     bool refused = false;     // the library refused new rows
+    bool limitReached = false; // the import stopped at MaxImportRows kinds
 };
 
 // Adds the kinds of the file to the `boxes` library of the module's active database, in one
@@ -153,6 +182,19 @@ public:
         return tr("Are you sure to add to this library table\rdata from the current Clipboard contents ?");
     }
     static QString pasteWriteError() { return tr("Error proccessing Clipboard paste"); }
+    // Lines that say what failed.
+    static QString fieldName(ImportField field);
+    static QString fieldMissing(ImportField field);
+    static QString fieldEmpty(ImportField field);
+    static QString notInteger(ImportField field, const QString& text);
+    static QString outsideRange(ImportField field, qint32 value, qint32 minimum, qint32 maximum);
+    static QString turnNotSign(qint32 value);
+    static QString lineTooLong();
+    static QString tooManyFields();
+    static QString controlCharacters();
+    static QString readFailed();
+    // The message of an import that reached its limit of kinds.
+    static QString tooManyKinds();
 };
 
 } // namespace palvane

@@ -1,11 +1,13 @@
 // Adding the box kinds of an import file or of pasted text to the `boxes` library.
 #include "BoxImport.h"
+#include "RegularFile.h"
 #include "Store.h"
 #include "TDMForm.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <optional>
 
@@ -49,8 +51,15 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
     ImportOutcome out;
     Cursor& boxes = dm.boxes();
     Store* store = dm.store();
-    QFile file(path);
-    bool error = !store || !boxes.isActive() || !boxes.checkBrowseMode() || !file.open(QIODevice::ReadOnly);
+    QFile file;
+    QString detail; // what failed, for the message
+    bool error = !store || !boxes.isActive() || !boxes.checkBrowseMode();
+    if (!error) {
+        // Only a regular file is read: a FIFO would block and a device never end.
+        const FileReadStatus opened = openRegularFile(path, file);
+        error = opened != FileReadStatus::Ok;
+        detail = fileReadProblem(opened, path, -1);
+    }
     const bool savedEditMode = dm.BoxesEditMode;
     dm.BoxesEditMode = true;
     std::optional<StoreTransaction> unit;
@@ -73,6 +82,8 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
             break;
         if (status != ImportLineReader::Status::Line) {
             error = true;
+            detail = status == ImportLineReader::Status::Overlong ? BoxImportTexts::lineTooLong()
+                                                                  : BoxImportTexts::readFailed();
             break;
         }
         line = trimRight(line);
@@ -86,9 +97,11 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
         ImportedBox box;
         if (hasControlCharacters(line) || !SplitLine(line, options.separators, &fields)) {
             error = true;
+            detail = hasControlCharacters(line) ? BoxImportTexts::controlCharacters()
+                                                : BoxImportTexts::tooManyFields();
             break;
         }
-        const LineParse parsed = parseBoxFields(fields, options.columns, &box);
+        const LineParse parsed = parseBoxFields(fields, options.columns, &box, &detail);
         if (parsed == LineParse::FormatError) {
             error = true;
             break;
@@ -97,15 +110,18 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
             out.endMarker = true;
             break;
         }
-        const QStringList failures = rangeFailures(box);
+        const QList<RangeFailure> failures = rangeChecks(box);
         if (!failures.isEmpty()) {
-            for (const QString& f : failures)
-                prompter.ask(PromptKind::Error, importLineMessage(f, n + 1), PromptButtons::Ok);
+            for (const RangeFailure& f : failures)
+                prompter.ask(PromptKind::Error, importLineMessage(f.text, n + 1, f.detail), PromptButtons::Ok);
             out.rangeError = true;
             break;
         }
         if (n >= options.maxRows) {
-            error = true;
+            // The kinds before stay; the limit gets its own message.
+            prompter.ask(PromptKind::Error, importLineMessage(BoxImportTexts::tooManyKinds(), n + 1),
+                         PromptButtons::Ok);
+            out.limitReached = true;
             break;
         }
         // The library's own insert rule decides whether new rows are accepted at all.
@@ -119,6 +135,7 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
             insert->addBindValue(v);
         if (!insert->exec()) {
             error = true;
+            detail = insert->lastError().text();
             break;
         }
         lastKey = insert->lastInsertId();
@@ -127,6 +144,7 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
     insert.reset();
     if (unit && unit->isActive() && !unit->commit()) {
         error = true;
+        detail = store->lastError();
         n = 0; // nothing was kept
         lastKey = QVariant();
     }
@@ -140,7 +158,7 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
     }
     if (error) {
         out.formatError = true;
-        prompter.ask(PromptKind::Error, importLineMessage(BoxImportTexts::formatError(), n + 1),
+        prompter.ask(PromptKind::Error, importLineMessage(BoxImportTexts::formatError(), n + 1, detail),
                      PromptButtons::Ok);
     }
     return out;

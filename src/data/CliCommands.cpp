@@ -198,14 +198,15 @@ QString cliUsage()
               "  --last-off 0|1        drop a poorly filled last container\n"
               "  --improve SEC         improve the plan for up to SEC seconds after the\n"
               "                        search, 0 to 600 (default 0: off)\n"
-              "  --clear-first         clear a solved task's solution first\n"
+              "  --clear-first         solve a solved task anew: its solution is replaced (fixed\n"
+              "                        containers stay) only once the new plan is stored\n"
               "\n"
               "Databases:\n"
               "  --home DIR            the home folder and its databases.ini (created with sample\n"
               "                        data on first use); default: $PALVANE_HOME or the per-user\n"
               "                        application data folder\n"
-              "  --db DIR              one database directory (its table files are created when\n"
-              "                        missing)\n"
+              "  --db DIR              one database directory (a new or empty one gets its table\n"
+              "                        files; one that lacks some of them is refused)\n"
               "\n"
               "While solving on a terminal a progress line is shown; Ctrl-C stops the search and\n"
               "stores the best plan found so far. Exit status 0 on success, 1 when the command\n"
@@ -316,7 +317,7 @@ private:
 };
 
 // The database the options name, opened (and on a home folder's first use, created).
-std::unique_ptr<Store> openDatabase(const CliOptions& o, QString& error)
+std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QString& error)
 {
     QString directory = o.db;
     StoreOpenMode mode = StoreOpenMode::CreateMissing;
@@ -337,10 +338,15 @@ std::unique_ptr<Store> openDatabase(const CliOptions& o, QString& error)
             error = aliases.missingDirectoryMessages().value(0) + QLatin1Char(' ') + directory;
             return nullptr;
         }
+        const QStringList clashes = aliases.directoryClashMessages();
+        if (!clashes.isEmpty()) {
+            error = clashes.first();
+            return nullptr;
+        }
         mode = StoreOpenMode::ExistingOnly;
     }
     StoreError storeError;
-    auto store = Store::open(directory, mode, &storeError);
+    auto store = Store::open(directory, mode, &storeError, access);
     if (!store)
         error = storeError.message();
     return store;
@@ -400,17 +406,16 @@ int solve(Store& store, const CliOptions& o, CliContext& c)
     ws->clock = c.clock;
     CliProgress progress(c, *ws);
     ws->progress = &progress;
-    if (task.task.Solut) {
-        if (!o.clearFirst)
-            return fail(c, tr("Task %1 is solved; clear it first or add --clear-first").arg(o.taskId));
-        if (ClearSolution(o.taskId, rows, rows, messages, progress, detail) != RowsStatus::Ok)
-            return fail(c, tr("The solution could not be cleared: %1").arg(QString::fromStdString(detail)));
-    }
+    if (task.task.Solut && !o.clearFirst)
+        return fail(c, tr("Task %1 is solved; clear it first or add --clear-first").arg(o.taskId));
     const SolveSettings settings = o.overrides.applyTo(ActiveSettings::fromTaskRow(task.task.solve));
     std::unique_ptr<LayoutSearch> ownSearch;
     if (!c.search)
         ownSearch = NewLayoutSearch();
-    EngineServices services{rows, rows, messages, c.search ? *c.search : *ownSearch};
+    // The solve reads the task as the clear would leave it; the stored rows change only when
+    // the new plan replaces them, so an interruption in between leaves the task as it was.
+    ClearedTaskSource cleared(rows, messages, progress);
+    EngineServices services{cleared, rows, messages, c.search ? *c.search : *ownSearch};
     const SolveOutcome outcome = SolveTask(*ws, o.taskId, settings, services);
     progress.finish();
     if (outcome.status != SolveStatus::Ok)
@@ -461,7 +466,10 @@ int runCli(const QStringList& arguments, CliContext& c)
         c.out << cliUsage() << Qt::flush;
         return CliOk;
     }
-    auto store = openDatabase(o, error);
+    // Listing and showing only read: they leave every table file as it is (a file in WAL mode
+    // stays in it); the commands that write switch the files to the rollback journal.
+    const bool reads = o.command == QLatin1String("tasks") || o.command == QLatin1String("show");
+    auto store = openDatabase(o, reads ? StoreAccess::ReadOnly : StoreAccess::ReadWrite, error);
     if (!store)
         return fail(c, error);
     if (o.command == QLatin1String("tasks")) {

@@ -2,6 +2,8 @@
 
 #include "CliCommands.h"
 #include "Store.h"
+#include "TableSchema.h"
+#include "TaskTotals.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,7 +15,9 @@ namespace {
 
 QString tr(const char* text) { return CliTexts::tr(text); }
 
-QString quoted(const std::string& s) { return QLatin1Char('"') + QString::fromStdString(s) + QLatin1Char('"'); }
+QString shown(const std::string& s) { return printableText(QString::fromStdString(s)); }
+
+QString quoted(const std::string& s) { return QLatin1Char('"') + shown(s) + QLatin1Char('"'); }
 
 QString percent(double part, double whole)
 {
@@ -22,27 +26,56 @@ QString percent(double part, double whole)
 
 } // namespace
 
+QString printableText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == '\n')
+            out += QLatin1String("\\n");
+        else if (u == '\r')
+            out += QLatin1String("\\r");
+        else if (u == '\t')
+            out += QLatin1String("\\t");
+        else if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 bool taskList(Store& store, QString& text, QString& error)
 {
     QSqlQuery q(store.database());
-    if (!q.exec(QStringLiteral("SELECT t.TaskID, t.Name, t.Solut, "
-                               "(SELECT COALESCE(SUM(Avail), 0) FROM tc WHERE tc.TaskID = t.TaskID), "
-                               "(SELECT COALESCE(SUM(Total), 0) FROM tb WHERE tb.TaskID = t.TaskID) "
-                               "FROM tasks t ORDER BY t.TaskID"))) {
+    if (!q.exec(QStringLiteral("SELECT TaskID, Name, Solut FROM tasks ORDER BY TaskID"))) {
         error = q.lastError().text();
         return false;
     }
+    const TableDef& tasks = tableDef(Table::Tasks);
     QTextStream out(&text);
     int count = 0;
     while (q.next()) {
         ++count;
+        const QVariant id = fitToField(*tasks.field(QStringLiteral("TaskID")), q.value(0));
+        // The counts are summed as the Task Page sums them: each value within its field's
+        // range, the sum within 32 bits.
+        std::vector<TcTotalsRow> tc;
+        std::vector<TbTotalsRow> tb;
+        QString readError;
+        if (!readTcTotalsRows(store, id.toInt(), &tc, &readError) ||
+            !readTbTotalsRows(store, id.toInt(), &tb, &readError)) {
+            error = readError;
+            return false;
+        }
         out << QStringLiteral("%1  %2  %3  %4 %5  %6 %7")
-                   .arg(q.value(0).toLongLong(), 5)
-                   .arg(q.value(1).toString(), -25)
+                   .arg(id.toLongLong(), 5)
+                   .arg(printableText(fitToField(*tasks.field(QStringLiteral("Name")), q.value(1)).toString()), -25)
                    .arg(q.value(2).toInt() != 0 ? tr("solved") : tr("not solved"), -10)
-                   .arg(q.value(3).toLongLong(), 3)
+                   .arg(TaskCntTotals(tc, 1).AvlNmb, 3)
                    .arg(tr("containers"))
-                   .arg(q.value(4).toLongLong(), 4)
+                   .arg(TaskBoxTotals(tb, 1, false).TotNmb, 4)
                    .arg(tr("boxes"))
             << '\n';
     }
@@ -82,7 +115,7 @@ QString storedPlanReport(const TaskRows& rows)
     out << tr("Task %1 %2: %3")
                .arg(rows.task.TaskID)
                .arg(quoted(rows.task.Name))
-               .arg(rows.task.Solut ? tr("solved %1").arg(QString::fromStdString(rows.task.Date)) : tr("not solved"))
+               .arg(rows.task.Solut ? tr("solved %1").arg(shown(rows.task.Date)) : tr("not solved"))
         << '\n';
     if (rows.solut.empty()) {
         out << tr("No stored plan") << '\n';
@@ -112,7 +145,7 @@ QString storedPlanReport(const TaskRows& rows)
         }
         out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8  %9  %10")
                    .arg(s.ContNo, 4)
-                   .arg(QString::fromStdString(s.Type), -25)
+                   .arg(shown(s.Type), -25)
                    .arg(s.BoxLoad, 5)
                    .arg(s.WgtLoad, 8)
                    .arg(QString::number(s.WolLoad, 'f', 0), 12)
@@ -138,7 +171,7 @@ QString storedPlanReport(const TaskRows& rows)
         for (const PositRow& p : s.posit) {
             out << QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
                        .arg(p.BoxNo, 4)
-                       .arg(QString::fromStdString(p.Kind), -25)
+                       .arg(shown(p.Kind), -25)
                        .arg(p.ContNo, 4)
                        .arg(p.PosX, 6)
                        .arg(p.PosY, 6)

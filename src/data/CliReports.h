@@ -10,6 +10,10 @@ namespace palvane {
 
 class Store;
 
+// The text with its control characters written as escapes (\n, \r, \t, \x1b), so that a name
+// can neither change the terminal nor start a line of its own.
+QString printableText(const QString& text);
+
 // One line per task: TaskID, name, solved or not, containers and boxes in total. False with a
 // message when the tables cannot be read.
 bool taskList(Store& store, QString& text, QString& error);

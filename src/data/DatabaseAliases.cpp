@@ -1,5 +1,6 @@
 #include "DatabaseAliases.h"
 
+#include "RegularFile.h"
 #include "SampleData.h"
 #include "Store.h"
 
@@ -35,15 +36,26 @@ DatabaseAliases::DatabaseAliases(const HomeFolder& home) : m_home(home)
 
 bool DatabaseAliases::configurationExists() const
 {
-    return QFileInfo(m_home.databasesIniPath()).isFile();
+    // Anything by that name counts, so that a FIFO or a broken link is reported, never replaced.
+    const QFileInfo fi(m_home.databasesIniPath());
+    return fi.exists() || fi.isSymLink();
 }
 
 bool DatabaseAliases::load(QString* error)
 {
     const QString file = m_home.databasesIniPath();
+    // Only a small regular file is handed to the reader, which would block on a FIFO and read
+    // a device without end.
+    const FileReadStatus status = checkRegularFile(file, MaxIniFileBytes);
+    if (status != FileReadStatus::Ok) {
+        if (error)
+            *error = tr("Database configuration cannot be read:") + QLatin1Char('\r') +
+                     (status == FileReadStatus::Missing ? QDir::toNativeSeparators(file)
+                                                        : fileReadProblem(status, file, MaxIniFileBytes));
+        return false;
+    }
     QSettings ini(file, QSettings::IniFormat);
-    const bool readable = QFileInfo(file).isReadable();
-    if (!readable || ini.status() != QSettings::NoError) {
+    if (ini.status() != QSettings::NoError) {
         if (error)
             *error = tr("Database configuration cannot be read:") + QLatin1Char('\r') +
                      QDir::toNativeSeparators(file);
@@ -102,6 +114,32 @@ QStringList DatabaseAliases::missingDirectoryMessages() const
                         QLatin1Char(' ') + QLatin1String(AliasNames[i]);
     }
     return messages;
+}
+
+QStringList DatabaseAliases::directoryClashMessages() const
+{
+    // Canonical paths see through links and "..": two aliases that reach one folder clash.
+    auto place = [this](int code) {
+        const QString dir = directory(code);
+        const QString canonical = QFileInfo(dir).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(dir) : canonical;
+    };
+    QStringList messages;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = i + 1; j < 3; ++j) {
+            if (place(i) != place(j))
+                continue;
+            messages << tr("The aliases %1 and %2 name the same DB location:")
+                                .arg(QLatin1String(AliasNames[i]), QLatin1String(AliasNames[j])) +
+                            QLatin1Char('\r') + QDir::toNativeSeparators(place(i));
+        }
+    }
+    return messages;
+}
+
+QStringList DatabaseAliases::startUpMessages() const
+{
+    return missingDirectoryMessages() + directoryClashMessages();
 }
 
 bool prepareDatabases(const HomeFolder& home, bool* created, QString* error)

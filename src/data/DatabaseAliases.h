@@ -25,11 +25,12 @@ public:
     // home folder.
     explicit DatabaseAliases(const HomeFolder& home);
 
-    // Whether the home folder holds a "databases.ini".
+    // Whether the home folder holds anything named "databases.ini".
     bool configurationExists() const;
     // Reads "databases.ini". An alias without a section or without a "Path" keeps its default.
     // False (and a message naming the file) when the file cannot be read or is not an
-    // initialisation file; the paths are then the defaults.
+    // initialisation file, or is not a regular file of at most 64 KiB; the paths are then the
+    // defaults.
     bool load(QString* error = nullptr);
     // Writes "databases.ini" with the three sections; false with a message on failure.
     bool save(QString* error = nullptr) const;
@@ -44,6 +45,13 @@ public:
     // "Korvanimp": one message per missing directory, e.g.
     // "Main/Home DB location not found, alias: KorvanB". Empty when all exist.
     QStringList missingDirectoryMessages() const;
+    // One message per pair of aliases that name the same directory (after following links),
+    // e.g. "The aliases KorvanB and Korvanimp name the same DB location:" and the directory on
+    // a second line. Each database needs its own directory: emptying the import database
+    // would otherwise empty the main one. Empty when all three differ.
+    QStringList directoryClashMessages() const;
+    // The problems that stop the start-up: missing directories, then clashes.
+    QStringList startUpMessages() const;
 
 private:
     static int slot(int code);

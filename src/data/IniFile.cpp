@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "HomeFolder.h"
+#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -238,20 +239,21 @@ bool parseIni(const QByteArray& text, IniValues& values) {
 
 bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
              const std::function<void(int)>& applyLanguage, bool warn) {
-    bool ok = false;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray text = file.readAll();
-        ok = file.error() == QFileDevice::NoError && parseIni(text, values);
-        file.close();
-    }
+    // Only a regular file of a sensible size is read: a FIFO or a device would block or never
+    // end.
+    QByteArray text;
+    const FileReadStatus status = readRegularFile(path, MaxIniFileBytes, &text);
+    const bool ok = status == FileReadStatus::Ok && parseIni(text, values);
     if (!ok)
         values = IniValues{};
     if (applyLanguage)
         applyLanguage(values.LanguageCode);
-    if (!ok && warn)
-        prompter.ask(PromptKind::Warning, IniFileTexts::tr("IniFile access error.\rLoading default settings"),
-                     PromptButtons::Ok);
+    if (!ok && warn) {
+        QString message = IniFileTexts::tr("IniFile access error.\rLoading default settings");
+        if (status != FileReadStatus::Ok && status != FileReadStatus::Missing)
+            message += QLatin1Char('\r') + fileReadProblem(status, path, MaxIniFileBytes);
+        prompter.ask(PromptKind::Warning, message, PromptButtons::Ok);
+    }
     return ok;
 }
 

@@ -1,6 +1,7 @@
 #include "Store.h"
 
 #include <QAtomicInt>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,10 @@
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cerrno>
+#include <iterator>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace palvane {
 
@@ -72,6 +77,126 @@ StoreError checkTableFile(QSqlDatabase& db, Table table, const QString& path, bo
     return {};
 }
 
+// Why files cannot be made in a directory where the lock file could not be created: a small
+// file is written there and the system's answer is told as a reason (empty when the write
+// works or fails for another cause).
+QString unwritableReason(const QString& directory)
+{
+    const QByteArray probe =
+        QFile::encodeName(QDir(directory).filePath(QStringLiteral(".palvane-probe-%1").arg(::getpid())));
+    int failure = 0;
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        failure = errno;
+    } else {
+        static const char text[] = "palvane write check\n";
+        const ssize_t written = ::write(fd, text, sizeof text - 1);
+        if (written != ssize_t(sizeof text - 1))
+            failure = written < 0 ? errno : ENOSPC;
+        else if (::fsync(fd) != 0)
+            failure = errno;
+        ::close(fd);
+        ::unlink(probe.constData());
+    }
+    switch (failure) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return diskFullText();
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return folderNotWritableText();
+    default:
+        return QString();
+    }
+}
+
+// The reason of a failed store operation whose SQLite message tells it, else empty.
+QString sqlReason(const QString& sqliteMessage)
+{
+    if (sqliteMessage.contains(QLatin1String("disk is full"), Qt::CaseInsensitive))
+        return diskFullText();
+    if (sqliteMessage.contains(QLatin1String("readonly database"), Qt::CaseInsensitive))
+        return folderNotWritableText();
+    return QString();
+}
+
+// Takes over a lock file that holds no process at all (empty or garbage, as a crash between
+// creating it and writing it leaves) once it is old enough that no instance can still be
+// writing it. A lock a live process holds is never removed: QLockFile checks its system lock.
+bool recoverUnreadableLock(QLockFile& lock, const QString& lockPath)
+{
+    const QFileInfo fi(lockPath);
+    if (!fi.isFile())
+        return false;
+    qint64 pid = 0;
+    QString host, app;
+    if (lock.getLockInfo(&pid, &host, &app))
+        return false; // readable: QLockFile itself decides whether its owner still runs
+    const qint64 age = fi.lastModified().secsTo(QDateTime::currentDateTime());
+    if (qAbs(age) < UnreadableLockStaleSeconds)
+        return false;
+    return lock.removeStaleLockFile();
+}
+
+// True when a table file's rollback journal could still be played back: SQLite writes the
+// journal's first bytes as zeros until the journal is synced, and never plays back such a
+// journal (nor an empty one).
+bool journalMayBeHot(const QString& tablePath)
+{
+    QFile journal(tablePath + QStringLiteral("-journal"));
+    if (!journal.exists())
+        return false;
+    if (!journal.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray first = journal.read(1);
+    return journal.error() != QFileDevice::NoError || (!first.isEmpty() && first[0] != 0);
+}
+
+// Super-journals ("tasks.db-mj...") left by a crash in the middle of a commit over several
+// files. Once every table file has been read, SQLite has rolled back each hot journal; a
+// super-journal is only removed while no table file has a journal that could still be played
+// back, so none can need it.
+void removeStaleSuperJournals(const QString& dirPath)
+{
+    const QDir dir(dirPath);
+    for (Table t : AllTables)
+        if (journalMayBeHot(Store::tableFilePath(dirPath, t)))
+            return;
+    const QString main = tableFileName(MainTable);
+    for (const QString& name : dir.entryList({main + QStringLiteral("-mj*")}, QDir::Files | QDir::Hidden))
+        QFile::remove(dir.filePath(name));
+}
+
+// The table file a failed statement of the connection concerns: when its message names no
+// file, each file is opened alone and checked, and the first one that fails is taken.
+QString damagedFile(const QString& dirPath, const QString& guess)
+{
+    const QString connection = QStringLiteral("palvane-check-%1").arg(nextConnectionName());
+    QString found;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        for (Table t : AllTables) {
+            db.setDatabaseName(Store::tableFilePath(dirPath, t));
+            if (!QFileInfo::exists(db.databaseName()) || !db.open())
+                continue;
+            QSqlQuery q(db);
+            const bool ok = q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() &&
+                            q.value(0).toString() == QLatin1String("ok");
+            q.finish();
+            q = QSqlQuery();
+            db.close();
+            if (!ok) {
+                found = Store::tableFilePath(dirPath, t);
+                break;
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return found.isEmpty() ? guess : found;
+}
+
 } // namespace
 
 QString dbBusyOrWrongText()
@@ -79,11 +204,35 @@ QString dbBusyOrWrongText()
     return QCoreApplication::translate("palvane::Store", "DB is busy or wrong");
 }
 
+QString folderNotWritableText()
+{
+    return QCoreApplication::translate("palvane::Store", "The folder cannot be written");
+}
+
+QString diskFullText()
+{
+    return QCoreApplication::translate("palvane::Store", "The disk is full");
+}
+
+QString StoreError::details() const
+{
+    QStringList lines;
+    if (!reason.isEmpty())
+        lines << reason;
+    if (!path.isEmpty())
+        lines << path;
+    if (!missingFiles.isEmpty())
+        lines << QCoreApplication::translate("palvane::Store", "Missing table files: %1")
+                     .arg(missingFiles.join(QStringLiteral(", ")));
+    return lines.join(QLatin1Char('\r'));
+}
+
 QString StoreError::message() const
 {
     if (kind == Kind::None)
         return QString();
-    return path.isEmpty() ? dbBusyOrWrongText() : dbBusyOrWrongText() + QLatin1Char('\r') + path;
+    const QString more = details();
+    return more.isEmpty() ? dbBusyOrWrongText() : dbBusyOrWrongText() + QLatin1Char('\r') + more;
 }
 
 QString Store::schemaName(Table table)
@@ -102,30 +251,41 @@ QString Store::tableFilePath(Table table) const
 }
 
 std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
-                                   StoreError* error)
+                                   StoreError* error, StoreAccess access)
 {
     StoreError local;
     StoreError& err = error ? *error : local;
     err = {};
     const bool create = mode == StoreOpenMode::CreateMissing;
+    const bool readOnly = access == StoreAccess::ReadOnly;
     const QString dirPath = QDir(directory).absolutePath();
 
     if (!QFileInfo(dirPath).isDir()) {
         if (!create || !QDir().mkpath(dirPath)) {
             err = makeError(StoreError::Kind::Missing, dirPath);
+            if (create)
+                err.reason = unwritableReason(QFileInfo(dirPath).absolutePath());
             return nullptr;
         }
     }
 
     std::unique_ptr<Store> store(new Store);
     store->m_directory = dirPath;
-    store->m_lock = std::make_unique<QLockFile>(QDir(dirPath).filePath(QLatin1String(StoreLockFileName)));
+    store->m_readOnly = readOnly;
+    const QString lockPath = QDir(dirPath).filePath(QLatin1String(StoreLockFileName));
+    store->m_lock = std::make_unique<QLockFile>(lockPath);
     store->m_lock->setStaleLockTime(0); // only a dead owner makes a lock stale, never its age
-    if (!store->m_lock->tryLock(0)) {
+    bool locked = store->m_lock->tryLock(0);
+    if (!locked && store->m_lock->error() == QLockFile::LockFailedError &&
+        recoverUnreadableLock(*store->m_lock, lockPath))
+        locked = store->m_lock->tryLock(0);
+    if (!locked) {
+        const bool inUse = store->m_lock->error() == QLockFile::LockFailedError;
         err = makeError(StoreError::Kind::Busy, dirPath,
-                        store->m_lock->error() == QLockFile::LockFailedError
-                            ? QStringLiteral("in use by another instance")
-                            : QStringLiteral("cannot create the lock file"));
+                        inUse ? QStringLiteral("in use by another instance")
+                              : QStringLiteral("cannot create the lock file"));
+        if (!inUse)
+            err.reason = unwritableReason(dirPath);
         return nullptr;
     }
 
@@ -145,24 +305,44 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
             return nullptr;
         }
     }
+    // Table files are made only for a database that has none yet: a directory holding some of
+    // them lost the others, and empty new ones would pass for its data.
+    if (!missing.isEmpty() && missing.size() != qsizetype(std::size(AllTables))) {
+        err = makeError(StoreError::Kind::Missing, dirPath);
+        for (Table t : missing)
+            err.missingFiles << tableFileName(t);
+        return nullptr;
+    }
 
     store->m_connection = nextConnectionName();
     bool ok = [&] {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), store->m_connection);
-        db.setDatabaseName(tableFilePath(dirPath, MainTable));
+        const QString mainPath = tableFilePath(dirPath, MainTable);
+        db.setDatabaseName(mainPath);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
         if (!db.open()) {
-            err = makeError(StoreError::Kind::Sql, tableFilePath(dirPath, MainTable), db.lastError().text());
+            err = makeError(StoreError::Kind::Sql, mainPath, db.lastError().text());
+            err.reason = sqlReason(err.detail);
             return false;
         }
         QSqlQuery q(db);
+        // The main file's schema is read before anything is attached, so that its damage is
+        // told as its own and not as that of the first attached file.
+        if (!missing.contains(MainTable) && !q.exec(QStringLiteral("SELECT COUNT(*) FROM main.sqlite_master"))) {
+            err = makeError(StoreError::Kind::Damaged, mainPath, q.lastError().text());
+            err.reason = sqlReason(err.detail);
+            return false;
+        }
+        q.finish();
         for (Table t : AllTables) {
             if (t == MainTable)
                 continue;
             q.prepare(QStringLiteral("ATTACH DATABASE ? AS %1").arg(schemaName(t)));
             q.addBindValue(tableFilePath(dirPath, t));
             if (!q.exec()) {
-                err = makeError(StoreError::Kind::Damaged, tableFilePath(dirPath, t), q.lastError().text());
+                err = makeError(StoreError::Kind::Damaged, damagedFile(dirPath, tableFilePath(dirPath, t)),
+                                q.lastError().text());
+                err.reason = sqlReason(err.detail);
                 return false;
             }
         }
@@ -174,8 +354,10 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
             }
             bool needs = false;
             err = checkTableFile(db, t, tableFilePath(dirPath, t), needs);
-            if (err.isError())
+            if (err.isError()) {
+                err.reason = sqlReason(err.detail);
                 return false;
+            }
             if (needs) {
                 if (!create) {
                     err = makeError(StoreError::Kind::WrongTable, tableFilePath(dirPath, t),
@@ -185,39 +367,60 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
                 needTable << t;
             }
         }
+        // A store that writes needs the rollback journal on every file (a commit over several
+        // files is atomic only with it); a read-only one leaves each file as it is.
         for (Table t : AllTables) {
+            if (readOnly && !needTable.contains(t))
+                continue;
             if (!q.exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(schemaName(t)))) {
                 err = makeError(StoreError::Kind::Sql, tableFilePath(dirPath, t), q.lastError().text());
+                err.reason = sqlReason(err.detail);
                 return false;
             }
             q.finish();
         }
         q.finish();
-        if (needTable.isEmpty())
-            return true;
-        if (!store->begin()) {
-            err = makeError(StoreError::Kind::Sql, dirPath, store->lastError());
-            return false;
-        }
-        for (Table t : needTable) {
-            QStringList sql = createIndexSql(tableDef(t), schemaName(t));
-            sql.prepend(createTableSql(tableDef(t), schemaName(t)));
-            for (const QString& s : sql) {
-                if (!store->exec(s)) {
-                    err = makeError(StoreError::Kind::Sql, tableFilePath(dirPath, t), store->lastError());
-                    store->rollback();
+        if (!needTable.isEmpty()) {
+            const bool wasReadOnly = store->m_readOnly;
+            store->m_readOnly = false;
+            const bool created = [&] {
+                if (!store->begin()) {
+                    err = makeError(StoreError::Kind::Sql, dirPath, store->lastError());
                     return false;
                 }
+                for (Table t : needTable) {
+                    QStringList sql = createIndexSql(tableDef(t), schemaName(t));
+                    sql.prepend(createTableSql(tableDef(t), schemaName(t)));
+                    for (const QString& statement : sql) {
+                        if (!store->exec(statement)) {
+                            err = makeError(StoreError::Kind::Sql, tableFilePath(dirPath, t), store->lastError());
+                            store->rollback();
+                            return false;
+                        }
+                    }
+                }
+                if (!store->commit()) {
+                    err = makeError(StoreError::Kind::Sql, dirPath, store->lastError());
+                    return false;
+                }
+                return true;
+            }();
+            store->m_readOnly = wasReadOnly;
+            if (!created) {
+                err.reason = sqlReason(err.detail);
+                return false;
             }
         }
-        if (!store->commit()) {
-            err = makeError(StoreError::Kind::Sql, dirPath, store->lastError());
+        if (readOnly && !q.exec(QStringLiteral("PRAGMA query_only = 1"))) {
+            err = makeError(StoreError::Kind::Sql, mainPath, q.lastError().text());
             return false;
         }
         return true;
     }();
-    if (ok)
+    if (ok) {
+        removeStaleSuperJournals(dirPath);
         return store;
+    }
 
     // Refused: close, and remove only the empty files this attempt may have left behind.
     store.reset();
@@ -289,8 +492,10 @@ bool Store::exec(const QString& sql)
 
 bool Store::begin()
 {
-    const QString sql = m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE")
-                                     : QStringLiteral("SAVEPOINT unit%1").arg(m_depth);
+    // A read-only store takes no write lock: its units only read.
+    const QString sql = m_depth > 0 ? QStringLiteral("SAVEPOINT unit%1").arg(m_depth)
+                        : m_readOnly ? QStringLiteral("BEGIN")
+                                     : QStringLiteral("BEGIN IMMEDIATE");
     if (!execRaw(sql))
         return false;
     ++m_depth;

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QLockFile;
@@ -19,6 +20,14 @@ namespace palvane {
 enum class StoreOpenMode {
     ExistingOnly,  // every table file must exist; a missing one refuses the open
     CreateMissing, // missing directory and table files are created with empty tables
+};
+
+// What a store is opened for. A read-only store never changes a table file: it keeps each
+// file's journal mode and refuses writes. Only a store that writes switches the files to the
+// rollback journal, which a commit over several files needs to be atomic.
+enum class StoreAccess {
+    ReadWrite,
+    ReadOnly,
 };
 
 // Why a store could not be opened or an operation failed.
@@ -34,11 +43,26 @@ struct StoreError {
     Kind kind = Kind::None;
     QString path;   // the directory or file concerned
     QString detail; // technical detail for the curious (SQLite's own message), may be empty
+    // Why the directory cannot be used, for the user (e.g. "The disk is full"); may be empty.
+    QString reason;
+    // Table files missing from a directory that holds some of them.
+    QStringList missingFiles;
 
     bool isError() const { return kind != Kind::None; }
-    // The program's refusal text, "DB is busy or wrong", followed by a line with the path.
+    // The program's refusal text, "DB is busy or wrong", followed by the lines of details().
     QString message() const;
+    // The lines that follow the refusal text: the reason when known, the path, and the
+    // missing table files when some are missing; separated by '\r'.
+    QString details() const;
 };
+
+// Reasons a database directory cannot be used.
+QString folderNotWritableText();
+QString diskFullText();
+
+// How long an unreadable lock file (empty or garbage, as a crash between creating it and
+// writing it leaves) must be untouched before it counts as stale.
+inline constexpr int UnreadableLockStaleSeconds = 5;
 
 // The refusal text shown when a database cannot be opened.
 QString dbBusyOrWrongText();
@@ -50,11 +74,16 @@ class Store {
     Q_DECLARE_TR_FUNCTIONS(palvane::Store)
 public:
     // Opens the database in `directory`. Checks, before anything is written: the lock file
-    // (stale locks of a crashed process are taken over), that every existing table file is an
-    // undamaged SQLite file holding its table with all stored columns. On any refusal nothing
-    // is created or changed and `error` (when given) says why; the result is then null.
+    // (stale locks of a crashed process, and unreadable ones older than a few seconds, are
+    // taken over), that every existing table file is an undamaged SQLite file holding its table
+    // with all stored columns. Table files are created (CreateMissing) only in a new directory
+    // or one that holds none of them; a directory that holds some but not all is refused. With
+    // the lock held, super-journals that a crash left behind are removed once no journal refers
+    // to them. On any refusal nothing is created or changed and `error` (when given) says why;
+    // the result is then null.
     static std::unique_ptr<Store> open(const QString& directory, StoreOpenMode mode,
-                                       StoreError* error = nullptr);
+                                       StoreError* error = nullptr,
+                                       StoreAccess access = StoreAccess::ReadWrite);
     // Like open(), but while this process already has the directory open through openShared(),
     // returns that same store instead of being refused by its own lock. The store closes when
     // the last holder lets it go.
@@ -88,6 +117,8 @@ public:
     bool commit();
     bool rollback();
     int transactionDepth() const { return m_depth; }
+    // The store was opened read-only.
+    bool isReadOnly() const { return m_readOnly; }
     // Runs one statement without results; false and lastError() on failure.
     bool exec(const QString& sql);
     // Message of the last failed operation of this store.
@@ -101,6 +132,7 @@ private:
     QString m_connection;
     std::unique_ptr<QLockFile> m_lock;
     int m_depth = 0;
+    bool m_readOnly = false;
     QString m_lastError;
 };
 

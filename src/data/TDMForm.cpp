@@ -226,7 +226,7 @@ bool TDMForm::ActivateTables(bool active)
         StoreError err;
         m_store = Store::openShared(databaseDirectory(m_boundCode), StoreOpenMode::ExistingOnly, &err);
         if (!m_store) {
-            m_openError = err.path;
+            m_openError = err.details();
             return false;
         }
     }

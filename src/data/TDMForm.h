@@ -37,7 +37,8 @@ public:
     Store* store() const { return m_store.get(); }
     // The export database's store while the exchange cursors are open, else null.
     Store* exchangeStore() const;
-    // Directory or table file named by the last failed ActivateTables(true), else empty.
+    // What the last failed ActivateTables(true) names, else empty: the reason when known, then
+    // the directory or table file (lines separated by '\r').
     QString openError() const { return m_openError; }
     // Code of the database the main cursors are bound to.
     int boundDatabase() const { return m_boundCode; }
@@ -186,7 +187,7 @@ private:
     Prompter* m_prompter;
     QString m_dirs[3];
     int m_boundCode = MainDatabase;
-    QString m_openError; // directory or file of the last failed open
+    QString m_openError; // reason and directory or file of the last failed open, '\r' between
     // Shared with other users of the same directory in this process (engine rows, exchange).
     std::shared_ptr<Store> m_store;
     std::shared_ptr<Store> m_exchStore; // the export database when it is not the bound one

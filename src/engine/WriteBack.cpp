@@ -167,4 +167,44 @@ RowsStatus ClearSolution(std::int32_t taskId, TaskRowSource& source, SolutionSin
     return sink.clearSolution(taskId, c, error);
 }
 
+void ApplyClearRows(TaskRows& rows, const SolutionClear& clear)
+{
+    auto removed = [&](std::int16_t contNo) {
+        return std::find(clear.removedContNos.begin(), clear.removedContNos.end(), contNo) !=
+               clear.removedContNos.end();
+    };
+    // The stored clear deletes distr and posit rows by container number, so a kept row that
+    // shares its number with a removed one loses them too.
+    std::vector<SolutRow> kept;
+    for (SolutRow& row : rows.solut) {
+        if (!row.FixCont && removed(row.ContNo))
+            continue;
+        if (removed(row.ContNo)) {
+            row.distr.clear();
+            row.posit.clear();
+        }
+        kept.push_back(std::move(row));
+    }
+    rows.solut = std::move(kept);
+    for (const auto& [typeId, used] : clear.tcUsed)
+        for (TcRow& tc : rows.tc)
+            if (tc.TypeID == typeId)
+                tc.Used = used;
+    for (const auto& [kindId, placed] : clear.tbPlaced)
+        for (TbRow& tb : rows.tb)
+            if (tb.KindID == kindId)
+                tb.Placed = placed;
+    rows.task.Solut = false;
+}
+
+RowsStatus ClearedTaskSource::readTask(std::int32_t taskId, TaskRows& rows, std::string& error)
+{
+    const RowsStatus read = m_source.readTask(taskId, rows, error);
+    if (read != RowsStatus::Ok || !rows.task.Solut)
+        return read;
+    m_progress.setTitle(ProgressTitle::ClearingDb);
+    ApplyClearRows(rows, BuildClearRows(rows, m_messages, m_progress));
+    return RowsStatus::Ok;
+}
+
 } // namespace palvane

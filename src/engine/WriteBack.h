@@ -39,4 +39,27 @@ SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages,
 RowsStatus ClearSolution(std::int32_t taskId, TaskRowSource& source, SolutionSink& sink,
                          EngineMessageSink& messages, ProgressSink& progress, std::string& error);
 
+// Changes rows in memory as storing `clear` changes the tables: the non-fixed containers leave
+// the solution with the distr and posit rows of their numbers, Used and Placed take the cleared
+// counts and the task is unsolved.
+void ApplyClearRows(TaskRows& rows, const SolutionClear& clear);
+
+// Reads tasks through another source and hands a solved task over as its clear would leave it,
+// without storing anything. A Solve that reads through it starts from the cleared task, while
+// the stored solution stays as it is until the write-back replaces it with the new plan: clear
+// and solve become one unit.
+class ClearedTaskSource : public TaskRowSource {
+public:
+    ClearedTaskSource(TaskRowSource& source, EngineMessageSink& messages, ProgressSink& progress)
+        : m_source(source), m_messages(messages), m_progress(progress)
+    {
+    }
+    RowsStatus readTask(std::int32_t taskId, TaskRows& rows, std::string& error) override;
+
+private:
+    TaskRowSource& m_source;
+    EngineMessageSink& m_messages;
+    ProgressSink& m_progress;
+};
+
 } // namespace palvane

@@ -86,7 +86,7 @@ TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home) {
     if (!m_aliases->load(&error))
         m_prompter.ask(PromptKind::Warning, error, PromptButtons::Ok);
     bool terminate = false;
-    for (const QString& message : m_aliases->missingDirectoryMessages()) {
+    for (const QString& message : m_aliases->startUpMessages()) {
         m_prompter.ask(PromptKind::Error, message, PromptButtons::Ok);
         terminate = true;
     }

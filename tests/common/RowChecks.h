@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <sstream>
+#include <string>
 
 namespace palvane::testing {
 
@@ -75,6 +77,32 @@ inline void expectValidGeometry(const TaskRows& rows, int wallGap = 0)
             }
         }
     }
+}
+
+// Every stored value of a task's rows as text, one row a line, so that two reads of a task can
+// be compared whole and a difference shows where it is.
+inline std::string rowsText(const TaskRows& rows)
+{
+    std::ostringstream out;
+    const TaskRecord& t = rows.task;
+    const TaskSolveFields& f = t.solve;
+    out << "task " << t.TaskID << ' ' << t.Name << " solut=" << t.Solut << ' ' << t.TurnOn << t.DefltOn << ' '
+        << f.Power << ' ' << f.Time << ' ' << f.Rand << ' ' << f.Qw << ' ' << f.Qc << ' ' << f.Qr << ' ' << f.BB
+        << ' ' << f.BW << ' ' << f.Last << ' ' << t.Date << '\n';
+    for (const TcRow& r : rows.tc)
+        out << "tc " << r.TypeID << " avail=" << r.Avail << " used=" << r.Used << ' ' << r.Cost << '\n';
+    for (const TbRow& r : rows.tb)
+        out << "tb " << r.KindID << " total=" << r.Total << " placed=" << r.Placed << ' ' << r.Cost << '\n';
+    for (const SolutRow& s : rows.solut) {
+        out << "solut " << s.ContNo << ' ' << s.TypeID << ' ' << s.BoxLoad << ' ' << s.WgtLoad << ' ' << s.WolLoad
+            << " fix=" << s.FixCont << ' ' << s.CostLoad << ' ' << s.NoseLoad << ' ' << s.TailLoad << '\n';
+        for (const DistrRow& d : s.distr)
+            out << "  distr " << d.ContNo << ' ' << d.KindID << ' ' << d.Placed << '\n';
+        for (const PositRow& p : s.posit)
+            out << "  posit " << p.ContNo << ' ' << p.BoxNo << ' ' << p.KindID << ' ' << p.PosX << ' ' << p.PosY
+                << ' ' << p.PosLh << ' ' << p.PosWh << ' ' << p.LoadNo << '\n';
+    }
+    return out.str();
 }
 
 } // namespace palvane::testing

@@ -3,6 +3,8 @@
 #include "BoxImport.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace palvane;
@@ -113,7 +115,7 @@ TEST(BoxImportParse, MissingOptionalFieldsTakeTheirDefaults)
 TEST(BoxImportParse, MissingRequiredFieldsAndNonIntegersAreFormatErrors)
 {
     parsed(QStringLiteral("5 Pallet 1200"), 0, 0, LineParse::FormatError);
-    parsed(QStringLiteral("Crate, 600, 400, , 12, CR, 0"), 2, 1, LineParse::FormatError);
+    parsed(QStringLiteral("Crate, 600, , 5"), 2, 1, LineParse::FormatError);
     for (const char* bad : {"12.5", "0x10", "1e3", "99999999999", "-2147483649", "12a", "--1", "\xC2\xBD"})
         parsed(QStringLiteral("5 Pallet 1200 ") + QString::fromUtf8(bad), 0, 0, LineParse::FormatError);
     // 32-bit integers read; their range is checked afterwards.
@@ -142,7 +144,9 @@ TEST(BoxImportParse, RangeFailuresInCheckingOrderWithTheirLimits)
                            QStringLiteral("Box numbers must be positive integers up to 1000."),
                            QStringLiteral("Box turn rule signs must be \"0\" (Off) or \"1\" (On).")}));
     b = parsed(QStringLiteral("Crate,32000,1,1000,30000,,0"), 2, 1);
-    EXPECT_EQ(rangeFailures(b), QStringList{QStringLiteral("Box Mark must be a valid string.")});
+    EXPECT_TRUE(rangeFailures(b).isEmpty());
+    b = parsed(QStringLiteral("Crate,32000,1,1000,30000, \t ,0"), 2, 1);
+    EXPECT_EQ(b.mark, QStringLiteral("Ce"));
     b = parsed(QStringLiteral("0 K 1 1 0 M 1"), 0, 0);
     EXPECT_TRUE(rangeFailures(b).isEmpty());
 }
@@ -194,4 +198,95 @@ TEST(BoxImportReader, Utf8OrLatin1AndOverlongLinesAreSkippedToTheirEnd)
     EXPECT_EQ(statuses[1], ImportLineReader::Status::Overlong);
     EXPECT_EQ(statuses[2], ImportLineReader::Status::Line);
     EXPECT_EQ(lines[2], QStringLiteral("after"));
+}
+
+TEST(BoxImportParse, EmptyOptionalFieldsTakeTheirDefaultsAndTurnReadsTrueAndFalse)
+{
+    // Q'ty, Weight and Mark empty between commas: 1, 0 and the mark from the kind.
+    ImportedBox b = parsed(QStringLiteral("Crate, 600, 400, , , , 0"), 2, 1);
+    EXPECT_EQ(b.qty, 1);
+    EXPECT_EQ(b.weight, 0);
+    EXPECT_EQ(b.mark, QStringLiteral("Ce"));
+    EXPECT_EQ(b.turn, 0);
+    EXPECT_TRUE(rangeFailures(b).isEmpty());
+    for (const char* yes : {"True", "TRUE", "true", " tRuE "})
+        EXPECT_EQ(parsed(QStringLiteral("Crate,6,4,2,1,CR,") + QLatin1String(yes), 2, 1).turn, 1) << yes;
+    for (const char* no : {"False", "FALSE", "false"})
+        EXPECT_EQ(parsed(QStringLiteral("Crate 6 4 2 1 CR ") + QLatin1String(no), 2, 0).turn, 0) << no;
+    // Only whole words: anything else still fails, naming the field; an empty turn sign too.
+    QString problem;
+    QStringList fields;
+    ImportedBox box;
+    for (const char* bad : {"Tru", "yes", "1.0"}) {
+        ASSERT_TRUE(SplitLine(QStringLiteral("Crate,6,4,2,1,CR,") + QLatin1String(bad), importSeparators(1), &fields));
+        EXPECT_EQ(parseBoxFields(fields, importColumns(2), &box, &problem), LineParse::FormatError);
+        EXPECT_EQ(problem, QStringLiteral("TurnOn \"%1\" is not a whole number").arg(QLatin1String(bad)));
+    }
+    ASSERT_TRUE(SplitLine(QStringLiteral("Crate,6,4,2,1,CR, ,"), importSeparators(1), &fields));
+    EXPECT_EQ(parseBoxFields(fields, importColumns(2), &box, &problem), LineParse::FormatError);
+    // Length and Width must be there and whole.
+    ASSERT_TRUE(SplitLine(QStringLiteral("Crate,,4"), importSeparators(1), &fields));
+    EXPECT_EQ(parseBoxFields(fields, importColumns(2), &box, &problem), LineParse::FormatError);
+    EXPECT_EQ(problem, QStringLiteral("Length \"\" is not a whole number"));
+    ASSERT_TRUE(SplitLine(QStringLiteral("Crate 6"), importSeparators(0), &fields));
+    EXPECT_EQ(parseBoxFields(fields, importColumns(2), &box, &problem), LineParse::FormatError);
+    EXPECT_EQ(problem, QStringLiteral("Width is missing"));
+}
+
+TEST(BoxImportParse, RangeChecksNameTheFieldAndItsValue)
+{
+    const QList<RangeFailure> failures = rangeChecks(parsed(QStringLiteral("1001 K 0 40000 -3 Mk 2"), 0, 0));
+    ASSERT_EQ(failures.size(), 5);
+    EXPECT_EQ(failures[0].detail, QStringLiteral("Length 0 is outside 1 to 32000"));
+    EXPECT_EQ(failures[1].detail, QStringLiteral("Width 40000 is outside 1 to 32000"));
+    EXPECT_EQ(failures[2].detail, QStringLiteral("Weight -3 is outside 0 to 30000"));
+    EXPECT_EQ(failures[3].detail, QStringLiteral("Q'ty 1001 is outside 0 to 1000"));
+    EXPECT_EQ(failures[4].detail, QStringLiteral("TurnOn 2 is not 0, 1, True or False"));
+    for (const RangeFailure& f : failures)
+        EXPECT_TRUE(rangeFailures(parsed(QStringLiteral("1001 K 0 40000 -3 Mk 2"), 0, 0)).contains(f.text));
+    EXPECT_EQ(importLineMessage(failures[1].text, 3, failures[1].detail),
+              QStringLiteral("Box widths must be positive integers up to 32000.\rWidth 40000 is outside 1 to 32000\r"
+                             "See box file/list line/row # 3.\rAll lines/rows below are omited."));
+}
+
+TEST(BoxImportReader, Windows1252AndUtf16WithByteOrderMarks)
+{
+    // "C\x9Cur" and "Caisse\x80" as a spreadsheet writes them in Windows-1252.
+    std::vector<QString> lines = readAll("C\x9Cur\r\nCaisse\x80\r\n\x93quoted\x94 \xE9t\xE9\n");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], QString::fromUtf8("C\xC5\x93ur"));
+    EXPECT_EQ(lines[1], QString::fromUtf8("Caisse\xE2\x82\xAC"));
+    EXPECT_EQ(lines[2], QString::fromUtf8("\xE2\x80\x9Cquoted\xE2\x80\x9D \xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(decodeWindows1252("\x81\x8D\x8F\x90\x9D\xFF"), QString::fromUtf8("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\xC3\xBF"));
+
+    const QString text = QString::fromUtf8("C\xC5\x93ur 3 4\r\nCaisse\xE2\x82\xAC 5 6\n\xF0\x9F\x93\xA6 7 8");
+    for (QStringConverter::Encoding e : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encode(e, QStringEncoder::Flag::WriteBom);
+        const QByteArray bytes = encode(text);
+        lines = readAll(bytes);
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[0], QString::fromUtf8("C\xC5\x93ur 3 4"));
+        EXPECT_EQ(lines[1], QString::fromUtf8("Caisse\xE2\x82\xAC 5 6"));
+        EXPECT_EQ(lines[2], QString::fromUtf8("\xF0\x9F\x93\xA6 7 8"));
+        // A long UTF-16 file is decoded across reads; an overlong line is told.
+        QStringEncoder again(e, QStringEncoder::Flag::WriteBom);
+        QByteArray longer = again(QString(40000, QLatin1Char('a')) + QStringLiteral("\nb\n"));
+        std::vector<ImportLineReader::Status> statuses;
+        lines = readAll(longer, &statuses);
+        ASSERT_EQ(statuses.size(), 2u);
+        EXPECT_EQ(statuses[0], ImportLineReader::Status::Overlong);
+        EXPECT_EQ(lines[1], QStringLiteral("b"));
+    }
+}
+
+TEST(BoxImportReader, OverlongLineIsToldBeforeItsEndIsRead)
+{
+    // A device without line breaks: the reader answers after a bounded read.
+    QFile zero(QStringLiteral("/dev/zero"));
+    ASSERT_TRUE(zero.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    ImportLineReader reader(zero);
+    QString line;
+    EXPECT_EQ(reader.next(&line), ImportLineReader::Status::Overlong);
+    EXPECT_TRUE(line.isEmpty());
+    EXPECT_LE(zero.pos(), 2 * 64 * 1024);
 }

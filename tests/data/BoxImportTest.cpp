@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
+#include <sys/stat.h>
 
 using namespace palvane;
 
@@ -53,9 +55,9 @@ protected:
         return parts.join(QLatin1Char('|'));
     }
     int added() { return count(QStringLiteral("SELECT COUNT(*) FROM boxes")) - m_before; }
-    QString formatMessage(int line)
+    QString formatMessage(int line, const QString& detail)
     {
-        return importLineMessage(BoxImportTexts::formatError(), line);
+        return importLineMessage(BoxImportTexts::formatError(), line, detail);
     }
     int m_before = 0;
 };
@@ -75,16 +77,21 @@ TEST_F(BoxImportTest, BlanksOrderZeroImportsWithDefaultsAndTheCursorShowsTheNewK
     EXPECT_FALSE(m_dm->BoxesEditMode);
 }
 
-TEST_F(BoxImportTest, EmptyQuantityFieldIsAFormatErrorOnLineOne)
+TEST_F(BoxImportTest, EmptyQuantityWeightAndMarkFieldsTakeTheirDefaults)
 {
-    ImportOutcome o = importText("Crate, 600, 400, , 12, CR, 0\nBox, 1, 1\n", 2, 1);
-    EXPECT_EQ(o.imported, 0);
+    ImportOutcome o = importText("Crate, 600, 400, , 12, CR, 0\nTube, 5, 6, 2, , , false\nBox, 1, 1\n", 2, 1);
+    EXPECT_EQ(o.imported, 3);
+    EXPECT_FALSE(o.formatError);
+    EXPECT_TRUE(m_prompter.asked.empty());
+    EXPECT_EQ(row(QStringLiteral("Crate")), QStringLiteral("Crate|CR|600|400|12|0|1"));
+    EXPECT_EQ(row(QStringLiteral("Tube")), QStringLiteral("Tube|Te|5|6|0|0|2"));
+    // An empty Width is still a format error, and its message says so.
+    o = importText("Crate, 600, , 5\n", 2, 1);
     EXPECT_TRUE(o.formatError);
-    EXPECT_EQ(added(), 0);
     ASSERT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_prompter.asked[0].kind, PromptKind::Error);
     EXPECT_EQ(m_prompter.asked[0].buttons, PromptButtons::Ok);
-    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(1));
+    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(1, QStringLiteral("Width \"\" is not a whole number")));
 }
 
 TEST_F(BoxImportTest, CommasKeepBlanksInsideKindNames)
@@ -108,12 +115,12 @@ TEST_F(BoxImportTest, HeaderSkipsTheFirstNonEmptyLineAndNumbersCountImportedLine
     ImportOutcome o = importText("\n\n  \nKind Length Width\nCrate 10 x\n", 2, 0, 1);
     EXPECT_EQ(o.imported, 0);
     ASSERT_EQ(m_prompter.asked.size(), 1u);
-    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(1));
+    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(1, QStringLiteral("Width \"x\" is not a whole number")));
     clearAsked();
     o = importText("Kind Length Width\n\nA 1 2\n\nB 3 4\nC 5\n", 2, 0, 1);
     EXPECT_EQ(o.imported, 2);
     ASSERT_EQ(m_prompter.asked.size(), 1u);
-    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(3));
+    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(3, QStringLiteral("Width is missing")));
 }
 
 TEST_F(BoxImportTest, RangeFailureKeepsTheLinesBeforeAndShowsOneMessagePerCheck)
@@ -126,7 +133,8 @@ TEST_F(BoxImportTest, RangeFailureKeepsTheLinesBeforeAndShowsOneMessagePerCheck)
     ASSERT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_prompter.asked[0].kind, PromptKind::Error);
     EXPECT_EQ(m_prompter.asked[0].text,
-              importLineMessage(QStringLiteral("Box lengths must be positive integers up to 32000."), 3));
+              QStringLiteral("Box lengths must be positive integers up to 32000.\rLength 40000 is outside 1 to 32000\r"
+                             "See box file/list line/row # 3.\rAll lines/rows below are omited."));
     clearAsked();
     // Values past 16 bits but within 32 bits are range failures, each with its own message.
     o = importText("1 E 70000 10 -5\n", 0, 0);
@@ -140,16 +148,18 @@ TEST_F(BoxImportTest, RangeFailureKeepsTheLinesBeforeAndShowsOneMessagePerCheck)
 TEST_F(BoxImportTest, NumbersBeyond32BitsAndBinaryJunkAreFormatErrors)
 {
     EXPECT_TRUE(importText("1 A 10 10\n1 B 99999999999 10\n", 0, 0).formatError);
-    EXPECT_EQ(m_prompter.asked.back().text, formatMessage(2));
+    EXPECT_EQ(m_prompter.asked.back().text,
+              formatMessage(2, QStringLiteral("Length \"99999999999\" is not a whole number")));
     QByteArray junk(4096, '\0');
     QRandomGenerator gen(7);
     for (char& c : junk)
         c = char(gen.bounded(256));
     junk.prepend("1 J\x01unk 10 10\n");
     EXPECT_TRUE(importText(junk, 0, 0).formatError);
-    EXPECT_EQ(m_prompter.asked.back().text, formatMessage(1));
+    EXPECT_EQ(m_prompter.asked.back().text, formatMessage(1, QStringLiteral("The line holds control characters")));
     EXPECT_TRUE(importText(QByteArray(300000, 'x') + "\n1 A 10 10\n", 0, 0).formatError);
-    EXPECT_EQ(m_prompter.asked.back().text, formatMessage(1));
+    EXPECT_EQ(m_prompter.asked.back().text,
+              formatMessage(1, QStringLiteral("The line is longer than 8192 characters")));
     EXPECT_EQ(added(), 1);
 }
 
@@ -172,7 +182,8 @@ TEST_F(BoxImportTest, MissingFileIsReportedAndTheEditModeIsRestored)
     EXPECT_TRUE(o.formatError);
     EXPECT_TRUE(m_dm->BoxesEditMode);
     ASSERT_EQ(m_prompter.asked.size(), 1u);
-    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(1));
+    EXPECT_EQ(m_prompter.asked[0].text,
+              formatMessage(1, m_tmp.filePath(QStringLiteral("none.txt")) + QStringLiteral(" does not exist.")));
 }
 
 TEST_F(BoxImportTest, ExportDatabaseRefusesAtTheFirstLineWithTheRuleMessage)
@@ -197,17 +208,72 @@ TEST_F(BoxImportTest, StoreFailureHalfWayKeepsTheLinesBeforeIt)
     EXPECT_EQ(o.imported, 2);
     EXPECT_EQ(added(), 2);
     EXPECT_EQ(m_dm->boxes().rowCount(), m_before + 2);
-    EXPECT_EQ(m_prompter.asked.back().text, formatMessage(3));
+    const QStringList lines = m_prompter.asked.back().text.split(QLatin1Char('\r'));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], BoxImportTexts::formatError());
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("refused"))) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], QStringLiteral("See box file/list line/row # 3."));
     EXPECT_EQ(m_dm->store()->transactionDepth(), 0);
 }
 
-TEST_F(BoxImportTest, RowLimitStopsWithAFormatErrorOnTheNextLine)
+TEST_F(BoxImportTest, KindLimitStopsWithItsOwnMessageAndKeepsTheKindsBefore)
 {
     ImportOptions opt = importOptions(IniValues());
     opt.maxRows = 3;
     ImportOutcome o = ImportBoxes(*m_dm, writeFile("1 A 1 1\n1 B 1 1\n1 C 1 1\n1 D 1 1\n"), opt, m_prompter);
     EXPECT_EQ(o.imported, 3);
-    EXPECT_EQ(m_prompter.asked.back().text, formatMessage(4));
+    EXPECT_EQ(added(), 3);
+    EXPECT_TRUE(o.limitReached);
+    EXPECT_FALSE(o.formatError);
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_EQ(m_prompter.asked[0].text,
+              importLineMessage(QStringLiteral("An import adds at most 100000 box kinds."), 4));
+    // The limit the program uses.
+    EXPECT_EQ(importOptions(IniValues()).maxRows, 100000);
+}
+
+TEST_F(BoxImportTest, FifoDeviceAndHugeFileWithoutLineBreaksEndAtOnce)
+{
+    const QString fifo = m_tmp.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    IniValues v;
+    ImportOutcome o = ImportBoxesFrom(*m_dm, fifo, v, m_prompter);
+    EXPECT_TRUE(o.formatError);
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(1, fifo + QStringLiteral(" is not a regular file.")));
+    clearAsked();
+    o = ImportBoxesFrom(*m_dm, QStringLiteral("/dev/zero"), v, m_prompter);
+    EXPECT_TRUE(o.formatError);
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_EQ(m_prompter.asked[0].text, formatMessage(1, QStringLiteral("/dev/zero is not a regular file.")));
+    // 300 MB without a line break after two good lines (sparse: no disk space used).
+    clearAsked();
+    const QString big = writeFile("1 A 1 1\n1 B 1 1\n", QStringLiteral("big.txt"));
+    {
+        QFile f(big);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(300ll * 1024 * 1024));
+    }
+    o = ImportBoxesFrom(*m_dm, big, v, m_prompter);
+    EXPECT_TRUE(o.formatError);
+    EXPECT_EQ(o.imported, 2);
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_EQ(m_prompter.asked[0].text,
+              formatMessage(3, QStringLiteral("The line is longer than 8192 characters")));
+}
+
+TEST_F(BoxImportTest, Windows1252AndUtf16FilesKeepTheirLetters)
+{
+    EXPECT_EQ(importText("2 C\x9Cur 30 20\r\n1 Caisse\x80 40 30 5 \x80\x9C\r\n", 0, 0).imported, 2);
+    EXPECT_TRUE(m_prompter.asked.empty());
+    EXPECT_EQ(row(QString::fromUtf8("C\xC5\x93ur")), QString::fromUtf8("C\xC5\x93ur|Cr|30|20|0|1|2"));
+    EXPECT_EQ(row(QString::fromUtf8("Caisse\xE2\x82\xAC")),
+              QString::fromUtf8("Caisse\xE2\x82\xAC|\xE2\x82\xAC\xC5\x93|40|30|5|1|1"));
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
+    const QByteArray bytes = utf16(QString::fromUtf8("Kind,Q'ty,Length,Width\r\nB\xC3\xBB" "che,3,50,40\r\n"));
+    EXPECT_EQ(importText(bytes, 1, 1, 1).imported, 1);
+    EXPECT_TRUE(m_prompter.asked.empty());
+    EXPECT_EQ(row(QString::fromUtf8("B\xC3\xBB" "che")), QString::fromUtf8("B\xC3\xBB" "che|Be|50|40|0|1|3"));
 }
 
 TEST_F(BoxImportTest, PasteWritesTheLogAndImportsItWithTheStoredSettings)

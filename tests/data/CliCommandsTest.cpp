@@ -9,8 +9,12 @@
 #include "Store.h"
 
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace palvane;
 using namespace palvane::testing;
@@ -209,6 +213,46 @@ TEST_F(CliTest, SolvedTaskIsRefusedUnlessClearedFirstAndFixedContainersStay)
     EXPECT_TRUE(cleared.solut[0].FixCont);
 }
 
+TEST_F(CliTest, ClearFirstAndTheNewPlanAreOneUnit)
+{
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    const QString db = DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase);
+    auto exec = [&](const QString& sql) {
+        auto store = Store::open(db, StoreOpenMode::ExistingOnly);
+        return store && store->exec(sql);
+    };
+    ASSERT_TRUE(exec(QStringLiteral("UPDATE solut SET FixCont = 1 WHERE TaskID = 1 AND ContNo = %1")
+                         .arg(readTask().solut[0].ContNo)));
+    const std::string before = rowsText(readTask());
+
+    // The write-back of the new plan fails: the old solution, fixed and loose containers, stays.
+    ASSERT_TRUE(exec(QStringLiteral("CREATE TRIGGER posit.refuse BEFORE INSERT ON posit "
+                                    "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
+    EXPECT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "9"), CliFailed);
+    EXPECT_TRUE(err.contains("the previous solution is unchanged")) << err.toStdString();
+    EXPECT_TRUE(err.contains("injected failure"));
+    EXPECT_EQ(rowsText(readTask()), before);
+
+    // A failure while the task row is marked: the same.
+    ASSERT_TRUE(exec(QStringLiteral("DROP TRIGGER posit.refuse")));
+    ASSERT_TRUE(exec(QStringLiteral("CREATE TRIGGER refuse_task BEFORE UPDATE ON tasks "
+                                    "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
+    EXPECT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "9"), CliFailed);
+    EXPECT_EQ(rowsText(readTask()), before);
+
+    // Without failures the new plan replaces the old one and keeps the fixed container.
+    ASSERT_TRUE(exec(QStringLiteral("DROP TRIGGER refuse_task")));
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "9"), CliOk)
+        << err.toStdString();
+    const TaskRows after = readTask();
+    EXPECT_NE(rowsText(after), before);
+    EXPECT_TRUE(after.task.Solut);
+    EXPECT_EQ(after.task.solve.Rand, 9);
+    EXPECT_EQ(std::count_if(after.solut.begin(), after.solut.end(), [](const SolutRow& s) { return s.FixCont; }),
+              1);
+    expectConsistentRows(after);
+}
+
 TEST_F(CliTest, FailuresGiveOneLineAndAStatus)
 {
     EXPECT_EQ(run(home() << "show" << "--task" << "99"), CliFailed);
@@ -282,4 +326,130 @@ TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar)
     const TaskRows rows = readTask();
     EXPECT_TRUE(rows.task.Solut);
     EXPECT_EQ(rows.solut.size(), 1u);
+}
+
+TEST_F(CliTest, AliasesNamingOneDirectoryAreRefused)
+{
+    ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
+    HomeFolder folder(tmp.filePath("home"));
+    DatabaseAliases aliases(folder);
+    ASSERT_TRUE(aliases.load());
+    aliases.setConfiguredPath(ImportDatabase, aliases.directory(MainDatabase) + QStringLiteral("/."));
+    ASSERT_TRUE(aliases.save());
+    EXPECT_EQ(run(home() << "tasks"), CliFailed);
+    EXPECT_EQ(err, "The aliases KorvanB and Korvanimp name the same DB location: " +
+                       QFileInfo(aliases.directory(MainDatabase)).canonicalFilePath() + "\n");
+    EXPECT_TRUE(out.isEmpty());
+}
+
+TEST_F(CliTest, DbDirectoryMissingSomeTableFilesIsRefusedAndNothingIsCreated)
+{
+    const QString db = tmp.filePath("db");
+    ASSERT_EQ(run({"--db", db, "tasks"}), CliOk) << err.toStdString();
+    ASSERT_TRUE(QFile::remove(db + "/conts.db"));
+    ASSERT_TRUE(QFile::remove(db + "/boxes.db"));
+    for (const char* command : {"tasks", "show", "solve"}) {
+        QStringList args{"--db", db, command};
+        if (QLatin1String(command) != QLatin1String("tasks"))
+            args << "--task" << "1";
+        EXPECT_EQ(run(args), CliFailed) << command;
+        EXPECT_EQ(err, "DB is busy or wrong " + QDir(db).absolutePath() + " Missing table files: conts.db, boxes.db\n");
+    }
+    EXPECT_FALSE(QFileInfo::exists(db + "/conts.db"));
+    EXPECT_FALSE(QFileInfo::exists(db + "/boxes.db"));
+}
+
+TEST_F(CliTest, NamesAreShownWithTheirControlCharactersEscapedAndCountsWithinTheirFields)
+{
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    const QString db = DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase);
+    {
+        auto store = Store::open(db, StoreOpenMode::ExistingOnly);
+        ASSERT_TRUE(store);
+        QSqlQuery q(store->database());
+        q.prepare(QStringLiteral("UPDATE tasks SET Name = ? WHERE TaskID = 1"));
+        q.addBindValue(QStringLiteral("Evil\x1b[2J\n    2  forged\tx\x7f"));
+        ASSERT_TRUE(q.exec());
+        q.prepare(QStringLiteral("UPDATE conts SET Type = ?"));
+        q.addBindValue(QStringLiteral("Van\r\x1b]0;title\x07"));
+        ASSERT_TRUE(q.exec());
+        // Stored counts far outside their fields: each is read at its field's limit.
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('big')")));
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (2, 1, 9223372036854775807)")));
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (2, 2, 9223372036854775807)")));
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (2, 1, 100000)")));
+        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (2, 2, 'many')")));
+    }
+    ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
+    const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << out.toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Evil\\x1b[2J\\n    2  forged\\tx\\x7f"))) << lines[0].toStdString();
+    EXPECT_FALSE(out.contains(QChar(0x1b)));
+    // 2 x 32767 containers, 32767 + 0 boxes, as the Task Page sums them.
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("65534 containers"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("32767 boxes"))) << lines[1].toStdString();
+
+    ASSERT_EQ(run(home() << "show" << "--task" << "1"), CliOk) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("\"Evil\\x1b[2J\\n    2  forged\\tx\\x7f\"")));
+    EXPECT_TRUE(out.contains(QStringLiteral("Van\\r\\x1b]0;title\\x07")));
+    for (QChar c : out)
+        EXPECT_TRUE(c == QLatin1Char('\n') || c >= QLatin1Char(' ')) << int(c.unicode());
+}
+
+TEST_F(CliTest, ListingAndShowingLeaveWalFilesAsTheyAreAndSolvingSwitchesThem)
+{
+    ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
+    const QString db = DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase);
+    auto journalMode = [&](Table t) {
+        QFile f(Store::tableFilePath(db, t));
+        return f.open(QIODevice::ReadOnly) ? int(f.read(20).at(18)) : -1;
+    };
+    auto contents = [&] {
+        QByteArray all;
+        for (Table t : AllTables) {
+            QFile f(Store::tableFilePath(db, t));
+            all += f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+        }
+        return all;
+    };
+    for (Table t : AllTables) {
+        const QString name = QStringLiteral("wal-switch");
+        {
+            QSqlDatabase plain = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            plain.setDatabaseName(Store::tableFilePath(db, t));
+            ASSERT_TRUE(plain.open());
+            QSqlQuery q(plain);
+            ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
+            q.finish();
+            plain.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        ASSERT_EQ(journalMode(t), 2);
+    }
+    const QByteArray before = contents();
+    ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
+    ASSERT_EQ(run(home() << "show" << "--task" << "1"), CliOk) << err.toStdString();
+    EXPECT_EQ(contents(), before);
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    for (Table t : AllTables)
+        EXPECT_EQ(journalMode(t), 1) << tableName(t).toStdString();
+}
+
+TEST_F(CliTest, FullDiskDuringTheWriteLeavesThePreviousSolution)
+{
+    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    const std::string before = rowsText(readTask());
+    // No file of this process may grow: the journal cannot be written.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = old;
+    limit.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const int status = run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "3");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(status, CliFailed);
+    EXPECT_TRUE(err.startsWith("The plan could not be stored, the previous solution is unchanged")) << err.toStdString();
+    EXPECT_EQ(rowsText(readTask()), before);
 }

@@ -2,6 +2,7 @@
 // check at start-up.
 #include "CoreApp.h"
 #include "DatabaseAliases.h"
+#include "RegularFile.h"
 #include "SampleData.h"
 #include "Store.h"
 
@@ -10,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace palvane;
 
@@ -172,4 +174,58 @@ TEST(DatabaseAliasesTest, FirstStartRefusesADamagedMainDatabaseAndWritesNoConfig
     EXPECT_TRUE(error.startsWith(QStringLiteral("DB is busy or wrong\r")));
     EXPECT_TRUE(error.endsWith(QStringLiteral("conts.db")));
     EXPECT_FALSE(aliases.configurationExists());
+}
+
+TEST(DatabaseAliasesTest, AliasesNamingOneDirectoryClashEvenThroughALink)
+{
+    test::ensureCoreApp();
+    QTemporaryDir tmp;
+    HomeFolder home(tmp.path());
+    DatabaseAliases aliases(home);
+    for (int code : {MainDatabase, ExportDatabase, ImportDatabase})
+        ASSERT_TRUE(QDir().mkpath(aliases.directory(code)));
+    EXPECT_TRUE(aliases.directoryClashMessages().isEmpty());
+    EXPECT_TRUE(aliases.startUpMessages().isEmpty());
+
+    // The import alias reaches the main directory through a link and "..".
+    ASSERT_TRUE(QFile::link(aliases.directory(MainDatabase), tmp.filePath(QStringLiteral("link"))));
+    aliases.setConfiguredPath(ImportDatabase, QStringLiteral("Korvanexp/../link"));
+    const QString main = QFileInfo(aliases.directory(MainDatabase)).canonicalFilePath();
+    EXPECT_EQ(aliases.directoryClashMessages(),
+              QStringList{QStringLiteral("The aliases KorvanB and Korvanimp name the same DB location:\r") + main});
+    EXPECT_EQ(aliases.startUpMessages(), aliases.directoryClashMessages());
+    // All three in one place: every pair is named.
+    aliases.setConfiguredPath(ExportDatabase, main);
+    EXPECT_EQ(aliases.directoryClashMessages().size(), 3);
+}
+
+TEST(DatabaseAliasesTest, ConfigurationThatIsNoSmallRegularFileIsRefusedWithTheReason)
+{
+    test::ensureCoreApp();
+    QTemporaryDir tmp;
+    HomeFolder home(tmp.path());
+    const QString ini = home.databasesIniPath();
+    auto expectRefused = [&](const QString& reason) {
+        DatabaseAliases aliases(home);
+        EXPECT_TRUE(aliases.configurationExists());
+        QString error;
+        EXPECT_FALSE(aliases.load(&error));
+        EXPECT_EQ(error, QStringLiteral("Database configuration cannot be read:\r") + reason);
+        // The first-start work leaves it alone: nothing is created, nothing replaced.
+        bool created = true;
+        EXPECT_TRUE(prepareDatabases(home, &created));
+        EXPECT_FALSE(created);
+        EXPECT_FALSE(QFileInfo::exists(aliases.directory(MainDatabase)));
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    expectRefused(ini + QStringLiteral(" is not a regular file."));
+    ASSERT_TRUE(QFile::remove(ini));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), ini));
+    expectRefused(ini + QStringLiteral(" is not a regular file."));
+    ASSERT_TRUE(QFile::remove(ini));
+    QFile big(ini);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(MaxIniFileBytes + 1));
+    big.close();
+    expectRefused(ini + QStringLiteral(" is larger than 64 KiB."));
 }

@@ -4,6 +4,7 @@
 #include "DatabaseAliases.h"
 #include "EngineRows.h"
 #include "FakeSearch.h"
+#include "RowChecks.h"
 #include "SolvePipeline.h"
 #include "Store.h"
 #include "TaskRowsFixtures.h"
@@ -222,6 +223,52 @@ TEST_F(EngineRowsTest, ClearKeepsFixedContainersAndFailsAsOneUnit)
     EXPECT_EQ(after.tc[0].Used, 1);
     EXPECT_EQ(after.tb[0].Placed, 2);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(EngineRowsTest, ClearedSourceReadsTheTaskAsTheStoredClearLeavesIt)
+{
+    const TaskRows rows = read();
+    SolutionWrite w = smallSolution(rows);
+    // A loose container of the second type with one box of the second kind.
+    SolutRow loose = w.solut[0];
+    loose.ContNo = 2;
+    loose.TypeID = rows.tc[1].TypeID;
+    loose.FixCont = false;
+    loose.BoxLoad = 1;
+    w.solut.push_back(loose);
+    w.distr.push_back({2, rows.tb[1].KindID, 1});
+    PositRow p = w.posit[0];
+    p.ContNo = 2;
+    p.BoxNo = 3;
+    p.KindID = rows.tb[1].KindID;
+    w.posit.push_back(p);
+    w.tcUsed[1].second = 1;
+    w.tbPlaced[1].second = 1;
+    std::string error;
+    ASSERT_EQ(m_rows->replaceSolution(1, w, error), RowsStatus::Ok) << error;
+    const TaskRows stored = read();
+    ASSERT_TRUE(stored.task.Solut);
+
+    RecordingMessages messages;
+    ProgressSink progress;
+    ClearedTaskSource cleared(*m_rows, messages, progress);
+    TaskRows seen;
+    ASSERT_EQ(cleared.readTask(1, seen, error), RowsStatus::Ok) << error;
+    // Reading changed nothing stored.
+    EXPECT_EQ(rowsText(read()), rowsText(stored));
+
+    ASSERT_EQ(ClearSolution(1, *m_rows, *m_rows, messages, progress, error), RowsStatus::Ok) << error;
+    const TaskRows afterClear = read();
+    EXPECT_EQ(rowsText(seen), rowsText(afterClear));
+    EXPECT_FALSE(seen.task.Solut);
+    ASSERT_EQ(seen.solut.size(), 1u);
+    EXPECT_TRUE(seen.solut[0].FixCont);
+    EXPECT_EQ(seen.tc[1].Used, 0);
+
+    // An unsolved task is handed over as it is stored.
+    EXPECT_EQ(cleared.readTask(1, seen, error), RowsStatus::Ok);
+    EXPECT_EQ(rowsText(seen), rowsText(afterClear));
+    EXPECT_EQ(cleared.readTask(4711, seen, error), RowsStatus::NoTask);
 }
 
 TEST(PrompterMessages, ShowsTheEngineMessagesWithOneOkButton)

@@ -2,6 +2,7 @@
 // damaged file, the boolean lines, atomic saving and the rule that only the main database saves.
 #include "IniFile.h"
 #include "CoreApp.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace palvane;
@@ -362,4 +364,48 @@ TEST_F(IniFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
     ASSERT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile write error"));
     EXPECT_EQ(read(), QByteArray(SampleFile));
+}
+
+TEST_F(IniFileTest, OnlyASmallRegularFileIsReadAndTheWarningSaysWhy) {
+    // A FIFO without a writer, an endless device and a huge file each end at once with the
+    // defaults and a warning that names the file.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_path).constData(), 0600), 0);
+    IniValues v = unusual();
+    EXPECT_FALSE(load(v));
+    EXPECT_EQ(v, IniValues{});
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile access error.\rLoading default settings\r") + m_path +
+                                            QStringLiteral(" is not a regular file."));
+    ASSERT_TRUE(QFile::remove(m_path));
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), m_path));
+    m_prompter.asked.clear();
+    EXPECT_FALSE(load(v));
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_TRUE(m_prompter.asked[0].text.endsWith(QStringLiteral(" is not a regular file.")));
+    ASSERT_TRUE(QFile::remove(m_path));
+
+    // A sparse file of 300 MB starting with a valid file: too large, not read.
+    ASSERT_TRUE(SaveIni(m_path, unusual(), m_prompter));
+    {
+        QFile f(m_path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(300ll * 1024 * 1024));
+    }
+    m_prompter.asked.clear();
+    v = unusual();
+    EXPECT_FALSE(load(v));
+    EXPECT_EQ(v, IniValues{});
+    ASSERT_EQ(m_prompter.asked.size(), 1u);
+    EXPECT_TRUE(m_prompter.asked[0].text.endsWith(QStringLiteral(" is larger than 64 KiB.")));
+
+    // Up to the limit the file is read.
+    {
+        QFile f(m_path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(MaxIniFileBytes));
+    }
+    m_prompter.asked.clear();
+    EXPECT_TRUE(load(v));
+    EXPECT_EQ(v, unusual());
 }

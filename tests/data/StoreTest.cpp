@@ -3,14 +3,22 @@
 #include "Store.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace palvane;
 
@@ -232,10 +240,11 @@ TEST_F(StoreTest, MissingOrWrongTableFiles)
         EXPECT_EQ(err.kind, StoreError::Kind::WrongTable);
         EXPECT_EQ(fileHash(file(Table::Distr)), before);
     }
-    // Once the file is gone, the create mode makes a fresh one.
+    // Once the file is gone, not even the create mode makes a fresh one in its place.
     QFile::remove(file(Table::Distr));
-    EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::CreateMissing, &err));
-    EXPECT_TRUE(QFile::exists(file(Table::Distr)));
+    EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::CreateMissing, &err));
+    EXPECT_EQ(err.missingFiles, QStringList{QStringLiteral("distr.db")});
+    EXPECT_FALSE(QFile::exists(file(Table::Distr)));
 }
 
 TEST_F(StoreTest, TransactionsSpanFilesAndNest)
@@ -317,4 +326,243 @@ TEST_F(StoreTest, LockOfAnotherRunningProcessRefusesUntilItEnds)
     other.kill();
     other.waitForFinished();
     EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << err.detail.toStdString();
+}
+
+namespace {
+
+// Sets the modification time of a file into the past.
+bool age(const QString& path, int seconds)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) &&
+           f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime);
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes, qint64 at = -1)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(at < 0 ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::ReadWrite));
+    if (at >= 0) {
+        ASSERT_TRUE(f.seek(at));
+    }
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// The journal mode a file's header records: 1 rollback journal, 2 WAL.
+int headerJournalMode(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray header = f.read(20);
+    return header.size() == 20 ? header[18] : -1;
+}
+
+// Runs statements on one table file alone, as another SQLite program would.
+bool onFile(const QString& path, const QStringList& sql)
+{
+    const QString name = QStringLiteral("store-test-plain");
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString& s : sql)
+            ok = ok && q.exec(s);
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// Makes a directory unwritable even for root (the immutable flag), or by its mode for others.
+// False when neither works on this file system.
+bool makeUnwritable(const QString& dir, bool on)
+{
+    if (::geteuid() != 0)
+        return QFile::setPermissions(dir, on ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                             : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner);
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+TEST_F(StoreTest, EmptyOrGarbageLockIsTakenOverOnceItIsAFewSecondsOld)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    const QString lock = QDir(m_dir).filePath(QLatin1String(StoreLockFileName));
+    for (const QByteArray& content : {QByteArray(), QByteArray("\x01\xFFgarbage\n\n\x7F", 12), QByteArray("-5\n")}) {
+        writeBytes(lock, content);
+        // Fresh: an instance may be about to write its process id.
+        StoreError err;
+        EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << content.toHex().toStdString();
+        EXPECT_EQ(err.kind, StoreError::Kind::Busy);
+        ASSERT_TRUE(age(lock, 3 * UnreadableLockStaleSeconds));
+        auto store = Store::open(m_dir, StoreOpenMode::ExistingOnly, &err);
+        EXPECT_TRUE(store) << content.toHex().toStdString() << ' ' << err.detail.toStdString();
+        // The lock is this instance's now: a second open is refused.
+        EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
+        EXPECT_EQ(err.kind, StoreError::Kind::Busy);
+    }
+}
+
+TEST_F(StoreTest, LockThatCannotBeCreatedTellsWhyOnTheSecondLine)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    if (!makeUnwritable(m_dir, true))
+        GTEST_SKIP() << "the folder cannot be made unwritable here";
+    StoreError err;
+    const bool opened = Store::open(m_dir, StoreOpenMode::ExistingOnly, &err) != nullptr;
+    ASSERT_TRUE(makeUnwritable(m_dir, false));
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(err.kind, StoreError::Kind::Busy);
+    EXPECT_EQ(err.message(), QStringLiteral("DB is busy or wrong\rThe folder cannot be written\r") +
+                                 QDir::toNativeSeparators(QDir(m_dir).absolutePath()));
+
+    // No room for the lock file's few bytes: the process may write no file beyond 0 bytes.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit none = old;
+    none.rlim_cur = 0;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &none), 0);
+    const bool openedFull = Store::open(m_dir, StoreOpenMode::ExistingOnly, &err) != nullptr;
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(openedFull);
+    EXPECT_EQ(err.message().split(QLatin1Char('\r')).mid(0, 2),
+              QStringList({QStringLiteral("DB is busy or wrong"), QStringLiteral("The disk is full")}));
+    // Nothing was left behind: the next open works.
+    EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << err.message().toStdString();
+}
+
+TEST_F(StoreTest, DirectoryHoldingSomeTableFilesIsRefusedNamingTheMissingOnes)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    ASSERT_TRUE(QFile::remove(file(Table::Conts)));
+    ASSERT_TRUE(QFile::remove(file(Table::Boxes)));
+    for (StoreOpenMode mode : {StoreOpenMode::CreateMissing, StoreOpenMode::ExistingOnly}) {
+        StoreError err;
+        EXPECT_FALSE(Store::open(m_dir, mode, &err));
+        EXPECT_EQ(err.kind, StoreError::Kind::Missing);
+        EXPECT_FALSE(QFile::exists(file(Table::Conts)));
+        EXPECT_FALSE(QFile::exists(file(Table::Boxes)));
+        if (mode == StoreOpenMode::CreateMissing) {
+            EXPECT_EQ(err.message(), QStringLiteral("DB is busy or wrong\r%1\rMissing table files: conts.db, boxes.db")
+                                         .arg(QDir::toNativeSeparators(QDir(m_dir).absolutePath())));
+        }
+    }
+    // A directory with none of them gets all of them; other files there do not count.
+    const QString fresh = m_tmp.filePath(QStringLiteral("fresh"));
+    ASSERT_TRUE(QDir().mkpath(fresh));
+    writeBytes(QDir(fresh).filePath(QStringLiteral("notes.txt")), "mine");
+    EXPECT_TRUE(Store::open(fresh, StoreOpenMode::CreateMissing));
+    for (Table t : AllTables)
+        EXPECT_TRUE(QFile::exists(Store::tableFilePath(fresh, t))) << tableName(t).toStdString();
+}
+
+TEST_F(StoreTest, DamageIsReportedForTheFileThatIsDamaged)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    for (Table t : {Table::Tasks, Table::Conts, Table::Posit}) {
+        const QByteArray good = [&] {
+            QFile f(file(t));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        // The header stays; the schema page behind it is spoilt.
+        writeBytes(file(t), QByteArray(3000, char(0x5A)), 100);
+        StoreError err;
+        EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << tableName(t).toStdString();
+        EXPECT_EQ(err.kind, StoreError::Kind::Damaged);
+        EXPECT_EQ(err.path, QDir::toNativeSeparators(file(t))) << err.detail.toStdString();
+        writeBytes(file(t), good);
+        EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << err.message().toStdString();
+    }
+}
+
+TEST_F(StoreTest, ReadOnlyStoreLeavesAWalFileAsItIsAndAWritingOneSwitchesIt)
+{
+    {
+        auto s = Store::open(m_dir, StoreOpenMode::CreateMissing);
+        ASSERT_TRUE(s);
+        ASSERT_TRUE(s->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('kept')")));
+    }
+    ASSERT_TRUE(onFile(file(Table::Tasks), {QStringLiteral("PRAGMA journal_mode=WAL")}));
+    ASSERT_TRUE(onFile(file(Table::Conts), {QStringLiteral("PRAGMA journal_mode=WAL")}));
+    ASSERT_EQ(headerJournalMode(file(Table::Tasks)), 2);
+    const QByteArray tasksBefore = fileHash(file(Table::Tasks));
+    const QByteArray contsBefore = fileHash(file(Table::Conts));
+    {
+        StoreError err;
+        auto s = Store::open(m_dir, StoreOpenMode::ExistingOnly, &err, StoreAccess::ReadOnly);
+        ASSERT_TRUE(s) << err.message().toStdString();
+        EXPECT_TRUE(s->isReadOnly());
+        EXPECT_EQ(countRows(*s, QStringLiteral("tasks")), 1);
+        StoreTransaction unit(*s);
+        EXPECT_TRUE(unit.isActive());
+        EXPECT_EQ(countRows(*s, QStringLiteral("conts")), 0);
+        EXPECT_TRUE(unit.commit());
+        // It refuses to write.
+        EXPECT_FALSE(s->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('no')")));
+    }
+    EXPECT_EQ(headerJournalMode(file(Table::Tasks)), 2);
+    EXPECT_EQ(fileHash(file(Table::Tasks)), tasksBefore);
+    EXPECT_EQ(fileHash(file(Table::Conts)), contsBefore);
+
+    auto writer = Store::open(m_dir, StoreOpenMode::ExistingOnly);
+    ASSERT_TRUE(writer);
+    writer.reset();
+    EXPECT_EQ(headerJournalMode(file(Table::Tasks)), 1);
+    EXPECT_EQ(headerJournalMode(file(Table::Conts)), 1);
+}
+
+TEST_F(StoreTest, StaleSuperJournalIsRemovedOnlyWhileNoJournalIsLeft)
+{
+    ASSERT_TRUE(Store::createDatabase(m_dir));
+    const QString super = QDir(m_dir).filePath(QStringLiteral("tasks.db-mj1A2B3C94D"));
+    writeBytes(super, QFile::encodeName(file(Table::Conts)) + QByteArray(1, '\0'));
+    // A journal of a table file that could still be played back (its header written) while
+    // another program holds the file's write lock, so SQLite leaves it alone for now: the
+    // super-journal may still be needed.
+    const QString journal = file(Table::Posit) + QStringLiteral("-journal");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(file(Table::Posit));
+        ASSERT_TRUE(other.open());
+        QSqlQuery q(other);
+        ASSERT_TRUE(q.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        writeBytes(journal, QByteArray("\xD9\xD5\x05\xF9\x20\xA1\x63\xD7", 8) + QByteArray(504, '\0'));
+        {
+            auto store = Store::open(m_dir, StoreOpenMode::ExistingOnly);
+            EXPECT_TRUE(store);
+        }
+        EXPECT_TRUE(QFile::exists(super));
+        q.exec(QStringLiteral("ROLLBACK"));
+        q.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QFile::remove(journal);
+    // A journal never synced (zeros first) is never played back: it keeps nothing alive.
+    writeBytes(journal, QByteArray(512, '\0'));
+    // Other files are left alone.
+    const QString other = QDir(m_dir).filePath(QStringLiteral("conts.db-mjkeep"));
+    writeBytes(other, "x");
+    {
+        auto s = Store::open(m_dir, StoreOpenMode::ExistingOnly, nullptr, StoreAccess::ReadOnly);
+        EXPECT_TRUE(s);
+        EXPECT_FALSE(QFile::exists(super));
+    }
+    EXPECT_TRUE(QFile::exists(other));
 }

@@ -96,7 +96,8 @@ private slots:
         writeFile(path, "1 A_X 10 10\n1 B_X 10 10\n1 C_X 10 40000\n");
         b.importFile(path);
         QCOMPARE(b.Model->rowCount(), before + 4);
-        QCOMPARE(f.asked(), QStringList{importLineMessage(QStringLiteral("Box widths must be positive integers up to 32000."), 3)});
+        QCOMPARE(f.asked(), QStringList{importLineMessage(QStringLiteral("Box widths must be positive integers up to 32000."), 3,
+                                                          QStringLiteral("Width 40000 is outside 1 to 32000"))});
     }
 
     void clipboardTextIsPastedThroughTheLog()

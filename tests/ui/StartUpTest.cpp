@@ -234,6 +234,23 @@ private slots:
         QVERIFY(!QFileInfo::exists(f.tmp.filePath(QStringLiteral("gone-main"))));
     }
 
+    void aliasesNamingOneDirectoryEndTheProgram() {
+        test::TaskPageFixture f;
+        QVERIFY(f.start(false));
+        f.page().close();
+        f.stop();
+        DatabaseAliases aliases{HomeFolder(f.tmp.path())};
+        QVERIFY(aliases.load());
+        // The import alias names the main database: emptying it would empty the main one.
+        aliases.setConfiguredPath(ImportDatabase, aliases.directory(MainDatabase));
+        QVERIFY(aliases.save());
+        f.clearAsked();
+        QVERIFY(!f.start(false));
+        QCOMPARE(f.asked(), QStringList{QStringLiteral("The aliases KorvanB and Korvanimp name the same DB location:\r") +
+                                        QFileInfo(aliases.directory(MainDatabase)).canonicalFilePath()});
+        QVERIFY(f.startUp->dataModule() && !f.dm().DatabaseReady);
+    }
+
     void writeCheck() {
         QTemporaryDir dir;
         QVERIFY(TTasksForm::DataDirWriteCheck(dir.path()));
