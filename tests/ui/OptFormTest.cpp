@@ -219,6 +219,9 @@ private slots:
         QCOMPARE(active().Time, released);
         QCOMPARE(w.TimeEdit->text(), QString::number(released));
         QVERIFY(w.TimeUpDn->upButton()->autoRepeat());
+    }
+
+    // The improvement seconds step within their range; they are no setting of the task row.
     void improveRowStepsWithinItsRangeAndIsNoTaskSetting() {
         TOptForm& w = form();
         QCOMPARE(w.ImproveLabel->text(), QStringLiteral("Improve (s)"));
