@@ -9,10 +9,9 @@
 
 namespace palvane::bench_tasks {
 
-inline TcRow container(std::int32_t id, const char* type, std::int16_t avail, std::int16_t length, std::int16_t width,
-                       std::int32_t loadWt, double cost, std::int32_t noseWt, std::int32_t tailWt, std::int16_t noseDL,
-                       std::int16_t tailDL)
-{
+inline TcRow container(std::int32_t id, const char* type, std::int16_t avail, std::int16_t length,
+                       std::int16_t width, std::int32_t loadWt, double cost, std::int32_t noseWt,
+                       std::int32_t tailWt, std::int16_t noseDL, std::int16_t tailDL) {
     TcRow r;
     r.TypeID = id;
     r.Type = type;
@@ -30,9 +29,8 @@ inline TcRow container(std::int32_t id, const char* type, std::int16_t avail, st
     return r;
 }
 
-inline TbRow kind(std::int32_t id, std::int16_t total, std::int16_t length, std::int16_t width, std::int32_t weight,
-                  bool turnOn, double cost)
-{
+inline TbRow kind(std::int32_t id, std::int16_t total, std::int16_t length, std::int16_t width,
+                  std::int32_t weight, bool turnOn, double cost) {
     TbRow r;
     r.KindID = id;
     r.Kind = "Kind " + std::to_string(id);
@@ -46,8 +44,7 @@ inline TbRow kind(std::int32_t id, std::int16_t total, std::int16_t length, std:
     return r;
 }
 
-inline TaskRows baseTask()
-{
+inline TaskRows baseTask() {
     TaskRows rows;
     rows.task.TaskID = 1;
     rows.task.TurnOn = true;
@@ -56,8 +53,7 @@ inline TaskRows baseTask()
 }
 
 // The sample task a new home folder starts with.
-inline TaskRows sampleTask()
-{
+inline TaskRows sampleTask() {
     TaskRows rows = baseTask();
     rows.tc = {container(1, "Semitrailer 13.6 m", 1, 13600, 2450, 24000, 950, 12000, 18000, 1100, 2600),
                container(2, "Truck 7.2 m", 2, 7200, 2450, 9000, 520, 5000, 7000, 600, 1900),
@@ -68,8 +64,7 @@ inline TaskRows sampleTask()
 }
 
 // 24 containers of 3 types and 1000 boxes of 20 kinds, about as much box area as floor area.
-inline TaskRows largeTask()
-{
+inline TaskRows largeTask() {
     TaskRows rows = baseTask();
     rows.tc = {container(1, "Semitrailer 13.6 m", 8, 13600, 2450, 24000, 950, 12000, 18000, 1100, 2600),
                container(2, "Truck 7.2 m", 8, 7200, 2450, 9000, 520, 5000, 7000, 600, 1900),

@@ -29,8 +29,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -52,14 +52,12 @@ struct Instance {
     std::vector<Item> items;
 };
 
-std::string env(const char* name, const std::string& fallback)
-{
+std::string env(const char* name, const std::string& fallback) {
     const char* v = std::getenv(name);
     return v && *v ? std::string(v) : fallback;
 }
 
-std::string dataDir()
-{
+std::string dataDir() {
     const std::string given = env("PALVANE_2BP_DIR", "");
     if (!given.empty())
         return given;
@@ -73,8 +71,7 @@ std::string dataDir()
 }
 
 // First integers of a line (labels after them are skipped).
-std::vector<int> numbers(const std::string& line)
-{
+std::vector<int> numbers(const std::string& line) {
     std::vector<int> out;
     std::istringstream in(line);
     int v = 0;
@@ -83,8 +80,7 @@ std::vector<int> numbers(const std::string& line)
     return out;
 }
 
-std::vector<Instance> readClass(int cls)
-{
+std::vector<Instance> readClass(int cls) {
     char name[64];
     std::snprintf(name, sizeof name, "/instances/Class_%02d.2bp", cls);
     std::ifstream in(dataDir() + name);
@@ -114,8 +110,7 @@ std::vector<Instance> readClass(int cls)
 }
 
 // Best known counts by "class_n_number".
-std::map<std::string, int> readBks(const char* file)
-{
+std::map<std::string, int> readBks(const char* file) {
     std::map<std::string, int> out;
     std::ifstream in(dataDir() + "/bks/" + file);
     std::string line;
@@ -127,13 +122,13 @@ std::map<std::string, int> readBks(const char* file)
         int c = 0, n = 0, k = 0;
         if (std::sscanf(line.c_str() + cls, "Class_%d.2bp_%d_%d", &c, &n, &k) != 3)
             continue;
-        out[std::to_string(c) + "_" + std::to_string(n) + "_" + std::to_string(k)] = std::atoi(line.c_str() + comma + 1);
+        out[std::to_string(c) + "_" + std::to_string(n) + "_" + std::to_string(k)] =
+            std::atoi(line.c_str() + comma + 1);
     }
     return out;
 }
 
-TaskRows taskOf(const Instance& inst, bool turn)
-{
+TaskRows taskOf(const Instance& inst, bool turn) {
     TaskRows rows;
     rows.task.TaskID = 1;
     rows.task.TurnOn = turn;
@@ -172,13 +167,16 @@ TaskRows taskOf(const Instance& inst, bool turn)
 class MemoryRows : public TaskRowSource, public SolutionSink {
 public:
     explicit MemoryRows(TaskRows rows) : m_rows(std::move(rows)) {}
-    RowsStatus readTask(std::int32_t, TaskRows& rows, std::string&) override
-    {
+    RowsStatus readTask(std::int32_t, TaskRows& rows, std::string&) override {
         rows = m_rows;
         return RowsStatus::Ok;
     }
-    RowsStatus replaceSolution(std::int32_t, const SolutionWrite&, std::string&) override { return RowsStatus::Ok; }
-    RowsStatus clearSolution(std::int32_t, const SolutionClear&, std::string&) override { return RowsStatus::Ok; }
+    RowsStatus replaceSolution(std::int32_t, const SolutionWrite&, std::string&) override {
+        return RowsStatus::Ok;
+    }
+    RowsStatus clearSolution(std::int32_t, const SolutionClear&, std::string&) override {
+        return RowsStatus::Ok;
+    }
 
 private:
     TaskRows m_rows;
@@ -191,8 +189,7 @@ public:
 
 // Plain MaxRects best-short-side-fit: items by falling area (then longer side), each into the
 // first open bin where it fits, a new bin when none holds it.
-int maxRectsBins(const Instance& inst, bool turn)
-{
+int maxRectsBins(const Instance& inst, bool turn) {
     std::vector<Item> items = inst.items;
     std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
         const int aa = a.h * a.w, ba = b.h * b.w;
@@ -224,8 +221,7 @@ int maxRectsBins(const Instance& inst, bool turn)
 
 // What is wrong with a plan: boxes left unplaced, or a container that breaks a rule; empty when
 // the plan places every box, inside the floor, without overlaps, within the rules.
-std::string planProblem(const PackWorkspace& ws, const PackPlan& plan)
-{
+std::string planProblem(const PackWorkspace& ws, const PackPlan& plan) {
     if (plan.PlacedBoxes != ws.BoxCount)
         return std::to_string(ws.BoxCount - plan.PlacedBoxes) + " boxes unplaced";
     for (int j = 1; j <= ws.ContCount; ++j) {
@@ -241,8 +237,7 @@ struct Totals {
     int worse = 0, invalid = 0;
     double searchSeconds = 0, improveSeconds = 0;
     std::int64_t work = 0;
-    void add(const Totals& o)
-    {
+    void add(const Totals& o) {
         instances += o.instances;
         bks += o.bks;
         search += o.search;
@@ -256,34 +251,32 @@ struct Totals {
     }
 };
 
-std::map<int, Totals>& table()
-{
+std::map<int, Totals>& table() {
     static std::map<int, Totals> t;
     return t;
 }
 
-void printTable()
-{
+void printTable() {
     std::fprintf(stderr, "\n%-6s %9s %8s %8s %9s %8s %6s %7s\n", "class", "instances", "search", "improve",
                  "maxrects", "bks", "worse", "invalid");
     Totals total;
     for (const auto& [cls, t] : table()) {
-        std::fprintf(stderr, "%-6d %9d %8d %8d %9d %8d %6d %7d\n", cls, t.instances, t.search, t.improved, t.maxRects,
-                     t.bks, t.worse, t.invalid);
+        std::fprintf(stderr, "%-6d %9d %8d %8d %9d %8d %6d %7d\n", cls, t.instances, t.search, t.improved,
+                     t.maxRects, t.bks, t.worse, t.invalid);
         total.add(t);
     }
-    std::fprintf(stderr, "%-6s %9d %8d %8d %9d %8d %6d %7d\n", "total", total.instances, total.search, total.improved,
-                 total.maxRects, total.bks, total.worse, total.invalid);
+    std::fprintf(stderr, "%-6s %9d %8d %8d %9d %8d %6d %7d\n", "total", total.instances, total.search,
+                 total.improved, total.maxRects, total.bks, total.worse, total.invalid);
     if (total.bks > 0)
-        std::fprintf(stderr, "improve vs best known: %+.2f %%; search %.0f s (wall), improvement %.1f s (processor)\n",
-                     100.0 * (total.improved - total.bks) / total.bks, total.searchSeconds, total.improveSeconds);
+        std::fprintf(
+            stderr, "improve vs best known: %+.2f %%; search %.0f s (wall), improvement %.1f s (processor)\n",
+            100.0 * (total.improved - total.bks) / total.bks, total.searchSeconds, total.improveSeconds);
     if (total.improveSeconds > 0)
         std::fprintf(stderr, "work units per processor second: %.0f million\n",
                      double(total.work) / total.improveSeconds / 1e6);
 }
 
-bool classWanted(int cls)
-{
+bool classWanted(int cls) {
     const std::string list = env("PALVANE_2BP_CLASSES", "");
     if (list.empty())
         return true;
@@ -295,8 +288,7 @@ bool classWanted(int cls)
     return false;
 }
 
-void binPacking2D(benchmark::State& state)
-{
+void binPacking2D(benchmark::State& state) {
     const int cls = int(state.range(0));
     if (!classWanted(cls)) {
         state.SkipWithError("class not selected (PALVANE_2BP_CLASSES)");
@@ -352,9 +344,9 @@ void binPacking2D(benchmark::State& state)
                 const std::string improvedProblem = planProblem(*ws, ws->ResultPlan);
                 for (const std::string* p : {&searchProblem, &improvedProblem})
                     if (!p->empty())
-                        std::fprintf(stderr, "class %d n %d instance %d %s, %s: %s\n", inst.cls, inst.n, inst.number,
-                                     turn ? "turning" : "oriented", p == &searchProblem ? "search" : "improved",
-                                     p->c_str());
+                        std::fprintf(stderr, "class %d n %d instance %d %s, %s: %s\n", inst.cls, inst.n,
+                                     inst.number, turn ? "turning" : "oriented",
+                                     p == &searchProblem ? "search" : "improved", p->c_str());
                 const bool valid = searchProblem.empty() && improvedProblem.empty();
                 ++t.instances;
                 t.bks += found->second;
@@ -382,4 +374,9 @@ void binPacking2D(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(binPacking2D)->Name("binPacking2D/class")->DenseRange(1, 10)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK(binPacking2D)
+    ->Name("binPacking2D/class")
+    ->DenseRange(1, 10)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();

@@ -20,17 +20,17 @@ namespace {
 class BenchRows : public TaskRowSource, public SolutionSink {
 public:
     explicit BenchRows(TaskRows rows) : m_rows(std::move(rows)) {}
-    RowsStatus readTask(std::int32_t, TaskRows& rows, std::string&) override
-    {
+    RowsStatus readTask(std::int32_t, TaskRows& rows, std::string&) override {
         rows = m_rows;
         return RowsStatus::Ok;
     }
-    RowsStatus replaceSolution(std::int32_t, const SolutionWrite& w, std::string&) override
-    {
+    RowsStatus replaceSolution(std::int32_t, const SolutionWrite& w, std::string&) override {
         placed = static_cast<int>(w.posit.size());
         return RowsStatus::Ok;
     }
-    RowsStatus clearSolution(std::int32_t, const SolutionClear&, std::string&) override { return RowsStatus::Ok; }
+    RowsStatus clearSolution(std::int32_t, const SolutionClear&, std::string&) override {
+        return RowsStatus::Ok;
+    }
     int placed = 0;
 
 private:
@@ -42,8 +42,7 @@ public:
     void show(EngineMessage, const std::string&) override {}
 };
 
-void solveBench(benchmark::State& state, TaskRows (*task)(), std::int16_t intensity, std::int16_t timeLimit)
-{
+void solveBench(benchmark::State& state, TaskRows (*task)(), std::int16_t intensity, std::int16_t timeLimit) {
     BenchRows rows(task());
     NoMessages messages;
     const std::unique_ptr<LayoutSearch> search = NewLayoutSearch();
@@ -70,8 +69,14 @@ void solveBench(benchmark::State& state, TaskRows (*task)(), std::int16_t intens
 
 } // namespace
 
-BENCHMARK_CAPTURE(solveBench, sample_task, sampleTask, 5, 555)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
-BENCHMARK_CAPTURE(solveBench, large_24x1000, largeTask, 5, 555)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK_CAPTURE(solveBench, sample_task, sampleTask, 5, 555)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(solveBench, large_24x1000, largeTask, 5, 555)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
 // Intensity 20 with a 30 s limit: the solve ends by time-out, before every container was searched.
 BENCHMARK_CAPTURE(solveBench, large_24x1000_intensity_20_30s, largeTask, 20, 30)
     ->Unit(benchmark::kSecond)

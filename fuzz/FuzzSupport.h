@@ -3,9 +3,9 @@
 // folder for the run, a data module over fresh databases, and the check that stops the run
 // with a message when an invariant breaks.
 #include "CoreApp.h"
+#include "DMForm.h"
 #include "Prompter.h"
 #include "Store.h"
-#include "TDMForm.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -15,8 +15,7 @@
 namespace palvane::fuzz {
 
 // Stops the run (libFuzzer then keeps the input as a crash) when `ok` is false.
-inline void check(bool ok, const char* what, const QString& detail = QString())
-{
+inline void check(bool ok, const char* what, const QString& detail = QString()) {
     if (ok)
         return;
     std::fprintf(stderr, "invariant broken: %s %s\n", what, detail.toUtf8().constData());
@@ -25,8 +24,7 @@ inline void check(bool ok, const char* what, const QString& detail = QString())
 
 // A scratch folder that lives for the whole run (never destroyed, so nothing depends on the
 // order of static destructors at exit).
-inline const QTemporaryDir& scratch()
-{
+inline const QTemporaryDir& scratch() {
     static QTemporaryDir* dir = [] {
         test::ensureCoreApp();
         auto* d = new QTemporaryDir;
@@ -37,8 +35,7 @@ inline const QTemporaryDir& scratch()
 }
 
 // Writes the bytes to a file of the scratch folder and returns its path.
-inline QString writeScratchFile(const char* name, const uint8_t* data, size_t size)
-{
+inline QString writeScratchFile(const char* name, const uint8_t* data, size_t size) {
     const QString path = scratch().filePath(QLatin1String(name));
     QFile f(path);
     check(f.open(QIODevice::WriteOnly | QIODevice::Truncate), "scratch file");
@@ -48,8 +45,7 @@ inline QString writeScratchFile(const char* name, const uint8_t* data, size_t si
 
 // A data module over three fresh databases of the scratch folder, the main one seeded with
 // `sql`, opened on task `taskId`. It is kept for the whole run.
-inline TDMForm& dataModule(ScriptedPrompter& prompter, const QStringList& sql, qint32 taskId)
-{
+inline TDMForm& dataModule(ScriptedPrompter& prompter, const QStringList& sql, qint32 taskId) {
     QString dirs[3];
     for (int code = 0; code < 3; ++code) {
         dirs[code] = scratch().filePath(QStringLiteral("db%1").arg(code));

@@ -9,8 +9,7 @@
 using namespace palvane;
 using palvane::fuzz::check;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
     const int options = data[0];
@@ -32,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         if (status != ImportLineReader::Status::Line)
             continue;
-        check(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')), "line break inside a line");
+        check(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')),
+              "line break inside a line");
         check(line.size() <= MaxImportLineBytes, "line longer than the reader's limit");
         QStringList fields;
         if (!SplitLine(line, separators, &fields))
@@ -42,9 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (parseBoxFields(fields, columns, &box) != LineParse::Ok)
             continue;
         const QStringList failures = rangeFailures(box);
-        const bool inRange = box.length >= 1 && box.length <= MaxBoxSide && box.width >= 1 && box.width <= MaxBoxSide
-            && box.weight >= 0 && box.weight <= MaxBoxWeight && box.qty >= 0 && box.qty <= MaxBoxQuantity
-            && !box.kind.isEmpty() && !box.mark.isEmpty() && (box.turn == 0 || box.turn == 1);
+        const bool inRange = box.length >= 1 && box.length <= MaxBoxSide && box.width >= 1 &&
+                             box.width <= MaxBoxSide && box.weight >= 0 && box.weight <= MaxBoxWeight &&
+                             box.qty >= 0 && box.qty <= MaxBoxQuantity && !box.kind.isEmpty() &&
+                             !box.mark.isEmpty() && (box.turn == 0 || box.turn == 1);
         check(inRange == failures.isEmpty(), "range check disagrees with the values", line);
     }
     return 0;

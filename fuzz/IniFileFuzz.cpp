@@ -6,8 +6,7 @@
 using namespace palvane;
 using palvane::fuzz::check;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScriptedPrompter prompter;
     const QString path = fuzz::writeScratchFile("korvan.ini", data, size);
     prompter.asked.clear();

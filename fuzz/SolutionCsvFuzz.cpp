@@ -24,23 +24,25 @@ const QStringList Plan = {
                    "(1, 'Euro pallet', 'EP', 1200, 800, 300, 1), (2, 'Pallet', 'Pa', 1200, 1000, 400, 0), "
                    "(3, 'Crate', 'Cr', 600, 400, 50, 1)"),
     QStringLiteral("INSERT INTO tasks (TaskID, Name, Solut, Date) VALUES (1, 'Alpha', 1, '2026-01-05')"),
-    QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail, Used, Cost) VALUES (1, 1, 2, 1, 100), (1, 2, 1, 1, 10)"),
-    QStringLiteral("INSERT INTO tb (TaskID, KindID, Total, Placed, Cost) VALUES (1, 1, 6, 6, 2), (1, 2, 2, 2, 3), "
-                   "(1, 3, 4, 3, 1)"),
+    QStringLiteral(
+        "INSERT INTO tc (TaskID, TypeID, Avail, Used, Cost) VALUES (1, 1, 2, 1, 100), (1, 2, 1, 1, 10)"),
+    QStringLiteral(
+        "INSERT INTO tb (TaskID, KindID, Total, Placed, Cost) VALUES (1, 1, 6, 6, 2), (1, 2, 2, 2, 3), "
+        "(1, 3, 4, 3, 1)"),
     QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont, CostLoad, "
                    "NoseLoad, TailLoad) VALUES (1, 1, 1, 7, 2200, 5.76e6, 0, 100, 1000, 1200), "
                    "(1, 2, 2, 4, 550, 1.92e6, 1, 10, 200, 350)"),
     QStringLiteral("INSERT INTO distr (TaskID, ContNo, KindID, Placed) VALUES (1, 1, 1, 6), (1, 1, 2, 1), "
                    "(1, 2, 2, 1), (1, 2, 3, 3)"),
-    QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID, PosX, PosY, PosLh, PosWh, LoadNo) VALUES "
-                   "(1, 1, 1, 1, 0, 0, 1200, 800, 1), (1, 1, 2, 2, 1200, 0, 1200, 1000, 2), "
-                   "(1, 2, 1, 2, 0, 0, 1200, 1000, 1), (1, 2, 2, 3, 1200, 0, 600, 400, 2)")};
+    QStringLiteral(
+        "INSERT INTO posit (TaskID, ContNo, BoxNo, KindID, PosX, PosY, PosLh, PosWh, LoadNo) VALUES "
+        "(1, 1, 1, 1, 0, 0, 1200, 800, 1), (1, 1, 2, 2, 1200, 0, 1200, 1000, 2), "
+        "(1, 2, 1, 2, 0, 0, 1200, 1000, 1), (1, 2, 2, 3, 1200, 0, 600, 400, 2)")};
 
-const QLocale::Language Languages[] = {QLocale::C,      QLocale::English, QLocale::French, QLocale::Italian,
+const QLocale::Language Languages[] = {QLocale::C,      QLocale::English, QLocale::French,  QLocale::Italian,
                                        QLocale::German, QLocale::Arabic,  QLocale::Persian, QLocale::Hindi};
 
-void exec(TDMForm& dm, const QString& sql, const QVariantList& values)
-{
+void exec(TDMForm& dm, const QString& sql, const QVariantList& values) {
     QSqlQuery q(dm.store()->database());
     check(q.prepare(sql), "prepare", sql);
     for (const QVariant& v : values)
@@ -51,18 +53,19 @@ void exec(TDMForm& dm, const QString& sql, const QVariantList& values)
 // Checks one text: RFC 4180, the first record the date and the name, then the header of
 // `width` fields (the last one empty), an empty record, and then records of one field (the
 // container lines and the empty line after each) or of the header's width.
-QList<QStringList> checkText(const QString& text, const QString& date, const QString& name, qsizetype width)
-{
+QList<QStringList> checkText(const QString& text, const QString& date, const QString& name, qsizetype width) {
     QList<QStringList> records;
     QString error;
     check(test::readCsv(text, &records, &error), "not RFC 4180:", error);
     check(records.size() >= 3, "too few records");
-    check(records[0] == QStringList({date, QStringLiteral("  ") + name}), "date and name line", records[0].join('|'));
+    check(records[0] == QStringList({date, QStringLiteral("  ") + name}), "date and name line",
+          records[0].join('|'));
     check(records[1].size() == width && records[1].last().isEmpty(), "header");
     check(records[2] == QStringList({QString()}), "empty line after the header");
     for (qsizetype k = 3; k < records.size(); ++k) {
         const QStringList& r = records[k];
-        check(r.size() == width || (r.size() == 1 && (r[0].isEmpty() || r[0].startsWith(QLatin1String("Container# ")))),
+        check(r.size() == width ||
+                  (r.size() == 1 && (r[0].isEmpty() || r[0].startsWith(QLatin1String("Container# ")))),
               "field count", r.join('|'));
         if (r.size() == width)
             check(r.last().isEmpty(), "a data line does not end with a comma");
@@ -70,8 +73,7 @@ QList<QStringList> checkText(const QString& text, const QString& date, const QSt
     return records;
 }
 
-bool isNumber(const QString& s)
-{
+bool isNumber(const QString& s) {
     bool ok = false;
     s.trimmed().toDouble(&ok);
     return ok && !s.contains(QLatin1Char(','));
@@ -79,8 +81,7 @@ bool isNumber(const QString& s)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static ScriptedPrompter prompter;
     static TDMForm& dm = fuzz::dataModule(prompter, Plan, 1);
     if (size < 9)
@@ -99,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     exec(dm, QStringLiteral("UPDATE conts SET Type = ? WHERE TypeID = 1"), {part(1)});
     exec(dm, QStringLiteral("UPDATE conts SET Type = ? WHERE TypeID = 2"), {part(2)});
     for (int k = 1; k <= 3; ++k)
-        exec(dm, QStringLiteral("UPDATE boxes SET Kind = ?, Mark = ? WHERE KindID = ?"), {part(2 + k), part(5 + k), k});
+        exec(dm, QStringLiteral("UPDATE boxes SET Kind = ?, Mark = ? WHERE KindID = ?"),
+             {part(2 + k), part(5 + k), k});
     exec(dm, QStringLiteral("UPDATE solut SET CostLoad = ?, WolLoad = ? WHERE TaskID = 1 AND ContNo = 1"),
          {double(cost), double(area)});
     dm.RefreshTables();
@@ -134,8 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             bool found = false;
             for (int id = 1; id <= 3 && !found; ++id) {
                 check(dm.boxes().locate(QStringLiteral("KindID"), id), "kind");
-                found = r[0] == dm.boxes().textValue(QStringLiteral("Kind"))
-                    && (records == &posit || r[4] == dm.boxes().textValue(QStringLiteral("Mark")));
+                found = r[0] == dm.boxes().textValue(QStringLiteral("Kind")) &&
+                        (records == &posit || r[4] == dm.boxes().textValue(QStringLiteral("Mark")));
             }
             check(found, "kind or mark not as stored", r.join('|'));
             ++kinds;

@@ -13,16 +13,14 @@ volatile std::sig_atomic_t interrupted = 0;
 
 // The first Ctrl-C asks the running solve to stop and store its best plan; a second one ends
 // the program at once (the store's transaction keeps the previous solution then).
-extern "C" void onInterrupt(int)
-{
+extern "C" void onInterrupt(int) {
     interrupted = 1;
     std::signal(SIGINT, SIG_DFL);
 }
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("palvane"));
     std::signal(SIGINT, onInterrupt);

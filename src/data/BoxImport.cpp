@@ -5,8 +5,7 @@
 
 namespace palvane {
 
-ImportColumns importColumns(int order)
-{
+ImportColumns importColumns(int order) {
     ImportColumns c; // order 0: Q'ty Kind Length Width Weight Mark
     switch (order) {
     case 1:
@@ -24,16 +23,14 @@ ImportColumns importColumns(int order)
     return c;
 }
 
-ImportSeparators importSeparators(int separ)
-{
+ImportSeparators importSeparators(int separ) {
     ImportSeparators s;
     if (separ == 1)
         s.first = s.second = QLatin1Char(',');
     return s;
 }
 
-bool SplitLine(const QString& line, const ImportSeparators& separators, QStringList* fields)
-{
+bool SplitLine(const QString& line, const ImportSeparators& separators, QStringList* fields) {
     fields->clear();
     const qsizetype n = line.size();
     const bool commas = separators.commas();
@@ -60,8 +57,7 @@ bool SplitLine(const QString& line, const ImportSeparators& separators, QStringL
 namespace {
 
 // Blanks (and any other character up to the blank) removed from both ends.
-QString trimBlanks(const QString& s)
-{
+QString trimBlanks(const QString& s) {
     qsizetype b = 0, e = s.size();
     while (b < e && s[b] <= QLatin1Char(' '))
         ++b;
@@ -71,16 +67,14 @@ QString trimBlanks(const QString& s)
 }
 
 // The field at `pos` (from 1) with its blanks removed; empty when the line is shorter.
-QString fieldText(const QStringList& fields, int pos)
-{
+QString fieldText(const QStringList& fields, int pos) {
     return pos <= fields.size() ? trimBlanks(fields[pos - 1]) : QString();
 }
 
 // Reads the field at `pos` (from 1) as a 32-bit integer. A missing field, and an empty one when
 // `emptyIsMissing`, gives `fallback`. On failure `problem` (when given) names the field.
 bool readInt(const QStringList& fields, int pos, ImportField field, qint32 fallback, bool emptyIsMissing,
-             qint32* out, QString* problem)
-{
+             qint32* out, QString* problem) {
     const QString t = fieldText(fields, pos);
     if (pos > fields.size() || (emptyIsMissing && t.isEmpty())) {
         *out = fallback;
@@ -107,12 +101,11 @@ bool readInt(const QStringList& fields, int pos, ImportField field, qint32 fallb
 } // namespace
 
 LineParse parseBoxFields(const QStringList& fields, const ImportColumns& columns, ImportedBox* box,
-                         QString* problem)
-{
+                         QString* problem) {
     const int count = int(fields.size());
-    for (const auto& [pos, field] : {std::pair{columns.kind, ImportField::Kind},
-                                     std::pair{columns.length, ImportField::Length},
-                                     std::pair{columns.width, ImportField::Width}}) {
+    for (const auto& [pos, field] :
+         {std::pair{columns.kind, ImportField::Kind}, std::pair{columns.length, ImportField::Length},
+          std::pair{columns.width, ImportField::Width}}) {
         if (pos > count) {
             if (problem)
                 *problem = BoxImportTexts::fieldMissing(field);
@@ -122,11 +115,11 @@ LineParse parseBoxFields(const QStringList& fields, const ImportColumns& columns
     box->kind = fieldText(fields, columns.kind);
     // Kind, Length and Width must be there; the optional fields take their defaults when they
     // are missing or, between separators, empty.
-    if (!readInt(fields, columns.length, ImportField::Length, 0, false, &box->length, problem)
-        || !readInt(fields, columns.width, ImportField::Width, 0, false, &box->width, problem)
-        || !readInt(fields, columns.qty, ImportField::Qty, 1, true, &box->qty, problem)
-        || !readInt(fields, columns.weight, ImportField::Weight, 0, true, &box->weight, problem)
-        || !readInt(fields, ImportColumns::turn, ImportField::TurnOn, 1, false, &box->turn, problem))
+    if (!readInt(fields, columns.length, ImportField::Length, 0, false, &box->length, problem) ||
+        !readInt(fields, columns.width, ImportField::Width, 0, false, &box->width, problem) ||
+        !readInt(fields, columns.qty, ImportField::Qty, 1, true, &box->qty, problem) ||
+        !readInt(fields, columns.weight, ImportField::Weight, 0, true, &box->weight, problem) ||
+        !readInt(fields, ImportColumns::turn, ImportField::TurnOn, 1, false, &box->turn, problem))
         return LineParse::FormatError;
     if (!fieldText(fields, columns.mark).isEmpty()) {
         box->mark = fieldText(fields, columns.mark);
@@ -143,14 +136,13 @@ LineParse parseBoxFields(const QStringList& fields, const ImportColumns& columns
             box->mark += k.right(lastLen);
     }
     bool kindNumber = false;
-    if (box->length == ImportEndMarker && box->width == ImportEndMarker
-        && box->kind.toInt(&kindNumber, 10) == ImportEndMarker && kindNumber)
+    if (box->length == ImportEndMarker && box->width == ImportEndMarker &&
+        box->kind.toInt(&kindNumber, 10) == ImportEndMarker && kindNumber)
         return LineParse::EndMarker;
     return LineParse::Ok;
 }
 
-QList<RangeFailure> rangeChecks(const ImportedBox& box)
-{
+QList<RangeFailure> rangeChecks(const ImportedBox& box) {
     QList<RangeFailure> out;
     auto limit = [&out](ImportField field, qint32 value, qint32 min, qint32 max, const QString& text) {
         if (value < min || value > max)
@@ -170,48 +162,49 @@ QList<RangeFailure> rangeChecks(const ImportedBox& box)
     return out;
 }
 
-QStringList rangeFailures(const ImportedBox& box)
-{
+QStringList rangeFailures(const ImportedBox& box) {
     QStringList out;
     for (const RangeFailure& f : rangeChecks(box))
         out << f.text;
     return out;
 }
 
-QString importLineMessage(const QString& text, int lineNo, const QString& detail)
-{
+QString importLineMessage(const QString& text, int lineNo, const QString& detail) {
     QString message = text + QLatin1Char('\r');
     if (!detail.isEmpty())
         message += detail + QLatin1Char('\r');
     return message + BoxImportTexts::seeLine(lineNo) + QLatin1Char('\r') + BoxImportTexts::linesOmitted();
 }
 
-QString BoxImportTexts::fieldName(ImportField field)
-{
+QString BoxImportTexts::fieldName(ImportField field) {
     switch (field) {
-    case ImportField::Qty: return tr("Q'ty");
-    case ImportField::Kind: return tr("Kind");
-    case ImportField::Length: return tr("Length");
-    case ImportField::Width: return tr("Width");
-    case ImportField::Weight: return tr("Weight");
-    case ImportField::Mark: return tr("Mark");
-    case ImportField::TurnOn: return tr("TurnOn");
+    case ImportField::Qty:
+        return tr("Q'ty");
+    case ImportField::Kind:
+        return tr("Kind");
+    case ImportField::Length:
+        return tr("Length");
+    case ImportField::Width:
+        return tr("Width");
+    case ImportField::Weight:
+        return tr("Weight");
+    case ImportField::Mark:
+        return tr("Mark");
+    case ImportField::TurnOn:
+        return tr("TurnOn");
     }
     return QString();
 }
 
-QString BoxImportTexts::fieldMissing(ImportField field)
-{
+QString BoxImportTexts::fieldMissing(ImportField field) {
     return tr("%1 is missing").arg(fieldName(field));
 }
 
-QString BoxImportTexts::fieldEmpty(ImportField field)
-{
+QString BoxImportTexts::fieldEmpty(ImportField field) {
     return tr("%1 is empty").arg(fieldName(field));
 }
 
-QString BoxImportTexts::notInteger(ImportField field, const QString& text)
-{
+QString BoxImportTexts::notInteger(ImportField field, const QString& text) {
     // Long or strange field texts are shown short and printable.
     QString shown = text.left(40);
     for (QChar& c : shown)
@@ -222,44 +215,35 @@ QString BoxImportTexts::notInteger(ImportField field, const QString& text)
     return tr("%1 \"%2\" is not a whole number").arg(fieldName(field), shown);
 }
 
-QString BoxImportTexts::outsideRange(ImportField field, qint32 value, qint32 minimum, qint32 maximum)
-{
+QString BoxImportTexts::outsideRange(ImportField field, qint32 value, qint32 minimum, qint32 maximum) {
     return tr("%1 %2 is outside %3 to %4").arg(fieldName(field)).arg(value).arg(minimum).arg(maximum);
 }
 
-QString BoxImportTexts::turnNotSign(qint32 value)
-{
+QString BoxImportTexts::turnNotSign(qint32 value) {
     return tr("%1 %2 is not 0, 1, True or False").arg(fieldName(ImportField::TurnOn)).arg(value);
 }
 
-QString BoxImportTexts::lineTooLong()
-{
+QString BoxImportTexts::lineTooLong() {
     return tr("The line is longer than %1 characters").arg(MaxImportLineBytes);
 }
 
-QString BoxImportTexts::tooManyFields()
-{
+QString BoxImportTexts::tooManyFields() {
     return tr("The line has more than %1 fields").arg(MaxLineFields);
 }
 
-QString BoxImportTexts::controlCharacters()
-{
+QString BoxImportTexts::controlCharacters() {
     return tr("The line holds control characters");
 }
 
-QString BoxImportTexts::readFailed()
-{
+QString BoxImportTexts::readFailed() {
     return tr("The file cannot be read");
 }
 
-QString BoxImportTexts::tooManyKinds()
-{
+QString BoxImportTexts::tooManyKinds() {
     return tr("An import adds at most %1 box kinds.").arg(MaxImportRows);
 }
 
-
-ImportOptions importOptions(const IniValues& settings)
-{
+ImportOptions importOptions(const IniValues& settings) {
     ImportOptions o;
     o.separators = importSeparators(settings.ImpSepar);
     o.columns = importColumns(settings.ImpOrder);
@@ -269,14 +253,13 @@ ImportOptions importOptions(const IniValues& settings)
 
 // ---- line reader ----
 
-QString decodeWindows1252(const QByteArray& bytes)
-{
+QString decodeWindows1252(const QByteArray& bytes) {
     // The letters and signs Windows-1252 puts in 0x80 to 0x9F; its five unused codes keep their
     // Latin-1 meaning, as Windows itself reads them.
-    static const char16_t High[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static const char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char c : bytes) {
@@ -286,8 +269,7 @@ QString decodeWindows1252(const QByteArray& bytes)
     return text;
 }
 
-bool ImportLineReader::fill()
-{
+bool ImportLineReader::fill() {
     m_buffer.clear();
     m_pos = 0;
     if (m_eof)
@@ -307,7 +289,7 @@ bool ImportLineReader::fill()
         // decoding.
         if (m_buffer.startsWith("\xFF\xFE") || m_buffer.startsWith("\xFE\xFF")) {
             m_utf16.emplace(m_buffer.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
-                                                           : QStringConverter::Utf16BE);
+                                                            : QStringConverter::Utf16BE);
             m_pos = 2;
         }
     }
@@ -319,8 +301,7 @@ bool ImportLineReader::fill()
     return true;
 }
 
-ImportLineReader::Status ImportLineReader::next(QString* line)
-{
+ImportLineReader::Status ImportLineReader::next(QString* line) {
     line->clear();
     if (!m_started && !m_eof)
         fill(); // the first read tells the encoding
@@ -383,8 +364,7 @@ ImportLineReader::Status ImportLineReader::next(QString* line)
     return Status::Line;
 }
 
-ImportLineReader::Status ImportLineReader::nextUtf16(QString* line)
-{
+ImportLineReader::Status ImportLineReader::nextUtf16(QString* line) {
     m_first = false;
     bool any = false;
     for (;;) {

@@ -126,7 +126,7 @@ private:
 struct ImportOptions {
     ImportSeparators separators;
     ImportColumns columns;
-    int header = 0;                 // non-empty lines to skip first
+    int header = 0; // non-empty lines to skip first
     int maxRows = MaxImportRows;
 };
 
@@ -135,18 +135,17 @@ ImportOptions importOptions(const IniValues& settings);
 
 // How an import ended.
 struct ImportOutcome {
-    int imported = 0;         // kinds added and kept
-    bool formatError = false; // a format, reading or writing failure was reported
-    bool rangeError = false;  // a field was out of its range
-    bool endMarker = false;   // the 555 line ended it
-    bool refused = false;     // the library refused new rows
+    int imported = 0;          // kinds added and kept
+    bool formatError = false;  // a format, reading or writing failure was reported
+    bool rangeError = false;   // a field was out of its range
+    bool endMarker = false;    // the 555 line ended it
+    bool refused = false;      // the library refused new rows
     bool limitReached = false; // the import stopped at MaxImportRows kinds
 };
 
 // Adds the kinds of the file to the `boxes` library of the module's active database, in one
 // transaction; stops at the first failing line with its messages, keeping the lines before it.
-ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions& options,
-                          Prompter& prompter);
+ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions& options, Prompter& prompter);
 
 // ImportBoxes with the stored import settings.
 ImportOutcome ImportBoxesFrom(TDMForm& dm, const QString& path, const IniValues& settings,
@@ -177,8 +176,7 @@ public:
     static QString markMissing() { return tr("Box Mark must be a valid string."); }
     static QString turnRange() { return tr("Box turn rule signs must be \"0\" (Off) or \"1\" (On)."); }
     static QString noClipboardText() { return tr("There are no text data on the Clipboard"); }
-    static QString pasteQuestion()
-    {
+    static QString pasteQuestion() {
         return tr("Are you sure to add to this library table\rdata from the current Clipboard contents ?");
     }
     static QString pasteWriteError() { return tr("Error proccessing Clipboard paste"); }

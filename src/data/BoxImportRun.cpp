@@ -1,8 +1,8 @@
 // Adding the box kinds of an import file or of pasted text to the `boxes` library.
 #include "BoxImport.h"
+#include "DMForm.h"
 #include "RegularFile.h"
 #include "Store.h"
-#include "TDMForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +16,7 @@ namespace palvane {
 namespace {
 
 // Trailing blanks and control characters removed.
-QString trimRight(const QString& s)
-{
+QString trimRight(const QString& s) {
     qsizetype e = s.size();
     while (e > 0 && s[e - 1] <= QLatin1Char(' '))
         --e;
@@ -25,8 +24,7 @@ QString trimRight(const QString& s)
 }
 
 // A text line holds no control characters but the tab; anything else is not text.
-bool hasControlCharacters(const QString& line)
-{
+bool hasControlCharacters(const QString& line) {
     for (QChar c : line)
         if ((c < QLatin1Char(' ') && c != QLatin1Char('\t')) || c == QChar(0x7F))
             return true;
@@ -34,8 +32,7 @@ bool hasControlCharacters(const QString& line)
 }
 
 // The first `size` characters, without splitting a surrogate pair at the cut.
-QString cutToField(const QString& s, int size)
-{
+QString cutToField(const QString& s, int size) {
     if (s.size() <= size)
         return s;
     qsizetype n = size;
@@ -46,8 +43,8 @@ QString cutToField(const QString& s, int size)
 
 } // namespace
 
-ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions& options, Prompter& prompter)
-{
+ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions& options,
+                          Prompter& prompter) {
     ImportOutcome out;
     Cursor& boxes = dm.boxes();
     Store* store = dm.store();
@@ -67,9 +64,10 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
     if (!error) {
         unit.emplace(*store);
         insert.emplace(store->database());
-        error = !unit->isActive()
-            || !insert->prepare(QStringLiteral("INSERT INTO boxes (Kind, Mark, Length, Width, Weight, TurnOn, "
-                                               "Temp, Total) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+        error =
+            !unit->isActive() ||
+            !insert->prepare(QStringLiteral("INSERT INTO boxes (Kind, Mark, Length, Width, Weight, TurnOn, "
+                                            "Temp, Total) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     }
     int n = 0;
     int skip = std::max(options.header, 0);
@@ -113,7 +111,8 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
         const QList<RangeFailure> failures = rangeChecks(box);
         if (!failures.isEmpty()) {
             for (const RangeFailure& f : failures)
-                prompter.ask(PromptKind::Error, importLineMessage(f.text, n + 1, f.detail), PromptButtons::Ok);
+                prompter.ask(PromptKind::Error, importLineMessage(f.text, n + 1, f.detail),
+                             PromptButtons::Ok);
             out.rangeError = true;
             break;
         }
@@ -164,26 +163,24 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
     return out;
 }
 
-ImportOutcome ImportBoxesFrom(TDMForm& dm, const QString& path, const IniValues& settings, Prompter& prompter)
-{
+ImportOutcome ImportBoxesFrom(TDMForm& dm, const QString& path, const IniValues& settings,
+                              Prompter& prompter) {
     return ImportBoxes(dm, path, importOptions(settings), prompter);
 }
 
 PasteResult PasteBoxes(TDMForm& dm, const QString& clipboardText, const QString& importFolder,
-                       const IniValues& settings, Prompter& prompter, ImportOutcome* outcome)
-{
+                       const IniValues& settings, Prompter& prompter, ImportOutcome* outcome) {
     if (clipboardText.trimmed().isEmpty()) {
         prompter.ask(PromptKind::Information, BoxImportTexts::noClipboardText(), PromptButtons::Ok);
         return PasteResult::NoText;
     }
-    if (dm.WarnsCheck
-        && prompter.ask(PromptKind::Confirmation, BoxImportTexts::pasteQuestion(), PromptButtons::OkCancel)
-            != PromptAnswer::Ok)
+    if (dm.WarnsCheck && prompter.ask(PromptKind::Confirmation, BoxImportTexts::pasteQuestion(),
+                                      PromptButtons::OkCancel) != PromptAnswer::Ok)
         return PasteResult::Cancelled;
     QSaveFile log(QDir(importFolder).filePath(QLatin1String(PasteLogFileName)));
     const QByteArray bytes = clipboardText.toUtf8();
-    if (!QDir().mkpath(importFolder) || !log.open(QIODevice::WriteOnly) || log.write(bytes) != bytes.size()
-        || !log.commit()) {
+    if (!QDir().mkpath(importFolder) || !log.open(QIODevice::WriteOnly) || log.write(bytes) != bytes.size() ||
+        !log.commit()) {
         prompter.ask(PromptKind::Warning, BoxImportTexts::pasteWriteError(), PromptButtons::Ok);
         return PasteResult::WriteFailed;
     }

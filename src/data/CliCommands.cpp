@@ -7,8 +7,8 @@
 #include "Optimiser.h"
 #include "Progress.h"
 #include "SolvePipeline.h"
-#include "TaskLoading.h"
 #include "Store.h"
+#include "TaskLoading.h"
 #include "WriteBack.h"
 
 #include <QFileInfo>
@@ -17,8 +17,7 @@
 
 namespace palvane {
 
-SolveSettings SettingOverrides::applyTo(SolveSettings s) const
-{
+SolveSettings SettingOverrides::applyTo(SolveSettings s) const {
     s.Power = power.value_or(s.Power);
     s.Time = time.value_or(s.Time);
     s.Rand = rand.value_or(s.Rand);
@@ -55,11 +54,12 @@ const NumberOption NumberOptions[] = {
     {"--wall-gap", SettingField::BW, &SettingOverrides::wallGap},
 };
 
-QString tr(const char* text) { return CliTexts::tr(text); }
+QString tr(const char* text) {
+    return CliTexts::tr(text);
+}
 
 // Splits "--name=value" and "--name value" forms; value is empty when none is given.
-bool takeValue(const QStringList& args, qsizetype& i, const QString& name, QString& value)
-{
+bool takeValue(const QStringList& args, qsizetype& i, const QString& name, QString& value) {
     const QString& a = args[i];
     if (a.startsWith(name + QLatin1Char('='))) {
         value = a.mid(name.size() + 1);
@@ -72,8 +72,7 @@ bool takeValue(const QStringList& args, qsizetype& i, const QString& name, QStri
 }
 
 bool parseInt(const QString& name, const QString& value, int minimum, int maximum, int& result,
-              QString& error)
-{
+              QString& error) {
     bool ok = false;
     const qlonglong n = value.toLongLong(&ok);
     if (!ok || n < minimum || n > maximum) {
@@ -86,8 +85,7 @@ bool parseInt(const QString& name, const QString& value, int minimum, int maximu
 
 } // namespace
 
-bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error)
-{
+bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error) {
     o = CliOptions{};
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -175,8 +173,7 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error)
     return true;
 }
 
-QString cliUsage()
-{
+QString cliUsage() {
     return tr("Usage: palvane-cli [--home DIR | --db DIR] COMMAND [OPTIONS]\n"
               "\n"
               "Commands:\n"
@@ -216,8 +213,7 @@ QString cliUsage()
 namespace {
 
 // Messages of the engine and of the store as single lines.
-QString oneLine(QString text)
-{
+QString oneLine(QString text) {
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text.simplified();
@@ -227,8 +223,7 @@ QString oneLine(QString text)
 class StreamPrompter : public Prompter {
 public:
     explicit StreamPrompter(QTextStream& err) : m_err(err) {}
-    PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons, const QString&) override
-    {
+    PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons, const QString&) override {
         m_err << (kind == PromptKind::Error ? tr("Error: ") : tr("Warning: ")) << oneLine(text) << Qt::endl;
         return PromptAnswer::Ok;
     }
@@ -243,42 +238,35 @@ public:
     CliProgress(CliContext& context, PackWorkspace& ws) : m_context(context), m_ws(ws) {}
     ~CliProgress() override { finish(); }
 
-    void setTitle(ProgressTitle title) override
-    {
+    void setTitle(ProgressTitle title) override {
         m_title = title;
         draw();
     }
-    void setOverall(int position) override
-    {
+    void setOverall(int position) override {
         m_overall = std::min(position, 100);
         draw();
     }
-    void setElapsedText(const char* number) override
-    {
+    void setElapsedText(const char* number) override {
         m_seconds = QString::fromLatin1(number);
         draw();
     }
-    void setHint(ProgressHint hint) override
-    {
+    void setHint(ProgressHint hint) override {
         m_aborted = hint == ProgressHint::Aborted;
         draw();
     }
-    void processEvents() override
-    {
+    void processEvents() override {
         if (m_context.interrupted && *m_context.interrupted)
             m_ws.AbortFlag = 1;
     }
     // Ends the progress line.
-    void finish()
-    {
+    void finish() {
         if (m_drawn)
             m_context.err << Qt::endl;
         m_drawn = false;
     }
 
 private:
-    void draw()
-    {
+    void draw() {
         if (!m_context.progressLine)
             return;
         QString line = QStringLiteral("\r%1 %2%").arg(titleText(), 3).arg(m_overall, 3);
@@ -293,15 +281,20 @@ private:
         m_context.err << line.leftJustified(60) << Qt::flush;
         m_drawn = true;
     }
-    QString titleText() const
-    {
+    QString titleText() const {
         switch (m_title) {
-        case ProgressTitle::FixedObjects: return tr("Fixed objects processing...");
-        case ProgressTitle::ReadingTask: return tr("Reading DB task...");
-        case ProgressTitle::PackingProgress: return tr("Packing progress...");
-        case ProgressTitle::WritingDb: return tr("Writing DB...");
-        case ProgressTitle::ClearingDb: return tr("Clearing DB solution...");
-        case ProgressTitle::Improving: return tr("Improving the plan...");
+        case ProgressTitle::FixedObjects:
+            return tr("Fixed objects processing...");
+        case ProgressTitle::ReadingTask:
+            return tr("Reading DB task...");
+        case ProgressTitle::PackingProgress:
+            return tr("Packing progress...");
+        case ProgressTitle::WritingDb:
+            return tr("Writing DB...");
+        case ProgressTitle::ClearingDb:
+            return tr("Clearing DB solution...");
+        case ProgressTitle::Improving:
+            return tr("Improving the plan...");
         }
         return QString();
     }
@@ -317,12 +310,12 @@ private:
 };
 
 // The database the options name, opened (and on a home folder's first use, created).
-std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QString& error)
-{
+std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QString& error) {
     QString directory = o.db;
     StoreOpenMode mode = StoreOpenMode::CreateMissing;
     if (directory.isEmpty()) {
-        const QString path = o.home.isEmpty() ? HomeFolder::resolve({QCoreApplication::applicationName()}) : o.home;
+        const QString path =
+            o.home.isEmpty() ? HomeFolder::resolve({QCoreApplication::applicationName()}) : o.home;
         if (path.isEmpty()) {
             error = tr("No home folder can be found; give --home DIR");
             return nullptr;
@@ -352,16 +345,20 @@ std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QSt
     return store;
 }
 
-QString solveStatusText(SolveStatus status, std::int32_t taskId, const std::string& detail)
-{
+QString solveStatusText(SolveStatus status, std::int32_t taskId, const std::string& detail) {
     switch (status) {
-    case SolveStatus::Ok: return QString();
-    case SolveStatus::NoTask: return tr("Task %1 not found").arg(taskId);
-    case SolveStatus::NoContainers: return tr("Task %1 has no containers").arg(taskId);
-    case SolveStatus::NoBoxes: return tr("Task %1 has no boxes").arg(taskId);
+    case SolveStatus::Ok:
+        return QString();
+    case SolveStatus::NoTask:
+        return tr("Task %1 not found").arg(taskId);
+    case SolveStatus::NoContainers:
+        return tr("Task %1 has no containers").arg(taskId);
+    case SolveStatus::NoBoxes:
+        return tr("Task %1 has no boxes").arg(taskId);
     case SolveStatus::TooManyContainers:
         return tr("Task %1 has more than %2 containers").arg(taskId).arg(kMaxTaskContainers);
-    case SolveStatus::TooManyBoxes: return tr("Task %1 has more than %2 boxes").arg(taskId).arg(kMaxTaskBoxes);
+    case SolveStatus::TooManyBoxes:
+        return tr("Task %1 has more than %2 boxes").arg(taskId).arg(kMaxTaskBoxes);
     case SolveStatus::ReadFailed:
         return tr("Task %1 could not be read: %2").arg(taskId).arg(QString::fromStdString(detail));
     case SolveStatus::WriteFailed:
@@ -371,15 +368,13 @@ QString solveStatusText(SolveStatus status, std::int32_t taskId, const std::stri
     return QString();
 }
 
-int fail(CliContext& c, const QString& message)
-{
+int fail(CliContext& c, const QString& message) {
     c.err << oneLine(message) << Qt::endl;
     return CliFailed;
 }
 
 // Reads the rows of the task; on failure says why and returns false.
-bool readOrReport(EngineRows& rows, std::int32_t taskId, TaskRows& task, CliContext& c)
-{
+bool readOrReport(EngineRows& rows, std::int32_t taskId, TaskRows& task, CliContext& c) {
     std::string detail;
     const RowsStatus read = rows.readTask(taskId, task, detail);
     if (read == RowsStatus::Ok)
@@ -390,8 +385,7 @@ bool readOrReport(EngineRows& rows, std::int32_t taskId, TaskRows& task, CliCont
     return false;
 }
 
-int solve(Store& store, const CliOptions& o, CliContext& c)
-{
+int solve(Store& store, const CliOptions& o, CliContext& c) {
     EngineRows rows(store);
     TaskRows task;
     std::string detail;
@@ -424,8 +418,7 @@ int solve(Store& store, const CliOptions& o, CliContext& c)
     return CliOk;
 }
 
-int clear(Store& store, const CliOptions& o, CliContext& c)
-{
+int clear(Store& store, const CliOptions& o, CliContext& c) {
     EngineRows rows(store);
     StreamPrompter prompter(c.err);
     PrompterMessages messages(prompter);
@@ -438,12 +431,12 @@ int clear(Store& store, const CliOptions& o, CliContext& c)
         return fail(c, tr("The solution could not be cleared: %1").arg(QString::fromStdString(detail)));
     TaskRows after;
     rows.readTask(o.taskId, after, detail);
-    c.out << tr("Task %1 cleared; fixed containers kept: %2").arg(o.taskId).arg(after.solut.size()) << Qt::endl;
+    c.out << tr("Task %1 cleared; fixed containers kept: %2").arg(o.taskId).arg(after.solut.size())
+          << Qt::endl;
     return CliOk;
 }
 
-int show(Store& store, const CliOptions& o, CliContext& c)
-{
+int show(Store& store, const CliOptions& o, CliContext& c) {
     EngineRows rows(store);
     TaskRows task;
     if (!readOrReport(rows, o.taskId, task, c))
@@ -454,8 +447,7 @@ int show(Store& store, const CliOptions& o, CliContext& c)
 
 } // namespace
 
-int runCli(const QStringList& arguments, CliContext& c)
-{
+int runCli(const QStringList& arguments, CliContext& c) {
     CliOptions o;
     QString error;
     if (!parseCliArguments(arguments, o, error)) {

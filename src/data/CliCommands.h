@@ -23,8 +23,8 @@ inline constexpr int CliBadUsage = 2; // the command line is wrong; the usage te
 
 // Settings given on the command line; unset ones come from the task row.
 struct SettingOverrides {
-    std::optional<std::int16_t> power, time, rand, weightFactor, bindFactor, costFactor,
-        leftFactor, itemGap, wallGap;
+    std::optional<std::int16_t> power, time, rand, weightFactor, bindFactor, costFactor, leftFactor, itemGap,
+        wallGap;
     std::optional<bool> lastOff;
     // Seconds of the improvement stage; not a task setting, so 0 (off) unless given.
     std::optional<std::int16_t> improve;

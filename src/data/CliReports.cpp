@@ -13,21 +13,25 @@ namespace palvane {
 
 namespace {
 
-QString tr(const char* text) { return CliTexts::tr(text); }
+QString tr(const char* text) {
+    return CliTexts::tr(text);
+}
 
-QString shown(const std::string& s) { return printableText(QString::fromStdString(s)); }
+QString shown(const std::string& s) {
+    return printableText(QString::fromStdString(s));
+}
 
-QString quoted(const std::string& s) { return QLatin1Char('"') + shown(s) + QLatin1Char('"'); }
+QString quoted(const std::string& s) {
+    return QLatin1Char('"') + shown(s) + QLatin1Char('"');
+}
 
-QString percent(double part, double whole)
-{
+QString percent(double part, double whole) {
     return QString::number(whole != 0 ? part / whole * 100.0 : 0.0, 'f', 2);
 }
 
 } // namespace
 
-QString printableText(const QString& text)
-{
+QString printableText(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
@@ -46,8 +50,7 @@ QString printableText(const QString& text)
     return out;
 }
 
-bool taskList(Store& store, QString& text, QString& error)
-{
+bool taskList(Store& store, QString& text, QString& error) {
     QSqlQuery q(store.database());
     if (!q.exec(QStringLiteral("SELECT TaskID, Name, Solut FROM tasks ORDER BY TaskID"))) {
         error = q.lastError().text();
@@ -71,7 +74,9 @@ bool taskList(Store& store, QString& text, QString& error)
         }
         out << QStringLiteral("%1  %2  %3  %4 %5  %6 %7")
                    .arg(id.toLongLong(), 5)
-                   .arg(printableText(fitToField(*tasks.field(QStringLiteral("Name")), q.value(1)).toString()), -25)
+                   .arg(
+                       printableText(fitToField(*tasks.field(QStringLiteral("Name")), q.value(1)).toString()),
+                       -25)
                    .arg(q.value(2).toInt() != 0 ? tr("solved") : tr("not solved"), -10)
                    .arg(TaskCntTotals(tc, 1).AvlNmb, 3)
                    .arg(tr("containers"))
@@ -84,8 +89,7 @@ bool taskList(Store& store, QString& text, QString& error)
     return true;
 }
 
-QString solveSummary(const PackWorkspace& ws, const SolveOutcome& outcome)
-{
+QString solveSummary(const PackWorkspace& ws, const SolveOutcome& outcome) {
     const PackPlan& plan = ws.ResultPlan;
     QString text;
     QTextStream out(&text);
@@ -96,7 +100,8 @@ QString solveSummary(const PackWorkspace& ws, const SolveOutcome& outcome)
                .arg(ws.BoxCount - plan.PlacedBoxes)
         << '\n';
     out << tr("Area utilisation %1 %, weight utilisation %2 %")
-               .arg(QString::number(plan.AreaEff * 100.0, 'f', 2), QString::number(plan.WeightEff * 100.0, 'f', 2))
+               .arg(QString::number(plan.AreaEff * 100.0, 'f', 2),
+                    QString::number(plan.WeightEff * 100.0, 'f', 2))
         << '\n';
     out << tr("Score %1").arg(QString::number(plan.Score, 'f', 4)) << '\n';
     QString run = tr("Run %1 sec").arg(QString::fromLatin1(ws.ElapsedText.c_str()));
@@ -108,8 +113,7 @@ QString solveSummary(const PackWorkspace& ws, const SolveOutcome& outcome)
     return text;
 }
 
-QString storedPlanReport(const TaskRows& rows)
-{
+QString storedPlanReport(const TaskRows& rows) {
     QString text;
     QTextStream out(&text);
     out << tr("Task %1 %2: %3")

@@ -7,20 +7,17 @@
 
 namespace palvane {
 
-QString requiredFieldText(const QString& field)
-{
+QString requiredFieldText(const QString& field) {
     return QCoreApplication::translate("palvane::Cursor", "Field '%1' must have a value.").arg(field);
 }
 
 Cursor::Cursor(const QString& name, Table table, QObject* parent)
-    : QObject(parent), m_name(name), m_table(table)
-{
+    : QObject(parent), m_name(name), m_table(table) {
     m_fieldRules.resize(def().fields.size());
     rebuildColumns();
 }
 
-Cursor::~Cursor()
-{
+Cursor::~Cursor() {
     if (m_master) {
         auto& d = m_master->m_details;
         d.erase(std::remove(d.begin(), d.end(), this), d.end());
@@ -29,22 +26,18 @@ Cursor::~Cursor()
         d->m_master = nullptr;
 }
 
-bool Cursor::setDatabase(const QSqlDatabase& db)
-{
+bool Cursor::setDatabase(const QSqlDatabase& db) {
     if (isActive())
         return false;
     m_db = db;
     return true;
 }
 
-void Cursor::setOrder(const QStringList& fields)
-{
+void Cursor::setOrder(const QStringList& fields) {
     m_order = fields;
 }
 
-void Cursor::setMaster(Cursor* master, const QStringList& masterFields,
-                       const QStringList& detailFields)
-{
+void Cursor::setMaster(Cursor* master, const QStringList& masterFields, const QStringList& detailFields) {
     if (m_master) {
         auto& d = m_master->m_details;
         d.erase(std::remove(d.begin(), d.end(), this), d.end());
@@ -56,8 +49,7 @@ void Cursor::setMaster(Cursor* master, const QStringList& masterFields,
         m_master->m_details.push_back(this);
 }
 
-void Cursor::setFieldRule(const QString& field, FieldRule rule)
-{
+void Cursor::setFieldRule(const QString& field, FieldRule rule) {
     int i = def().fieldIndex(field);
     if (i >= 0)
         m_fieldRules[size_t(i)] = std::move(rule);
@@ -65,8 +57,7 @@ void Cursor::setFieldRule(const QString& field, FieldRule rule)
 
 // ---- opening and reading ----
 
-bool Cursor::open()
-{
+bool Cursor::open() {
     if (isActive())
         return true;
     if (!m_db.isValid() || !m_db.isOpen()) {
@@ -91,8 +82,7 @@ bool Cursor::open()
     return true;
 }
 
-void Cursor::close()
-{
+void Cursor::close() {
     if (!isActive())
         return;
     if (emitting())
@@ -111,8 +101,7 @@ void Cursor::close()
             d->followMaster();
 }
 
-bool Cursor::refresh()
-{
+bool Cursor::refresh() {
     if (!isActive())
         return false;
     if (!checkBrowseMode())
@@ -126,8 +115,7 @@ bool Cursor::refresh()
     return ok;
 }
 
-void Cursor::resetSignals(int previous)
-{
+void Cursor::resetSignals(int previous) {
     if (!emitting()) {
         m_resetPending = true;
         return;
@@ -136,8 +124,7 @@ void Cursor::resetSignals(int previous)
     emit currentChanged(m_current, previous);
 }
 
-bool Cursor::masterKey(QVariantList* key) const
-{
+bool Cursor::masterKey(QVariantList* key) const {
     key->clear();
     if (!m_master)
         return true;
@@ -152,14 +139,12 @@ bool Cursor::masterKey(QVariantList* key) const
     return true;
 }
 
-bool Cursor::masterAllowsRows() const
-{
+bool Cursor::masterAllowsRows() const {
     QVariantList key;
     return masterKey(&key);
 }
 
-void Cursor::followMaster()
-{
+void Cursor::followMaster() {
     if (!isActive())
         return;
     QVariantList key;
@@ -177,14 +162,12 @@ void Cursor::followMaster()
     notifyDetails();
 }
 
-void Cursor::notifyDetails()
-{
+void Cursor::notifyDetails() {
     for (Cursor* d : m_details)
         d->followMaster();
 }
 
-bool Cursor::detailsBrowseMode()
-{
+bool Cursor::detailsBrowseMode() {
     for (Cursor* d : m_details) {
         if (!d->isActive())
             continue;
@@ -194,8 +177,7 @@ bool Cursor::detailsBrowseMode()
     return true;
 }
 
-bool Cursor::readRows(qint64 keepRowId, int keepIndex)
-{
+bool Cursor::readRows(qint64 keepRowId, int keepIndex) {
     m_index.clear();
     m_rows.clear();
     m_current = -1;
@@ -266,8 +248,7 @@ bool Cursor::readRows(qint64 keepRowId, int keepIndex)
     return true;
 }
 
-void Cursor::setState(CursorState s)
-{
+void Cursor::setState(CursorState s) {
     if (m_state == s)
         return;
     m_state = s;
@@ -276,8 +257,7 @@ void Cursor::setState(CursorState s)
 
 // ---- navigation ----
 
-bool Cursor::moveCurrent(int row)
-{
+bool Cursor::moveCurrent(int row) {
     if (!isActive() || row < 0 || row >= rowCount())
         return false;
     if (!checkBrowseMode())
@@ -300,28 +280,23 @@ bool Cursor::moveCurrent(int row)
     return true;
 }
 
-bool Cursor::first()
-{
+bool Cursor::first() {
     return checkBrowseMode() && moveCurrent(0);
 }
 
-bool Cursor::prior()
-{
+bool Cursor::prior() {
     return checkBrowseMode() && m_current > 0 && moveCurrent(m_current - 1);
 }
 
-bool Cursor::next()
-{
+bool Cursor::next() {
     return checkBrowseMode() && m_current >= 0 && moveCurrent(m_current + 1);
 }
 
-bool Cursor::last()
-{
+bool Cursor::last() {
     return checkBrowseMode() && moveCurrent(rowCount() - 1);
 }
 
-bool Cursor::moveTo(int row)
-{
+bool Cursor::moveTo(int row) {
     if (row < 0 || row >= rowCount())
         return false;
     // Storing or dropping a pending row re-orders the rows: aim at the row itself.
@@ -337,8 +312,7 @@ bool Cursor::moveTo(int row)
     return false;
 }
 
-bool Cursor::locate(const QStringList& fields, const QVariantList& values)
-{
+bool Cursor::locate(const QStringList& fields, const QVariantList& values) {
     if (!isActive() || fields.size() != values.size())
         return false;
     if (!checkBrowseMode())
@@ -353,8 +327,7 @@ bool Cursor::locate(const QStringList& fields, const QVariantList& values)
     return false;
 }
 
-int Cursor::find(const QString& field, const QVariant& value) const
-{
+int Cursor::find(const QString& field, const QVariant& value) const {
     for (int r = 0; r < rowCount(); ++r)
         if (sameValue(valueAt(r, field), value))
             return r;
@@ -363,13 +336,11 @@ int Cursor::find(const QString& field, const QVariant& value) const
 
 // ---- display updates ----
 
-void Cursor::disableControls()
-{
+void Cursor::disableControls() {
     ++m_disableCount;
 }
 
-void Cursor::enableControls()
-{
+void Cursor::enableControls() {
     if (m_disableCount == 0)
         return;
     if (--m_disableCount == 0 && m_resetPending) {
@@ -380,16 +351,14 @@ void Cursor::enableControls()
     }
 }
 
-void Cursor::setCalcSuspended(bool suspended)
-{
+void Cursor::setCalcSuspended(bool suspended) {
     if (m_calcSuspended == suspended)
         return;
     m_calcSuspended = suspended;
     notifyValuesChanged();
 }
 
-void Cursor::notifyValuesChanged()
-{
+void Cursor::notifyValuesChanged() {
     if (emitting())
         emit valuesChanged();
     else

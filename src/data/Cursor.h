@@ -30,9 +30,9 @@ struct ColumnInfo {
     QString name;
     ColumnKind kind = ColumnKind::Stored;
     FieldType type = FieldType::Int32;
-    int length = 0;       // maximum characters of a text column, else 0
+    int length = 0; // maximum characters of a text column, else 0
     bool required = false;
-    int displayWidth = 0; // grid width in characters, 0 when not given
+    int displayWidth = 0;  // grid width in characters, 0 when not given
     bool readOnly = false; // autoinc, looked-up and calculated columns
     // Number format of the grids: "0.##" (up to two decimals) or "0.00" (two decimals);
     // empty for the plain value.
@@ -72,8 +72,7 @@ public:
     Cursor* master() const { return m_master; }
     // Adds read-only columns `fields` taken from the row of `source` whose `sourceKey` equals
     // this row's `key`. Setting such a column sets the key to the row found by that value.
-    void addLookup(Cursor* source, const QString& key, const QString& sourceKey,
-                   const QStringList& fields);
+    void addLookup(Cursor* source, const QString& key, const QString& sourceKey, const QStringList& fields);
     // Adds a calculated column.
     void addCalculated(const QString& name, FieldType type, CalcFunc calc);
     // Message boxes of the cursor's own refusals (bad values, missing required values, store
@@ -82,8 +81,7 @@ public:
 
     // ---- rule hooks (the data module sets them) ----
     RowRule beforeInsert, beforeEdit, beforeDelete, beforePost;
-    RowEvent onNewRecord, afterInsert, afterEdit, afterPost, afterCancel, afterDelete, afterScroll,
-        afterOpen;
+    RowEvent onNewRecord, afterInsert, afterEdit, afterPost, afterCancel, afterDelete, afterScroll, afterOpen;
     // Validation of one stored field by name.
     void setFieldRule(const QString& field, FieldRule rule);
 
@@ -122,8 +120,7 @@ public:
     bool moveTo(int row);
     // Makes the first row whose fields equal the values current; false when none matches.
     bool locate(const QStringList& fields, const QVariantList& values);
-    bool locate(const QString& field, const QVariant& value)
-    {
+    bool locate(const QString& field, const QVariant& value) {
         return locate(QStringList{field}, QVariantList{value});
     }
     // Index of the first row whose field equals value, -1 when none.
@@ -244,16 +241,16 @@ private:
     std::vector<Lookup> m_lookups;
     std::vector<Calculated> m_calcs;
     std::vector<ColumnInfo> m_columns;
-    QHash<QString, int> m_columnByName; // exact names; other spellings are searched
+    QHash<QString, int> m_columnByName;  // exact names; other spellings are searched
     std::vector<FieldRule> m_fieldRules; // by stored field index
 
     CursorState m_state = CursorState::Inactive;
     std::vector<Row> m_rows;
     int m_current = -1;
-    QVector<QVariant> m_buffer;   // pending values while inserting or editing
-    QVector<bool> m_changed;      // fields changed in the buffer
+    QVector<QVariant> m_buffer; // pending values while inserting or editing
+    QVector<bool> m_changed;    // fields changed in the buffer
     bool m_modified = false;
-    int m_insertRow = -1;         // index of the pending new row
+    int m_insertRow = -1;           // index of the pending new row
     qint64 m_beforeInsertRowId = 0; // row that was current when the insert began
     int m_disableCount = 0;
     bool m_calcSuspended = false;

@@ -10,8 +10,7 @@ namespace palvane {
 
 namespace {
 
-QVariant bindable(const FieldDef& f, const QVariant& v)
-{
+QVariant bindable(const FieldDef& f, const QVariant& v) {
     if (v.isNull() || !v.isValid())
         return QVariant(f.type == FieldType::String || f.type == FieldType::Date
                             ? QMetaType(QMetaType::QString)
@@ -28,14 +27,12 @@ QVariant bindable(const FieldDef& f, const QVariant& v)
 
 } // namespace
 
-void Cursor::showError(const QString& text)
-{
+void Cursor::showError(const QString& text) {
     if (m_prompter)
         m_prompter->ask(PromptKind::Error, text, PromptButtons::Ok);
 }
 
-void Cursor::beginInsertRow(bool atEnd)
-{
+void Cursor::beginInsertRow(bool atEnd) {
     int at = atEnd || m_current < 0 ? rowCount() : m_current;
     m_beforeInsertRowId = rowIdAt(m_current);
     if (emitting())
@@ -67,18 +64,15 @@ void Cursor::beginInsertRow(bool atEnd)
     }
 }
 
-bool Cursor::insert()
-{
+bool Cursor::insert() {
     return insertRow(false);
 }
 
-bool Cursor::append()
-{
+bool Cursor::append() {
     return insertRow(true);
 }
 
-bool Cursor::insertRow(bool atEnd)
-{
+bool Cursor::insertRow(bool atEnd) {
     if (!isActive() || !checkBrowseMode() || !detailsBrowseMode())
         return false;
     if (m_master && !masterAllowsRows())
@@ -98,8 +92,7 @@ bool Cursor::insertRow(bool atEnd)
     return true;
 }
 
-bool Cursor::edit()
-{
+bool Cursor::edit() {
     if (isEditing())
         return true;
     if (!isActive() || m_current < 0)
@@ -117,8 +110,7 @@ bool Cursor::edit()
     return true;
 }
 
-bool Cursor::checkRequired()
-{
+bool Cursor::checkRequired() {
     const TableDef& d = def();
     for (size_t i = 0; i < d.fields.size(); ++i) {
         const FieldDef& f = d.fields[i];
@@ -133,8 +125,7 @@ bool Cursor::checkRequired()
     return true;
 }
 
-bool Cursor::writePending(qint64* newRowId)
-{
+bool Cursor::writePending(qint64* newRowId) {
     const TableDef& d = def();
     QStringList cols;
     QVariantList vals;
@@ -152,10 +143,10 @@ bool Cursor::writePending(qint64* newRowId)
         QStringList marks;
         for (int i = 0; i < cols.size(); ++i)
             marks << QStringLiteral("?");
-        sql = cols.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName(m_table))
-                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                   .arg(tableName(m_table), cols.join(QLatin1Char(',')),
-                                        marks.join(QLatin1Char(',')));
+        sql = cols.isEmpty()
+                  ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName(m_table))
+                  : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(tableName(m_table), cols.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     } else {
         *newRowId = rowIdAt(m_current);
         if (cols.isEmpty())
@@ -179,8 +170,8 @@ bool Cursor::writePending(qint64* newRowId)
         if (m_lastError.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
             showError(tr("Key violation."));
         else
-            showError(tr("The row could not be stored in table \"%1\":\r%2")
-                          .arg(tableName(m_table), m_lastError));
+            showError(
+                tr("The row could not be stored in table \"%1\":\r%2").arg(tableName(m_table), m_lastError));
         return false;
     }
     if (m_state == CursorState::Insert)
@@ -188,8 +179,7 @@ bool Cursor::writePending(qint64* newRowId)
     return true;
 }
 
-bool Cursor::post()
-{
+bool Cursor::post() {
     if (!isEditing())
         return isActive();
     if (beforePost && !beforePost(*this))
@@ -216,8 +206,7 @@ bool Cursor::post()
     return true;
 }
 
-void Cursor::cancel()
-{
+void Cursor::cancel() {
     if (!isEditing())
         return;
     bool wasInsert = m_state == CursorState::Insert;
@@ -254,8 +243,7 @@ void Cursor::cancel()
         afterScroll(*this);
 }
 
-bool Cursor::remove()
-{
+bool Cursor::remove() {
     if (m_state == CursorState::Insert) {
         cancel();
         return true;
@@ -282,8 +270,8 @@ bool Cursor::remove()
     }
     if (!ok) {
         m_lastError = q.lastError().text();
-        showError(tr("The row could not be deleted from table \"%1\":\r%2")
-                      .arg(tableName(m_table), m_lastError));
+        showError(
+            tr("The row could not be deleted from table \"%1\":\r%2").arg(tableName(m_table), m_lastError));
         return false;
     }
     int previous = m_current;
@@ -299,8 +287,7 @@ bool Cursor::remove()
     return true;
 }
 
-bool Cursor::checkBrowseMode()
-{
+bool Cursor::checkBrowseMode() {
     if (!isEditing())
         return true;
     if (m_modified)
@@ -309,15 +296,13 @@ bool Cursor::checkBrowseMode()
     return true;
 }
 
-bool Cursor::postIfModified()
-{
+bool Cursor::postIfModified() {
     if (isEditing() && m_modified)
         return post();
     return true;
 }
 
-bool Cursor::appendRecord(const QVariantList& values)
-{
+bool Cursor::appendRecord(const QVariantList& values) {
     if (!append())
         return false;
     const TableDef& d = def();

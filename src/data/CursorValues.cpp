@@ -8,8 +8,7 @@
 
 namespace palvane {
 
-bool sameValue(const QVariant& a, const QVariant& b)
-{
+bool sameValue(const QVariant& a, const QVariant& b) {
     bool an = a.isNull() || !a.isValid(), bn = b.isNull() || !b.isValid();
     if (an || bn)
         return an && bn;
@@ -23,8 +22,7 @@ bool sameValue(const QVariant& a, const QVariant& b)
     return a.toString() == b.toString();
 }
 
-void Cursor::rebuildColumns()
-{
+void Cursor::rebuildColumns() {
     QHash<QString, QString> formats;
     for (const ColumnInfo& c : m_columns)
         if (!c.displayFormat.isEmpty())
@@ -60,8 +58,7 @@ void Cursor::rebuildColumns()
 }
 
 void Cursor::addLookup(Cursor* source, const QString& key, const QString& sourceKey,
-                       const QStringList& fields)
-{
+                       const QStringList& fields) {
     m_lookups.push_back({source, def().fieldIndex(key), sourceKey, fields});
     rebuildColumns();
     // Looked-up values follow changes of the source rows.
@@ -71,22 +68,19 @@ void Cursor::addLookup(Cursor* source, const QString& key, const QString& source
     connect(source, &Cursor::valuesChanged, this, changed);
 }
 
-void Cursor::addCalculated(const QString& name, FieldType type, CalcFunc calc)
-{
+void Cursor::addCalculated(const QString& name, FieldType type, CalcFunc calc) {
     m_calcs.push_back({name, std::move(calc)});
     rebuildColumns();
     m_columns.back().type = type;
 }
 
-void Cursor::setDisplayFormat(const QString& column, const QString& format)
-{
+void Cursor::setDisplayFormat(const QString& column, const QString& format) {
     int c = columnIndex(column);
     if (c >= 0)
         m_columns[size_t(c)].displayFormat = format;
 }
 
-QString Cursor::displayText(int row, const QString& column) const
-{
+QString Cursor::displayText(int row, const QString& column) const {
     const QVariant v = valueAt(row, column);
     if (v.isNull() || !v.isValid())
         return QString();
@@ -111,8 +105,7 @@ QString Cursor::displayText(int row, const QString& column) const
     return v.toString();
 }
 
-int Cursor::columnIndex(const QString& name) const
-{
+int Cursor::columnIndex(const QString& name) const {
     auto exact = m_columnByName.constFind(name);
     if (exact != m_columnByName.constEnd())
         return exact.value();
@@ -122,15 +115,13 @@ int Cursor::columnIndex(const QString& name) const
     return -1;
 }
 
-qint64 Cursor::rowIdAt(int row) const
-{
+qint64 Cursor::rowIdAt(int row) const {
     if (row < 0 || row >= rowCount())
         return 0;
     return m_rows[size_t(row)].rowId;
 }
 
-QVariant Cursor::storedAt(int row, int field) const
-{
+QVariant Cursor::storedAt(int row, int field) const {
     if (row < 0 || row >= rowCount() || field < 0)
         return QVariant();
     if (row == m_current && isEditing())
@@ -138,8 +129,7 @@ QVariant Cursor::storedAt(int row, int field) const
     return m_rows[size_t(row)].values.value(field);
 }
 
-int Cursor::lookupRowOf(const QVariant& key, const QString& sourceKey) const
-{
+int Cursor::lookupRowOf(const QVariant& key, const QString& sourceKey) const {
     if (key.isNull())
         return -1;
     bool ok = false;
@@ -159,19 +149,16 @@ int Cursor::lookupRowOf(const QVariant& key, const QString& sourceKey) const
     return find(sourceKey, key);
 }
 
-QVariant Cursor::lookupValue(int row, const Lookup& lk, const QString& field) const
-{
+QVariant Cursor::lookupValue(int row, const Lookup& lk, const QString& field) const {
     int src = lk.source->lookupRowOf(storedAt(row, lk.keyField), lk.sourceKey);
     return src < 0 ? QVariant() : lk.source->valueAt(src, field);
 }
 
-QVariant Cursor::value(const QString& column) const
-{
+QVariant Cursor::value(const QString& column) const {
     return valueAt(m_current, column);
 }
 
-QVariant Cursor::valueAt(int row, const QString& column) const
-{
+QVariant Cursor::valueAt(int row, const QString& column) const {
     if (row < 0 || row >= rowCount())
         return QVariant();
     const int nStored = int(def().fields.size());
@@ -191,22 +178,20 @@ QVariant Cursor::valueAt(int row, const QString& column) const
     return m_calcs[size_t(c)].calc(*this, row);
 }
 
-bool Cursor::convertValue(const FieldDef& f, const QVariant& in, QVariant* out)
-{
+bool Cursor::convertValue(const FieldDef& f, const QVariant& in, QVariant* out) {
     const QString name = QLatin1String(f.name);
     QString text = in.toString();
     bool isText = in.typeId() == QMetaType::QString;
-    if (in.isNull() || !in.isValid() || (isText && text.trimmed().isEmpty() && f.type != FieldType::String)
-        || (isText && text.isEmpty())) {
+    if (in.isNull() || !in.isValid() || (isText && text.trimmed().isEmpty() && f.type != FieldType::String) ||
+        (isText && text.isEmpty())) {
         *out = QVariant();
         return true;
     }
     switch (f.type) {
     case FieldType::String:
         if (text.size() > f.length) {
-            showError(tr("The text for field '%1' is too long: at most %2 characters.")
-                          .arg(name)
-                          .arg(f.length));
+            showError(
+                tr("The text for field '%1' is too long: at most %2 characters.").arg(name).arg(f.length));
             return false;
         }
         *out = text;
@@ -228,8 +213,8 @@ bool Cursor::convertValue(const FieldDef& f, const QVariant& in, QVariant* out)
         return true;
     }
     case FieldType::Date: {
-        QDate d = in.typeId() == QMetaType::QDate ? in.toDate()
-                                                  : QDate::fromString(text.trimmed(), Qt::ISODate);
+        QDate d =
+            in.typeId() == QMetaType::QDate ? in.toDate() : QDate::fromString(text.trimmed(), Qt::ISODate);
         if (!d.isValid()) {
             showError(tr("'%1' is not a valid date").arg(text));
             return false;
@@ -277,8 +262,7 @@ bool Cursor::convertValue(const FieldDef& f, const QVariant& in, QVariant* out)
     }
 }
 
-bool Cursor::setLookupColumn(const Lookup& lk, const QString& field, const QVariant& v)
-{
+bool Cursor::setLookupColumn(const Lookup& lk, const QString& field, const QVariant& v) {
     int src = lk.source->find(field, v);
     if (src < 0) {
         if (!v.isNull() && !v.toString().isEmpty()) {
@@ -291,8 +275,7 @@ bool Cursor::setLookupColumn(const Lookup& lk, const QString& field, const QVari
                     lk.source->valueAt(src, lk.sourceKey));
 }
 
-bool Cursor::setValue(const QString& column, const QVariant& value)
-{
+bool Cursor::setValue(const QString& column, const QVariant& value) {
     const int nStored = int(def().fields.size());
     int c = columnIndex(column);
     if (c < 0 || !isActive())

@@ -16,33 +16,28 @@ constexpr const char* AliasNames[3] = {"KorvanB", "Korvanexp", "Korvanimp"};
 
 } // namespace
 
-QString databaseAliasName(int code)
-{
+QString databaseAliasName(int code) {
     if (code == ExportDatabase || code == ImportDatabase)
         return QLatin1String(AliasNames[code]);
     return QLatin1String(AliasNames[MainDatabase]);
 }
 
-int DatabaseAliases::slot(int code)
-{
+int DatabaseAliases::slot(int code) {
     return code == ExportDatabase || code == ImportDatabase ? code : MainDatabase;
 }
 
-DatabaseAliases::DatabaseAliases(const HomeFolder& home) : m_home(home)
-{
+DatabaseAliases::DatabaseAliases(const HomeFolder& home) : m_home(home) {
     for (int i = 0; i < 3; ++i)
         m_paths[i] = QLatin1String(AliasNames[i]);
 }
 
-bool DatabaseAliases::configurationExists() const
-{
+bool DatabaseAliases::configurationExists() const {
     // Anything by that name counts, so that a FIFO or a broken link is reported, never replaced.
     const QFileInfo fi(m_home.databasesIniPath());
     return fi.exists() || fi.isSymLink();
 }
 
-bool DatabaseAliases::load(QString* error)
-{
+bool DatabaseAliases::load(QString* error) {
     const QString file = m_home.databasesIniPath();
     // Only a small regular file is handed to the reader, which would block on a FIFO and read
     // a device without end.
@@ -69,8 +64,7 @@ bool DatabaseAliases::load(QString* error)
     return true;
 }
 
-bool DatabaseAliases::save(QString* error) const
-{
+bool DatabaseAliases::save(QString* error) const {
     const QString file = m_home.databasesIniPath();
     {
         QSettings ini(file, QSettings::IniFormat);
@@ -87,37 +81,31 @@ bool DatabaseAliases::save(QString* error) const
     return false;
 }
 
-QString DatabaseAliases::configuredPath(int code) const
-{
+QString DatabaseAliases::configuredPath(int code) const {
     return m_paths[slot(code)];
 }
 
-void DatabaseAliases::setConfiguredPath(int code, const QString& path)
-{
+void DatabaseAliases::setConfiguredPath(int code, const QString& path) {
     m_paths[slot(code)] = path;
 }
 
-QString DatabaseAliases::directory(int code) const
-{
+QString DatabaseAliases::directory(int code) const {
     return m_home.absolute(configuredPath(code));
 }
 
-QStringList DatabaseAliases::missingDirectoryMessages() const
-{
-    static const char* const roles[3] = {QT_TR_NOOP("Main/Home"), QT_TR_NOOP("Export"),
-                                          QT_TR_NOOP("Import")};
+QStringList DatabaseAliases::missingDirectoryMessages() const {
+    static const char* const roles[3] = {QT_TR_NOOP("Main/Home"), QT_TR_NOOP("Export"), QT_TR_NOOP("Import")};
     QStringList messages;
     for (int i = 0; i < 3; ++i) {
         if (QFileInfo(directory(i)).isDir())
             continue;
-        messages << tr(roles[i]) + QLatin1Char(' ') + tr("DB location not found, alias:") +
-                        QLatin1Char(' ') + QLatin1String(AliasNames[i]);
+        messages << tr(roles[i]) + QLatin1Char(' ') + tr("DB location not found, alias:") + QLatin1Char(' ') +
+                        QLatin1String(AliasNames[i]);
     }
     return messages;
 }
 
-QStringList DatabaseAliases::directoryClashMessages() const
-{
+QStringList DatabaseAliases::directoryClashMessages() const {
     // Canonical paths see through links and "..": two aliases that reach one folder clash.
     auto place = [this](int code) {
         const QString dir = directory(code);
@@ -137,13 +125,11 @@ QStringList DatabaseAliases::directoryClashMessages() const
     return messages;
 }
 
-QStringList DatabaseAliases::startUpMessages() const
-{
+QStringList DatabaseAliases::startUpMessages() const {
     return missingDirectoryMessages() + directoryClashMessages();
 }
 
-bool prepareDatabases(const HomeFolder& home, bool* created, QString* error)
-{
+bool prepareDatabases(const HomeFolder& home, bool* created, QString* error) {
     if (created)
         *created = false;
     DatabaseAliases aliases(home);
@@ -151,8 +137,8 @@ bool prepareDatabases(const HomeFolder& home, bool* created, QString* error)
         return true;
     if (!home.ensureExists()) {
         if (error)
-            *error = DatabaseAliases::tr("Database configuration cannot be written:") +
-                     QLatin1Char('\r') + QDir::toNativeSeparators(home.path());
+            *error = DatabaseAliases::tr("Database configuration cannot be written:") + QLatin1Char('\r') +
+                     QDir::toNativeSeparators(home.path());
         return false;
     }
     StoreError storeError;

@@ -16,20 +16,20 @@ namespace {
 
 // Stored values brought into the range of the engine's fields: a value a table file holds
 // outside its field's range must not wrap around.
-template <typename T>
-T intValue(const QVariant& v)
-{
+template <typename T> T intValue(const QVariant& v) {
     const qint64 n = v.toLongLong();
-    return static_cast<T>(std::clamp<qint64>(n, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
+    return static_cast<T>(
+        std::clamp<qint64>(n, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
 }
 
-double realValue(const QVariant& v)
-{
+double realValue(const QVariant& v) {
     const double d = v.toDouble();
     return std::isfinite(d) ? d : 0.0;
 }
 
-std::string text(const QVariant& v) { return v.toString().toStdString(); }
+std::string text(const QVariant& v) {
+    return v.toString().toStdString();
+}
 
 // Runs prepared statements of one operation and keeps the first error.
 class Statements {
@@ -37,8 +37,7 @@ public:
     explicit Statements(Store& store) : m_store(store) {}
 
     // Runs sql with the values bound in order; q holds the result for reading.
-    bool run(QSqlQuery& q, const QString& sql, const QVariantList& values)
-    {
+    bool run(QSqlQuery& q, const QString& sql, const QVariantList& values) {
         q = QSqlQuery(m_store.database());
         if (!q.prepare(sql))
             return fail(q);
@@ -47,8 +46,7 @@ public:
         return q.exec() || fail(q);
     }
     // Runs a statement without results; rowsAffected receives its count when given.
-    bool exec(const QString& sql, const QVariantList& values, int* rowsAffected = nullptr)
-    {
+    bool exec(const QString& sql, const QVariantList& values, int* rowsAffected = nullptr) {
         QSqlQuery q;
         if (!run(q, sql, values))
             return false;
@@ -60,8 +58,7 @@ public:
     void setError(const QString& e) { m_error = e; }
 
 private:
-    bool fail(const QSqlQuery& q)
-    {
+    bool fail(const QSqlQuery& q) {
         if (m_error.isEmpty())
             m_error = q.lastError().text();
         return false;
@@ -70,11 +67,11 @@ private:
     QString m_error;
 };
 
-bool readTaskRow(Statements& s, std::int32_t taskId, TaskRecord& task, bool& found)
-{
+bool readTaskRow(Statements& s, std::int32_t taskId, TaskRecord& task, bool& found) {
     QSqlQuery q;
-    if (!s.run(q, QStringLiteral("SELECT TaskID, Name, Solut, TurnOn, DefltOn, Power, Time, Rand, Qw, "
-                                 "Qc, Qr, BB, BW, Last, Date FROM tasks WHERE TaskID = ?"),
+    if (!s.run(q,
+               QStringLiteral("SELECT TaskID, Name, Solut, TurnOn, DefltOn, Power, Time, Rand, Qw, "
+                              "Qc, Qr, BB, BW, Last, Date FROM tasks WHERE TaskID = ?"),
                {taskId}))
         return false;
     found = q.next();
@@ -98,13 +95,13 @@ bool readTaskRow(Statements& s, std::int32_t taskId, TaskRecord& task, bool& fou
     return true;
 }
 
-bool readContainerRows(Statements& s, std::int32_t taskId, std::vector<TcRow>& rows)
-{
+bool readContainerRows(Statements& s, std::int32_t taskId, std::vector<TcRow>& rows) {
     QSqlQuery q;
-    if (!s.run(q, QStringLiteral("SELECT tc.TypeID, tc.Avail, tc.Used, tc.Cost, c.Type, c.Mark, c.Length, "
-                                 "c.Width, c.LoadWt, c.FillDir, c.NoseWt, c.TailWt, c.NoseDL, c.TailDL "
-                                 "FROM tc LEFT JOIN conts c ON c.TypeID = tc.TypeID "
-                                 "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"),
+    if (!s.run(q,
+               QStringLiteral("SELECT tc.TypeID, tc.Avail, tc.Used, tc.Cost, c.Type, c.Mark, c.Length, "
+                              "c.Width, c.LoadWt, c.FillDir, c.NoseWt, c.TailWt, c.NoseDL, c.TailDL "
+                              "FROM tc LEFT JOIN conts c ON c.TypeID = tc.TypeID "
+                              "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"),
                {taskId}))
         return false;
     while (q.next()) {
@@ -129,12 +126,12 @@ bool readContainerRows(Statements& s, std::int32_t taskId, std::vector<TcRow>& r
     return true;
 }
 
-bool readBoxRows(Statements& s, std::int32_t taskId, std::vector<TbRow>& rows)
-{
+bool readBoxRows(Statements& s, std::int32_t taskId, std::vector<TbRow>& rows) {
     QSqlQuery q;
-    if (!s.run(q, QStringLiteral("SELECT tb.KindID, tb.Total, tb.Placed, tb.Cost, b.Kind, b.Mark, b.Length, "
-                                 "b.Width, b.Weight, b.TurnOn FROM tb LEFT JOIN boxes b ON b.KindID = tb.KindID "
-                                 "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"),
+    if (!s.run(q,
+               QStringLiteral("SELECT tb.KindID, tb.Total, tb.Placed, tb.Cost, b.Kind, b.Mark, b.Length, "
+                              "b.Width, b.Weight, b.TurnOn FROM tb LEFT JOIN boxes b ON b.KindID = tb.KindID "
+                              "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"),
                {taskId}))
         return false;
     while (q.next()) {
@@ -155,13 +152,13 @@ bool readBoxRows(Statements& s, std::int32_t taskId, std::vector<TbRow>& rows)
     return true;
 }
 
-bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& rows)
-{
+bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& rows) {
     QSqlQuery q;
-    if (!s.run(q, QStringLiteral("SELECT s.ContNo, s.TypeID, s.BoxLoad, s.WgtLoad, s.WolLoad, s.FixCont, "
-                                 "s.CostLoad, s.NoseLoad, s.TailLoad, c.Type FROM solut s "
-                                 "LEFT JOIN conts c ON c.TypeID = s.TypeID "
-                                 "WHERE s.TaskID = ? ORDER BY s.TaskID, s.ContNo, s.rowid"),
+    if (!s.run(q,
+               QStringLiteral("SELECT s.ContNo, s.TypeID, s.BoxLoad, s.WgtLoad, s.WolLoad, s.FixCont, "
+                              "s.CostLoad, s.NoseLoad, s.TailLoad, c.Type FROM solut s "
+                              "LEFT JOIN conts c ON c.TypeID = s.TypeID "
+                              "WHERE s.TaskID = ? ORDER BY s.TaskID, s.ContNo, s.rowid"),
                {taskId}))
         return false;
     std::multimap<std::int16_t, std::size_t> byContNo;
@@ -182,8 +179,9 @@ bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& row
     }
     // The detail rows follow their container by (TaskID, ContNo); every solut row with that
     // number sees them, as a master-detail link would show them.
-    if (!s.run(q, QStringLiteral("SELECT ContNo, KindID, Placed FROM distr WHERE TaskID = ? "
-                                 "ORDER BY TaskID, ContNo, rowid"),
+    if (!s.run(q,
+               QStringLiteral("SELECT ContNo, KindID, Placed FROM distr WHERE TaskID = ? "
+                              "ORDER BY TaskID, ContNo, rowid"),
                {taskId}))
         return false;
     while (q.next()) {
@@ -193,9 +191,10 @@ bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& row
         for (auto it = from; it != to; ++it)
             rows[it->second].distr.push_back(d);
     }
-    if (!s.run(q, QStringLiteral("SELECT p.ContNo, p.BoxNo, p.KindID, p.PosX, p.PosY, p.PosLh, p.PosWh, "
-                                 "p.LoadNo, b.Kind FROM posit p LEFT JOIN boxes b ON b.KindID = p.KindID "
-                                 "WHERE p.TaskID = ? ORDER BY p.TaskID, p.ContNo, p.rowid"),
+    if (!s.run(q,
+               QStringLiteral("SELECT p.ContNo, p.BoxNo, p.KindID, p.PosX, p.PosY, p.PosLh, p.PosWh, "
+                              "p.LoadNo, b.Kind FROM posit p LEFT JOIN boxes b ON b.KindID = p.KindID "
+                              "WHERE p.TaskID = ? ORDER BY p.TaskID, p.ContNo, p.rowid"),
                {taskId}))
         return false;
     while (q.next()) {
@@ -218,22 +217,23 @@ bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& row
 
 bool writeCounts(Statements& s, std::int32_t taskId,
                  const std::vector<std::pair<std::int32_t, std::int16_t>>& used,
-                 const std::vector<std::pair<std::int32_t, std::int16_t>>& placed)
-{
+                 const std::vector<std::pair<std::int32_t, std::int16_t>>& placed) {
     for (const auto& [typeId, n] : used)
-        if (!s.exec(QStringLiteral("UPDATE tc SET Used = ? WHERE TaskID = ? AND TypeID = ?"), {n, taskId, typeId}))
+        if (!s.exec(QStringLiteral("UPDATE tc SET Used = ? WHERE TaskID = ? AND TypeID = ?"),
+                    {n, taskId, typeId}))
             return false;
     for (const auto& [kindId, n] : placed)
-        if (!s.exec(QStringLiteral("UPDATE tb SET Placed = ? WHERE TaskID = ? AND KindID = ?"), {n, taskId, kindId}))
+        if (!s.exec(QStringLiteral("UPDATE tb SET Placed = ? WHERE TaskID = ? AND KindID = ?"),
+                    {n, taskId, kindId}))
             return false;
     return true;
 }
 
-bool writeSolutionRows(Statements& s, std::int32_t taskId, const SolutionWrite& w)
-{
+bool writeSolutionRows(Statements& s, std::int32_t taskId, const SolutionWrite& w) {
     for (const SolutRow& r : w.solut) {
-        if (!s.exec(QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont, "
-                                   "CostLoad, NoseLoad, TailLoad) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        if (!s.exec(QStringLiteral(
+                        "INSERT INTO solut (TaskID, ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont, "
+                        "CostLoad, NoseLoad, TailLoad) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                     {taskId, r.ContNo, r.TypeID, r.BoxLoad, r.WgtLoad, r.WolLoad, r.FixCont ? 1 : 0,
                      r.CostLoad, r.NoseLoad, r.TailLoad}))
             return false;
@@ -244,9 +244,10 @@ bool writeSolutionRows(Statements& s, std::int32_t taskId, const SolutionWrite& 
             return false;
     }
     for (const PositRow& p : w.posit) {
-        if (!s.exec(QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID, PosX, PosY, PosLh, PosWh, "
-                                   "LoadNo) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {taskId, p.ContNo, p.BoxNo, p.KindID, p.PosX, p.PosY, p.PosLh, p.PosWh, p.LoadNo}))
+        if (!s.exec(
+                QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID, PosX, PosY, PosLh, PosWh, "
+                               "LoadNo) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {taskId, p.ContNo, p.BoxNo, p.KindID, p.PosX, p.PosY, p.PosLh, p.PosWh, p.LoadNo}))
             return false;
     }
     return true;
@@ -256,8 +257,7 @@ bool writeSolutionRows(Statements& s, std::int32_t taskId, const SolutionWrite& 
 
 EngineRows::EngineRows(Store& store) : m_store(store) {}
 
-RowsStatus EngineRows::readTask(std::int32_t taskId, TaskRows& rows, std::string& error)
-{
+RowsStatus EngineRows::readTask(std::int32_t taskId, TaskRows& rows, std::string& error) {
     rows = TaskRows{};
     Statements s(m_store);
     // One read transaction: the rows of the task are seen as of one moment.
@@ -278,8 +278,7 @@ RowsStatus EngineRows::readTask(std::int32_t taskId, TaskRows& rows, std::string
     return RowsStatus::Ok;
 }
 
-RowsStatus EngineRows::replaceSolution(std::int32_t taskId, const SolutionWrite& w, std::string& error)
-{
+RowsStatus EngineRows::replaceSolution(std::int32_t taskId, const SolutionWrite& w, std::string& error) {
     Statements s(m_store);
     StoreTransaction unit(m_store);
     if (!unit.isActive()) {
@@ -288,18 +287,20 @@ RowsStatus EngineRows::replaceSolution(std::int32_t taskId, const SolutionWrite&
     }
     int taskRows = 0;
     const TaskSolveFields& f = w.solve;
-    bool ok = s.exec(QStringLiteral("UPDATE tasks SET Solut = 1, Date = ?, Power = ?, Time = ?, Rand = ?, Qw = ?, "
-                                    "Qc = ?, Qr = ?, BB = ?, BW = ?, Last = ? WHERE TaskID = ?"),
-                     {QString::fromStdString(w.date), f.Power, f.Time, f.Rand, f.Qw, f.Qc, f.Qr, f.BB, f.BW,
-                      f.Last ? 1 : 0, taskId},
-                     &taskRows);
+    bool ok =
+        s.exec(QStringLiteral("UPDATE tasks SET Solut = 1, Date = ?, Power = ?, Time = ?, Rand = ?, Qw = ?, "
+                              "Qc = ?, Qr = ?, BB = ?, BW = ?, Last = ? WHERE TaskID = ?"),
+               {QString::fromStdString(w.date), f.Power, f.Time, f.Rand, f.Qw, f.Qc, f.Qr, f.BB, f.BW,
+                f.Last ? 1 : 0, taskId},
+               &taskRows);
     if (ok && taskRows == 0) {
         error = tr("Task %1 not found").arg(taskId).toStdString();
         return RowsStatus::NoTask;
     }
     ok = ok && writeCounts(s, taskId, w.tcUsed, w.tbPlaced);
     for (const char* table : {"distr", "posit", "solut"})
-        ok = ok && s.exec(QStringLiteral("DELETE FROM %1 WHERE TaskID = ?").arg(QLatin1String(table)), {taskId});
+        ok = ok &&
+             s.exec(QStringLiteral("DELETE FROM %1 WHERE TaskID = ?").arg(QLatin1String(table)), {taskId});
     ok = ok && writeSolutionRows(s, taskId, w);
     if (ok && !unit.commit()) {
         s.setError(m_store.lastError());
@@ -312,8 +313,7 @@ RowsStatus EngineRows::replaceSolution(std::int32_t taskId, const SolutionWrite&
     return RowsStatus::Ok;
 }
 
-RowsStatus EngineRows::clearSolution(std::int32_t taskId, const SolutionClear& c, std::string& error)
-{
+RowsStatus EngineRows::clearSolution(std::int32_t taskId, const SolutionClear& c, std::string& error) {
     Statements s(m_store);
     StoreTransaction unit(m_store);
     if (!unit.isActive()) {
@@ -328,7 +328,8 @@ RowsStatus EngineRows::clearSolution(std::int32_t taskId, const SolutionClear& c
     }
     ok = ok && writeCounts(s, taskId, c.tcUsed, c.tbPlaced);
     for (std::int16_t contNo : c.removedContNos) {
-        ok = ok && s.exec(QStringLiteral("DELETE FROM distr WHERE TaskID = ? AND ContNo = ?"), {taskId, contNo}) &&
+        ok = ok &&
+             s.exec(QStringLiteral("DELETE FROM distr WHERE TaskID = ? AND ContNo = ?"), {taskId, contNo}) &&
              s.exec(QStringLiteral("DELETE FROM posit WHERE TaskID = ? AND ContNo = ?"), {taskId, contNo}) &&
              s.exec(QStringLiteral("DELETE FROM solut WHERE TaskID = ? AND ContNo = ? AND FixCont = 0"),
                     {taskId, contNo});
@@ -344,8 +345,7 @@ RowsStatus EngineRows::clearSolution(std::int32_t taskId, const SolutionClear& c
     return RowsStatus::Ok;
 }
 
-QString PrompterMessages::text(EngineMessage message, const QString& subject)
-{
+QString PrompterMessages::text(EngineMessage message, const QString& subject) {
     const QChar cr = QLatin1Char('\r');
     switch (message) {
     case EngineMessage::ContainerFixDeficit:
@@ -360,11 +360,10 @@ QString PrompterMessages::text(EngineMessage message, const QString& subject)
     return QString();
 }
 
-void PrompterMessages::show(EngineMessage message, const std::string& subject)
-{
+void PrompterMessages::show(EngineMessage message, const std::string& subject) {
     const bool error = message == EngineMessage::ContFixError || message == EngineMessage::BoxFixError;
-    m_prompter.ask(error ? PromptKind::Error : PromptKind::Warning, text(message, QString::fromStdString(subject)),
-                   PromptButtons::Ok);
+    m_prompter.ask(error ? PromptKind::Error : PromptKind::Warning,
+                   text(message, QString::fromStdString(subject)), PromptButtons::Ok);
 }
 
 } // namespace palvane

@@ -18,10 +18,8 @@ public:
     explicit EngineRows(Store& store);
 
     RowsStatus readTask(std::int32_t taskId, TaskRows& rows, std::string& error) override;
-    RowsStatus replaceSolution(std::int32_t taskId, const SolutionWrite& rows,
-                               std::string& error) override;
-    RowsStatus clearSolution(std::int32_t taskId, const SolutionClear& rows,
-                             std::string& error) override;
+    RowsStatus replaceSolution(std::int32_t taskId, const SolutionWrite& rows, std::string& error) override;
+    RowsStatus clearSolution(std::int32_t taskId, const SolutionClear& rows, std::string& error) override;
 
 private:
     Store& m_store;

@@ -14,16 +14,14 @@ namespace {
 
 using Row = QVariantList;
 
-bool fail(QString* error, const QString& text)
-{
+bool fail(QString* error, const QString& text) {
     if (error)
         *error = text;
     return false;
 }
 
 // The stored fields of a table except the ones named.
-QStringList fieldsExcept(Table table, const QStringList& skip)
-{
+QStringList fieldsExcept(Table table, const QStringList& skip) {
     QStringList l;
     for (const QString& f : tableDef(table).fieldNames())
         if (!skip.contains(f, Qt::CaseInsensitive))
@@ -31,8 +29,8 @@ QStringList fieldsExcept(Table table, const QStringList& skip)
     return l;
 }
 
-bool selectRows(Store& s, const QString& sql, const QVariantList& binds, std::vector<Row>* rows, QString* error)
-{
+bool selectRows(Store& s, const QString& sql, const QVariantList& binds, std::vector<Row>* rows,
+                QString* error) {
     QSqlQuery q(s.database());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -53,8 +51,7 @@ bool selectRows(Store& s, const QString& sql, const QVariantList& binds, std::ve
 }
 
 bool insertRow(Store& s, Table table, const QStringList& fields, const Row& values, QString* error,
-               qint32* newId = nullptr)
-{
+               qint32* newId = nullptr) {
     QStringList marks;
     for (qsizetype i = 0; i < fields.size(); ++i)
         marks << QStringLiteral("?");
@@ -72,16 +69,14 @@ bool insertRow(Store& s, Table table, const QStringList& fields, const Row& valu
 }
 
 // Selects the given fields of a task's rows in the table's own order.
-QString taskRowsSql(Table table, const QStringList& fields, const QString& where, const QString& order)
-{
+QString taskRowsSql(Table table, const QStringList& fields, const QString& where, const QString& order) {
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %4, rowid")
         .arg(fields.join(QLatin1Char(',')), tableName(table), where, order);
 }
 
 // Copies the rows a query selects into `target`, with `newId` as their first field (TaskID).
 bool copyRows(Store& source, Store& target, Table table, const QString& where, const QVariantList& binds,
-              qint32 newId, QString* error)
-{
+              qint32 newId, QString* error) {
     const QStringList fields = fieldsExcept(table, {QStringLiteral("TaskID")});
     std::vector<Row> rows;
     const QString order = table == Table::Tc   ? QStringLiteral("TaskID, TypeID")
@@ -98,11 +93,12 @@ bool copyRows(Store& source, Store& target, Table table, const QString& where, c
     return true;
 }
 
-bool copySolution(Store& source, qint32 taskId, Store& target, qint32 newId, QString* error)
-{
+bool copySolution(Store& source, qint32 taskId, Store& target, qint32 newId, QString* error) {
     std::vector<Row> containers;
-    if (!selectRows(source, QStringLiteral("SELECT ContNo FROM solut WHERE TaskID = ? ORDER BY TaskID, ContNo, rowid"),
-                    {taskId}, &containers, error))
+    if (!selectRows(
+            source,
+            QStringLiteral("SELECT ContNo FROM solut WHERE TaskID = ? ORDER BY TaskID, ContNo, rowid"),
+            {taskId}, &containers, error))
         return false;
     // solut rows one container at a time, each followed by its distr and posit rows.
     std::vector<Row> done;
@@ -119,8 +115,7 @@ bool copySolution(Store& source, qint32 taskId, Store& target, qint32 newId, QSt
     return true;
 }
 
-int countRows(Store& s, const QString& sql, const QVariantList& binds, QString* error)
-{
+int countRows(Store& s, const QString& sql, const QVariantList& binds, QString* error) {
     std::vector<Row> rows;
     if (!selectRows(s, sql, binds, &rows, error) || rows.empty())
         return -1;
@@ -129,12 +124,12 @@ int countRows(Store& s, const QString& sql, const QVariantList& binds, QString* 
 
 } // namespace
 
-bool replaceLibrary(Store& source, Store& target, Table library, QString* error)
-{
+bool replaceLibrary(Store& source, Store& target, Table library, QString* error) {
     const QStringList fields = tableDef(library).fieldNames();
     std::vector<Row> rows;
     if (!selectRows(source,
-                    QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(fields.join(QLatin1Char(',')), tableName(library)),
+                    QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                        .arg(fields.join(QLatin1Char(',')), tableName(library)),
                     {}, &rows, error))
         return false;
     StoreTransaction unit(target);
@@ -149,8 +144,7 @@ bool replaceLibrary(Store& source, Store& target, Table library, QString* error)
     return unit.commit() || fail(error, target.lastError());
 }
 
-QStringList missingLibraryKeys(Store& source, Store& target)
-{
+QStringList missingLibraryKeys(Store& source, Store& target) {
     QStringList missing;
     struct Use {
         Table list, library;
@@ -160,9 +154,11 @@ QStringList missingLibraryKeys(Store& source, Store& target)
         std::vector<Row> used, present;
         const QString key = QLatin1String(u.key);
         QString err;
-        if (!selectRows(target, QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY %1").arg(key, tableName(u.list)), {},
-                        &used, &err) ||
-            !selectRows(source, QStringLiteral("SELECT %1 FROM %2").arg(key, tableName(u.library)), {}, &present, &err)) {
+        if (!selectRows(target,
+                        QStringLiteral("SELECT DISTINCT %1 FROM %2 ORDER BY %1").arg(key, tableName(u.list)),
+                        {}, &used, &err) ||
+            !selectRows(source, QStringLiteral("SELECT %1 FROM %2").arg(key, tableName(u.library)), {},
+                        &present, &err)) {
             missing << err;
             continue;
         }
@@ -174,16 +170,17 @@ QStringList missingLibraryKeys(Store& source, Store& target)
 }
 
 bool copyTask(Store& source, qint32 taskId, Store& target, TaskCopyParts parts, qint32* newId, QString* error,
-              const CopyProgress& progress)
-{
+              const CopyProgress& progress) {
     auto at = [&progress](int position) {
         if (progress)
             progress(position);
     };
     const QStringList taskFields = fieldsExcept(Table::Tasks, {QStringLiteral("TaskID")});
     std::vector<Row> task;
-    if (!selectRows(source, taskRowsSql(Table::Tasks, taskFields, QStringLiteral("TaskID = ?"), QStringLiteral("TaskID")),
-                    {taskId}, &task, error))
+    if (!selectRows(
+            source,
+            taskRowsSql(Table::Tasks, taskFields, QStringLiteral("TaskID = ?"), QStringLiteral("TaskID")),
+            {taskId}, &task, error))
         return false;
     if (task.empty())
         return fail(error, QStringLiteral("task %1 not found").arg(taskId));
@@ -210,14 +207,12 @@ bool copyTask(Store& source, qint32 taskId, Store& target, TaskCopyParts parts, 
     return true;
 }
 
-QString duplicateName(const QString& name)
-{
+QString duplicateName(const QString& name) {
     const int length = tableDef(Table::Tasks).field(QStringLiteral("Name"))->length;
     return (name + QStringLiteral(" -dupl")).left(length);
 }
 
-bool duplicateTask(Store& store, qint32 taskId, const QDate& today, qint32* newId, QString* error)
-{
+bool duplicateTask(Store& store, qint32 taskId, const QDate& today, qint32* newId, QString* error) {
     StoreTransaction unit(store);
     if (!unit.isActive())
         return fail(error, store.lastError());
@@ -227,14 +222,16 @@ bool duplicateTask(Store& store, qint32 taskId, const QDate& today, qint32* newI
     QSqlQuery q(store.database());
     q.prepare(QStringLiteral("UPDATE tasks SET Name = ?, Solut = 0, Date = ? WHERE TaskID = ?"));
     std::vector<Row> name;
-    if (!selectRows(store, QStringLiteral("SELECT Name FROM tasks WHERE TaskID = ?"), {id}, &name, error) || name.empty())
+    if (!selectRows(store, QStringLiteral("SELECT Name FROM tasks WHERE TaskID = ?"), {id}, &name, error) ||
+        name.empty())
         return fail(error, error && !error->isEmpty() ? *error : QStringLiteral("task %1 not found").arg(id));
     q.addBindValue(duplicateName(name.front().value(0).toString()));
     q.addBindValue(today.toString(Qt::ISODate));
     q.addBindValue(id);
     if (!q.exec())
         return fail(error, q.lastError().text());
-    for (const char* sql : {"UPDATE tc SET Used = 0 WHERE TaskID = ?", "UPDATE tb SET Placed = 0 WHERE TaskID = ?"}) {
+    for (const char* sql :
+         {"UPDATE tc SET Used = 0 WHERE TaskID = ?", "UPDATE tb SET Placed = 0 WHERE TaskID = ?"}) {
         QSqlQuery u(store.database());
         u.prepare(QLatin1String(sql));
         u.addBindValue(id);
@@ -248,13 +245,12 @@ bool duplicateTask(Store& store, qint32 taskId, const QDate& today, qint32* newI
     return true;
 }
 
-bool emptyDatabase(Store& store, QString* error)
-{
+bool emptyDatabase(Store& store, QString* error) {
     StoreTransaction unit(store);
     if (!unit.isActive())
         return fail(error, store.lastError());
-    for (Table t : {Table::Distr, Table::Posit, Table::Solut, Table::Tb, Table::Tc, Table::Tasks, Table::Conts,
-                    Table::Boxes}) {
+    for (Table t : {Table::Distr, Table::Posit, Table::Solut, Table::Tb, Table::Tc, Table::Tasks,
+                    Table::Conts, Table::Boxes}) {
         QSqlQuery q(store.database());
         if (!q.exec(QStringLiteral("DELETE FROM %1").arg(tableName(t))))
             return fail(error, q.lastError().text());
@@ -262,8 +258,7 @@ bool emptyDatabase(Store& store, QString* error)
     return unit.commit() || fail(error, store.lastError());
 }
 
-int tableRowCount(Store& store, Table table)
-{
+int tableRowCount(Store& store, Table table) {
     QString error;
     return countRows(store, QStringLiteral("SELECT COUNT(*) FROM %1").arg(tableName(table)), {}, &error);
 }

@@ -45,8 +45,7 @@ QString duplicateName(const QString& name);
 // Duplicates task `taskId` inside `store`: a new task row (`newId`) named by duplicateName(),
 // unsolved, dated `today`, with the other fields of the original, and copies of its `tc` and
 // `tb` rows with `Used` and `Placed` 0. The solution is not copied.
-bool duplicateTask(Store& store, qint32 taskId, const QDate& today, qint32* newId,
-                   QString* error = nullptr);
+bool duplicateTask(Store& store, qint32 taskId, const QDate& today, qint32* newId, QString* error = nullptr);
 
 // Removes every row of distr, posit, solut, tb, tc, tasks, conts and boxes, in this order; the
 // tables stay.

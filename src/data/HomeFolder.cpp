@@ -5,8 +5,7 @@
 
 namespace palvane {
 
-QString HomeFolder::resolve(const QStringList& arguments)
-{
+QString HomeFolder::resolve(const QStringList& arguments) {
     QString chosen;
     const QString opt = QStringLiteral("--home");
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -27,38 +26,31 @@ QString HomeFolder::resolve(const QStringList& arguments)
 
 HomeFolder::HomeFolder(const QString& path) : m_path(QDir::cleanPath(QDir(path).absolutePath())) {}
 
-QString HomeFolder::iniFilePath() const
-{
+QString HomeFolder::iniFilePath() const {
     return absolute(QStringLiteral("korvan.ini"));
 }
 
-QString HomeFolder::databasesIniPath() const
-{
+QString HomeFolder::databasesIniPath() const {
     return absolute(QStringLiteral("databases.ini"));
 }
 
-QString HomeFolder::importFolder() const
-{
+QString HomeFolder::importFolder() const {
     return absolute(QStringLiteral("impbox"));
 }
 
-QString HomeFolder::exportFolder() const
-{
+QString HomeFolder::exportFolder() const {
     return absolute(QStringLiteral("solutions"));
 }
 
-QString HomeFolder::reportsFolder() const
-{
+QString HomeFolder::reportsFolder() const {
     return absolute(QStringLiteral("reports"));
 }
 
-QString HomeFolder::absolute(const QString& relativeOrAbsolute) const
-{
+QString HomeFolder::absolute(const QString& relativeOrAbsolute) const {
     return QDir::cleanPath(QDir(m_path).absoluteFilePath(relativeOrAbsolute));
 }
 
-bool HomeFolder::ensureExists() const
-{
+bool HomeFolder::ensureExists() const {
     return QDir().mkpath(m_path);
 }
 

@@ -1,6 +1,6 @@
 // Row rules of the two libraries (conts, boxes) and of the task lists that use them (tc, tb).
 // The twins differ only in their cursors, field names and texts, collected in a LibrarySide.
-#include "TDMForm.h"
+#include "DMForm.h"
 
 #include <QSqlQuery>
 
@@ -17,11 +17,14 @@ struct TDMForm::LibrarySide {
     QString duplicate, defineFirst, belowUsed, fixedDelete;
 };
 
-TDMForm::LibrarySide TDMForm::side(Table library) const
-{
+TDMForm::LibrarySide TDMForm::side(Table library) const {
     if (library == Table::Conts)
-        return {Table::Conts, m_conts.get(), m_tc.get(), QStringLiteral("TypeID"),
-                QStringLiteral("Avail"), QStringLiteral("Used"),
+        return {Table::Conts,
+                m_conts.get(),
+                m_tc.get(),
+                QStringLiteral("TypeID"),
+                QStringLiteral("Avail"),
+                QStringLiteral("Used"),
                 tr("This container Type is used in Export DB."),
                 tr("This container Type is used in a task:"),
                 tr("Are you sure to modify container properties (Yes/No)"),
@@ -30,8 +33,12 @@ TDMForm::LibrarySide TDMForm::side(Table library) const
                 tr("Available container number should not be less than\ralready Used number, "
                    "needed for Fixed containers."),
                 tr("This container Type is used\rfor Fixed containers.\rIt should not be deleted.")};
-    return {Table::Boxes, m_boxes.get(), m_tb.get(), QStringLiteral("KindID"),
-            QStringLiteral("Total"), QStringLiteral("Placed"),
+    return {Table::Boxes,
+            m_boxes.get(),
+            m_tb.get(),
+            QStringLiteral("KindID"),
+            QStringLiteral("Total"),
+            QStringLiteral("Placed"),
             tr("This box Kind is used in Export DB."),
             tr("This box Kind is used in a task:"),
             tr("Are you sure to modify box properties (Yes/No)?"),
@@ -44,20 +51,17 @@ TDMForm::LibrarySide TDMForm::side(Table library) const
 
 namespace {
 
-QString quotedName(const QString& name)
-{
+QString quotedName(const QString& name) {
     return QStringLiteral("\"%1\".").arg(name);
 }
 
-QString lines(const QStringList& l)
-{
+QString lines(const QStringList& l) {
     return l.join(QLatin1Char('\r'));
 }
 
 } // namespace
 
-void TDMForm::installLibraryRules(Table library)
-{
+void TDMForm::installLibraryRules(Table library) {
     LibrarySide s = side(library);
     Cursor* lib = s.lib;
     lib->beforeInsert = [this, library](Cursor&) { return libraryBeforeInsert(side(library)); };
@@ -81,11 +85,12 @@ void TDMForm::installLibraryRules(Table library)
         return false;
     };
     const bool conts = library == Table::Conts;
-    const QStringList weights = conts ? QStringList{QStringLiteral("LoadWt"), QStringLiteral("NoseWt"),
-                                                    QStringLiteral("TailWt")}
-                                      : QStringList{QStringLiteral("Weight")};
+    const QStringList weights =
+        conts ? QStringList{QStringLiteral("LoadWt"), QStringLiteral("NoseWt"), QStringLiteral("TailWt")}
+              : QStringList{QStringLiteral("Weight")};
     for (const QString& f : weights)
-        lib->setFieldRule(f, [positive](Cursor& c, const QString& field) { return positive(c, field, true); });
+        lib->setFieldRule(f,
+                          [positive](Cursor& c, const QString& field) { return positive(c, field, true); });
     lib->setFieldRule(QStringLiteral("Width"),
                       [positive](Cursor& c, const QString& field) { return positive(c, field, false); });
     if (!conts) {
@@ -96,8 +101,8 @@ void TDMForm::installLibraryRules(Table library)
     auto axles = [this, positive](Cursor& c, const QString& field) {
         if (!positive(c, field, field != QLatin1String("Length")))
             return false;
-        if (c.intValue(QStringLiteral("NoseDL")) + c.intValue(QStringLiteral("TailDL"))
-            >= c.intValue(QStringLiteral("Length"))) {
+        if (c.intValue(QStringLiteral("NoseDL")) + c.intValue(QStringLiteral("TailDL")) >=
+            c.intValue(QStringLiteral("Length"))) {
             error(tr("Axle displacements sum should\rbe less then container length."));
             return false;
         }
@@ -107,8 +112,8 @@ void TDMForm::installLibraryRules(Table library)
         lib->setFieldRule(QLatin1String(f), axles);
     auto fillDir = [this](Cursor& c, bool emptyAllowed) {
         const QString v = c.textValue(QStringLiteral("FillDir"));
-        if ((emptyAllowed && v.isEmpty()) || v == QLatin1String("Length")
-            || v == QLatin1String("Width") || v == QLatin1String("Either"))
+        if ((emptyAllowed && v.isEmpty()) || v == QLatin1String("Length") || v == QLatin1String("Width") ||
+            v == QLatin1String("Either"))
             return true;
         error(tr("Choose a value from drop-down list"));
         return false;
@@ -119,8 +124,7 @@ void TDMForm::installLibraryRules(Table library)
     lib->beforePost = [fillDir](Cursor& c) { return fillDir(c, true); };
 }
 
-bool TDMForm::libraryBeforeInsert(const LibrarySide& s)
-{
+bool TDMForm::libraryBeforeInsert(const LibrarySide& s) {
     if (ActiveDatabase == ExportDatabase) {
         inform(tr("You can not edit Export DB library,\ryou may only delete unused records."));
         return false;
@@ -132,8 +136,7 @@ bool TDMForm::libraryBeforeInsert(const LibrarySide& s)
     return true;
 }
 
-bool TDMForm::libraryBeforeEdit(const LibrarySide& s)
-{
+bool TDMForm::libraryBeforeEdit(const LibrarySide& s) {
     bool editMode = s.library == Table::Conts ? ContsEditMode : BoxesEditMode;
     if (!editMode)
         return true; // outside edit mode only the quantity, Temp and Descr change: no rules
@@ -160,12 +163,11 @@ bool TDMForm::libraryBeforeEdit(const LibrarySide& s)
     if (!WarnsCheck || !ask)
         return true;
     for (const TaskUse& use : tasksUsing(s, key, QStringLiteral("= 0"))) {
-        PromptAnswer a = m_prompter->ask(
-            PromptKind::Confirmation,
-            lines({s.usedInTask, quotedName(use.name), s.modifyQuestion,
-                   tr("... regarding all other related tasks (All)?"),
-                   tr("... regarding all containers to modify (Yes to All)?")}),
-            PromptButtons::YesNoAllYesToAll);
+        PromptAnswer a = m_prompter->ask(PromptKind::Confirmation,
+                                         lines({s.usedInTask, quotedName(use.name), s.modifyQuestion,
+                                                tr("... regarding all other related tasks (All)?"),
+                                                tr("... regarding all containers to modify (Yes to All)?")}),
+                                         PromptButtons::YesNoAllYesToAll);
         if (a == PromptAnswer::Yes)
             continue;
         if (a == PromptAnswer::All)
@@ -179,8 +181,7 @@ bool TDMForm::libraryBeforeEdit(const LibrarySide& s)
     return true;
 }
 
-bool TDMForm::libraryBeforeDelete(const LibrarySide& s)
-{
+bool TDMForm::libraryBeforeDelete(const LibrarySide& s) {
     bool editMode = s.library == Table::Conts ? ContsEditMode : BoxesEditMode;
     if (!editMode)
         return false;
@@ -188,8 +189,7 @@ bool TDMForm::libraryBeforeDelete(const LibrarySide& s)
     const QVariant key = s.lib->value(s.key);
     std::vector<TaskUse> users = tasksUsing(s, key, QString());
     if (!users.empty()) {
-        warn(lines({s.usedInTask, quotedName(users.front().name),
-                    tr("Delete action should be cancelled.")}));
+        warn(lines({s.usedInTask, quotedName(users.front().name), tr("Delete action should be cancelled.")}));
         return false;
     }
     if (ActiveDatabase == MainDatabase && exportUses(s, key)) {
@@ -199,14 +199,12 @@ bool TDMForm::libraryBeforeDelete(const LibrarySide& s)
     return true;
 }
 
-bool TDMForm::libraryKeyUsed(Table library, const QVariant& key)
-{
+bool TDMForm::libraryKeyUsed(Table library, const QVariant& key) {
     return !tasksUsing(side(library), key, QString()).empty();
 }
 
 std::vector<TDMForm::TaskUse> TDMForm::tasksUsing(const LibrarySide& s, const QVariant& key,
-                                                  const QString& usedCond)
-{
+                                                  const QString& usedCond) {
     std::vector<TaskUse> result;
     if (!m_store || key.isNull())
         return result;
@@ -226,8 +224,7 @@ std::vector<TDMForm::TaskUse> TDMForm::tasksUsing(const LibrarySide& s, const QV
     return result;
 }
 
-bool TDMForm::exportUses(const LibrarySide& s, const QVariant& key)
-{
+bool TDMForm::exportUses(const LibrarySide& s, const QVariant& key) {
     if (key.isNull())
         return false;
     bool opened = false;
@@ -240,8 +237,8 @@ bool TDMForm::exportUses(const LibrarySide& s, const QVariant& key)
     bool used = false;
     {
         QSqlQuery q(ex->database());
-        q.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1")
-                      .arg(tableName(s.list->table()), s.key));
+        q.prepare(
+            QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? LIMIT 1").arg(tableName(s.list->table()), s.key));
         q.addBindValue(key);
         used = q.exec() && q.next();
     }
@@ -252,14 +249,12 @@ bool TDMForm::exportUses(const LibrarySide& s, const QVariant& key)
 
 // ---- tc and tb ----
 
-void TDMForm::installListRules(Table library)
-{
+void TDMForm::installListRules(Table library) {
     LibrarySide s = side(library);
     Cursor* list = s.list;
     list->beforeInsert = [this, library](Cursor&) { return !side(library).lib->isEmpty(); };
-    list->setFieldRule(s.key, [this, library](Cursor& c, const QString& f) {
-        return listKeyValidate(side(library), c, f);
-    });
+    list->setFieldRule(
+        s.key, [this, library](Cursor& c, const QString& f) { return listKeyValidate(side(library), c, f); });
     list->setFieldRule(s.quantity, [this, library](Cursor& c, const QString& f) {
         return listQuantityValidate(side(library), c, f);
     });
@@ -277,8 +272,7 @@ void TDMForm::installListRules(Table library)
     list->afterPost = [this](Cursor&) { recomputeTotals(); };
 }
 
-bool TDMForm::listKeyValidate(const LibrarySide& s, Cursor& c, const QString& field)
-{
+bool TDMForm::listKeyValidate(const LibrarySide& s, Cursor& c, const QString& field) {
     const QVariant v = c.value(field);
     for (int r = 0; r < c.rowCount(); ++r)
         if (r != c.currentRow() && sameValue(c.valueAt(r, field), v)) {
@@ -288,28 +282,25 @@ bool TDMForm::listKeyValidate(const LibrarySide& s, Cursor& c, const QString& fi
     return true;
 }
 
-bool TDMForm::cancelRow(Cursor& c, const QString& warning)
-{
+bool TDMForm::cancelRow(Cursor& c, const QString& warning) {
     warn(warning);
     c.cancel();
     return false;
 }
 
-bool TDMForm::listQuantityValidate(const LibrarySide& s, Cursor& c, const QString& field)
-{
+bool TDMForm::listQuantityValidate(const LibrarySide& s, Cursor& c, const QString& field) {
     if (c.intValue(s.key) <= 0)
         return cancelRow(c, s.defineFirst);
     const int v = c.intValue(field);
     if (v <= 0)
         return cancelRow(c, tr("Number must be positive"));
     if (v < c.intValue(s.used))
-        return m_prompter->ask(PromptKind::Warning, s.belowUsed, PromptButtons::OkIgnore)
-               == PromptAnswer::Ignore;
+        return m_prompter->ask(PromptKind::Warning, s.belowUsed, PromptButtons::OkIgnore) ==
+               PromptAnswer::Ignore;
     return true;
 }
 
-bool TDMForm::listCostValidate(const LibrarySide& s, Cursor& c, const QString& field)
-{
+bool TDMForm::listCostValidate(const LibrarySide& s, Cursor& c, const QString& field) {
     if (c.intValue(s.key) <= 0)
         return cancelRow(c, s.defineFirst);
     if (c.floatValue(field) < 0)
@@ -317,13 +308,12 @@ bool TDMForm::listCostValidate(const LibrarySide& s, Cursor& c, const QString& f
     return true;
 }
 
-bool TDMForm::listBeforeDelete(const LibrarySide& s, Cursor& c)
-{
+bool TDMForm::listBeforeDelete(const LibrarySide& s, Cursor& c) {
     if (TaskPageDisabled || SelectTaskVisible)
         return true; // a cascade is running
     if (c.intValue(s.used) > 0)
-        return m_prompter->ask(PromptKind::Warning, s.fixedDelete, PromptButtons::OkIgnore)
-               == PromptAnswer::Ignore;
+        return m_prompter->ask(PromptKind::Warning, s.fixedDelete, PromptButtons::OkIgnore) ==
+               PromptAnswer::Ignore;
     return true;
 }
 

@@ -10,8 +10,7 @@ namespace {
 
 // Decimal digits of |value| (18 significant, as an extended value converts) and its decimal
 // exponent: |value| = 0.d1d2d3... x 10^exponent.
-void decimalDigits(long double value, std::string& digits, int& exponent)
-{
+void decimalDigits(long double value, std::string& digits, int& exponent) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.17Le", static_cast<long double>(std::fabs(value)));
     std::string s(buf);
@@ -21,8 +20,7 @@ void decimalDigits(long double value, std::string& digits, int& exponent)
 }
 
 // Keeps the first `keep` digits, rounding halves away from zero; may raise the exponent.
-void roundDigits(std::string& digits, int& exponent, int keep)
-{
+void roundDigits(std::string& digits, int& exponent, int keep) {
     if (keep <= 0) {
         const bool up = keep == 0 && digits[0] >= '5';
         digits = up ? "1" : "";
@@ -50,8 +48,7 @@ void roundDigits(std::string& digits, int& exponent, int keep)
 
 } // namespace
 
-QString formatFixed(long double value, int precision, int digits)
-{
+QString formatFixed(long double value, int precision, int digits) {
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))

@@ -34,8 +34,7 @@ struct PromptRecord {
 class ScriptedPrompter : public Prompter {
 public:
     PromptAnswer ask(PromptKind kind, const QString& text, PromptButtons buttons,
-                     const QString& title = QString()) override
-    {
+                     const QString& title = QString()) override {
         asked.push_back({kind, text, buttons, title});
         if (whileAsking)
             whileAsking(asked.back());
@@ -45,8 +44,7 @@ public:
         answers.pop_front();
         return a;
     }
-    static PromptAnswer defaultAnswer(PromptButtons b)
-    {
+    static PromptAnswer defaultAnswer(PromptButtons b) {
         switch (b) {
         case PromptButtons::YesNo:
         case PromptButtons::YesNoAllYesToAll:

@@ -8,8 +8,7 @@
 
 namespace palvane {
 
-FileReadStatus openRegularFile(const QString& path, QFile& file, qint64 maxBytes)
-{
+FileReadStatus openRegularFile(const QString& path, QFile& file, qint64 maxBytes) {
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -35,8 +34,7 @@ FileReadStatus openRegularFile(const QString& path, QFile& file, qint64 maxBytes
     return FileReadStatus::Ok;
 }
 
-FileReadStatus readRegularFile(const QString& path, qint64 maxBytes, QByteArray* content)
-{
+FileReadStatus readRegularFile(const QString& path, qint64 maxBytes, QByteArray* content) {
     content->clear();
     QFile file;
     const FileReadStatus status = openRegularFile(path, file, maxBytes);
@@ -52,14 +50,12 @@ FileReadStatus readRegularFile(const QString& path, qint64 maxBytes, QByteArray*
     return FileReadStatus::Ok;
 }
 
-FileReadStatus checkRegularFile(const QString& path, qint64 maxBytes)
-{
+FileReadStatus checkRegularFile(const QString& path, qint64 maxBytes) {
     QFile file;
     return openRegularFile(path, file, maxBytes);
 }
 
-QString fileReadProblem(FileReadStatus status, const QString& path, qint64 maxBytes)
-{
+QString fileReadProblem(FileReadStatus status, const QString& path, qint64 maxBytes) {
     const QString name = QDir::toNativeSeparators(path);
     switch (status) {
     case FileReadStatus::Ok:

@@ -1,8 +1,8 @@
 #include "SolutionCsv.h"
 
 #include "Cursor.h"
+#include "DMForm.h"
 #include "Prompter.h"
-#include "TDMForm.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -23,19 +23,16 @@ const QString Crlf = QStringLiteral("\r\n");
 
 // "%<width>.<decimals>f", always with the point as decimal separator: a regional comma would
 // split the number into two fields.
-QString fixed(double value, int width, int decimals)
-{
+QString fixed(double value, int width, int decimals) {
     return QString::asprintf("%*.*f", width, decimals, value);
 }
 
-QString integer(const QVariant& v)
-{
+QString integer(const QVariant& v) {
     return QString::number(v.toLongLong());
 }
 
 // One line: every field followed by a comma.
-QString line(const QStringList& fields)
-{
+QString line(const QStringList& fields) {
     QString s;
     for (const QString& f : fields)
         s += csvField(f) + QLatin1Char(',');
@@ -48,13 +45,11 @@ class CursorRestore {
 public:
     explicit CursorRestore(TDMForm& dm)
         : m_dm(dm), m_solut(dm.solut().currentRow()), m_distr(dm.distr().currentRow()),
-          m_posit(dm.posit().currentRow())
-    {
+          m_posit(dm.posit().currentRow()) {
         dm.distr().disableControls();
         dm.posit().disableControls();
     }
-    ~CursorRestore()
-    {
+    ~CursorRestore() {
         m_dm.distr().enableControls();
         m_dm.posit().enableControls();
         if (m_solut >= 0)
@@ -74,8 +69,7 @@ private:
 
 } // namespace
 
-QString csvField(const QString& text)
-{
+QString csvField(const QString& text) {
     static const QString special = QStringLiteral(",\"\r\n");
     bool quote = false;
     for (QChar c : text)
@@ -87,8 +81,7 @@ QString csvField(const QString& text)
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-QString safeFileStem(const QString& taskName)
-{
+QString safeFileStem(const QString& taskName) {
     static const QString refused = QStringLiteral("/\\<>:\"|?*");
     QString s = taskName;
     for (QChar& c : s) {
@@ -103,8 +96,7 @@ QString safeFileStem(const QString& taskName)
     return s;
 }
 
-SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale)
-{
+SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale) {
     Cursor& tasks = dm.tasks();
     Cursor& solut = dm.solut();
     Cursor& distr = dm.distr();
@@ -113,12 +105,12 @@ SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale)
 
     const QDate date = tasks.value(QStringLiteral("Date")).toDate();
     // The date, a comma and the name after two blanks; no comma follows the name.
-    const QString first = csvField(date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString())
-                          + QLatin1Char(',') + csvField(QStringLiteral("  ") + tasks.textValue(QStringLiteral("Name")))
-                          + Crlf;
+    const QString first = csvField(date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString()) +
+                          QLatin1Char(',') +
+                          csvField(QStringLiteral("  ") + tasks.textValue(QStringLiteral("Name"))) + Crlf;
     SolutionCsvTexts t;
-    t.conts = first + QStringLiteral("ContType,ContNo,BoxSum,LoadArea,Area%,")
-              + QStringLiteral("LoadWeight,Weight%,LoadCost,NoseWeight,TailWeight,") + Crlf + Crlf;
+    t.conts = first + QStringLiteral("ContType,ContNo,BoxSum,LoadArea,Area%,") +
+              QStringLiteral("LoadWeight,Weight%,LoadCost,NoseWeight,TailWeight,") + Crlf + Crlf;
     t.distr = first + QStringLiteral("BoxKind,BoxSum,AreaSum,WeightSum,Mark,") + Crlf + Crlf;
     t.posit = first + QStringLiteral("BoxKind,BoxNo,PosX,PosY,PutL,PutW,LoadNo,") + Crlf + Crlf;
 
@@ -128,10 +120,9 @@ SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale)
     do {
         auto sv = [&](const char* c) { return solut.value(QLatin1String(c)); };
         t.conts += line({sv("Type").toString(), integer(sv("ContNo")), integer(sv("BoxLoad")),
-                         integer(sv("VolLoad")), fixed(sv("VolEff").toDouble(), 8, 3),
-                         integer(sv("WgtLoad")), fixed(sv("WgtEff").toDouble(), 8, 3),
-                         fixed(sv("CostLoad").toDouble(), 12, 2), integer(sv("NoseLoad")),
-                         integer(sv("TailLoad"))});
+                         integer(sv("VolLoad")), fixed(sv("VolEff").toDouble(), 8, 3), integer(sv("WgtLoad")),
+                         fixed(sv("WgtEff").toDouble(), 8, 3), fixed(sv("CostLoad").toDouble(), 12, 2),
+                         integer(sv("NoseLoad")), integer(sv("TailLoad"))});
         const QString header = QStringLiteral("Container# ") + integer(sv("ContNo")) + Crlf;
         t.distr += header;
         for (int r = 0; r < distr.rowCount(); ++r) {
@@ -151,8 +142,7 @@ SolutionCsvTexts buildSolutionCsv(TDMForm& dm, const QLocale& locale)
     return t;
 }
 
-SolutionCsvResult writeSolutionCsv(TDMForm& dm, const QString& folder, const QLocale& locale)
-{
+SolutionCsvResult writeSolutionCsv(TDMForm& dm, const QString& folder, const QLocale& locale) {
     SolutionCsvResult result;
     const QString stem = safeFileStem(dm.tasks().textValue(QStringLiteral("Name")));
     const QDir dir(QFileInfo(folder).absoluteFilePath());
@@ -174,18 +164,18 @@ SolutionCsvResult writeSolutionCsv(TDMForm& dm, const QString& folder, const QLo
         if (!ok) {
             ++result.failures;
             if (result.error.isEmpty())
-                result.error = QDir::toNativeSeparators(result.files[i]) + QStringLiteral(": ") + file.errorString();
+                result.error =
+                    QDir::toNativeSeparators(result.files[i]) + QStringLiteral(": ") + file.errorString();
         }
     }
     return result;
 }
 
 bool ExportSolutionCsv(TDMForm& dm, const QString& folder, Prompter& prompter, const SolutionCsvHooks& hooks,
-                       const QLocale& locale)
-{
-    if (dm.WarnsCheck
-        && prompter.ask(PromptKind::Confirmation, CsvMessages::tr("Write current solution to files now?"), PromptButtons::OkCancel)
-               != PromptAnswer::Ok)
+                       const QLocale& locale) {
+    if (dm.WarnsCheck &&
+        prompter.ask(PromptKind::Confirmation, CsvMessages::tr("Write current solution to files now?"),
+                     PromptButtons::OkCancel) != PromptAnswer::Ok)
         return false;
     if (hooks.busy)
         hooks.busy(true);
@@ -196,8 +186,8 @@ bool ExportSolutionCsv(TDMForm& dm, const QString& folder, Prompter& prompter, c
         prompter.ask(PromptKind::Warning, CsvMessages::tr("Solution file(s) write error"), PromptButtons::Ok);
         return false;
     }
-    QString text = CsvMessages::tr("Solution data has been") + QLatin1Char('\r')
-        + CsvMessages::tr("written into the following files:");
+    QString text = CsvMessages::tr("Solution data has been") + QLatin1Char('\r') +
+                   CsvMessages::tr("written into the following files:");
     for (const QString& name : result.shownNames)
         text += QStringLiteral("\r ") + name;
     prompter.ask(PromptKind::Information, text, PromptButtons::Ok);

@@ -65,7 +65,6 @@ struct SolutionCsvHooks {
 // either the list of files or "Solution file(s) write error" through `prompter`. Returns
 // whether the files were written (false also when the question was not confirmed).
 bool ExportSolutionCsv(TDMForm& dm, const QString& folder, Prompter& prompter,
-                       const SolutionCsvHooks& hooks = {},
-                       const QLocale& locale = QLocale::system());
+                       const SolutionCsvHooks& hooks = {}, const QLocale& locale = QLocale::system());
 
 } // namespace palvane

@@ -11,8 +11,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cerrno>
-#include <iterator>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace palvane {
@@ -22,15 +22,13 @@ namespace {
 // The table whose file is the connection's main database; the others are attached to it.
 constexpr Table MainTable = Table::Tasks;
 
-QString nextConnectionName()
-{
+QString nextConnectionName() {
     static QAtomicInt counter;
     return QStringLiteral("palvane-store-%1").arg(counter.fetchAndAddRelaxed(1) + 1);
 }
 
 // True when the file starts with the SQLite 3 header.
-bool hasSqliteHeader(const QString& path)
-{
+bool hasSqliteHeader(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;
@@ -38,8 +36,7 @@ bool hasSqliteHeader(const QString& path)
     return f.read(16) == magic;
 }
 
-StoreError makeError(StoreError::Kind kind, const QString& path, const QString& detail = {})
-{
+StoreError makeError(StoreError::Kind kind, const QString& path, const QString& detail = {}) {
     StoreError e;
     e.kind = kind;
     e.path = QDir::toNativeSeparators(path);
@@ -49,8 +46,7 @@ StoreError makeError(StoreError::Kind kind, const QString& path, const QString& 
 
 // Checks one attached file: integrity, then its table and columns. Sets `needsTable` when the
 // file holds no such table yet.
-StoreError checkTableFile(QSqlDatabase& db, Table table, const QString& path, bool& needsTable)
-{
+StoreError checkTableFile(QSqlDatabase& db, Table table, const QString& path, bool& needsTable) {
     const QString schema = Store::schemaName(table);
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA %1.quick_check").arg(schema)))
@@ -80,8 +76,7 @@ StoreError checkTableFile(QSqlDatabase& db, Table table, const QString& path, bo
 // Why files cannot be made in a directory where the lock file could not be created: a small
 // file is written there and the system's answer is told as a reason (empty when the write
 // works or fails for another cause).
-QString unwritableReason(const QString& directory)
-{
+QString unwritableReason(const QString& directory) {
     const QByteArray probe =
         QFile::encodeName(QDir(directory).filePath(QStringLiteral(".palvane-probe-%1").arg(::getpid())));
     int failure = 0;
@@ -113,8 +108,7 @@ QString unwritableReason(const QString& directory)
 }
 
 // The reason of a failed store operation whose SQLite message tells it, else empty.
-QString sqlReason(const QString& sqliteMessage)
-{
+QString sqlReason(const QString& sqliteMessage) {
     if (sqliteMessage.contains(QLatin1String("disk is full"), Qt::CaseInsensitive))
         return diskFullText();
     if (sqliteMessage.contains(QLatin1String("readonly database"), Qt::CaseInsensitive))
@@ -125,8 +119,7 @@ QString sqlReason(const QString& sqliteMessage)
 // Takes over a lock file that holds no process at all (empty or garbage, as a crash between
 // creating it and writing it leaves) once it is old enough that no instance can still be
 // writing it. A lock a live process holds is never removed: QLockFile checks its system lock.
-bool recoverUnreadableLock(QLockFile& lock, const QString& lockPath)
-{
+bool recoverUnreadableLock(QLockFile& lock, const QString& lockPath) {
     const QFileInfo fi(lockPath);
     if (!fi.isFile())
         return false;
@@ -143,8 +136,7 @@ bool recoverUnreadableLock(QLockFile& lock, const QString& lockPath)
 // True when a table file's rollback journal could still be played back: SQLite writes the
 // journal's first bytes as zeros until the journal is synced, and never plays back such a
 // journal (nor an empty one).
-bool journalMayBeHot(const QString& tablePath)
-{
+bool journalMayBeHot(const QString& tablePath) {
     QFile journal(tablePath + QStringLiteral("-journal"));
     if (!journal.exists())
         return false;
@@ -158,8 +150,7 @@ bool journalMayBeHot(const QString& tablePath)
 // files. Once every table file has been read, SQLite has rolled back each hot journal; a
 // super-journal is only removed while no table file has a journal that could still be played
 // back, so none can need it.
-void removeStaleSuperJournals(const QString& dirPath)
-{
+void removeStaleSuperJournals(const QString& dirPath) {
     const QDir dir(dirPath);
     for (Table t : AllTables)
         if (journalMayBeHot(Store::tableFilePath(dirPath, t)))
@@ -171,8 +162,7 @@ void removeStaleSuperJournals(const QString& dirPath)
 
 // The table file a failed statement of the connection concerns: when its message names no
 // file, each file is opened alone and checked, and the first one that fails is taken.
-QString damagedFile(const QString& dirPath, const QString& guess)
-{
+QString damagedFile(const QString& dirPath, const QString& guess) {
     const QString connection = QStringLiteral("palvane-check-%1").arg(nextConnectionName());
     QString found;
     {
@@ -199,23 +189,19 @@ QString damagedFile(const QString& dirPath, const QString& guess)
 
 } // namespace
 
-QString dbBusyOrWrongText()
-{
+QString dbBusyOrWrongText() {
     return QCoreApplication::translate("palvane::Store", "DB is busy or wrong");
 }
 
-QString folderNotWritableText()
-{
+QString folderNotWritableText() {
     return QCoreApplication::translate("palvane::Store", "The folder cannot be written");
 }
 
-QString diskFullText()
-{
+QString diskFullText() {
     return QCoreApplication::translate("palvane::Store", "The disk is full");
 }
 
-QString StoreError::details() const
-{
+QString StoreError::details() const {
     QStringList lines;
     if (!reason.isEmpty())
         lines << reason;
@@ -227,32 +213,27 @@ QString StoreError::details() const
     return lines.join(QLatin1Char('\r'));
 }
 
-QString StoreError::message() const
-{
+QString StoreError::message() const {
     if (kind == Kind::None)
         return QString();
     const QString more = details();
     return more.isEmpty() ? dbBusyOrWrongText() : dbBusyOrWrongText() + QLatin1Char('\r') + more;
 }
 
-QString Store::schemaName(Table table)
-{
+QString Store::schemaName(Table table) {
     return table == MainTable ? QStringLiteral("main") : tableName(table);
 }
 
-QString Store::tableFilePath(const QString& directory, Table table)
-{
+QString Store::tableFilePath(const QString& directory, Table table) {
     return QDir(directory).absoluteFilePath(tableFileName(table));
 }
 
-QString Store::tableFilePath(Table table) const
-{
+QString Store::tableFilePath(Table table) const {
     return tableFilePath(m_directory, table);
 }
 
-std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
-                                   StoreError* error, StoreAccess access)
-{
+std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode, StoreError* error,
+                                   StoreAccess access) {
     StoreError local;
     StoreError& err = error ? *error : local;
     err = {};
@@ -328,7 +309,8 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
         QSqlQuery q(db);
         // The main file's schema is read before anything is attached, so that its damage is
         // told as its own and not as that of the first attached file.
-        if (!missing.contains(MainTable) && !q.exec(QStringLiteral("SELECT COUNT(*) FROM main.sqlite_master"))) {
+        if (!missing.contains(MainTable) &&
+            !q.exec(QStringLiteral("SELECT COUNT(*) FROM main.sqlite_master"))) {
             err = makeError(StoreError::Kind::Damaged, mainPath, q.lastError().text());
             err.reason = sqlReason(err.detail);
             return false;
@@ -393,7 +375,8 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
                     sql.prepend(createTableSql(tableDef(t), schemaName(t)));
                     for (const QString& statement : sql) {
                         if (!store->exec(statement)) {
-                            err = makeError(StoreError::Kind::Sql, tableFilePath(dirPath, t), store->lastError());
+                            err = makeError(StoreError::Kind::Sql, tableFilePath(dirPath, t),
+                                            store->lastError());
                             store->rollback();
                             return false;
                         }
@@ -432,9 +415,7 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
     return nullptr;
 }
 
-std::shared_ptr<Store> Store::openShared(const QString& directory, StoreOpenMode mode,
-                                         StoreError* error)
-{
+std::shared_ptr<Store> Store::openShared(const QString& directory, StoreOpenMode mode, StoreError* error) {
     static QHash<QString, std::weak_ptr<Store>> open;
     const QString key = QDir::cleanPath(QDir(directory).absolutePath());
     if (std::shared_ptr<Store> existing = open.value(key).lock()) {
@@ -450,13 +431,11 @@ std::shared_ptr<Store> Store::openShared(const QString& directory, StoreOpenMode
     return store;
 }
 
-bool Store::createDatabase(const QString& directory, StoreError* error)
-{
+bool Store::createDatabase(const QString& directory, StoreError* error) {
     return open(directory, StoreOpenMode::CreateMissing, error) != nullptr;
 }
 
-Store::~Store()
-{
+Store::~Store() {
     if (!m_connection.isEmpty()) {
         {
             QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -471,13 +450,11 @@ Store::~Store()
     // m_lock unlocks in its destructor.
 }
 
-QSqlDatabase Store::database() const
-{
+QSqlDatabase Store::database() const {
     return QSqlDatabase::database(m_connection, false);
 }
 
-bool Store::execRaw(const QString& sql)
-{
+bool Store::execRaw(const QString& sql) {
     QSqlQuery q(database());
     if (q.exec(sql))
         return true;
@@ -485,15 +462,13 @@ bool Store::execRaw(const QString& sql)
     return false;
 }
 
-bool Store::exec(const QString& sql)
-{
+bool Store::exec(const QString& sql) {
     return execRaw(sql);
 }
 
-bool Store::begin()
-{
+bool Store::begin() {
     // A read-only store takes no write lock: its units only read.
-    const QString sql = m_depth > 0 ? QStringLiteral("SAVEPOINT unit%1").arg(m_depth)
+    const QString sql = m_depth > 0  ? QStringLiteral("SAVEPOINT unit%1").arg(m_depth)
                         : m_readOnly ? QStringLiteral("BEGIN")
                                      : QStringLiteral("BEGIN IMMEDIATE");
     if (!execRaw(sql))
@@ -502,8 +477,7 @@ bool Store::begin()
     return true;
 }
 
-bool Store::commit()
-{
+bool Store::commit() {
     if (m_depth <= 0) {
         m_lastError = QStringLiteral("no transaction to commit");
         return false;
@@ -526,8 +500,7 @@ bool Store::commit()
     return true;
 }
 
-bool Store::rollback()
-{
+bool Store::rollback() {
     if (m_depth <= 0) {
         m_lastError = QStringLiteral("no transaction to roll back");
         return false;
@@ -542,19 +515,16 @@ bool Store::rollback()
     return ok;
 }
 
-StoreTransaction::StoreTransaction(Store& store) : m_store(store)
-{
+StoreTransaction::StoreTransaction(Store& store) : m_store(store) {
     m_active = m_store.begin();
 }
 
-StoreTransaction::~StoreTransaction()
-{
+StoreTransaction::~StoreTransaction() {
     if (m_active)
         m_store.rollback();
 }
 
-bool StoreTransaction::commit()
-{
+bool StoreTransaction::commit() {
     if (!m_active)
         return false;
     const int depth = m_store.transactionDepth();
@@ -565,8 +535,7 @@ bool StoreTransaction::commit()
     return ok;
 }
 
-void StoreTransaction::rollback()
-{
+void StoreTransaction::rollback() {
     if (m_active)
         m_store.rollback();
     m_active = false;

@@ -34,11 +34,11 @@ enum class StoreAccess {
 struct StoreError {
     enum class Kind {
         None,
-        Busy,      // the directory is locked by another running instance
-        Missing,   // the directory or a table file does not exist
-        Damaged,   // a table file is not SQLite or fails its integrity check
+        Busy,       // the directory is locked by another running instance
+        Missing,    // the directory or a table file does not exist
+        Damaged,    // a table file is not SQLite or fails its integrity check
         WrongTable, // a table file lacks its table or one of its columns
-        Sql,       // any other failure of the store
+        Sql,        // any other failure of the store
     };
     Kind kind = Kind::None;
     QString path;   // the directory or file concerned

@@ -15,8 +15,7 @@ namespace palvane {
 namespace {
 
 // Empty when the file passes, else what is wrong with it.
-QString findings(const QString& path)
-{
+QString findings(const QString& path) {
     {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
@@ -53,8 +52,7 @@ QString findings(const QString& path)
 
 } // namespace
 
-QList<TableFileProblem> checkTableFiles(const QString& directory)
-{
+QList<TableFileProblem> checkTableFiles(const QString& directory) {
     static const Table order[] = {Table::Distr, Table::Posit, Table::Solut, Table::Tb,
                                   Table::Tc,    Table::Tasks, Table::Conts, Table::Boxes};
     QList<TableFileProblem> problems;

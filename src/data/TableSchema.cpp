@@ -11,8 +11,7 @@ namespace {
 
 using T = FieldType;
 
-std::vector<TableDef> buildTables()
-{
+std::vector<TableDef> buildTables() {
     std::vector<TableDef> t;
     t.push_back({Table::Conts,
                  "conts",
@@ -124,16 +123,14 @@ std::vector<TableDef> buildTables()
     return t;
 }
 
-const std::vector<TableDef>& tables()
-{
+const std::vector<TableDef>& tables() {
     static const std::vector<TableDef> all = buildTables();
     return all;
 }
 
 } // namespace
 
-qint64 FieldDef::minimum() const
-{
+qint64 FieldDef::minimum() const {
     switch (type) {
     case FieldType::Int16:
         return std::numeric_limits<qint16>::min();
@@ -144,8 +141,7 @@ qint64 FieldDef::minimum() const
     }
 }
 
-qint64 FieldDef::maximum() const
-{
+qint64 FieldDef::maximum() const {
     switch (type) {
     case FieldType::Int16:
         return std::numeric_limits<qint16>::max();
@@ -156,8 +152,7 @@ qint64 FieldDef::maximum() const
     }
 }
 
-const char* FieldDef::sqlType() const
-{
+const char* FieldDef::sqlType() const {
     switch (type) {
     case FieldType::Float:
         return "REAL";
@@ -169,53 +164,45 @@ const char* FieldDef::sqlType() const
     }
 }
 
-int TableDef::fieldIndex(const QString& fieldName) const
-{
+int TableDef::fieldIndex(const QString& fieldName) const {
     for (size_t i = 0; i < fields.size(); ++i)
         if (fieldName.compare(QLatin1String(fields[i].name), Qt::CaseInsensitive) == 0)
             return int(i);
     return -1;
 }
 
-const FieldDef* TableDef::field(const QString& fieldName) const
-{
+const FieldDef* TableDef::field(const QString& fieldName) const {
     int i = fieldIndex(fieldName);
     return i < 0 ? nullptr : &fields[size_t(i)];
 }
 
-QStringList TableDef::fieldNames() const
-{
+QStringList TableDef::fieldNames() const {
     QStringList names;
     for (const FieldDef& f : fields)
         names << QLatin1String(f.name);
     return names;
 }
 
-const TableDef& tableDef(Table table)
-{
+const TableDef& tableDef(Table table) {
     return tables()[size_t(table)];
 }
 
-const TableDef* tableDef(const QString& name)
-{
+const TableDef* tableDef(const QString& name) {
     for (const TableDef& def : tables())
         if (name.compare(QLatin1String(def.name), Qt::CaseInsensitive) == 0)
             return &def;
     return nullptr;
 }
 
-QString tableName(Table table)
-{
+QString tableName(Table table) {
     return QLatin1String(tableDef(table).name);
 }
 
-QString tableFileName(Table table)
-{
+QString tableFileName(Table table) {
     return tableName(table) + QStringLiteral(".db");
 }
 
-QString createTableSql(const TableDef& def, const QString& schema)
-{
+QString createTableSql(const TableDef& def, const QString& schema) {
     QStringList cols;
     for (const FieldDef& f : def.fields) {
         if (f.type == FieldType::AutoInc)
@@ -227,23 +214,20 @@ QString createTableSql(const TableDef& def, const QString& schema)
         .arg(schema, QLatin1String(def.name), cols.join(QStringLiteral(", ")));
 }
 
-QStringList createIndexSql(const TableDef& def, const QString& schema)
-{
+QStringList createIndexSql(const TableDef& def, const QString& schema) {
     QStringList sql;
     for (const IndexDef& ix : def.indexes) {
         QStringList cols;
         for (const char* c : ix.columns)
             cols << QLatin1String(c);
         sql << QStringLiteral("CREATE %1INDEX %2.%3 ON %4 (%5)")
-                   .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), schema,
-                        QLatin1String(ix.name), QLatin1String(def.name),
-                        cols.join(QStringLiteral(", ")));
+                   .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), schema, QLatin1String(ix.name),
+                        QLatin1String(def.name), cols.join(QStringLiteral(", ")));
     }
     return sql;
 }
 
-QVariant fitToField(const FieldDef& field, const QVariant& value, FieldFit* fit)
-{
+QVariant fitToField(const FieldDef& field, const QVariant& value, FieldFit* fit) {
     FieldFit done = FieldFit::Fits;
     QVariant result = value;
     if (value.isNull() || !value.isValid()) {

@@ -15,12 +15,9 @@ namespace {
 class Cascade {
 public:
     Cascade(Store& store, qint32 taskId, ProgressPosition position)
-        : m_store(store), m_taskId(taskId), m_position(std::move(position))
-    {
-    }
+        : m_store(store), m_taskId(taskId), m_position(std::move(position)) {}
 
-    bool run(CascadeScope scope)
-    {
+    bool run(CascadeScope scope) {
         setPosition(0);
         StoreTransaction unit(m_store);
         bool ok = unit.isActive() || fail(m_store.lastError());
@@ -42,8 +39,7 @@ public:
     QString error() const { return m_error; }
 
 private:
-    bool deleteSolution()
-    {
+    bool deleteSolution() {
         QSqlQuery q(m_store.database());
         q.prepare(QStringLiteral("SELECT ContNo FROM solut WHERE TaskID = ? ORDER BY ContNo"));
         q.addBindValue(m_taskId);
@@ -67,8 +63,7 @@ private:
                exec(QStringLiteral("DELETE FROM solut WHERE TaskID = ?"));
     }
 
-    bool deleteBoxRows()
-    {
+    bool deleteBoxRows() {
         QSqlQuery q(m_store.database());
         q.prepare(QStringLiteral("SELECT rowid FROM tb WHERE TaskID = ? ORDER BY TaskID, KindID"));
         q.addBindValue(m_taskId);
@@ -90,8 +85,7 @@ private:
     }
 
     // Runs a statement whose first parameter is the TaskID, followed by `more`.
-    bool exec(const QString& sql, const QVariantList& more = {})
-    {
+    bool exec(const QString& sql, const QVariantList& more = {}) {
         QSqlQuery q(m_store.database());
         q.prepare(sql);
         q.addBindValue(m_taskId);
@@ -100,15 +94,13 @@ private:
         return q.exec() || fail(q.lastError().text());
     }
 
-    bool fail(const QString& message)
-    {
+    bool fail(const QString& message) {
         if (m_error.isEmpty())
             m_error = message;
         return false;
     }
 
-    void setPosition(int p)
-    {
+    void setPosition(int p) {
         if (m_position && p != m_last)
             m_position(p);
         m_last = p;
@@ -124,8 +116,7 @@ private:
 } // namespace
 
 bool deleteTaskRows(Store& store, qint32 taskId, CascadeScope scope, const ProgressPosition& position,
-                    QString* error)
-{
+                    QString* error) {
     Cascade cascade(store, taskId, position);
     const bool ok = cascade.run(scope);
     if (!ok && error)

@@ -23,7 +23,7 @@ using ProgressPosition = std::function<void(int position)>;
 // transaction (nested in the caller's when one is open): on any failure nothing is deleted and
 // false is returned with the store's message. The position starts at 0 and ends at 100, also on
 // failure.
-bool deleteTaskRows(Store& store, qint32 taskId, CascadeScope scope,
-                    const ProgressPosition& position = {}, QString* error = nullptr);
+bool deleteTaskRows(Store& store, qint32 taskId, CascadeScope scope, const ProgressPosition& position = {},
+                    QString* error = nullptr);
 
 } // namespace palvane

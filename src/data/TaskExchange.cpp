@@ -7,14 +7,11 @@
 namespace palvane {
 
 TaskExchange::TaskExchange(TDMForm& dm, Prompter& prompter, QObject* parent)
-    : QObject(parent), m_dm(dm), m_prompter(prompter)
-{
-}
+    : QObject(parent), m_dm(dm), m_prompter(prompter) {}
 
 // ---- switching databases ----
 
-bool TaskExchange::SwitchDatabase(int code)
-{
+bool TaskExchange::SwitchDatabase(int code) {
     emit m_dm.busyCursorChanged(true);
     emit settingsEnableRequested(false);
     m_dm.PostAllTables();
@@ -52,8 +49,7 @@ bool TaskExchange::SwitchDatabase(int code)
     return ok;
 }
 
-bool TaskExchange::SwitchHome()
-{
+bool TaskExchange::SwitchHome() {
     if (!SwitchDatabase(MainDatabase))
         return false;
     if (m_dm.TaskIni != 0)
@@ -61,8 +57,7 @@ bool TaskExchange::SwitchHome()
     return true;
 }
 
-void TaskExchange::refreshTaskPage()
-{
+void TaskExchange::refreshTaskPage() {
     emit m_dm.currSolutStateRequested();
     m_dm.recomputeTotals();
     emit workspaceOutdated();
@@ -70,8 +65,7 @@ void TaskExchange::refreshTaskPage()
 
 // ---- task copying ----
 
-bool TaskExchange::TaskCopying(bool exportTask)
-{
+bool TaskExchange::TaskCopying(bool exportTask) {
     // Both read the main database: the export writes into the export database, the duplicate
     // into the main one.
     const qint32 id = m_dm.currentTaskId();
@@ -109,8 +103,7 @@ bool TaskExchange::TaskCopying(bool exportTask)
     return ok;
 }
 
-bool TaskExchange::exportCurrentTask(qint32 taskId)
-{
+bool TaskExchange::exportCurrentTask(qint32 taskId) {
     std::shared_ptr<Store> ex = openExportStore();
     if (!ex)
         return false;
@@ -118,15 +111,16 @@ bool TaskExchange::exportCurrentTask(qint32 taskId)
     // database as it was.
     StoreTransaction unit(*ex);
     if (!unit.isActive()) {
-        error(tr("Task copying failed; the Export DB was not changed.") + QLatin1Char('\r') + ex->lastError());
+        error(tr("Task copying failed; the Export DB was not changed.") + QLatin1Char('\r') +
+              ex->lastError());
         return false;
     }
     if (!copyLibraries(*ex))
         return false;
     QString detail;
     const bool ok = copyTask(*m_dm.store(), taskId, *ex, TaskCopyParts::ListsAndSolution, nullptr, &detail,
-                             [this](int p) { position(p); })
-                    && unit.commit();
+                             [this](int p) { position(p); }) &&
+                    unit.commit();
     if (!ok) {
         if (detail.isEmpty())
             detail = ex->lastError();
@@ -136,8 +130,7 @@ bool TaskExchange::exportCurrentTask(qint32 taskId)
     return ok;
 }
 
-bool TaskExchange::duplicateCurrentTask(qint32 taskId)
-{
+bool TaskExchange::duplicateCurrentTask(qint32 taskId) {
     // The export database gets the main library as with an export; when that fails the
     // message has been shown and the duplicate goes on, as it needs only the main database.
     if (std::shared_ptr<Store> ex = openExportStore())
@@ -157,14 +150,14 @@ bool TaskExchange::duplicateCurrentTask(qint32 taskId)
     return true;
 }
 
-bool TaskExchange::copyLibraries(Store& exportStore)
-{
+bool TaskExchange::copyLibraries(Store& exportStore) {
     Store& main = *m_dm.store();
     const QStringList missing = missingLibraryKeys(main, exportStore);
     if (!missing.isEmpty()) {
-        error(tr("Export DB tasks use container types or box kinds\rthat the Home DB library does not hold:")
-              + QLatin1Char(' ') + missing.join(QStringLiteral(", ")) + QLatin1Char('\r')
-              + tr("The Export DB was not changed."));
+        error(
+            tr("Export DB tasks use container types or box kinds\rthat the Home DB library does not hold:") +
+            QLatin1Char(' ') + missing.join(QStringLiteral(", ")) + QLatin1Char('\r') +
+            tr("The Export DB was not changed."));
         return false;
     }
     StoreTransaction unit(exportStore);
@@ -173,8 +166,8 @@ bool TaskExchange::copyLibraries(Store& exportStore)
         QString detail;
         if (!unit.isActive() || !replaceLibrary(main, exportStore, library, &detail)) {
             unit.rollback();
-            error(exportFileError(exportStore.tableFilePath(library))
-                  + (detail.isEmpty() ? QString() : QLatin1Char('\r') + detail));
+            error(exportFileError(exportStore.tableFilePath(library)) +
+                  (detail.isEmpty() ? QString() : QLatin1Char('\r') + detail));
             return false;
         }
         at += 25; // five files of the original file set per table
@@ -187,8 +180,7 @@ bool TaskExchange::copyLibraries(Store& exportStore)
     return true;
 }
 
-std::shared_ptr<Store> TaskExchange::openExportStore()
-{
+std::shared_ptr<Store> TaskExchange::openExportStore() {
     StoreError err;
     const QString dir = m_dm.databaseDirectory(ExportDatabase);
     std::shared_ptr<Store> s = Store::openShared(dir, StoreOpenMode::ExistingOnly, &err);
@@ -201,15 +193,13 @@ std::shared_ptr<Store> TaskExchange::openExportStore()
     return s;
 }
 
-QString TaskExchange::exportFileError(const QString& path) const
-{
+QString TaskExchange::exportFileError(const QString& path) const {
     return tr("Error export file copy") + QLatin1Char(' ') + QDir::toNativeSeparators(path);
 }
 
 // ---- emptying a database ----
 
-bool TaskExchange::EmptyActiveDatabase()
-{
+bool TaskExchange::EmptyActiveDatabase() {
     const int db = m_dm.ActiveDatabase;
     if (db == MainDatabase)
         return false;
@@ -240,7 +230,8 @@ bool TaskExchange::EmptyActiveDatabase()
     emit settingsEnableRequested(true);
     emit m_dm.busyCursorChanged(false);
     if (!ok)
-        error(tr("The %1 DB could not be emptied; nothing was removed.").arg(which) + QLatin1Char('\r') + detail);
+        error(tr("The %1 DB could not be emptied; nothing was removed.").arg(which) + QLatin1Char('\r') +
+              detail);
     if (!reopened)
         error(tr("DB is busy or incorrect") + QLatin1Char('\r') + QDir::toNativeSeparators(m_dm.openError()));
     return ok;
@@ -248,20 +239,17 @@ bool TaskExchange::EmptyActiveDatabase()
 
 // ---- helpers ----
 
-bool TaskExchange::confirm(const QString& text)
-{
+bool TaskExchange::confirm(const QString& text) {
     if (!m_dm.WarnsCheck)
         return true;
     return m_prompter.ask(PromptKind::Confirmation, text, PromptButtons::OkCancel) == PromptAnswer::Ok;
 }
 
-void TaskExchange::position(int value)
-{
+void TaskExchange::position(int value) {
     emit m_dm.progressPositionChanged(value);
 }
 
-void TaskExchange::error(const QString& text)
-{
+void TaskExchange::error(const QString& text) {
     m_prompter.ask(PromptKind::Error, text, PromptButtons::Ok);
 }
 

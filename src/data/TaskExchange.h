@@ -5,8 +5,8 @@
 // import database. Questions and messages go through the prompter; the busy frame (hourglass,
 // progress window, disabled windows) is asked for through the data module's and this object's
 // signals, and its closing steps run also when a command fails.
+#include "DMForm.h"
 #include "Prompter.h"
-#include "TDMForm.h"
 
 #include <QDate>
 #include <QObject>

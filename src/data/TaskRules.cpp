@@ -1,20 +1,18 @@
 // Row rules of the task list: a new task takes the active settings and is stored at once, every
 // change of the current task updates the Task Page and the totals, and deleting a task removes
 // all its rows as one unit while the progress window runs.
-#include "TDMForm.h"
+#include "DMForm.h"
 #include "TaskCascade.h"
 #include "TaskSettings.h"
 
 namespace palvane {
 
 // Name a task gets when it is created or stored without one.
-static QString blankTaskName()
-{
+static QString blankTaskName() {
     return QStringLiteral("???");
 }
 
-void TDMForm::installTaskRules()
-{
+void TDMForm::installTaskRules() {
     Cursor& t = *m_tasks;
     t.onNewRecord = [](Cursor& c) {
         c.setValue(QStringLiteral("Name"), blankTaskName());
@@ -41,15 +39,13 @@ void TDMForm::installTaskRules()
     t.beforeDelete = [this](Cursor& c) { return tasksBeforeDelete(c); };
 }
 
-void TDMForm::tasksAfterInsert(Cursor& c)
-{
+void TDMForm::tasksAfterInsert(Cursor& c) {
     NewTaskSettings s = activeSettings ? activeSettings() : NewTaskSettings{};
     storeTaskSettings(s, c);
     c.post();
 }
 
-void TDMForm::afterTaskChange(bool scroll, bool post)
-{
+void TDMForm::afterTaskChange(bool scroll, bool post) {
     // The library areas are empty without a current task.
     m_conts->notifyValuesChanged();
     m_boxes->notifyValuesChanged();
@@ -68,8 +64,7 @@ void TDMForm::afterTaskChange(bool scroll, bool post)
         emit viewOptionsResetRequested();
 }
 
-bool TDMForm::tasksBeforeDelete(Cursor& c)
-{
+bool TDMForm::tasksBeforeDelete(Cursor& c) {
     if (!m_store)
         return false;
     const qint32 id = c.value(QStringLiteral("TaskID")).toInt();
@@ -91,9 +86,9 @@ bool TDMForm::tasksBeforeDelete(Cursor& c)
 
     // The task row goes in the same unit as its rows: all or nothing.
     QString message;
-    bool ok = deleteTaskRows(*m_store, id, CascadeScope::RowsAndTask,
-                             [this](int position) { emit progressPositionChanged(position); },
-                             &message);
+    bool ok = deleteTaskRows(
+        *m_store, id, CascadeScope::RowsAndTask,
+        [this](int position) { emit progressPositionChanged(position); }, &message);
     if (ok) {
         // The detail cursors no longer hold any row of the task.
         for (Cursor* d : {m_tc.get(), m_tb.get(), m_solut.get()})

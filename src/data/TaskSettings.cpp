@@ -1,12 +1,11 @@
 #include "TaskSettings.h"
 
 #include "Cursor.h"
-#include "TDMForm.h"
+#include "DMForm.h"
 
 namespace palvane {
 
-ActiveSettings taskSettings(const Cursor& tasks, bool taskOptSet)
-{
+ActiveSettings taskSettings(const Cursor& tasks, bool taskOptSet) {
     ActiveSettings s;
     s.TaskOptSet = taskOptSet;
     if (tasks.currentRow() < 0)
@@ -25,8 +24,7 @@ ActiveSettings taskSettings(const Cursor& tasks, bool taskOptSet)
     return s;
 }
 
-bool LoadTaskSettings(ActiveSettings& active, const Cursor& tasks)
-{
+bool LoadTaskSettings(ActiveSettings& active, const Cursor& tasks) {
     if (tasks.isEmpty() || tasks.currentRow() < 0)
         return false;
     // The improvement stage's seconds are no task setting: a task's copy leaves them.
@@ -36,29 +34,25 @@ bool LoadTaskSettings(ActiveSettings& active, const Cursor& tasks)
     return true;
 }
 
-bool storeTaskSettings(const ActiveSettings& settings, Cursor& tasks)
-{
+bool storeTaskSettings(const ActiveSettings& settings, Cursor& tasks) {
     const TaskSolveFields row = settings.toTaskRow();
     const std::pair<const char*, QVariant> fields[] = {
-        {"Power", row.Power}, {"Time", row.Time}, {"Rand", row.Rand},
-        {"Last", row.Last},   {"Qw", row.Qw},     {"Qc", row.Qc},
-        {"Qr", row.Qr},       {"BB", row.BB},     {"BW", row.BW}};
+        {"Power", row.Power}, {"Time", row.Time}, {"Rand", row.Rand}, {"Last", row.Last}, {"Qw", row.Qw},
+        {"Qc", row.Qc},       {"Qr", row.Qr},     {"BB", row.BB},     {"BW", row.BW}};
     bool ok = true;
     for (const auto& [name, value] : fields)
         ok = tasks.setValue(QLatin1String(name), value) && ok;
     return ok;
 }
 
-void connectDataModule(TDMForm& dm, IniValues& values)
-{
+void connectDataModule(TDMForm& dm, IniValues& values) {
     dm.TaskIni = values.TaskIni;
     dm.activeSettings = [&values] { return values.settings; };
     QObject::connect(&dm, &TDMForm::loadTaskSettingsRequested, &dm,
                      [&dm, &values] { LoadTaskSettings(values.settings, dm.tasks()); });
 }
 
-bool SaveIniAtExit(const QString& path, IniValues& values, const TDMForm& dm, Prompter& prompter)
-{
+bool SaveIniAtExit(const QString& path, IniValues& values, const TDMForm& dm, Prompter& prompter) {
     if (dm.ActiveDatabase != MainDatabase)
         return true;
     values.TaskIni = dm.currentTaskId();

@@ -16,16 +16,14 @@ namespace {
 // A 32-bit integer sum that notices when it leaves its range; it then ends at the nearest limit.
 class Sum32 {
 public:
-    void add(qint64 term)
-    {
+    void add(qint64 term) {
         m_value += term;
         if (m_value > std::numeric_limits<qint32>::max() || m_value < std::numeric_limits<qint32>::min()) {
             m_overflow = true;
             m_value = std::clamp<qint64>(m_value, -(qint64(1) << 40), qint64(1) << 40);
         }
     }
-    qint32 value() const
-    {
+    qint32 value() const {
         return qint32(std::clamp<qint64>(m_value, std::numeric_limits<qint32>::min(),
                                          std::numeric_limits<qint32>::max()));
     }
@@ -38,18 +36,15 @@ private:
 };
 
 // Adds a term to a single-precision sum, evaluated in extended precision.
-void addFloat(float& sum, long double term)
-{
+void addFloat(float& sum, long double term) {
     sum = float(static_cast<long double>(sum) + term);
 }
 
-QString areaText(long double area, qint32 multiplier)
-{
+QString areaText(long double area, qint32 multiplier) {
     return QString::number(AreaToInt(area / (multiplier == 0 ? 1 : multiplier)));
 }
 
-qint16 toInt16(const Sum32& sum, bool& overflow)
-{
+qint16 toInt16(const Sum32& sum, bool& overflow) {
     if (sum.overflow() || sum.exact() > std::numeric_limits<qint16>::max() ||
         sum.exact() < std::numeric_limits<qint16>::min())
         overflow = true;
@@ -57,33 +52,27 @@ qint16 toInt16(const Sum32& sum, bool& overflow)
                                      std::numeric_limits<qint16>::max()));
 }
 
-QString overflowText()
-{
-    return QCoreApplication::translate("palvane::TaskTotals",
-                                       "Integer overflow in the task totals.");
+QString overflowText() {
+    return QCoreApplication::translate("palvane::TaskTotals", "Integer overflow in the task totals.");
 }
 
-QString effText(long double part, long double whole)
-{
+QString effText(long double part, long double whole) {
     if (whole == 0)
         return QStringLiteral("...");
     return formatFixed(part / whole * 100, 5, 2);
 }
 
-qint32 intField(const QSqlQuery& q, int column, const FieldDef* def)
-{
+qint32 intField(const QSqlQuery& q, int column, const FieldDef* def) {
     return fitToField(*def, q.value(column)).toInt();
 }
 
-double floatField(const QSqlQuery& q, int column, const FieldDef* def)
-{
+double floatField(const QSqlQuery& q, int column, const FieldDef* def) {
     return fitToField(*def, q.value(column)).toDouble();
 }
 
 } // namespace
 
-qint32 AreaToInt(long double quotient)
-{
+qint32 AreaToInt(long double quotient) {
     const float single = float(quotient);
     if (std::isnan(single))
         return 0;
@@ -94,21 +83,18 @@ qint32 AreaToInt(long double quotient)
     return qint32(std::nearbyint(single));
 }
 
-qint32 AreaMultiplier(int volMultPow)
-{
+qint32 AreaMultiplier(int volMultPow) {
     qint32 m = 1;
     for (int i = 0; i < std::clamp(volMultPow, 0, 6); ++i)
         m *= 10;
     return m;
 }
 
-float rowWolume(qint32 length, qint32 width)
-{
+float rowWolume(qint32 length, qint32 width) {
     return float(static_cast<long double>(length) * width);
 }
 
-ContTotals TaskCntTotals(const std::vector<TcTotalsRow>& rows, qint32 areaMultiplier)
-{
+ContTotals TaskCntTotals(const std::vector<TcTotalsRow>& rows, qint32 areaMultiplier) {
     Sum32 availN, availWgt, usedN, usedWgt;
     float availArea = 0, usedArea = 0, usedCost = 0;
     for (const TcTotalsRow& r : rows) {
@@ -137,8 +123,7 @@ ContTotals TaskCntTotals(const std::vector<TcTotalsRow>& rows, qint32 areaMultip
     return t;
 }
 
-BoxTotals TaskBoxTotals(const std::vector<TbTotalsRow>& rows, qint32 areaMultiplier, bool taskSolved)
-{
+BoxTotals TaskBoxTotals(const std::vector<TbTotalsRow>& rows, qint32 areaMultiplier, bool taskSolved) {
     Sum32 totalN, totalWgt, placedN, placedWgt;
     float totalArea = 0, placedArea = 0, placedCost = 0;
     for (const TbTotalsRow& r : rows) {
@@ -164,8 +149,8 @@ BoxTotals TaskBoxTotals(const std::vector<TbTotalsRow>& rows, qint32 areaMultipl
     t.LftWgt = QString::number(leftWgt.value());
     t.LftVol = areaText(static_cast<long double>(totalArea) - placedArea, areaMultiplier);
     t.LftNmbColor = taskSolved && leftN.value() > 0 ? LeftBoxesColor : NoLeftBoxesColor;
-    bool overflow = totalWgt.overflow() || placedN.overflow() || placedWgt.overflow() ||
-                    leftN.overflow() || leftWgt.overflow();
+    bool overflow = totalWgt.overflow() || placedN.overflow() || placedWgt.overflow() || leftN.overflow() ||
+                    leftWgt.overflow();
     t.TaskBoxSum = toInt16(totalN, overflow);
     t.PlacedBoxWeight = placedWgt.value();
     t.PlacedBoxArea = placedArea;
@@ -175,8 +160,7 @@ BoxTotals TaskBoxTotals(const std::vector<TbTotalsRow>& rows, qint32 areaMultipl
     return t;
 }
 
-EffTexts TasksCalcEff(const ContTotals& containers, const BoxTotals& boxes)
-{
+EffTexts TasksCalcEff(const ContTotals& containers, const BoxTotals& boxes) {
     EffTexts e;
     e.EffWgt = effText(boxes.PlacedBoxWeight, containers.UsedLoadWt);
     e.EffVol = effText(boxes.PlacedBoxArea, containers.UsedContArea);
@@ -185,8 +169,7 @@ EffTexts TasksCalcEff(const ContTotals& containers, const BoxTotals& boxes)
 }
 
 // Runs a forward-only query with the task id as its one bound value; the SQL error goes to error.
-static bool runTaskQuery(QSqlQuery& q, const QString& sql, qint32 taskId, QString* error)
-{
+static bool runTaskQuery(QSqlQuery& q, const QString& sql, qint32 taskId, QString* error) {
     q.setForwardOnly(true);
     if (q.prepare(sql)) {
         q.addBindValue(taskId);
@@ -198,13 +181,13 @@ static bool runTaskQuery(QSqlQuery& q, const QString& sql, qint32 taskId, QStrin
     return false;
 }
 
-bool readTcTotalsRows(Store& store, qint32 taskId, std::vector<TcTotalsRow>* rows, QString* error)
-{
+bool readTcTotalsRows(Store& store, qint32 taskId, std::vector<TcTotalsRow>* rows, QString* error) {
     rows->clear();
     QSqlQuery q(store.database());
-    if (!runTaskQuery(q, QStringLiteral("SELECT tc.Avail, tc.Used, conts.LoadWt, conts.Length, conts.Width, "
-                                        "tc.Cost FROM tc LEFT JOIN conts ON conts.TypeID = tc.TypeID "
-                                        "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"),
+    if (!runTaskQuery(q,
+                      QStringLiteral("SELECT tc.Avail, tc.Used, conts.LoadWt, conts.Length, conts.Width, "
+                                     "tc.Cost FROM tc LEFT JOIN conts ON conts.TypeID = tc.TypeID "
+                                     "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"),
                       taskId, error))
         return false;
     const TableDef& tc = tableDef(Table::Tc);
@@ -222,13 +205,13 @@ bool readTcTotalsRows(Store& store, qint32 taskId, std::vector<TcTotalsRow>* row
     return true;
 }
 
-bool readTbTotalsRows(Store& store, qint32 taskId, std::vector<TbTotalsRow>* rows, QString* error)
-{
+bool readTbTotalsRows(Store& store, qint32 taskId, std::vector<TbTotalsRow>* rows, QString* error) {
     rows->clear();
     QSqlQuery q(store.database());
-    if (!runTaskQuery(q, QStringLiteral("SELECT tb.Total, tb.Placed, boxes.Weight, boxes.Length, boxes.Width, "
-                                        "tb.Cost FROM tb LEFT JOIN boxes ON boxes.KindID = tb.KindID "
-                                        "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"),
+    if (!runTaskQuery(q,
+                      QStringLiteral("SELECT tb.Total, tb.Placed, boxes.Weight, boxes.Length, boxes.Width, "
+                                     "tb.Cost FROM tb LEFT JOIN boxes ON boxes.KindID = tb.KindID "
+                                     "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"),
                       taskId, error))
         return false;
     const TableDef& tb = tableDef(Table::Tb);

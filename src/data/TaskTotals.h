@@ -91,10 +91,8 @@ EffTexts TasksCalcEff(const ContTotals& containers, const BoxTotals& boxes);
 
 // The task's `tc` rows joined with their container types, in (TaskID, TypeID) order. A type
 // missing from the library counts with zero values. False with a message on a store failure.
-bool readTcTotalsRows(Store& store, qint32 taskId, std::vector<TcTotalsRow>* rows,
-                      QString* error = nullptr);
+bool readTcTotalsRows(Store& store, qint32 taskId, std::vector<TcTotalsRow>* rows, QString* error = nullptr);
 // The task's `tb` rows joined with their box kinds, in (TaskID, KindID) order.
-bool readTbTotalsRows(Store& store, qint32 taskId, std::vector<TbTotalsRow>* rows,
-                      QString* error = nullptr);
+bool readTbTotalsRows(Store& store, qint32 taskId, std::vector<TbTotalsRow>* rows, QString* error = nullptr);
 
 } // namespace palvane

@@ -140,7 +140,8 @@ void estimateOrders(PackWorkspace& ws) {
     int i = 1;
     while (i <= ws.ItemCount) {
         int end = i;
-        while (end < ws.ItemCount && ws.ItemKind[end + 1] == ws.ItemKind[i] && ws.ItemWid[end + 1] == ws.ItemWid[i])
+        while (end < ws.ItemCount && ws.ItemKind[end + 1] == ws.ItemKind[i] &&
+               ws.ItemWid[end + 1] == ws.ItemWid[i])
             ++end;
         const std::int64_t t = end - i + 1;
         if (t >= 2) {
@@ -148,8 +149,9 @@ void estimateOrders(PackWorkspace& ws) {
             if (ws.SigCheckLimit < kEstimateCap)
                 ws.SigCheckLimit = t % 2 == 0 ? h * ws.SigCheckLimit / 2 : (h - 1) * ws.SigCheckLimit;
             if (ws.OrderCountEst < kEstimateCap)
-                ws.OrderCountEst = t % 2 == 0 ? h * ws.OrderCountEst / 2 + (t / 2 - 1) * (h - 2) * ws.OrderCountEst
-                                              : ((t / 2) * (h - 2) + 1) * ws.OrderCountEst;
+                ws.OrderCountEst = t % 2 == 0
+                                       ? h * ws.OrderCountEst / 2 + (t / 2 - 1) * (h - 2) * ws.OrderCountEst
+                                       : ((t / 2) * (h - 2) + 1) * ws.OrderCountEst;
         }
         i = end + 1;
     }
@@ -157,7 +159,8 @@ void estimateOrders(PackWorkspace& ws) {
 
 // Entering a turning variant: orientations (skipping duplicates), estimates, rows, rule count.
 void enterVariant(PackWorkspace& ws) {
-    ws.RandState = std::uint32_t(std::int64_t(ws.SearchSeed) + ws.VariantNo + ws.TurnMode + ws.CornerDir + 101);
+    ws.RandState =
+        std::uint32_t(std::int64_t(ws.SearchSeed) + ws.VariantNo + ws.TurnMode + ws.CornerDir + 101);
     for (;;) {
         ws.VariantTries += 1;
         ws.ItemLen = ws.ItemLen0;
@@ -195,8 +198,8 @@ void enterVariant(PackWorkspace& ws) {
     else
         ws.OrderCountEst = OrderCount(ws.GroupCount) - 1 + std::int64_t(ws.RowRules) * ws.RowFlag;
     ws.RuleCount = std::int32_t(std::min<std::int64_t>(ws.OrderCountEst, ws.RuleLimit));
-    ws.RowRules = std::min(ws.RowRules,
-                           NearestInt<std::int32_t>(((long double)ws.RuleCount + 1) * ws.RowRulePercent / 100));
+    ws.RowRules = std::min(
+        ws.RowRules, NearestInt<std::int32_t>(((long double)ws.RuleCount + 1) * ws.RowRulePercent / 100));
 
     ws.ItemLenVar = ws.ItemLen;
     ws.ItemWidVar = ws.ItemWid;

@@ -98,8 +98,8 @@ void DropCoveredCorners(SearchState& s) {
     const Coord x1 = s.ItemPosX[k], x2 = x1 + s.ItemLen[k];
     const Coord y1 = s.ItemPosY[k], y2 = y1 + s.ItemWid[k];
     for (std::int32_t i = s.CornerCount; i >= 1; --i) {
-        if (s.CornerX[i] + s.CornerGapL[i] >= x1 && s.CornerX[i] < x2 && s.CornerY[i] + s.CornerGapW[i] >= y1 &&
-            s.CornerY[i] < y2)
+        if (s.CornerX[i] + s.CornerGapL[i] >= x1 && s.CornerX[i] < x2 &&
+            s.CornerY[i] + s.CornerGapW[i] >= y1 && s.CornerY[i] < y2)
             deleteCorner(s, i);
     }
 }

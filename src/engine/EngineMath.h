@@ -14,14 +14,15 @@
 namespace palvane {
 
 // v rounded to the nearest integer, ties to even, as an extended value.
-inline long double RoundHalfEven(long double v) { return std::rint(v); }
+inline long double RoundHalfEven(long double v) {
+    return std::rint(v);
+}
 
 // Nearest integer (ties to even) of v, saturated to T's range; NaN gives 0 instead of undefined
 // behaviour. A v strictly between T's limits rounds to a value within them, so llrint converts
 // it directly (one instruction on x87 when math functions need not set errno, see the engine's
 // CMakeLists); a plain cast would truncate and has to switch the rounding mode around it.
-template <typename T>
-T NearestInt(long double v) {
+template <typename T> T NearestInt(long double v) {
     static_assert(std::numeric_limits<T>::is_signed && sizeof(T) <= sizeof(long long));
     if (std::isnan(v))
         return 0;

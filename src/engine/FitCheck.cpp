@@ -4,8 +4,7 @@
 
 namespace palvane {
 
-bool boxFitsContainer(int boxLength, int boxWidth, bool mayTurn, int contLength, int contWidth, int wallGap)
-{
+bool boxFitsContainer(int boxLength, int boxWidth, bool mayTurn, int contLength, int contWidth, int wallGap) {
     // The usable floor is the inner size minus a wall gap at both ends (plus one item gap, which
     // every box also carries, so it cancels out).
     const int length = contLength - 2 * wallGap;
@@ -15,8 +14,7 @@ bool boxFitsContainer(int boxLength, int boxWidth, bool mayTurn, int contLength,
     return mayTurn && boxWidth <= length && boxLength <= width;
 }
 
-std::vector<std::string> kindsFittingNoContainer(const TaskRows& rows, int wallGap)
-{
+std::vector<std::string> kindsFittingNoContainer(const TaskRows& rows, int wallGap) {
     std::vector<std::string> names;
     for (const TbRow& kind : rows.tb) {
         if (kind.Total <= 0)

@@ -47,7 +47,8 @@ struct Floor {
 // Deterministic generator of the stage (independent of the engine's RandState).
 class StageRandom {
 public:
-    explicit StageRandom(std::uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 0x2545F4914F6CDD1Dull) {}
+    explicit StageRandom(std::uint64_t seed)
+        : m_state(seed * 0x9E3779B97F4A7C15ull + 0x2545F4914F6CDD1Dull) {}
     std::uint32_t next() {
         m_state ^= m_state >> 12;
         m_state ^= m_state << 25;
@@ -67,8 +68,7 @@ struct SupportResult {
     bool ok = true;
 };
 
-SupportResult settleSupports(const Floor& f, const std::vector<BoxInfo>& boxes, std::vector<Placed>& items)
-{
+SupportResult settleSupports(const Floor& f, const std::vector<BoxInfo>& boxes, std::vector<Placed>& items) {
     SupportResult r;
     long double weight = 0, moment = 0;
     RectCoord maxX = 0;
@@ -101,8 +101,7 @@ SupportResult settleSupports(const Floor& f, const std::vector<BoxInfo>& boxes, 
 }
 
 // Position key of the loading order (the search's final order by position).
-std::int64_t positionKey(int fillDir, const Placed& p)
-{
+std::int64_t positionKey(int fillDir, const Placed& p) {
     const std::int64_t x = p.x, y = p.y;
     return fillDir == 1 ? 10 * x + 2 * y : fillDir == 2 ? 10 * y + 2 * x : 6 * x + 6 * y;
 }
@@ -116,9 +115,9 @@ struct Content {
 
 // Everything one packing attempt needs and gives.
 struct Attempt {
-    std::vector<int> bins;                // container numbers, in filling order
-    std::vector<std::int16_t> mandatory;  // boxes that must all be placed
-    std::vector<std::int16_t> optional;   // boxes placed where they still fit
+    std::vector<int> bins;               // container numbers, in filling order
+    std::vector<std::int16_t> mandatory; // boxes that must all be placed
+    std::vector<std::int16_t> optional;  // boxes placed where they still fit
     FitRule rule = FitRule::ShortSide;
     bool global = false; // per container, the best box and position over all boxes left
     // result
@@ -180,17 +179,16 @@ private:
     ImproveReport m_report;
 
     bool m_bind = false;
-    std::vector<BoxInfo> m_boxes;  // by box number
-    std::vector<Floor> m_floors;   // by container number
+    std::vector<BoxInfo> m_boxes;   // by box number
+    std::vector<Floor> m_floors;    // by container number
     std::vector<Content> m_content; // by container number
     std::vector<std::int16_t> m_unplaced;
-    PackPlan m_base;  // the optimiser's plan
-    PackPlan m_best;  // the best plan so far
+    PackPlan m_base; // the optimiser's plan
+    PackPlan m_best; // the best plan so far
     float m_bestScore = 0;
 };
 
-void Improver::describe()
-{
+void Improver::describe() {
     PackWorkspace& ws = m_ws;
     // The search's bind modes start at a "Bind Group Factor" of 5.
     m_bind = NearestInt<int>(10.0L * ws.BindFactor) >= 5;
@@ -222,8 +220,7 @@ void Improver::describe()
     }
 }
 
-void Improver::loadState(const PackPlan& plan)
-{
+void Improver::loadState(const PackPlan& plan) {
     m_content.assign(kContSlots, Content{});
     m_unplaced.clear();
     std::vector<std::vector<std::pair<std::int16_t, std::int16_t>>> byCont(kContSlots);
@@ -256,20 +253,19 @@ void Improver::loadState(const PackPlan& plan)
 
 // ---- budget ----
 
-bool Improver::spent()
-{
+bool Improver::spent() {
     if (m_work >= m_nextTick)
         tick();
     return m_stop || m_work >= m_budget;
 }
 
-void Improver::tick()
-{
+void Improver::tick() {
     // About fifty looks at the window per second of work, and at least one per hundredth.
     m_nextTick = m_work + std::clamp<std::int64_t>(m_budget / 100, 1, kImproveWorkPerSecond / 50);
     const double now = m_ws.NowMs();
     if (m_ws.progress) {
-        m_ws.progress->setOverall(int(std::min<std::int64_t>(100, m_work * 100 / std::max<std::int64_t>(m_budget, 1))));
+        m_ws.progress->setOverall(
+            int(std::min<std::int64_t>(100, m_work * 100 / std::max<std::int64_t>(m_budget, 1))));
         m_ws.progress->setElapsedText(plan_math::secondsText((now - m_ws.StartTime) / 1000.0L).c_str());
         m_ws.progress->processEvents();
     }
@@ -286,16 +282,20 @@ void Improver::tick()
 
 // ---- packing ----
 
-void Improver::order(std::vector<std::int16_t>& boxes, int key, bool shake)
-{
+void Improver::order(std::vector<std::int16_t>& boxes, int key, bool shake) {
     auto keyOf = [&](std::int16_t b) -> std::int64_t {
         const BoxInfo& x = m_boxes[std::size_t(b)];
         switch (key % 5) {
-        case 0: return std::int64_t(x.l) * x.w;
-        case 1: return std::max(x.l, x.w) * 100000ll + std::min(x.l, x.w);
-        case 2: return std::int64_t(x.l) + x.w;
-        case 3: return x.l * 100000ll + x.w;
-        default: return x.w * 100000ll + x.l;
+        case 0:
+            return std::int64_t(x.l) * x.w;
+        case 1:
+            return std::max(x.l, x.w) * 100000ll + std::min(x.l, x.w);
+        case 2:
+            return std::int64_t(x.l) + x.w;
+        case 3:
+            return x.l * 100000ll + x.w;
+        default:
+            return x.w * 100000ll + x.l;
         }
     };
     std::stable_sort(boxes.begin(), boxes.end(), [&](std::int16_t a, std::int16_t b) {
@@ -324,8 +324,7 @@ void Improver::order(std::vector<std::int16_t>& boxes, int key, bool shake)
     }
 }
 
-bool Improver::packPlain(Attempt& a, std::vector<MaxRectsFloor>& floors, std::vector<long double>& weights)
-{
+bool Improver::packPlain(Attempt& a, std::vector<MaxRectsFloor>& floors, std::vector<long double>& weights) {
     const std::size_t nb = a.bins.size();
     if (!a.global) {
         for (std::int16_t b : a.mandatory) {
@@ -377,9 +376,8 @@ bool Improver::packPlain(Attempt& a, std::vector<MaxRectsFloor>& floors, std::ve
     return left.empty();
 }
 
-bool Improver::placeGroup(const std::vector<std::int16_t>& boxes, std::size_t from, std::size_t to, Attempt& a,
-                          std::vector<MaxRectsFloor>& floors, std::vector<long double>& weights)
-{
+bool Improver::placeGroup(const std::vector<std::int16_t>& boxes, std::size_t from, std::size_t to,
+                          Attempt& a, std::vector<MaxRectsFloor>& floors, std::vector<long double>& weights) {
     // The boxes from..to-1 go together into the first container that takes them all; a
     // container that cannot take the last of them is left as it was.
     for (std::size_t i = 0; i < a.bins.size(); ++i) {
@@ -412,8 +410,7 @@ bool Improver::placeGroup(const std::vector<std::int16_t>& boxes, std::size_t fr
 }
 
 // End of the run of boxes of one kind starting at from (under a bind mode), else from + 1.
-std::size_t Improver::groupEnd(const std::vector<std::int16_t>& boxes, std::size_t from) const
-{
+std::size_t Improver::groupEnd(const std::vector<std::int16_t>& boxes, std::size_t from) const {
     std::size_t end = from + 1;
     if (m_bind) {
         const int kind = m_boxes[std::size_t(boxes[from])].kind;
@@ -423,8 +420,7 @@ std::size_t Improver::groupEnd(const std::vector<std::int16_t>& boxes, std::size
     return end;
 }
 
-bool Improver::packGroups(Attempt& a, std::vector<MaxRectsFloor>& floors, std::vector<long double>& weights)
-{
+bool Improver::packGroups(Attempt& a, std::vector<MaxRectsFloor>& floors, std::vector<long double>& weights) {
     // Under a bind mode every kind goes whole into one container: a kind that does not fit
     // completely is taken out of that container again and tried in the next one.
     for (std::size_t g = 0; g < a.mandatory.size();) {
@@ -436,8 +432,8 @@ bool Improver::packGroups(Attempt& a, std::vector<MaxRectsFloor>& floors, std::v
     return true;
 }
 
-void Improver::addOptional(Attempt& a, std::vector<MaxRectsFloor>& floors, std::vector<long double>& weights)
-{
+void Improver::addOptional(Attempt& a, std::vector<MaxRectsFloor>& floors,
+                           std::vector<long double>& weights) {
     // Under a bind mode an unplaced kind is offered whole (optional lists only whole kinds).
     for (std::size_t n = 0; n < a.optional.size();) {
         const std::size_t end = groupEnd(a.optional, n);
@@ -448,8 +444,7 @@ void Improver::addOptional(Attempt& a, std::vector<MaxRectsFloor>& floors, std::
     }
 }
 
-bool Improver::pack(Attempt& a)
-{
+bool Improver::pack(Attempt& a) {
     const std::size_t nb = a.bins.size();
     a.layout.assign(nb, {});
     a.supports.assign(nb, {});
@@ -481,8 +476,7 @@ bool Improver::pack(Attempt& a)
     return true;
 }
 
-void Improver::apply(const Attempt& a)
-{
+void Improver::apply(const Attempt& a) {
     for (std::size_t i = 0; i < a.bins.size(); ++i) {
         Content& c = m_content[std::size_t(a.bins[i])];
         c.items = a.layout[i];
@@ -505,8 +499,7 @@ void Improver::apply(const Attempt& a)
 
 // ---- plan ----
 
-PackPlan Improver::buildPlan() const
-{
+PackPlan Improver::buildPlan() const {
     const PackWorkspace& ws = m_ws;
     PackPlan plan = m_base;
     for (int j = 1; j <= ws.ContCount; ++j) {
@@ -554,8 +547,7 @@ PackPlan Improver::buildPlan() const
     return plan;
 }
 
-bool Improver::offerBest()
-{
+bool Improver::offerBest() {
     PackPlan plan = buildPlan();
     if (!(plan.Score > m_bestScore))
         return false;
@@ -567,8 +559,7 @@ bool Improver::offerBest()
 
 // ---- helpers ----
 
-long double Improver::fill(int j) const
-{
+long double Improver::fill(int j) const {
     long double area = 0;
     for (const Placed& p : m_content[std::size_t(j)].items)
         area += m_boxes[std::size_t(p.box)].area;
@@ -576,8 +567,7 @@ long double Improver::fill(int j) const
     return floorArea > 0 ? area / floorArea : area;
 }
 
-std::vector<int> Improver::usedFree() const
-{
+std::vector<int> Improver::usedFree() const {
     std::vector<int> used;
     for (int j = 1; j <= m_ws.ContCount; ++j)
         if (m_floors[std::size_t(j)].usable && !m_content[std::size_t(j)].items.empty())
@@ -585,8 +575,7 @@ std::vector<int> Improver::usedFree() const
     return used;
 }
 
-std::vector<std::int16_t> Improver::boxesOf(const std::vector<int>& conts) const
-{
+std::vector<std::int16_t> Improver::boxesOf(const std::vector<int>& conts) const {
     std::vector<std::int16_t> boxes;
     for (int j : conts)
         for (const Placed& p : m_content[std::size_t(j)].items)
@@ -594,8 +583,7 @@ std::vector<std::int16_t> Improver::boxesOf(const std::vector<int>& conts) const
     return boxes;
 }
 
-std::vector<std::int16_t> Improver::optionalBoxes() const
-{
+std::vector<std::int16_t> Improver::optionalBoxes() const {
     if (!m_bind)
         return m_unplaced;
     // Under a bind mode only kinds with no box placed anywhere are offered, whole.
@@ -613,8 +601,7 @@ std::vector<std::int16_t> Improver::optionalBoxes() const
     return boxes;
 }
 
-bool Improver::kindsClosed(const std::vector<int>& conts) const
-{
+bool Improver::kindsClosed(const std::vector<int>& conts) const {
     if (!m_bind)
         return true;
     // Every kind in these containers must have all its boxes in them.
@@ -630,8 +617,7 @@ bool Improver::kindsClosed(const std::vector<int>& conts) const
 
 // ---- moves ----
 
-void Improver::fullRepacks()
-{
+void Improver::fullRepacks() {
     // All free containers at once: the used ones, fullest first, then the empty ones, largest
     // first; every rule and two box orders.
     std::vector<int> bins = usedFree();
@@ -670,8 +656,7 @@ void Improver::fullRepacks()
     }
 }
 
-bool Improver::emptyInto(int target, const std::vector<int>& partners)
-{
+bool Improver::emptyInto(int target, const std::vector<int>& partners) {
     std::vector<int> group = partners;
     group.push_back(target);
     const std::vector<std::int16_t> boxes = boxesOf(group);
@@ -694,8 +679,7 @@ bool Improver::emptyInto(int target, const std::vector<int>& partners)
     return false;
 }
 
-bool Improver::shiftOut(int target, const std::vector<int>& partners)
-{
+bool Improver::shiftOut(int target, const std::vector<int>& partners) {
     std::vector<int> group = partners;
     group.push_back(target);
     const std::vector<std::int16_t> boxes = boxesOf(group);
@@ -731,8 +715,7 @@ bool Improver::shiftOut(int target, const std::vector<int>& partners)
     return true;
 }
 
-bool Improver::swapType(int target)
-{
+bool Improver::swapType(int target) {
     // The boxes of one container into an empty container of another type, when that scores
     // higher (a smaller or cheaper floor).
     const int t = m_ws.ContType[target];
@@ -763,8 +746,7 @@ bool Improver::swapType(int target)
     return false;
 }
 
-bool Improver::atLowerBound() const
-{
+bool Improver::atLowerBound() const {
     // With one type of free container, every box placed and no kind split (or splits costing
     // nothing), no plan scores higher than one using as few containers as the box area needs.
     const PackPlan& best = m_best;
@@ -794,8 +776,7 @@ bool Improver::atLowerBound() const
     return floorArea > 0 && used <= std::ceil(area / floorArea - 1e-9L);
 }
 
-void Improver::localSearch()
-{
+void Improver::localSearch() {
     int idle = 0;
     std::vector<int> swapTried(kContSlots, 0);
     while (!spent() && !atLowerBound()) {
@@ -847,8 +828,7 @@ void Improver::localSearch()
     }
 }
 
-ImproveReport Improver::run()
-{
+ImproveReport Improver::run() {
     m_report.ran = true;
     m_start = m_ws.NowMs();
     m_base = m_ws.ResultPlan;
@@ -879,8 +859,7 @@ ImproveReport Improver::run()
 } // namespace
 
 ImproveReport ImprovePlanWork(PackWorkspace& ws, std::int64_t workBudget, double wallCapMs,
-                              const ImproveMoves& moves)
-{
+                              const ImproveMoves& moves) {
     if (workBudget <= 0 || ws.AbortFlag || ws.ContCount < 1 || ws.BoxCount < 1)
         return {};
     ProgressSink* progress = ws.progress;
@@ -900,15 +879,13 @@ ImproveReport ImprovePlanWork(PackWorkspace& ws, std::int64_t workBudget, double
     return report;
 }
 
-ImproveReport ImprovePlan(PackWorkspace& ws, int seconds)
-{
+ImproveReport ImprovePlan(PackWorkspace& ws, int seconds) {
     if (seconds <= 0)
         return {};
     return ImprovePlanWork(ws, std::int64_t(seconds) * kImproveWorkPerSecond, 2000.0 * seconds);
 }
 
-std::string ContainerLayoutProblem(const PackWorkspace& ws, const PackPlan& plan, int j)
-{
+std::string ContainerLayoutProblem(const PackWorkspace& ws, const PackPlan& plan, int j) {
     char text[200];
     const int t = ws.ContType[j];
     const int gap = ws.ItemGap, wall = ws.WallGap;
@@ -917,7 +894,8 @@ std::string ContainerLayoutProblem(const PackWorkspace& ws, const PackPlan& plan
         if (plan.ContNo[b] == j)
             boxes.push_back(b);
     if (int(boxes.size()) != plan.BoxLoad[j]) {
-        std::snprintf(text, sizeof text, "container %d holds %zu boxes, BoxLoad %d", j, boxes.size(), plan.BoxLoad[j]);
+        std::snprintf(text, sizeof text, "container %d holds %zu boxes, BoxLoad %d", j, boxes.size(),
+                      plan.BoxLoad[j]);
         return text;
     }
     std::vector<int> loadNos;
@@ -931,7 +909,8 @@ std::string ContainerLayoutProblem(const PackWorkspace& ws, const PackPlan& plan
             std::snprintf(text, sizeof text, "box %d has extents %d x %d", b, plan.PosLh[b], plan.PosWh[b]);
             return text;
         }
-        if (plan.PosX[b] < wall || plan.PosY[b] < wall || plan.PosX[b] + plan.PosLh[b] > ws.TypeLength[t] - wall ||
+        if (plan.PosX[b] < wall || plan.PosY[b] < wall ||
+            plan.PosX[b] + plan.PosLh[b] > ws.TypeLength[t] - wall ||
             plan.PosY[b] + plan.PosWh[b] > ws.TypeWidth[t] - wall) {
             std::snprintf(text, sizeof text, "box %d lies outside the floor of container %d", b, j);
             return text;
@@ -956,7 +935,8 @@ std::string ContainerLayoutProblem(const PackWorkspace& ws, const PackPlan& plan
     std::sort(loadNos.begin(), loadNos.end());
     for (std::size_t i = 0; i < loadNos.size(); ++i) {
         if (loadNos[i] != int(i) + 1) {
-            std::snprintf(text, sizeof text, "container %d has loading numbers out of 1..%zu", j, loadNos.size());
+            std::snprintf(text, sizeof text, "container %d has loading numbers out of 1..%zu", j,
+                          loadNos.size());
             return text;
         }
     }
@@ -965,7 +945,8 @@ std::string ContainerLayoutProblem(const PackWorkspace& ws, const PackPlan& plan
         return text;
     }
     if (plan.WgtLoad[j] != std::int32_t(weight)) {
-        std::snprintf(text, sizeof text, "container %d: WgtLoad %d, boxes weigh %.0Lf", j, plan.WgtLoad[j], weight);
+        std::snprintf(text, sizeof text, "container %d: WgtLoad %d, boxes weigh %.0Lf", j, plan.WgtLoad[j],
+                      weight);
         return text;
     }
     // Supports: the stored loads keep the limits and agree with the positions.
@@ -973,16 +954,16 @@ std::string ContainerLayoutProblem(const PackWorkspace& ws, const PackPlan& plan
     const bool checks = std::int64_t(ws.TypeNoseWt[t]) + ws.TypeTailWt[t] >= 1 && span >= 1;
     if (checks && !boxes.empty()) {
         if (plan.NoseLoad[j] > ws.TypeNoseWt[t] || plan.TailLoad[j] > ws.TypeTailWt[t]) {
-            std::snprintf(text, sizeof text, "container %d: support loads %d / %d over %d / %d", j, plan.NoseLoad[j],
-                          plan.TailLoad[j], ws.TypeNoseWt[t], ws.TypeTailWt[t]);
+            std::snprintf(text, sizeof text, "container %d: support loads %d / %d over %d / %d", j,
+                          plan.NoseLoad[j], plan.TailLoad[j], ws.TypeNoseWt[t], ws.TypeTailWt[t]);
             return text;
         }
         // The search's wheelbase is one longer when the item gap is odd.
         const long double d = span + (gap % 2 != 0 ? 1 : 0);
         const long double tail = moment / d;
         if (std::abs(tail - plan.TailLoad[j]) > 1 + 1e-3L * weight) {
-            std::snprintf(text, sizeof text, "container %d: tail load %d, positions give %.1Lf", j, plan.TailLoad[j],
-                          tail);
+            std::snprintf(text, sizeof text, "container %d: tail load %d, positions give %.1Lf", j,
+                          plan.TailLoad[j], tail);
             return text;
         }
     }

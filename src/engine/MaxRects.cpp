@@ -6,22 +6,19 @@ namespace palvane {
 
 namespace {
 
-bool contains(const FreeRect& a, const FreeRect& b)
-{
+bool contains(const FreeRect& a, const FreeRect& b) {
     return b.x >= a.x && b.y >= a.y && b.x + b.l <= a.x + a.l && b.y + b.w <= a.y + a.w;
 }
 
 // Length of the common part of the segments [a1, a2) and [b1, b2).
-std::int64_t overlap(RectCoord a1, RectCoord a2, RectCoord b1, RectCoord b2)
-{
+std::int64_t overlap(RectCoord a1, RectCoord a2, RectCoord b1, RectCoord b2) {
     const RectCoord lo = std::max(a1, b1), hi = std::min(a2, b2);
     return hi > lo ? hi - lo : 0;
 }
 
 } // namespace
 
-void MaxRectsFloor::reset(RectCoord length, RectCoord width)
-{
+void MaxRectsFloor::reset(RectCoord length, RectCoord width) {
     m_length = length;
     m_width = width;
     m_free.clear();
@@ -30,8 +27,7 @@ void MaxRectsFloor::reset(RectCoord length, RectCoord width)
         m_free.push_back({0, 0, length, width});
 }
 
-std::int64_t MaxRectsFloor::contact(RectCoord x, RectCoord y, RectCoord l, RectCoord w) const
-{
+std::int64_t MaxRectsFloor::contact(RectCoord x, RectCoord y, RectCoord l, RectCoord w) const {
     std::int64_t c = 0;
     if (x == 0 || x + l == m_length)
         c += w;
@@ -46,8 +42,8 @@ std::int64_t MaxRectsFloor::contact(RectCoord x, RectCoord y, RectCoord l, RectC
     return c;
 }
 
-void MaxRectsFloor::score(RectCoord l, RectCoord w, FitRule rule, FitCandidate& best, std::int64_t& work) const
-{
+void MaxRectsFloor::score(RectCoord l, RectCoord w, FitRule rule, FitCandidate& best,
+                          std::int64_t& work) const {
     work += static_cast<std::int64_t>(m_free.size());
     for (const FreeRect& f : m_free) {
         if (f.l < l || f.w < w)
@@ -87,8 +83,8 @@ void MaxRectsFloor::score(RectCoord l, RectCoord w, FitRule rule, FitCandidate& 
     }
 }
 
-FitCandidate MaxRectsFloor::find(RectCoord l, RectCoord w, bool turn, FitRule rule, std::int64_t& work) const
-{
+FitCandidate MaxRectsFloor::find(RectCoord l, RectCoord w, bool turn, FitRule rule,
+                                 std::int64_t& work) const {
     FitCandidate best;
     score(l, w, rule, best, work);
     if (turn && l != w)
@@ -96,8 +92,7 @@ FitCandidate MaxRectsFloor::find(RectCoord l, RectCoord w, bool turn, FitRule ru
     return best;
 }
 
-void MaxRectsFloor::place(const FitCandidate& c)
-{
+void MaxRectsFloor::place(const FitCandidate& c) {
     const FreeRect r{c.x, c.y, c.l, c.w};
     m_used.push_back(r);
     std::vector<FreeRect> next;
@@ -121,8 +116,7 @@ void MaxRectsFloor::place(const FitCandidate& c)
     prune();
 }
 
-void MaxRectsFloor::prune()
-{
+void MaxRectsFloor::prune() {
     // A rectangle inside another is no maximal free rectangle; of two equal ones one stays.
     const std::size_t n = m_free.size();
     std::vector<char> drop(n, 0);

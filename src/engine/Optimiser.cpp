@@ -11,8 +11,7 @@ namespace palvane {
 
 using plan_math::kTiny;
 
-ProgressSink& WorkspaceProgress(PackWorkspace& ws)
-{
+ProgressSink& WorkspaceProgress(PackWorkspace& ws) {
     static ProgressSink silent;
     return ws.progress ? *ws.progress : silent;
 }
@@ -32,8 +31,7 @@ struct Scan {
 };
 
 // Expected number of container searches of the whole run, for the overall progress bar.
-std::int16_t estimateProgressSteps(const PackWorkspace& ws)
-{
+std::int16_t estimateProgressSteps(const PackWorkspace& ws) {
     const long double conts = ws.ContCount;
     float x = static_cast<float>(ws.TotBoxWolume / (ws.TotContWolume + kTiny) / 0.8L);
     float y = static_cast<float>(ws.TotBoxWeight / (ws.TotCapacity + kTiny) / 0.9L);
@@ -47,8 +45,7 @@ std::int16_t estimateProgressSteps(const PackWorkspace& ws)
 }
 
 // The unplaced boxes of ResultPlan as the search's items.
-void deliverItems(PackWorkspace& ws)
-{
+void deliverItems(PackWorkspace& ws) {
     int n = 0;
     for (int b = 1; b <= ws.BoxCount; ++b) {
         if (ws.ResultPlan.ContNo[b] != 0)
@@ -70,22 +67,26 @@ void deliverItems(PackWorkspace& ws)
 }
 
 // BindMode from the "Bind Group Factor" setting.
-std::int16_t bindModeOf(float bindFactor)
-{
+std::int16_t bindModeOf(float bindFactor) {
     switch (NearestInt<int>(10.0L * bindFactor)) {
-    case 5: return -1;
-    case 6: return 1;
-    case 7: return -2;
-    case 8: return 2;
+    case 5:
+        return -1;
+    case 6:
+        return 1;
+    case 7:
+        return -2;
+    case 8:
+        return 2;
     case 9:
-    case 10: return 3;
-    default: return 0;
+    case 10:
+        return 3;
+    default:
+        return 0;
     }
 }
 
 // The container of type t as the search's floor and limits.
-void deliverContainer(PackWorkspace& ws, int t, int cont)
-{
+void deliverContainer(PackWorkspace& ws, int t, int cont) {
     ws.CornerGapL[0] = ws.TypeLength[t] + ws.ItemGap - 2 * ws.WallGap;
     ws.CornerGapW[0] = ws.TypeWidth[t] + ws.ItemGap - 2 * ws.WallGap;
     ws.SearchLoadWt = ws.TypeLoadWt[t];
@@ -110,13 +111,14 @@ void deliverContainer(PackWorkspace& ws, int t, int cont)
     ws.SearchSeed = static_cast<std::int16_t>(ws.RandBase + cont);
 }
 
-bool timeUp(PackWorkspace& ws) { return ws.NowMs() >= ws.StartTime + ws.TimeBudget; }
+bool timeUp(PackWorkspace& ws) {
+    return ws.NowMs() >= ws.StartTime + ws.TimeBudget;
+}
 
 // Steps 11 to 14: one search of container cont (type t) over the unplaced boxes of ResultPlan,
 // then the progress tick. The quickest search runs at intensity 0 without time, so it stops
 // after its first pass.
-void searchContainer(PackWorkspace& ws, LayoutSearch& search, int t, int cont, bool quickest)
-{
+void searchContainer(PackWorkspace& ws, LayoutSearch& search, int t, int cont, bool quickest) {
     search.reset(ws);
     deliverItems(ws);
     deliverContainer(ws, t, cont);
@@ -134,8 +136,7 @@ void searchContainer(PackWorkspace& ws, LayoutSearch& search, int t, int cont, b
 
 // Steps 8 to 18: one scan over the container order, filling ResultPlan (or trying last
 // container alternatives into SavedPlan when PassNo is 1).
-void scanContainers(PackWorkspace& ws, LayoutSearch& search, Scan& s)
-{
+void scanContainers(PackWorkspace& ws, LayoutSearch& search, Scan& s) {
     s = Scan{};
     ws.LastSearchScore = 0;
     ws.SavedSearchScore = 0;
@@ -195,15 +196,13 @@ void scanContainers(PackWorkspace& ws, LayoutSearch& search, Scan& s)
                 s.alt = 0;
             ws.StopFlag = 1;
         }
-        if (!(s.i < ws.ContCount && result.PlacedBoxes < ws.BoxCount && s.alt < ws.TypeCount &&
-              !ws.StopFlag))
+        if (!(s.i < ws.ContCount && result.PlacedBoxes < ws.BoxCount && s.alt < ws.TypeCount && !ws.StopFlag))
             return;
     }
 }
 
 // Step 20: with LastOff, a last container less efficient than the whole plan is dropped.
-void dropWeakLastContainer(PackWorkspace& ws)
-{
+void dropWeakLastContainer(PackWorkspace& ws) {
     PackPlan& result = ws.ResultPlan;
     const int last = result.LastCont;
     if (!ws.LastOff || last == 0 || result.PlacedBoxes != ws.BoxCount || result.UsedConts <= 1)
@@ -223,8 +222,7 @@ void dropWeakLastContainer(PackWorkspace& ws)
 // completed the plan is dropped. A best plan that is complete, or whose weak last container was
 // dropped, stays as it is. Esc during the pass stops it at once; the containers filled before
 // stay. The finished plan is scored and becomes BestPlan.
-void finishAfterTimeOut(PackWorkspace& ws, LayoutSearch& search)
-{
+void finishAfterTimeOut(PackWorkspace& ws, LayoutSearch& search) {
     PackPlan& plan = ws.ResultPlan;
     plan = ws.BestPlan;
     if (plan.LastCont >= 500)
@@ -255,8 +253,7 @@ void finishAfterTimeOut(PackWorkspace& ws, LayoutSearch& search)
     ws.BestPlan = plan;
 }
 
-void startProgress(PackWorkspace& ws)
-{
+void startProgress(PackWorkspace& ws) {
     ProgressSink& progress = WorkspaceProgress(ws);
     progress.setElapsedText("0");
     progress.setHint(ProgressHint::EscToAbort);
@@ -269,8 +266,7 @@ void startProgress(PackWorkspace& ws)
 
 } // namespace
 
-void Optimise(PackWorkspace& ws, LayoutSearch& search)
-{
+void Optimise(PackWorkspace& ws, LayoutSearch& search) {
     ws.AbortFlag = 0;
     ws.ProgressStep = 0;
     startProgress(ws);
@@ -323,8 +319,7 @@ void Optimise(PackWorkspace& ws, LayoutSearch& search)
         }
         if (ws.AbortFlag || timeUp(ws))
             ws.StopFlag = 1;
-        if (ws.StopFlag || (ws.BestPlan.WeightEff >= 1.0f && ws.BestPlan.AreaEff >= 1.0f) ||
-            ws.PassNo != 0)
+        if (ws.StopFlag || (ws.BestPlan.WeightEff >= 1.0f && ws.BestPlan.AreaEff >= 1.0f) || ws.PassNo != 0)
             break;
         ++ws.Iteration;
         if (ws.Iteration - ws.Repeats > ws.IterationLimit) {

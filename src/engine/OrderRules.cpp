@@ -108,8 +108,7 @@ void sortSpan(SearchState& s, int first, int last, const ItemArray<Key>& key, bo
 }
 
 // Keys computed per item, then a descending stable sort of the whole order.
-template <typename F>
-void sortAllBy(SearchState& s, F keyOf) {
+template <typename F> void sortAllBy(SearchState& s, F keyOf) {
     ItemArray<float> key;
     for (int i = 1; i <= s.ItemCount; ++i)
         key[i] = float(keyOf(i));
@@ -117,18 +116,21 @@ void sortAllBy(SearchState& s, F keyOf) {
 }
 
 // End of the item run starting at item i whose items all satisfy same(first, j).
-template <typename F>
-int itemRunEnd(const SearchState& s, int i, F same) {
+template <typename F> int itemRunEnd(const SearchState& s, int i, F same) {
     int j = i;
     while (j < s.ItemCount && same(i, j + 1))
         ++j;
     return j;
 }
 
-Coord extentOf(const SearchState& s, Extent e, int i) { return e == Extent::Len ? s.ItemLen[i] : s.ItemWid[i]; }
+Coord extentOf(const SearchState& s, Extent e, int i) {
+    return e == Extent::Len ? s.ItemLen[i] : s.ItemWid[i];
+}
 
 // Integer division that treats a zero divisor (a box of zero size) as giving 0.
-Coord divOrZero(Coord a, Coord b) { return b == 0 ? 0 : a / b; }
+Coord divOrZero(Coord a, Coord b) {
+    return b == 0 ? 0 : a / b;
+}
 
 } // namespace
 
@@ -143,9 +145,13 @@ std::int64_t OrderCount(std::int64_t g) {
     return f;
 }
 
-int TurnClass(const SearchState& s, int i) { return (!s.ItemTurnOn[i] || s.ItemLen[i] == s.ItemWid[i]) ? 1 : 2; }
+int TurnClass(const SearchState& s, int i) {
+    return (!s.ItemTurnOn[i] || s.ItemLen[i] == s.ItemWid[i]) ? 1 : 2;
+}
 
-void TurnItem(SearchState& s, int i) { std::swap(s.ItemLen[i], s.ItemWid[i]); }
+void TurnItem(SearchState& s, int i) {
+    std::swap(s.ItemLen[i], s.ItemWid[i]);
+}
 
 void ClearClasses(SearchState& s) {
     for (int i = 1; i <= s.ItemCount; ++i)
@@ -162,7 +168,8 @@ void MarkRuns(SearchState& s) {
         int q = p;
         while (q < s.ItemCount) {
             const int b = s.ItemOrder[q + 1];
-            if (s.ItemKind[b] != s.ItemKind[a] || s.ItemClass[b] != s.ItemClass[a] || s.ItemWid[b] != s.ItemWid[a])
+            if (s.ItemKind[b] != s.ItemKind[a] || s.ItemClass[b] != s.ItemClass[a] ||
+                s.ItemWid[b] != s.ItemWid[a])
                 break;
             ++q;
         }
@@ -195,7 +202,8 @@ void FindModule(SearchState& s) {
         }
         a = std::max({a, len, wid});
         b = std::min({b, len, wid});
-        auto found = std::find_if(sizes.begin(), sizes.end(), [&](const Size& z) { return z.len == len && z.wid == wid; });
+        auto found = std::find_if(sizes.begin(), sizes.end(),
+                                  [&](const Size& z) { return z.len == len && z.wid == wid; });
         if (found == sizes.end())
             sizes.push_back({len, wid, 1});
         else
@@ -206,7 +214,8 @@ void FindModule(SearchState& s) {
     for (Coord v = b; any && v <= a; ++v) {
         std::int64_t e = 0;
         for (const Size& z : sizes)
-            e += z.count * std::min<std::int64_t>(std::abs(std::int64_t(z.wid) - v), std::abs(std::int64_t(z.len) - v));
+            e += z.count *
+                 std::min<std::int64_t>(std::abs(std::int64_t(z.wid) - v), std::abs(std::int64_t(z.len) - v));
         if (best < 0 || e < best) {
             best = e;
             s.ModuleDim = v;
@@ -228,7 +237,8 @@ void MarkRows(PackWorkspace& ws, int a, bool random) {
         const Coord rowW = per * side;
         std::int32_t rows = per < a ? 0 : k / per;
         if (random) {
-            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i]) : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
+            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i])
+                                       : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
             rows = k == per ? 0 : std::min(rows, lanes);
             if (rows > 0)
                 rows = ws.RandomBelow(rows) + 1;
@@ -311,13 +321,16 @@ void SplitTurn(PackWorkspace& ws, int a) {
         // The coin is only thrown for a turnable run of several items.
         if (TurnClass(ws, i) == 2 && k > 1 && ws.RandomBelow(2) == 1) {
             const bool alongX = ws.CornerDir != 2;
-            const Coord per = alongX ? divOrZero(ws.CornerGapW[0], ws.ItemWid[i]) : divOrZero(ws.CornerGapL[0], ws.ItemLen[i]);
+            const Coord per = alongX ? divOrZero(ws.CornerGapW[0], ws.ItemWid[i])
+                                     : divOrZero(ws.CornerGapL[0], ws.ItemLen[i]);
             const std::int32_t rows = per < a ? 0 : k / per;
-            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i]) : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
+            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i])
+                                       : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
             std::int32_t m = k == per ? 0 : std::min(lanes, rows);
             if (m > 0)
                 m = ws.RandomBelow(m) + 1;
-            const std::int64_t from = m > 0 ? std::int64_t(i) + std::int64_t(per) * m : i + ws.RandomBelow(k) + 1;
+            const std::int64_t from =
+                m > 0 ? std::int64_t(i) + std::int64_t(per) * m : i + ws.RandomBelow(k) + 1;
             if (from <= end)
                 ws.GroupCount += 1;
             for (std::int64_t x = from; x <= end; ++x)
@@ -334,12 +347,14 @@ void SortLinear(SearchState& s, float a, float b) {
 
 void SortLinearRun(SearchState& s, std::int16_t k, float a, float b) {
     sortAllBy(s, [&](int i) {
-        return ((long double)a * s.ItemLen[i] + (long double)b * s.ItemWid[i]) * ((long double)s.ItemRun[i] + k);
+        return ((long double)a * s.ItemLen[i] + (long double)b * s.ItemWid[i]) *
+               ((long double)s.ItemRun[i] + k);
     });
 }
 
 void SortAreaRun(SearchState& s, std::int16_t k) {
-    sortAllBy(s, [&](int i) { return (long double)s.ItemLen[i] * s.ItemWid[i] * ((long double)s.ItemRun[i] + k); });
+    sortAllBy(
+        s, [&](int i) { return (long double)s.ItemLen[i] * s.ItemWid[i] * ((long double)s.ItemRun[i] + k); });
 }
 
 void SortArea(SearchState& s) {
@@ -433,7 +448,8 @@ void SwapAdjacentRuns(PackWorkspace& ws, int s) {
     auto runEnd = [&](int p) {
         const int a = ws.ItemOrder[p];
         int q = p;
-        while (q < n && ws.ItemKind[ws.ItemOrder[q + 1]] == ws.ItemKind[a] && ws.ItemWid[ws.ItemOrder[q + 1]] == ws.ItemWid[a])
+        while (q < n && ws.ItemKind[ws.ItemOrder[q + 1]] == ws.ItemKind[a] &&
+               ws.ItemWid[ws.ItemOrder[q + 1]] == ws.ItemWid[a])
             ++q;
         return q;
     };
@@ -444,7 +460,8 @@ void SwapAdjacentRuns(PackWorkspace& ws, int s) {
             return;
         const int b1 = runEnd(a1 + 1);
         if (ws.RandomBelow(s + 1) == 0) {
-            std::rotate(ws.ItemOrder.begin() + a0, ws.ItemOrder.begin() + a1 + 1, ws.ItemOrder.begin() + b1 + 1);
+            std::rotate(ws.ItemOrder.begin() + a0, ws.ItemOrder.begin() + a1 + 1,
+                        ws.ItemOrder.begin() + b1 + 1);
             a0 = b1 + 1;
         } else {
             if (b1 + 1 >= n)
@@ -473,7 +490,9 @@ void SortByPosition(SearchState& s) {
     ItemArray<std::int64_t> key;
     for (int i = 1; i <= s.ItemCount; ++i) {
         const std::int64_t x = s.ItemPosX[i], y = s.ItemPosY[i];
-        key[i] = s.SearchFillDir == 1 ? 10 * x + 2 * y : s.SearchFillDir == 2 ? 10 * y + 2 * x : 6 * x + 6 * y;
+        key[i] = s.SearchFillDir == 1   ? 10 * x + 2 * y
+                 : s.SearchFillDir == 2 ? 10 * y + 2 * x
+                                        : 6 * x + 6 * y;
     }
     sortSpan(s, 1, s.ItemCount, key, true);
 }

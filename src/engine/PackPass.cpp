@@ -12,7 +12,9 @@ namespace palvane {
 namespace {
 
 // a / b, or 0 when b is 0 (a floor or capacity of zero size), so no NaN enters the score.
-long double ratioOrZero(long double a, long double b) { return b == 0 ? 0.0L : a / b; }
+long double ratioOrZero(long double a, long double b) {
+    return b == 0 ? 0.0L : a / b;
+}
 
 // Step 1: clean item placement, one corner at the origin, zero totals.
 void startPass(SearchState& s) {
@@ -99,7 +101,9 @@ void tryItem(SearchState& s) {
 
 } // namespace
 
-Coord Wheelbase(const SearchState& s) { return s.CornerGapL[0] - s.NoseAxleX - s.TailAxleDist; }
+Coord Wheelbase(const SearchState& s) {
+    return s.CornerGapL[0] - s.NoseAxleX - s.TailAxleDist;
+}
 
 bool SupportChecksApply(const SearchState& s) {
     return std::int64_t(s.SearchNoseWt) + s.SearchTailWt >= 1 && Wheelbase(s) >= 1;
@@ -179,7 +183,8 @@ void UpdateExtents(SearchState& s) {
 void ComputeAxleLoads(SearchState& s) {
     const Coord d = Wheelbase(s);
     if (d >= 1)
-        s.PassTailLoad = NearestInt<std::int32_t>(((long double)s.LoadCentreX - s.NoseAxleX) * s.PassWeight / d);
+        s.PassTailLoad =
+            NearestInt<std::int32_t>(((long double)s.LoadCentreX - s.NoseAxleX) * s.PassWeight / d);
     else
         s.PassTailLoad = 0; // supports meet or cross: the whole load counts on the nose
     s.PassNoseLoad = std::int32_t(std::int64_t(s.PassWeight) - s.PassTailLoad);

@@ -9,8 +9,9 @@ namespace {
 bool scanMeets(const SearchState& s, Coord xMin, Coord xMax, Coord yMin, Coord yMax, int exclude) {
     for (int p = s.PassPos - 1; p >= 1; --p) {
         const int r = s.ItemOrder[p];
-        if (s.ItemPlaced[r] == 1 && r != exclude && s.ItemPosX[r] <= xMax && xMin < s.ItemPosX[r] + s.ItemLen[r] &&
-            s.ItemPosY[r] <= yMax && yMin < s.ItemPosY[r] + s.ItemWid[r])
+        if (s.ItemPlaced[r] == 1 && r != exclude && s.ItemPosX[r] <= xMax &&
+            xMin < s.ItemPosX[r] + s.ItemLen[r] && s.ItemPosY[r] <= yMax &&
+            yMin < s.ItemPosY[r] + s.ItemWid[r])
             return true;
     }
     return false;
@@ -29,8 +30,7 @@ PlacedRect rectOf(const SearchState& s, int i) {
 }
 
 // Cells an item occupies; an item of zero extent still sits in the cell of its corner.
-template <typename F>
-void forCells(const PlacedGrid& g, const PlacedRect& p, F f) {
+template <typename F> void forCells(const PlacedGrid& g, const PlacedRect& p, F f) {
     const auto cell = [](std::int32_t v, int shift, std::int32_t count) {
         return std::clamp(v < 0 ? 0 : (v >> shift), 0, count - 1);
     };

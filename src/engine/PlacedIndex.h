@@ -22,7 +22,9 @@ void GridInsert(SearchState& s, int i);
 // Forgets item i (taken out again); call before its position and extents are cleared.
 void GridRemove(SearchState& s, int i);
 // Stops using the grid until the next pass starts.
-inline void StopPlacedGrid(SearchState& s) { s.placedGrid.active = false; }
+inline void StopPlacedGrid(SearchState& s) {
+    s.placedGrid.active = false;
+}
 
 // The grid part of PlacedItemMeets, inline because the pass asks it millions of times.
 inline bool GridMeets(const PlacedGrid& g, Coord xMin, Coord xMax, Coord yMin, Coord yMax, int exclude) {

@@ -9,8 +9,7 @@ namespace palvane {
 using plan_math::addF;
 using plan_math::kTiny;
 
-void RecomputeLoads(const PackWorkspace& ws, PackPlan& plan)
-{
+void RecomputeLoads(const PackWorkspace& ws, PackPlan& plan) {
     std::array<float, kContSlots> moment{};
     for (int j = 0; j < kContSlots; ++j) {
         plan.BoxLoad[j] = 0;
@@ -30,8 +29,8 @@ void RecomputeLoads(const PackWorkspace& ws, PackPlan& plan)
         plan.WgtLoad[j] = plan_math::add32(plan.WgtLoad[j], ws.KindWeight[k]);
         plan.CostLoad[j] = addF(plan.CostLoad[j], ws.KindCost[k]);
         plan.WolLoad[j] = addF(plan.WolLoad[j], ws.KindWolume[k]);
-        moment[j] = addF(moment[j], (plan.PosLh[b] * 0.5L + plan.PosX[b] - ws.TypeNoseDL[t]) *
-                                        ws.KindWeight[k]);
+        moment[j] =
+            addF(moment[j], (plan.PosLh[b] * 0.5L + plan.PosX[b] - ws.TypeNoseDL[t]) * ws.KindWeight[k]);
     }
     for (int j = 1; j <= ws.ContCount; ++j) {
         const int t = ws.ContType[j];
@@ -41,8 +40,7 @@ void RecomputeLoads(const PackWorkspace& ws, PackPlan& plan)
     }
 }
 
-void CountPlacements(PackWorkspace& ws, const PackPlan& plan)
-{
+void CountPlacements(PackWorkspace& ws, const PackPlan& plan) {
     ws.KindPlaced.fill(0);
     ws.TypeUsed.fill(0);
     for (int b = 1; b <= ws.BoxCount; ++b) {
@@ -59,8 +57,7 @@ void CountPlacements(PackWorkspace& ws, const PackPlan& plan)
     }
 }
 
-void EvaluatePlan(const PackWorkspace& ws, PackPlan& plan)
-{
+void EvaluatePlan(const PackWorkspace& ws, PackPlan& plan) {
     plan.ContAreaEff.fill(0);
     plan.ContWgtEff.fill(0);
     plan.Score = plan.AreaEff = plan.WeightEff = 0;
@@ -85,8 +82,7 @@ void EvaluatePlan(const PackWorkspace& ws, PackPlan& plan)
     ScorePlan(ws, plan);
 }
 
-void ScorePlan(const PackWorkspace& ws, PackPlan& plan)
-{
+void ScorePlan(const PackWorkspace& ws, PackPlan& plan) {
     const long double wf = ws.WeightFactor;
     const long double cf = ws.CostFactor;
     const long double lf = ws.LeftFactor;
@@ -98,10 +94,9 @@ void ScorePlan(const PackWorkspace& ws, PackPlan& plan)
     // Share of the available area plus share of the available capacity the task needs.
     const long double demand = static_cast<long double>(ws.TotBoxWolume) / ws.TotContWolume +
                                ws.TotBoxWeight / (ws.TotCapacity + kTiny);
-    const float valueTerm =
-        static_cast<float>(plan.LoadedCost / (ws.TotBoxCost + kTiny) * demand);
-    const float costTerm = static_cast<float>(
-        2 / (1 + (plan.UsedCost / (ws.TotContCost + kTiny)) / (demand + kTiny)));
+    const float valueTerm = static_cast<float>(plan.LoadedCost / (ws.TotBoxCost + kTiny) * demand);
+    const float costTerm =
+        static_cast<float>(2 / (1 + (plan.UsedCost / (ws.TotContCost + kTiny)) / (demand + kTiny)));
     const float v = static_cast<float>(0.5L * costTerm + 0.5L * valueTerm);
     plan.Score = static_cast<float>((1 - cf) * e + cf * v);
     plan.Score = static_cast<float>((1 - lf) * plan.Score +
@@ -110,8 +105,7 @@ void ScorePlan(const PackWorkspace& ws, PackPlan& plan)
     plan.Score = static_cast<float>(plan.Score / (10 * bf * plan.SplitCount / ws.KindCount + 1));
 }
 
-void CountSplits(const PackWorkspace& ws, PackPlan& plan)
-{
+void CountSplits(const PackWorkspace& ws, PackPlan& plan) {
     // One bit per place (container number, 0 for unplaced) for every kind.
     std::array<std::uint32_t, kBoxSlots> places{};
     for (int b = 1; b <= ws.BoxCount; ++b) {
@@ -125,9 +119,8 @@ void CountSplits(const PackWorkspace& ws, PackPlan& plan)
     plan.SplitCount = static_cast<std::int16_t>(splits - ws.KindCount);
 }
 
-void AddContainer(const PackWorkspace& ws, PackPlan& plan, int cont, int packed,
-                  std::int32_t cap, float area)
-{
+void AddContainer(const PackWorkspace& ws, PackPlan& plan, int cont, int packed, std::int32_t cap,
+                  float area) {
     plan.BoxLoad[cont] = static_cast<std::int16_t>(packed);
     plan.WolLoad[cont] = ws.PassWolume;
     plan.CostLoad[cont] = ws.PassCost;
@@ -166,8 +159,7 @@ void AddContainer(const PackWorkspace& ws, PackPlan& plan, int cont, int packed,
     }
 }
 
-void RemoveContainer(const PackWorkspace& ws, PackPlan& plan, int j)
-{
+void RemoveContainer(const PackWorkspace& ws, PackPlan& plan, int j) {
     const int t = ws.ContType[j];
     --plan.UsedConts;
     plan.UsedArea = addF(plan.UsedArea, -static_cast<long double>(ws.TypeWolume[t]));

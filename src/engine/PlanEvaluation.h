@@ -26,8 +26,8 @@ void CountSplits(const PackWorkspace& ws, PackPlan& plan);
 // Adds container cont with the result the layout search left in the workspace (pass totals
 // and item table). packed is the number of boxes the search placed; cap and area are the
 // weight capacity and floor area of the container's type.
-void AddContainer(const PackWorkspace& ws, PackPlan& plan, int cont, int packed,
-                  std::int32_t cap, float area);
+void AddContainer(const PackWorkspace& ws, PackPlan& plan, int cont, int packed, std::int32_t cap,
+                  float area);
 
 // Takes container j and its boxes out of the plan. FixCont and LastCont stay.
 void RemoveContainer(const PackWorkspace& ws, PackPlan& plan, int j);

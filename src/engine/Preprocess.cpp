@@ -14,8 +14,7 @@ namespace {
 
 // Numbers of distinct type sequences of the containers (the multinomial coefficient), built
 // up factor by factor and no longer changed once it reaches 25555.
-std::int32_t distinctTypeSequences(const PackWorkspace& ws)
-{
+std::int32_t distinctTypeSequences(const PackWorkspace& ws) {
     std::int32_t n = 1;
     std::int32_t m = 0;
     for (int t = 1; t <= ws.TypeCount; ++t) {
@@ -32,8 +31,7 @@ std::int32_t distinctTypeSequences(const PackWorkspace& ws)
 
 } // namespace
 
-void Preprocess(PackWorkspace& ws)
-{
+void Preprocess(PackWorkspace& ws) {
     int j = 0;
     for (int t = 1; t <= ws.TypeCount; ++t) {
         const int n = std::max<int>(ws.TypeAvail[t], 1);
@@ -65,8 +63,10 @@ void Preprocess(PackWorkspace& ws)
     ws.MaxTypeAvail = 0;
     for (int t = 1; t <= ws.TypeCount; ++t) {
         ws.TotCapacity = add32(ws.TotCapacity, std::int64_t(ws.TypeLoadWt[t]) * ws.TypeAvail[t]);
-        ws.TotContWolume = addF(ws.TotContWolume, ws.TypeAvail[t] * static_cast<long double>(ws.TypeWolume[t]));
-        ws.TotContCost = addF(ws.TotContCost, std::fabs(static_cast<long double>(ws.TypeCost[t])) * ws.TypeAvail[t]);
+        ws.TotContWolume =
+            addF(ws.TotContWolume, ws.TypeAvail[t] * static_cast<long double>(ws.TypeWolume[t]));
+        ws.TotContCost =
+            addF(ws.TotContCost, std::fabs(static_cast<long double>(ws.TypeCost[t])) * ws.TypeAvail[t]);
         ws.MaxTypeLoadWt = std::max(ws.MaxTypeLoadWt, ws.TypeLoadWt[t]);
         ws.MaxTypeWolume = std::max(ws.MaxTypeWolume, ws.TypeWolume[t]);
         ws.MaxTypeAvail = std::max(ws.MaxTypeAvail, ws.TypeAvail[t]);
@@ -81,7 +81,8 @@ void Preprocess(PackWorkspace& ws)
     for (int k = 1; k <= ws.KindCount; ++k) {
         ws.TotBoxWeight = add32(ws.TotBoxWeight, std::int64_t(ws.KindWeight[k]) * ws.KindTotal[k]);
         ws.TotBoxWolume = addF(ws.TotBoxWolume, ws.KindTotal[k] * static_cast<long double>(ws.KindWolume[k]));
-        ws.TotBoxCost = addF(ws.TotBoxCost, std::fabs(static_cast<long double>(ws.KindCost[k])) * ws.KindTotal[k]);
+        ws.TotBoxCost =
+            addF(ws.TotBoxCost, std::fabs(static_cast<long double>(ws.KindCost[k])) * ws.KindTotal[k]);
     }
 
     if (ws.LastOff)

@@ -9,8 +9,7 @@ namespace {
 class ProductSearch final : public LayoutSearch {
 public:
     void reset(PackWorkspace& ws) override { ResetSearch(ws); }
-    void run(PackWorkspace& ws) override
-    {
+    void run(PackWorkspace& ws) override {
         PrepareSearch(ws);
         SearchContainer(ws);
     }
@@ -18,6 +17,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<LayoutSearch> NewLayoutSearch() { return std::make_unique<ProductSearch>(); }
+std::unique_ptr<LayoutSearch> NewLayoutSearch() {
+    return std::make_unique<ProductSearch>();
+}
 
 } // namespace palvane

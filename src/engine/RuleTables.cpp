@@ -9,9 +9,13 @@ namespace palvane {
 namespace {
 
 // e(x) of the tables as a single-precision rule argument.
-float e(long double x) { return float(std::exp(x)); }
+float e(long double x) {
+    return float(std::exp(x));
+}
 
-std::int16_t i16(std::int32_t v) { return std::int16_t(v); }
+std::int16_t i16(std::int32_t v) {
+    return std::int16_t(v);
+}
 
 void strategy1(SearchState& s, int i, std::int32_t r) {
     const long double rr = r;
@@ -99,15 +103,33 @@ void strategy2(SearchState& s, int i, std::int32_t r) {
 void strategy3(SearchState& s, int i) {
     const std::int16_t m = std::int16_t(s.MaxRun / 3);
     switch (i) {
-    case 0: SortLinear(s, 7, 1); break;
-    case 1: SortLinear(s, 5, 1); break;
-    case 2: SortLinear(s, 1, 5); break;
-    case 3: SortLinearRun(s, m, 3, 1); break;
-    case 4: SortArea(s); break;
-    case 5: SortAreaRun(s, m); break;
-    case 6: SortLinearRun(s, m, 1, 3); break;
-    case 7: SortLinearRun(s, m, 1, 1); break;
-    case 8: SortLinear(s, 1, 1); break;
+    case 0:
+        SortLinear(s, 7, 1);
+        break;
+    case 1:
+        SortLinear(s, 5, 1);
+        break;
+    case 2:
+        SortLinear(s, 1, 5);
+        break;
+    case 3:
+        SortLinearRun(s, m, 3, 1);
+        break;
+    case 4:
+        SortArea(s);
+        break;
+    case 5:
+        SortAreaRun(s, m);
+        break;
+    case 6:
+        SortLinearRun(s, m, 1, 3);
+        break;
+    case 7:
+        SortLinearRun(s, m, 1, 1);
+        break;
+    case 8:
+        SortLinear(s, 1, 1);
+        break;
     case 9:
         SortLenRun(s, m);
         SortBy2(s, Extent::Len, Extent::Wid);
@@ -131,10 +153,14 @@ void strategy3(SearchState& s, int i) {
 
 int RuleTableSize(int strategy) {
     switch (strategy) {
-    case 1: return 56;
-    case 2: return 45;
-    case 3: return 13;
-    default: return 0;
+    case 1:
+        return 56;
+    case 2:
+        return 45;
+    case 3:
+        return 13;
+    default:
+        return 0;
     }
 }
 
@@ -161,13 +187,27 @@ void ApplyOrderingRule(PackWorkspace& ws) {
         ShuffleByClass(ws, r % 2);
     } else if (rel < ws.RowRules) {
         switch (r) {
-        case 0: SortClass(ws); break;
-        case 1: SortRowArea(ws, 1); break;
-        case 2: SortRowArea(ws, 2); break;
-        case 3: SortRowArea(ws, 5); break;
-        case 4: SortRowArea(ws, 10); break;
-        case 5: SortRowArea(ws, 20); break;
-        default: ShuffleByClass(ws, 0); break;
+        case 0:
+            SortClass(ws);
+            break;
+        case 1:
+            SortRowArea(ws, 1);
+            break;
+        case 2:
+            SortRowArea(ws, 2);
+            break;
+        case 3:
+            SortRowArea(ws, 5);
+            break;
+        case 4:
+            SortRowArea(ws, 10);
+            break;
+        case 5:
+            SortRowArea(ws, 20);
+            break;
+        default:
+            ShuffleByClass(ws, 0);
+            break;
         }
         ws.RuleBase = ws.RuleSkips;
     } else {
@@ -186,13 +226,26 @@ void ApplyTurnVariant(PackWorkspace& ws) {
         return;
     }
     switch (v) {
-    case 0: break;
-    case 1: TurnAllLong(ws, Axis::Y); break;
-    case 2: TurnAllLong(ws, Axis::X); break;
-    case 3: TurnToModule(ws, 2); break;
-    case 4: TurnToModule(ws, 1); break;
-    case 5: TurnAll(ws); break;
-    default: TurnRandomGroups(ws, 1); break;
+    case 0:
+        break;
+    case 1:
+        TurnAllLong(ws, Axis::Y);
+        break;
+    case 2:
+        TurnAllLong(ws, Axis::X);
+        break;
+    case 3:
+        TurnToModule(ws, 2);
+        break;
+    case 4:
+        TurnToModule(ws, 1);
+        break;
+    case 5:
+        TurnAll(ws);
+        break;
+    default:
+        TurnRandomGroups(ws, 1);
+        break;
     }
 }
 

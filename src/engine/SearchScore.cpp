@@ -13,7 +13,9 @@ namespace {
 constexpr long double kE = 1e-5L;
 
 // a / b, or 0 when b is 0: a container or task total of zero contributes nothing instead of NaN.
-long double ratioOrZero(long double a, long double b) { return b == 0 ? 0.0L : a / b; }
+long double ratioOrZero(long double a, long double b) {
+    return b == 0 ? 0.0L : a / b;
+}
 
 // Length-to-width ratio of item j times its group key.
 long double groupedRatio(const SearchState& s, int j) {
@@ -40,7 +42,8 @@ const std::array<long double, kItemSlots>& positionRoots() {
 void ScorePass(PackWorkspace& ws) {
     const float fillA = float(ws.PassWolume / ((long double)ws.SearchWolume + kE));
     const float fillW = float(ws.PassWeight / ((long double)ws.SearchLoadWt + kE));
-    const float fill = float((1.0L - ws.SearchWeightFactor) * fillA + (long double)ws.SearchWeightFactor * fillW);
+    const float fill =
+        float((1.0L - ws.SearchWeightFactor) * fillA + (long double)ws.SearchWeightFactor * fillW);
     const float value = float(ws.PassCost / ((long double)ws.TotBoxCost + kE) *
                               (ratioOrZero(ws.TotBoxWolume, ws.SearchWolume) +
                                ws.TotBoxWeight / ((long double)ws.SearchLoadWt + kE)));
@@ -63,7 +66,8 @@ void ScorePass(PackWorkspace& ws) {
             ++split;
     s = float(s / (split * 0.2L * ws.SearchBindFactor + 1.0L));
 
-    const long double factor = ws.Compactness == 0 ? 0.0L : std::pow((long double)ws.Compactness, (long double)ws.CompactPower);
+    const long double factor =
+        ws.Compactness == 0 ? 0.0L : std::pow((long double)ws.Compactness, (long double)ws.CompactPower);
     ws.SearchScore = float(s * factor);
 }
 

@@ -15,8 +15,7 @@ namespace {
 // Multiplicative estimates stop growing once they reach this value.
 constexpr std::int64_t kEstimateCap = 25555;
 
-template <typename T>
-void zero(ItemArray<T>& a) {
+template <typename T> void zero(ItemArray<T>& a) {
     a.fill(T{});
 }
 
@@ -86,7 +85,8 @@ void setBudgets(PackWorkspace& ws) {
     ws.VariantLimit0 = std::int32_t(variantLimit0);
 
     ws.ShuffleTries2 = ws.ShuffleTries;
-    ws.ImproveBudget = std::int32_t(std::int64_t(ws.RuleLimit + 1) * ws.ImproveFactor * (ws.VariantLimit + 1) / 40);
+    ws.ImproveBudget =
+        std::int32_t(std::int64_t(ws.RuleLimit + 1) * ws.ImproveFactor * (ws.VariantLimit + 1) / 40);
 }
 
 } // namespace

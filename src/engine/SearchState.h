@@ -35,8 +35,7 @@ public:
     virtual void passScored(const SearchState& s) = 0;
 };
 
-template <typename T>
-using ItemArray = std::array<T, kItemSlots>;
+template <typename T> using ItemArray = std::array<T, kItemSlots>;
 
 // The signature ratio of one item (length over width times its group key) with the values it
 // was computed from, so that the ordering signatures divide only when an item changed.
@@ -61,7 +60,7 @@ struct SearchState {
     ItemArray<std::int16_t> ItemRun{};           // length of the item's run
     // Row class: 0..4 free, 5..9 rest of a row run, >= 10 filled row width (32-bit like a length).
     ItemArray<std::int32_t> ItemClass{};
-    ItemArray<std::int32_t> ItemGroupKey{};      // random key shared by one kind run
+    ItemArray<std::int32_t> ItemGroupKey{}; // random key shared by one kind run
     ItemArray<std::int32_t> ItemWeight{};
     ItemArray<float> ItemWolume{};
     ItemArray<float> ItemCost{};
@@ -137,7 +136,7 @@ struct SearchState {
     double SearchStartTime = 0; // ms
     float CompactPower = 1e-4f;
     float SumItemWolume = 0, SumItemCost = 0;
-    float SearchScore = 0; // score of the latest pass; of the best pass after the search
+    float SearchScore = 0;                // score of the latest pass; of the best pass after the search
     PassObserver* passObserver = nullptr; // told about every scored pass; null for none
 
     std::array<std::int64_t, kVariantSigSlots> VariantSig{};

@@ -1,7 +1,7 @@
 #include "SolvePipeline.h"
 
-#include "PlanEvaluation.h"
 #include "ImprovePlan.h"
+#include "PlanEvaluation.h"
 #include "Preprocess.h"
 #include "Progress.h"
 #include "TaskLoading.h"
@@ -13,15 +13,13 @@ namespace palvane {
 
 namespace {
 
-SolveStatus statusOfRead(RowsStatus read)
-{
+SolveStatus statusOfRead(RowsStatus read) {
     return read == RowsStatus::NoTask ? SolveStatus::NoTask : SolveStatus::ReadFailed;
 }
 
 } // namespace
 
-SolveStatus CheckSolvePreconditions(const TaskRows& rows)
-{
+SolveStatus CheckSolvePreconditions(const TaskRows& rows) {
     if (rows.tc.empty())
         return SolveStatus::NoContainers;
     if (rows.tb.empty())
@@ -40,8 +38,7 @@ SolveStatus CheckSolvePreconditions(const TaskRows& rows)
 }
 
 SolveOutcome SolveTask(PackWorkspace& ws, std::int32_t taskId, const SolveSettings& settings,
-                       EngineServices& services)
-{
+                       EngineServices& services) {
     SolveOutcome outcome;
     TaskRows rows;
     const RowsStatus read = services.source.readTask(taskId, rows, outcome.error);
@@ -76,8 +73,7 @@ SolveOutcome SolveTask(PackWorkspace& ws, std::int32_t taskId, const SolveSettin
     return outcome;
 }
 
-SolveOutcome RebuildStoredPlan(PackWorkspace& ws, std::int32_t taskId, TaskRowSource& source)
-{
+SolveOutcome RebuildStoredPlan(PackWorkspace& ws, std::int32_t taskId, TaskRowSource& source) {
     SolveOutcome outcome;
     TaskRows rows;
     const RowsStatus read = source.readTask(taskId, rows, outcome.error);

@@ -27,7 +27,7 @@ enum class SolveStatus {
 // Result of a pipeline run.
 struct SolveOutcome {
     SolveStatus status = SolveStatus::Ok;
-    std::string error;      // the store's message when reading or writing failed
+    std::string error;       // the store's message when reading or writing failed
     std::int32_t taskId = 0; // the task whose plan the workspace now holds; 0 when none
     bool stopped = false;    // the optimiser stopped early on time-out or abort
     bool aborted = false;    // the stop was an abort

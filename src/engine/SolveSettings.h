@@ -31,8 +31,7 @@ struct SolveSettings {
 
 // The settings stored in a tasks row: its Qw holds the weight factor plus 100 x the bind group
 // factor.
-inline SolveSettings settingsFromTask(const TaskSolveFields& f)
-{
+inline SolveSettings settingsFromTask(const TaskSolveFields& f) {
     SolveSettings s;
     s.Power = f.Power;
     s.Time = f.Time;
@@ -48,8 +47,7 @@ inline SolveSettings settingsFromTask(const TaskSolveFields& f)
 }
 
 // The tasks row fields that record the settings a plan was made with.
-inline TaskSolveFields taskFieldsFromSettings(const SolveSettings& s)
-{
+inline TaskSolveFields taskFieldsFromSettings(const SolveSettings& s) {
     TaskSolveFields f;
     f.Power = s.Power;
     f.Time = s.Time;

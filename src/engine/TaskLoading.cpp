@@ -5,9 +5,7 @@
 
 namespace palvane {
 
-
-void ApplySettings(PackWorkspace& ws, const SolveSettings& s)
-{
+void ApplySettings(PackWorkspace& ws, const SolveSettings& s) {
     ws.RandBase = s.Rand;
     ws.Intensity = s.Power;
     ws.TimeBudget = static_cast<double>(static_cast<std::int32_t>(s.Time) * 1000);
@@ -20,8 +18,7 @@ void ApplySettings(PackWorkspace& ws, const SolveSettings& s)
     ws.LastOff = s.Last ? 1 : 0;
 }
 
-void ReadTaskRows(PackWorkspace& ws, const TaskRows& rows, ProgressSink& progress)
-{
+void ReadTaskRows(PackWorkspace& ws, const TaskRows& rows, ProgressSink& progress) {
     progress.setTitle(ProgressTitle::ReadingTask);
     progress.setOverall(0);
     ws.TaskTurnOn = rows.task.TurnOn ? 1 : 0;
@@ -78,8 +75,7 @@ void ReadTaskRows(PackWorkspace& ws, const TaskRows& rows, ProgressSink& progres
 namespace {
 
 // Box b of the plan at the stored position of a posit row, in container j.
-void placeStoredBox(PackPlan& plan, int b, int j, const PositRow& pos)
-{
+void placeStoredBox(PackPlan& plan, int b, int j, const PositRow& pos) {
     plan.ContNo[b] = static_cast<std::int16_t>(j);
     plan.PosX[b] = pos.PosX;
     plan.PosY[b] = pos.PosY;
@@ -89,8 +85,7 @@ void placeStoredBox(PackPlan& plan, int b, int j, const PositRow& pos)
 }
 
 // First container of the type with the given TypeID that the plan has not fixed yet; 0 if none.
-int freeContainerOfType(const PackWorkspace& ws, const PackPlan& plan, std::int32_t typeId)
-{
+int freeContainerOfType(const PackWorkspace& ws, const PackPlan& plan, std::int32_t typeId) {
     for (int j = 1; j <= ws.ContCount; ++j)
         if (ws.TypeID[ws.ContType[j]] == typeId && !plan.FixCont[j])
             return j;
@@ -98,8 +93,7 @@ int freeContainerOfType(const PackWorkspace& ws, const PackPlan& plan, std::int3
 }
 
 // First unplaced box of the kind with the given KindID; 0 if none.
-int freeBoxOfKind(const PackWorkspace& ws, const PackPlan& plan, std::int32_t kindId)
-{
+int freeBoxOfKind(const PackWorkspace& ws, const PackPlan& plan, std::int32_t kindId) {
     for (int b = 1; b <= ws.BoxCount; ++b)
         if (ws.KindID[ws.BoxKind[b]] == kindId && plan.ContNo[b] == 0)
             return b;
@@ -109,8 +103,7 @@ int freeBoxOfKind(const PackWorkspace& ws, const PackPlan& plan, std::int32_t ki
 } // namespace
 
 void TakeOverFixed(PackWorkspace& ws, PackPlan& plan, const std::vector<SolutRow>& solut,
-                   EngineMessageSink& messages)
-{
+                   EngineMessageSink& messages) {
     for (const SolutRow& row : solut) {
         if (!row.FixCont)
             continue;
@@ -131,8 +124,7 @@ void TakeOverFixed(PackWorkspace& ws, PackPlan& plan, const std::vector<SolutRow
     }
 }
 
-void CompactLoadNos(PackWorkspace& ws, PackPlan& plan)
-{
+void CompactLoadNos(PackWorkspace& ws, PackPlan& plan) {
     for (int j = 1; j <= ws.ContCount; ++j) {
         if (!plan.FixCont[j] || plan.BoxLoad[j] == 0)
             continue;
@@ -162,8 +154,7 @@ void CompactLoadNos(PackWorkspace& ws, PackPlan& plan)
     }
 }
 
-void ReadStoredPlan(PackWorkspace& /*ws*/, PackPlan& plan, const std::vector<SolutRow>& solut)
-{
+void ReadStoredPlan(PackWorkspace& /*ws*/, PackPlan& plan, const std::vector<SolutRow>& solut) {
     for (const SolutRow& row : solut) {
         const int j = row.ContNo;
         // Numbers outside the arrays cannot come from a write-back; such rows are skipped.

@@ -119,8 +119,8 @@ struct TaskRows {
 // The rows a write-back stores. The sink deletes every solut, distr and posit row of the task
 // and writes these in the same transaction.
 struct SolutionWrite {
-    TaskSolveFields solve;                                 // the settings the plan was made with
-    std::string date;                                      // tasks.Date, ISO YYYY-MM-DD
+    TaskSolveFields solve;                                       // the settings the plan was made with
+    std::string date;                                            // tasks.Date, ISO YYYY-MM-DD
     std::vector<std::pair<std::int32_t, std::int16_t>> tcUsed;   // (TypeID, Used) per tc row
     std::vector<std::pair<std::int32_t, std::int16_t>> tbPlaced; // (KindID, Placed) per tb row
     std::vector<SolutRow> solut; // distr and posit rows are in the two lists below
@@ -139,8 +139,8 @@ struct SolutionClear {
 // Outcome of a row operation. Failures carry a one-line message for the user.
 enum class RowsStatus {
     Ok,
-    NoTask,  // the task does not exist
-    Failed,  // the store refused (busy, damaged, write error); nothing was changed
+    NoTask, // the task does not exist
+    Failed, // the store refused (busy, damaged, write error); nothing was changed
 };
 
 // Reads the rows of one task.
@@ -159,8 +159,7 @@ public:
     virtual RowsStatus replaceSolution(std::int32_t taskId, const SolutionWrite& rows,
                                        std::string& error) = 0;
     // Removes the non-fixed part of the stored solution and marks the task unsolved.
-    virtual RowsStatus clearSolution(std::int32_t taskId, const SolutionClear& rows,
-                                     std::string& error) = 0;
+    virtual RowsStatus clearSolution(std::int32_t taskId, const SolutionClear& rows, std::string& error) = 0;
 };
 
 // Messages the engine shows while it works. The receiver formats the text in the active

@@ -28,7 +28,9 @@ std::int32_t RandomBelow(std::uint32_t& state, std::int32_t n) {
     return std::int32_t((std::uint64_t(std::uint32_t(n)) * state) >> 32);
 }
 
-std::int32_t PackWorkspace::RandomBelow(std::int32_t n) { return palvane::RandomBelow(RandState, n); }
+std::int32_t PackWorkspace::RandomBelow(std::int32_t n) {
+    return palvane::RandomBelow(RandState, n);
+}
 
 double PackWorkspace::NowMs() {
     if (clock)

@@ -23,8 +23,7 @@ inline constexpr int kOrderSigSlots = 43;
 
 // A text of at most N characters stored inside the workspace (no allocation). Texts are UTF-8,
 // so a character takes up to four bytes.
-template <int N>
-struct ShortText {
+template <int N> struct ShortText {
     char text[4 * N + 1] = {};
 
     // Stores the first N characters of the value; longer values are cut between characters.

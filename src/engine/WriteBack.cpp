@@ -9,9 +9,7 @@
 
 namespace palvane {
 
-
-std::string TodayIsoDate()
-{
+std::string TodayIsoDate() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -20,10 +18,8 @@ std::string TodayIsoDate()
     return buf;
 }
 
-SolutionWrite BuildSolutionRows(const PackWorkspace& ws, const PackPlan& plan,
-                                const SolveSettings& settings, const TaskRows& rows,
-                                const std::string& date)
-{
+SolutionWrite BuildSolutionRows(const PackWorkspace& ws, const PackPlan& plan, const SolveSettings& settings,
+                                const TaskRows& rows, const std::string& date) {
     SolutionWrite w;
     w.solve = taskFieldsFromSettings(settings);
     w.date = date;
@@ -88,8 +84,7 @@ SolutionWrite BuildSolutionRows(const PackWorkspace& ws, const PackPlan& plan,
 }
 
 RowsStatus WriteBack(PackWorkspace& ws, const PackPlan& plan, const SolveSettings& settings,
-                     const TaskRows& rows, SolutionSink& sink, std::string& error)
-{
+                     const TaskRows& rows, SolutionSink& sink, std::string& error) {
     ProgressSink& progress = WorkspaceProgress(ws);
     progress.setTitle(ProgressTitle::WritingDb);
     for (int position : {0, 5, 10, 15, 20})
@@ -105,9 +100,7 @@ RowsStatus WriteBack(PackWorkspace& ws, const PackPlan& plan, const SolveSetting
     return status;
 }
 
-SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages,
-                             ProgressSink& progress)
-{
+SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages, ProgressSink& progress) {
     SolutionClear c;
     for (const TcRow& row : rows.tc)
         c.tcUsed.emplace_back(row.TypeID, std::int16_t(0));
@@ -156,8 +149,7 @@ SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages,
 }
 
 RowsStatus ClearSolution(std::int32_t taskId, TaskRowSource& source, SolutionSink& sink,
-                         EngineMessageSink& messages, ProgressSink& progress, std::string& error)
-{
+                         EngineMessageSink& messages, ProgressSink& progress, std::string& error) {
     progress.setTitle(ProgressTitle::ClearingDb);
     TaskRows rows;
     const RowsStatus read = source.readTask(taskId, rows, error);
@@ -167,8 +159,7 @@ RowsStatus ClearSolution(std::int32_t taskId, TaskRowSource& source, SolutionSin
     return sink.clearSolution(taskId, c, error);
 }
 
-void ApplyClearRows(TaskRows& rows, const SolutionClear& clear)
-{
+void ApplyClearRows(TaskRows& rows, const SolutionClear& clear) {
     auto removed = [&](std::int16_t contNo) {
         return std::find(clear.removedContNos.begin(), clear.removedContNos.end(), contNo) !=
                clear.removedContNos.end();
@@ -197,8 +188,7 @@ void ApplyClearRows(TaskRows& rows, const SolutionClear& clear)
     rows.task.Solut = false;
 }
 
-RowsStatus ClearedTaskSource::readTask(std::int32_t taskId, TaskRows& rows, std::string& error)
-{
+RowsStatus ClearedTaskSource::readTask(std::int32_t taskId, TaskRows& rows, std::string& error) {
     const RowsStatus read = m_source.readTask(taskId, rows, error);
     if (read != RowsStatus::Ok || !rows.task.Solut)
         return read;

@@ -19,9 +19,8 @@ std::string TodayIsoDate();
 // and tb.Placed for the task's rows (in their order), one solut row per used container, one
 // distr row per container and kind present, one posit row per placed box. TypeUsed and
 // KindPlaced must describe plan.
-SolutionWrite BuildSolutionRows(const PackWorkspace& ws, const PackPlan& plan,
-                                const SolveSettings& settings, const TaskRows& rows,
-                                const std::string& date);
+SolutionWrite BuildSolutionRows(const PackWorkspace& ws, const PackPlan& plan, const SolveSettings& settings,
+                                const TaskRows& rows, const std::string& date);
 
 // Stores plan as the solution of the task: the previous solution rows are replaced and the
 // task is marked solved in one unit. On failure the previous solution is left as it was.
@@ -31,8 +30,7 @@ RowsStatus WriteBack(PackWorkspace& ws, const PackPlan& plan, const SolveSetting
 // The changes that clear the stored solution of rows: the non-fixed containers go, tc.Used and
 // tb.Placed count only the fixed ones. Fixed containers whose type, or fixed boxes whose kind,
 // is no longer in the task are reported and not counted.
-SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages,
-                             ProgressSink& progress);
+SolutionClear BuildClearRows(const TaskRows& rows, EngineMessageSink& messages, ProgressSink& progress);
 
 // Clears the stored solution of the task as one unit, keeping the fixed containers; the task
 // is marked unsolved. The workspace is not touched.
@@ -51,9 +49,7 @@ void ApplyClearRows(TaskRows& rows, const SolutionClear& clear);
 class ClearedTaskSource : public TaskRowSource {
 public:
     ClearedTaskSource(TaskRowSource& source, EngineMessageSink& messages, ProgressSink& progress)
-        : m_source(source), m_messages(messages), m_progress(progress)
-    {
-    }
+        : m_source(source), m_messages(messages), m_progress(progress) {}
     RowsStatus readTask(std::int32_t taskId, TaskRows& rows, std::string& error) override;
 
 private:

@@ -43,7 +43,9 @@ void LayoutCanvas::setBrush(std::int32_t color) {
     brushColor_ = color;
 }
 
-void LayoutCanvas::setHollowBrush() { hollow_ = true; }
+void LayoutCanvas::setHollowBrush() {
+    hollow_ = true;
+}
 
 void LayoutCanvas::setLabelFont(int size, bool forReport) {
     QFont font;
@@ -94,13 +96,14 @@ void LayoutCanvas::rectangle(int x1, int y1, int x2, int y2) {
     painter_.drawRect(inner);
 }
 
-void LayoutCanvas::line(int x1, int y1, int x2, int y2) { painter_.drawLine(x1, y1, x2, y2); }
+void LayoutCanvas::line(int x1, int y1, int x2, int y2) {
+    painter_.drawLine(x1, y1, x2, y2);
+}
 
 void LayoutCanvas::textOut(int left, int top, const QString& text) {
     const QPen keep = painter_.pen();
     painter_.setPen(colorOf(fontColor_));
-    painter_.drawText(QPoint(left, top + QFontMetrics(painter_.font(), painter_.device()).ascent()),
-                      text);
+    painter_.drawText(QPoint(left, top + QFontMetrics(painter_.font(), painter_.device()).ascent()), text);
     painter_.setPen(keep);
 }
 

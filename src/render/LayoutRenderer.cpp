@@ -10,7 +10,9 @@
 
 namespace palvane {
 
-int roundEven(double value) { return int(std::nearbyint(value)); }
+int roundEven(double value) {
+    return int(std::nearbyint(value));
+}
 
 QString percentText(float fraction) {
     return QStringLiteral("%1").arg(roundEven(100.0 * double(fraction)), 2);
@@ -88,8 +90,7 @@ void DrawStackedLabel(LayoutCanvas& c, int x0, int y0, QString text) {
 
 class LayoutDrawing {
 public:
-    LayoutDrawing(LayoutCanvas& c, const PackWorkspace& ws, const ViewSettings& s,
-                  LayoutViewState& v)
+    LayoutDrawing(LayoutCanvas& c, const PackWorkspace& ws, const ViewSettings& s, LayoutViewState& v)
         : c_(c), ws_(ws), s_(s), v_(v) {}
 
     void run();
@@ -110,8 +111,8 @@ private:
     double commonScale_ = 0;
 };
 
-void LayoutDrawing::drawBox(int j, double x, double y, double l, double w, std::int32_t ink,
-                            double gap, const QString& label) {
+void LayoutDrawing::drawBox(int j, double x, double y, double l, double w, std::int32_t ink, double gap,
+                            const QString& label) {
     const double g = gap * v_.MaxDrawnWidth / 300;
     const double gx = std::min(g, 0.25 * l), gy = std::min(g, 0.25 * w);
     c_.setInk(ink);
@@ -195,8 +196,9 @@ void LayoutDrawing::chooseGrid() {
             const int t = ws_.ContType[i];
             const double L = ws_.TypeLength[t], W = ws_.TypeWidth[t];
             s = std::min(s, double(c_.width() - 2 * cols * v_.CellMarginX) / cols / L);
-            s = std::min(s, double(c_.height() - 2 * rows * v_.CellMarginY -
-                                   rows * v_.CaptionHeight - v_.TopLine) / rows / W);
+            s = std::min(
+                s, double(c_.height() - 2 * rows * v_.CellMarginY - rows * v_.CaptionHeight - v_.TopLine) /
+                       rows / W);
         }
         if (s > best) {
             best = s;
@@ -214,8 +216,7 @@ void LayoutDrawing::drawContainer(int i, int seq) {
     const int row = (seq - 1) / v_.GridCols + 1, col = (seq - 1) % v_.GridCols + 1;
     const int Wimg = c_.width(), Himg = c_.height();
     f_.cx = Wimg * (2 * col - 1) / (2 * v_.GridCols);
-    f_.cy = (Himg - v_.TopLine) * (2 * row - 1) / (2 * v_.GridRows) + v_.TopLine -
-            v_.CaptionHeight / 2;
+    f_.cy = (Himg - v_.TopLine) * (2 * row - 1) / (2 * v_.GridRows) + v_.TopLine - v_.CaptionHeight / 2;
     f_.L = L;
     f_.W = W;
     f_.shiftX = s_.ShiftX;
@@ -251,16 +252,15 @@ void LayoutDrawing::drawContainer(int i, int seq) {
         drawGrid();
 
     c_.setInk(s_.CaptionColor);
-    QString caption = QString::number(i) + QStringLiteral(". ") +
-                      QString::fromUtf8(ws_.TypeMark[t].c_str()) + QStringLiteral(": ") +
-                      percentText(p.ContWgtEff[i]) + QStringLiteral(" %W,  ") +
+    QString caption = QString::number(i) + QStringLiteral(". ") + QString::fromUtf8(ws_.TypeMark[t].c_str()) +
+                      QStringLiteral(": ") + percentText(p.ContWgtEff[i]) + QStringLiteral(" %W,  ") +
                       percentText(p.ContAreaEff[i]) + QStringLiteral(" %A,  ");
     if (p.BoxLoad[i] > v_.ShownBoxes)
         caption += QString::number(v_.ShownBoxes) + LayoutTexts::tr(" of ");
     caption += QString::number(p.BoxLoad[i]) + LayoutTexts::tr(" it.");
     if (single)
-        caption += QStringLiteral(", dX=") + QString::number(maxX - minX) +
-                   QStringLiteral(" dY=") + QString::number(maxY);
+        caption += QStringLiteral(", dX=") + QString::number(maxX - minX) + QStringLiteral(" dY=") +
+                   QString::number(maxY);
     c_.textOut(f_.cx - roundEven(s_.ShiftX) - c_.textWidth(caption) / 2,
                roundEven(s_.ShiftY) + v_.TopLine - v_.CaptionHeight + 2 +
                    (Himg - v_.TopLine) * row / v_.GridRows,
@@ -315,8 +315,8 @@ void LayoutDrawing::run() {
 
 } // namespace
 
-void DrawLayout(QPainter& painter, int width, int height, bool forReport,
-                const PackWorkspace& ws, const ViewSettings& settings, LayoutViewState& view) {
+void DrawLayout(QPainter& painter, int width, int height, bool forReport, const PackWorkspace& ws,
+                const ViewSettings& settings, LayoutViewState& view) {
     view.DrawingForReport = forReport;
     LayoutCanvas canvas(painter, width, height);
     LayoutDrawing(canvas, ws, settings, view).run();

@@ -35,8 +35,8 @@ int roundEven(double value);
 
 // The whole plan drawing onto a canvas of width x height pixels. forReport marks a target that
 // is not the window's screen image (larger fonts).
-void DrawLayout(QPainter& painter, int width, int height, bool forReport,
-                const PackWorkspace& ws, const ViewSettings& settings, LayoutViewState& view);
+void DrawLayout(QPainter& painter, int width, int height, bool forReport, const PackWorkspace& ws,
+                const ViewSettings& settings, LayoutViewState& view);
 
 // The measuring grid of a floor L x W at a grid level -4..4 (not 0).
 struct GridSteps {

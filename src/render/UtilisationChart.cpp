@@ -22,8 +22,7 @@ constexpr std::int32_t kTickPen = 0x808080;
 
 } // namespace
 
-void DrawChart(QPainter& painter, int width, int height, const PackWorkspace& ws,
-               const ViewSettings& s) {
+void DrawChart(QPainter& painter, int width, int height, const PackWorkspace& ws, const ViewSettings& s) {
     LayoutCanvas c(painter, width, height);
     const PackPlan& p = ws.ResultPlan;
     c.clear(s.BackgroundColor, s.LineWidth);
@@ -44,13 +43,12 @@ void DrawChart(QPainter& painter, int width, int height, const PackWorkspace& ws
         c.setLabelFont(7, false);
         c.setInk(s.CaptionColor);
         const int x0 = cw * (3 * k - 2) - 1;
-        const QString head = QString::number(i) + QStringLiteral(". ") +
-                             QString::fromUtf8(ws.TypeMark[t].c_str());
+        const QString head =
+            QString::number(i) + QStringLiteral(". ") + QString::fromUtf8(ws.TypeMark[t].c_str());
         const int th = c.textHeight(head);
         c.textOut(x0, 5, head);
         c.textOut(x0, th + 5,
-                  QString::number(p.BoxLoad[i]) +
-                      QCoreApplication::translate("LayoutRenderer", " it."));
+                  QString::number(p.BoxLoad[i]) + QCoreApplication::translate("LayoutRenderer", " it."));
 
         const int areaLeft = cw * (3 * k - 2) - 3, areaRight = cw * (3 * k - 1) - 5;
         const int wgtLeft = cw * (3 * k - 1) - 3, wgtRight = cw * 3 * k - 5;

@@ -14,13 +14,31 @@ std::int32_t BackColor(int position) {
 void BuildPalette(PackWorkspace& ws, ViewSettings& settings, int lineTrackPosition) {
     const std::int32_t v = 63 - settings.Dimming;
     const std::int32_t R = v, G = v * 0x100, B = v * 0x10000;
-    const std::array<std::int32_t, 25> table = {
-        4 * R + 4 * G + 4 * B, 4 * R + 4 * B, 4 * R + 2 * G + 2 * B, 4 * G + 4 * B, 4 * R,
-        4 * G, 4 * B, 3 * R + 3 * G + 3 * B, 3 * R + 3 * B, 3 * R + 3 * G,
-        3 * G + 3 * B, 3 * R, 3 * G, 3 * B, 4 * R + 3 * G,
-        4 * R + 3 * B, 4 * G + 3 * B, 4 * R + 3 * G + 2 * B, 3 * G + 4 * B, 3 * R + 4 * G + 2 * B,
-        4 * R + 3 * G + 3 * B, 3 * R + 3 * G + 4 * B, 4 * R + 4 * G, 3 * R + 4 * B,
-        4 * R + 2 * G + 3 * B};
+    const std::array<std::int32_t, 25> table = {4 * R + 4 * G + 4 * B,
+                                                4 * R + 4 * B,
+                                                4 * R + 2 * G + 2 * B,
+                                                4 * G + 4 * B,
+                                                4 * R,
+                                                4 * G,
+                                                4 * B,
+                                                3 * R + 3 * G + 3 * B,
+                                                3 * R + 3 * B,
+                                                3 * R + 3 * G,
+                                                3 * G + 3 * B,
+                                                3 * R,
+                                                3 * G,
+                                                3 * B,
+                                                4 * R + 3 * G,
+                                                4 * R + 3 * B,
+                                                4 * G + 3 * B,
+                                                4 * R + 3 * G + 2 * B,
+                                                3 * G + 4 * B,
+                                                3 * R + 4 * G + 2 * B,
+                                                4 * R + 3 * G + 3 * B,
+                                                3 * R + 3 * G + 4 * B,
+                                                4 * R + 4 * G,
+                                                3 * R + 4 * B,
+                                                4 * R + 2 * G + 3 * B};
     for (int k = 1; k <= ws.KindCount && k < kBoxSlots; ++k)
         ws.KindColor[k] = table[(k - 1 + 3 * settings.PaletteShift) % 25];
 

@@ -15,17 +15,17 @@ inline constexpr std::int32_t ContOutlineColor = 0x808080;
 
 // How the layout is drawn; the defaults are the View Options controls' normal positions.
 struct ViewSettings {
-    std::int32_t LineWidth = 1;             // outline pen width
-    std::int32_t PaletteShift = 0;          // rotation of the kind-colour table, 0..8
-    std::int32_t Dimming = 0;               // darkening of the kind colours
+    std::int32_t LineWidth = 1;              // outline pen width
+    std::int32_t PaletteShift = 0;           // rotation of the kind-colour table, 0..8
+    std::int32_t Dimming = 0;                // darkening of the kind colours
     std::int32_t BackgroundColor = 0x1F1F1F; // background and container floors
-    std::int32_t PartColor = 0x3F3F3F;      // fill of every box; 0 = each box in its kind colour
-    float VisualGap = 1;                    // visual separation between boxes
-    float ShiftX = 0, ShiftY = 0;           // picture shift in pixels
-    float Magnification = 1;                // factor on the computed scale
-    int GridLevel = 0;                      // measuring grid -4..4, 0 = none
-    bool ShowKinds = false;                 // label boxes with kind names instead of marks
-    bool ShowTurnSigns = false;             // orientation signs on nearly square boxes
+    std::int32_t PartColor = 0x3F3F3F;       // fill of every box; 0 = each box in its kind colour
+    float VisualGap = 1;                     // visual separation between boxes
+    float ShiftX = 0, ShiftY = 0;            // picture shift in pixels
+    float Magnification = 1;                 // factor on the computed scale
+    int GridLevel = 0;                       // measuring grid -4..4, 0 = none
+    bool ShowKinds = false;                  // label boxes with kind names instead of marks
+    bool ShowTurnSigns = false;              // orientation signs on nearly square boxes
 
     // Derived by BuildPalette.
     std::int32_t CaptionColor = 0xEEEEEE;

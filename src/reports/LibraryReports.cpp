@@ -1,7 +1,7 @@
 // Page set-ups, the table helper, the two library reports and the layout image report.
 #include "Cursor.h"
+#include "DMForm.h"
 #include "Reports.h"
-#include "TDMForm.h"
 
 namespace palvane {
 
@@ -12,8 +12,7 @@ constexpr auto R = BandText::Align::Right;
 
 } // namespace
 
-ReportPageSetup Reports::pageSetup(ReportId id)
-{
+ReportPageSetup Reports::pageSetup(ReportId id) {
     // Margins are given left, top, right, bottom.
     switch (id) {
     case ReportId::TCntReport:
@@ -30,14 +29,12 @@ ReportPageSetup Reports::pageSetup(ReportId id)
     return {tr("Quillo Image"), QPageLayout::Landscape, QMarginsF(10, 15, 5, 10)};
 }
 
-QString Reports::footerText()
-{
-    return QStringLiteral("*** ") + applicationTitle() + QLatin1Char(' ') + QStringLiteral("1.95")
-        + QStringLiteral(" ***");
+QString Reports::footerText() {
+    return QStringLiteral("*** ") + applicationTitle() + QLatin1Char(' ') + QStringLiteral("1.95") +
+           QStringLiteral(" ***");
 }
 
-QString Reports::fieldText(const Cursor& cursor, int row, const QString& column)
-{
+QString Reports::fieldText(const Cursor& cursor, int row, const QString& column) {
     const int c = cursor.columnIndex(column);
     if (c >= 0) {
         const ColumnInfo& info = cursor.columns()[size_t(c)];
@@ -49,8 +46,7 @@ QString Reports::fieldText(const Cursor& cursor, int row, const QString& column)
     return cursor.displayText(row, column);
 }
 
-Band Reports::footerBand()
-{
+Band Reports::footerBand() {
     Band band;
     band.height = 8.5;
     band.add(footerText(), 0, 3.4, L, 6);
@@ -58,8 +54,7 @@ Band Reports::footerBand()
 }
 
 ReportPart Reports::table(const Cursor& cursor, const std::vector<ReportColumn>& columns,
-                          const TableGeometry& geometry)
-{
+                          const TableGeometry& geometry) {
     ReportPart part;
     Band header;
     header.height = geometry.headerHeight;
@@ -80,8 +75,7 @@ ReportPart Reports::table(const Cursor& cursor, const std::vector<ReportColumn>&
     return part;
 }
 
-Report Reports::containerLibrary(const Cursor& conts)
-{
+Report Reports::containerLibrary(const Cursor& conts) {
     const std::vector<ReportColumn> columns{
         {tr("Sheet / Container Type"), L, 6.8, QStringLiteral("Type"), L, 1.7},
         {tr("Mark"), R, 58.6, QStringLiteral("Mark"), R, 58.6},
@@ -105,8 +99,7 @@ Report Reports::containerLibrary(const Cursor& conts)
     return Report{pageSetup(ReportId::TCntReport), {std::move(part)}};
 }
 
-Report Reports::boxLibrary(const Cursor& boxes)
-{
+Report Reports::boxLibrary(const Cursor& boxes) {
     const std::vector<ReportColumn> columns{
         {tr("Part / Box Kind"), L, 10.2, QStringLiteral("Kind"), L, 1.7},
         {tr("Mark"), R, 62.0, QStringLiteral("Mark"), R, 62.0},
@@ -129,8 +122,7 @@ Report Reports::boxLibrary(const Cursor& boxes)
     return Report{pageSetup(ReportId::TBoxReport), {std::move(part)}};
 }
 
-Report Reports::image(const Cursor& tasks, const QImage& picture)
-{
+Report Reports::image(const Cursor& tasks, const QImage& picture) {
     const int row = tasks.currentRow();
     Band band;
     band.height = 175.0;

@@ -16,16 +16,15 @@ constexpr double kUnboundedHeight = 1.0e6;
 // Rounding of summed millimetres must not push a band that fits exactly to the next page.
 constexpr double kFitTolerance = 1.0e-6;
 
-int textFlags(const BandText& t)
-{
+int textFlags(const BandText& t) {
     const int align = t.align == BandText::Align::Right ? Qt::AlignRight : Qt::AlignLeft;
-    return align | Qt::AlignTop | Qt::TextDontClip | (t.wrapWidth > 0 ? Qt::TextWordWrap : Qt::TextSingleLine);
+    return align | Qt::AlignTop | Qt::TextDontClip |
+           (t.wrapWidth > 0 ? Qt::TextWordWrap : Qt::TextSingleLine);
 }
 
 } // namespace
 
-Band& Band::add(const QString& text, double x, double y, BandText::Align align, int pointSize, bool bold)
-{
+Band& Band::add(const QString& text, double x, double y, BandText::Align align, int pointSize, bool bold) {
     BandText t;
     t.text = text;
     t.x = x;
@@ -37,16 +36,14 @@ Band& Band::add(const QString& text, double x, double y, BandText::Align align, 
     return *this;
 }
 
-QStringList Band::textList() const
-{
+QStringList Band::textList() const {
     QStringList list;
     for (const BandText& t : texts)
         list << t.text;
     return list;
 }
 
-QFont bandFont(const BandText& text)
-{
+QFont bandFont(const BandText& text) {
     QFont font;
     // Where Arial is missing, a font of the same widths, else a narrow one, keeps the columns apart.
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
@@ -56,16 +53,15 @@ QFont bandFont(const BandText& text)
     return font;
 }
 
-double BandMeasure::height(const Band& band) const
-{
+double BandMeasure::height(const Band& band) const {
     double grown = band.height;
     for (const BandText& t : band.texts) {
         if (t.wrapWidth <= 0 || t.text.isEmpty())
             continue;
         const QFontMetricsF fm(bandFont(t), m_device);
         const double dpiX = m_device->logicalDpiX(), dpiY = m_device->logicalDpiY();
-        const QRectF wrapped = fm.boundingRect(QRectF(0, 0, t.wrapWidth * dpiX / kMmPerInch, kUnboundedHeight),
-                                               Qt::TextWordWrap, t.text);
+        const QRectF wrapped = fm.boundingRect(
+            QRectF(0, 0, t.wrapWidth * dpiX / kMmPerInch, kUnboundedHeight), Qt::TextWordWrap, t.text);
         // The extra lines add to the design height; the space below the text stays.
         const double extra = (wrapped.height() - fm.height()) * kMmPerInch / dpiY;
         grown = std::max(grown, band.height + extra);
@@ -73,8 +69,7 @@ double BandMeasure::height(const Band& band) const
     return grown;
 }
 
-std::vector<ReportPage> paginate(const Report& report, double pageHeight, const BandMeasure& measure)
-{
+std::vector<ReportPage> paginate(const Report& report, double pageHeight, const BandMeasure& measure) {
     std::vector<ReportPage> pages;
     double y = 0;
     bool body = false; // the page holds a band other than the column header
@@ -117,8 +112,7 @@ std::vector<ReportPage> paginate(const Report& report, double pageHeight, const 
     return pages;
 }
 
-void paintPage(QPainter& painter, const ReportPage& page, double width, double dpiX, double dpiY)
-{
+void paintPage(QPainter& painter, const ReportPage& page, double width, double dpiX, double dpiY) {
     auto px = [dpiX](double mm) { return mm * dpiX / kMmPerInch; };
     auto py = [dpiY](double mm) { return mm * dpiY / kMmPerInch; };
     painter.save();
@@ -159,10 +153,10 @@ void paintPage(QPainter& painter, const ReportPage& page, double width, double d
     painter.restore();
 }
 
-void applyPageSetup(QPagedPaintDevice& device, const ReportPageSetup& setup)
-{
+void applyPageSetup(QPagedPaintDevice& device, const ReportPageSetup& setup) {
     const QPageLayout current = device.pageLayout();
-    QPageLayout wanted(current.pageSize(), setup.orientation, setup.margins, QPageLayout::Millimeter, QMarginsF());
+    QPageLayout wanted(current.pageSize(), setup.orientation, setup.margins, QPageLayout::Millimeter,
+                       QMarginsF());
     if (device.setPageLayout(wanted))
         return;
     // The printer needs wider margins than the design: keep its minimum where it is larger.
@@ -177,8 +171,7 @@ void applyPageSetup(QPagedPaintDevice& device, const ReportPageSetup& setup)
                           QPageLayout::Millimeter);
 }
 
-int printReport(const Report& report, QPagedPaintDevice& device, int fromPage, int toPage)
-{
+int printReport(const Report& report, QPagedPaintDevice& device, int fromPage, int toPage) {
     const QRectF area = device.pageLayout().paintRect(QPageLayout::Millimeter);
     const std::vector<ReportPage> pages = paginate(report, area.height(), BandMeasure(&device));
     const int first = std::max(1, fromPage);
@@ -197,8 +190,7 @@ int printReport(const Report& report, QPagedPaintDevice& device, int fromPage, i
     return drawn;
 }
 
-QStringList pageTexts(const ReportPage& page)
-{
+QStringList pageTexts(const ReportPage& page) {
     QStringList list;
     for (const PlacedBand& placed : page)
         list << placed.band->textList();

@@ -36,9 +36,9 @@ struct BandText {
 // The lines drawn around a band.
 enum class BandFrame {
     None,
-    Box,    // all four sides (column headers)
-    Table,  // left, right and bottom (detail rows that form a table)
-    Sides,  // left and right only
+    Box,   // all four sides (column headers)
+    Table, // left, right and bottom (detail rows that form a table)
+    Sides, // left and right only
 };
 
 // A picture of a band, stretched to its rectangle.
@@ -56,8 +56,12 @@ struct Band {
     // Adds a text and returns the band, so bands read as lists.
     Band& add(const QString& text, double x, double y, BandText::Align align = BandText::Align::Left,
               int pointSize = 10, bool bold = false);
-    Band& left(const QString& text, double x, double y, bool bold = false) { return add(text, x, y, BandText::Align::Left, 10, bold); }
-    Band& right(const QString& text, double x, double y, bool bold = false) { return add(text, x, y, BandText::Align::Right, 10, bold); }
+    Band& left(const QString& text, double x, double y, bool bold = false) {
+        return add(text, x, y, BandText::Align::Left, 10, bold);
+    }
+    Band& right(const QString& text, double x, double y, bool bold = false) {
+        return add(text, x, y, BandText::Align::Right, 10, bold);
+    }
     // All texts of the band in their order.
     QStringList textList() const;
 };

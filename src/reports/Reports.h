@@ -60,7 +60,8 @@ public:
     // All rows of `boxes`; long descriptions wrap and make their row taller.
     static Report boxLibrary(const Cursor& boxes);
     // The current task (`tasks`) with its containers (`tc`) and box kinds (`tb`).
-    static Report task(const Cursor& tasks, const Cursor& tc, const Cursor& tb, const TaskReportLabels& labels);
+    static Report task(const Cursor& tasks, const Cursor& tc, const Cursor& tb,
+                       const TaskReportLabels& labels);
     // The stored solution of the current task: the container list (only when the selected
     // `solut` row is container 1) and the box positions (`posit`) of the selected container.
     static Report solution(const Cursor& tasks, const Cursor& solut, const Cursor& posit);
@@ -68,8 +69,8 @@ public:
     static Report image(const Cursor& tasks, const QImage& picture);
 
     // The parts of the composite task report: containers, then boxes.
-    static std::vector<ReportPart> TaskCompoRepAddReports(const Cursor& tasks, const Cursor& tc, const Cursor& tb,
-                                                          const TaskReportLabels& labels);
+    static std::vector<ReportPart> TaskCompoRepAddReports(const Cursor& tasks, const Cursor& tc,
+                                                          const Cursor& tb, const TaskReportLabels& labels);
     // The parts of the composite solution report for the selected `solut` row.
     static std::vector<ReportPart> SolutCompoRepAddReports(const Cursor& tasks, const Cursor& solut,
                                                            const Cursor& posit);

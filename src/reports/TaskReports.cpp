@@ -12,8 +12,7 @@ constexpr auto R = BandText::Align::Right;
 
 } // namespace
 
-ReportPart Reports::containersOfTask(const Cursor& tasks, const Cursor& tc, const TaskReportLabels& labels)
-{
+ReportPart Reports::containersOfTask(const Cursor& tasks, const Cursor& tc, const TaskReportLabels& labels) {
     const std::vector<ReportColumn> columns{
         {tr("Container Type"), L, 13.5, QStringLiteral("Type"), L, 1.7},
         {tr("Cost"), R, 75.6, QStringLiteral("Cost"), R, 75.6},
@@ -49,14 +48,17 @@ ReportPart Reports::containersOfTask(const Cursor& tasks, const Cursor& tc, cons
     t.left(tr("Sheets  /  2D Containers to Load: "), 3.4, 30.5, true);
     t.right(tr("SUMMARY - Available:"), 100.5, 30.5);
     t.right(tr("Used:"), 100.5, 35.6);
-    t.right(labels.AvlNmbLbl, 124.5, 30.5).right(labels.AvlVolLbl, 154.8, 30.5).right(labels.AvlWgtLbl, 184.8, 30.5);
-    t.right(labels.UsdNmbLbl, 124.7, 35.6).right(labels.UsdVolLbl, 154.8, 35.6).right(labels.UsdWgtLbl, 184.8, 35.6);
+    t.right(labels.AvlNmbLbl, 124.5, 30.5)
+        .right(labels.AvlVolLbl, 154.8, 30.5)
+        .right(labels.AvlWgtLbl, 184.8, 30.5);
+    t.right(labels.UsdNmbLbl, 124.7, 35.6)
+        .right(labels.UsdVolLbl, 154.8, 35.6)
+        .right(labels.UsdWgtLbl, 184.8, 35.6);
     part.title = t;
     return part;
 }
 
-ReportPart Reports::boxesOfTask(const Cursor& tb, const TaskReportLabels& labels)
-{
+ReportPart Reports::boxesOfTask(const Cursor& tb, const TaskReportLabels& labels) {
     const std::vector<ReportColumn> columns{
         {tr("Box Kind"), L, 13.5, QStringLiteral("Kind"), L, 1.7},
         {tr("Cost"), R, 66.5, QStringLiteral("Cost"), R, 66.5},
@@ -75,29 +77,31 @@ ReportPart Reports::boxesOfTask(const Cursor& tb, const TaskReportLabels& labels
     t.height = 17.4;
     t.left(tr("Parts  /  2D Boxes to Pack: "), 3.4, 5.1, true);
     t.right(tr("SUMMARY  - Total:"), 100.6, 5.1).right(tr("Left:"), 100.6, 10.2);
-    t.right(labels.TotNmbLbl, 125.1, 5.1).right(labels.TotVolLbl, 156.4, 5.1).right(labels.TotWgtLbl, 185.2, 5.1);
-    t.right(labels.LftNmbLbl, 124.9, 10.2).right(labels.LftVolLbl, 156.4, 10.2).right(labels.LftWgtLbl, 185.2, 10.2);
+    t.right(labels.TotNmbLbl, 125.1, 5.1)
+        .right(labels.TotVolLbl, 156.4, 5.1)
+        .right(labels.TotWgtLbl, 185.2, 5.1);
+    t.right(labels.LftNmbLbl, 124.9, 10.2)
+        .right(labels.LftVolLbl, 156.4, 10.2)
+        .right(labels.LftWgtLbl, 185.2, 10.2);
     part.title = t;
     part.summary = footerBand();
     return part;
 }
 
-std::vector<ReportPart> Reports::TaskCompoRepAddReports(const Cursor& tasks, const Cursor& tc, const Cursor& tb,
-                                                        const TaskReportLabels& labels)
-{
+std::vector<ReportPart> Reports::TaskCompoRepAddReports(const Cursor& tasks, const Cursor& tc,
+                                                        const Cursor& tb, const TaskReportLabels& labels) {
     std::vector<ReportPart> parts;
     parts.push_back(containersOfTask(tasks, tc, labels));
     parts.push_back(boxesOfTask(tb, labels));
     return parts;
 }
 
-Report Reports::task(const Cursor& tasks, const Cursor& tc, const Cursor& tb, const TaskReportLabels& labels)
-{
+Report Reports::task(const Cursor& tasks, const Cursor& tc, const Cursor& tb,
+                     const TaskReportLabels& labels) {
     return Report{pageSetup(ReportId::TTaskReport), TaskCompoRepAddReports(tasks, tc, tb, labels)};
 }
 
-ReportPart Reports::solutionContainers(const Cursor& tasks, const Cursor& solut)
-{
+ReportPart Reports::solutionContainers(const Cursor& tasks, const Cursor& solut) {
     const std::vector<ReportColumn> columns{
         {tr("Container Type"), L, 6.8, QStringLiteral("Type"), L, 1.7},
         {tr("Cont No"), R, 60.3, QStringLiteral("ContNo"), R, 59.0},
@@ -124,8 +128,7 @@ ReportPart Reports::solutionContainers(const Cursor& tasks, const Cursor& solut)
     return part;
 }
 
-ReportPart Reports::solutionPositions(const Cursor& solut, const Cursor& posit)
-{
+ReportPart Reports::solutionPositions(const Cursor& solut, const Cursor& posit) {
     const std::vector<ReportColumn> columns{
         {tr("Box Kind"), L, 6.8, QStringLiteral("Kind"), L, 1.7},
         {tr("Box No"), R, 73.9, QStringLiteral("BoxNo"), R, 74.5},
@@ -153,8 +156,7 @@ ReportPart Reports::solutionPositions(const Cursor& solut, const Cursor& posit)
 }
 
 std::vector<ReportPart> Reports::SolutCompoRepAddReports(const Cursor& tasks, const Cursor& solut,
-                                                         const Cursor& posit)
-{
+                                                         const Cursor& posit) {
     std::vector<ReportPart> parts;
     const int row = solut.currentRow();
     if (row >= 0 && solut.valueAt(row, QStringLiteral("ContNo")).toInt() == 1)
@@ -163,8 +165,7 @@ std::vector<ReportPart> Reports::SolutCompoRepAddReports(const Cursor& tasks, co
     return parts;
 }
 
-Report Reports::solution(const Cursor& tasks, const Cursor& solut, const Cursor& posit)
-{
+Report Reports::solution(const Cursor& tasks, const Cursor& solut, const Cursor& posit) {
     return Report{pageSetup(ReportId::TSolutReport), SolutCompoRepAddReports(tasks, solut, posit)};
 }
 

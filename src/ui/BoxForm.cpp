@@ -12,28 +12,29 @@ struct ColumnSpec {
 };
 
 // Box Library columns, left to right.
-const ColumnSpec boxColumns[] = {{"Total", 40},  {"Kind", 150},  {"Mark", 36}, {"Length", 52}, {"Width", 52},
-                                 {"Volume", 60}, {"Weight", 52}, {"TurnOn", 48}, {"Temp", 44}, {"Descr", 233}};
+const ColumnSpec boxColumns[] = {{"Total", 40}, {"Kind", 150},  {"Mark", 36},   {"Length", 52},
+                                 {"Width", 52}, {"Volume", 60}, {"Weight", 52}, {"TurnOn", 48},
+                                 {"Temp", 44},  {"Descr", 233}};
 
-QStringList boxTitles()
-{
-    return {TBoxForm::tr("Q'ty"),   TBoxForm::tr("Part / 2D Box Kind"), TBoxForm::tr("Mark"),
-            TBoxForm::tr("Length"), TBoxForm::tr("Width"),              TBoxForm::tr("Area"),
-            TBoxForm::tr("Weight"), TBoxForm::tr("TurnOn"),             TBoxForm::tr("Temp"),
-            TBoxForm::tr("  Description")};
+QStringList boxTitles() {
+    return {TBoxForm::tr("Q'ty"),   TBoxForm::tr("Part / 2D Box Kind"),
+            TBoxForm::tr("Mark"),   TBoxForm::tr("Length"),
+            TBoxForm::tr("Width"),  TBoxForm::tr("Area"),
+            TBoxForm::tr("Weight"), TBoxForm::tr("TurnOn"),
+            TBoxForm::tr("Temp"),   TBoxForm::tr("  Description")};
 }
 
 // Hints over the titles a user cannot read at sight, by field.
-QList<std::pair<QString, QString>> boxTips()
-{
-    return {{QStringLiteral("Total"), TBoxForm::tr("Quantity: boxes of this kind that \"Copy to\" puts into the current task")},
-            {QStringLiteral("TurnOn"), TBoxForm::tr("True: the box may be turned by 90 degrees on the floor")},
-            {QStringLiteral("Temp"),
-             TBoxForm::tr("Temporary record: \"Clear\" in edit mode deletes it when no task uses it")}};
+QList<std::pair<QString, QString>> boxTips() {
+    return {
+        {QStringLiteral("Total"),
+         TBoxForm::tr("Quantity: boxes of this kind that \"Copy to\" puts into the current task")},
+        {QStringLiteral("TurnOn"), TBoxForm::tr("True: the box may be turned by 90 degrees on the floor")},
+        {QStringLiteral("Temp"),
+         TBoxForm::tr("Temporary record: \"Clear\" in edit mode deletes it when no task uses it")}};
 }
 
-std::vector<GridColumn> makeBoxColumns()
-{
+std::vector<GridColumn> makeBoxColumns() {
     std::vector<GridColumn> cols;
     const QStringList titles = boxTitles();
     int i = 0;
@@ -46,10 +47,9 @@ std::vector<GridColumn> makeBoxColumns()
 
 TBoxForm::TBoxForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, QWidget* parent)
     : LibraryForm(dm, prompter, page,
-                  {Table::Boxes, QStringLiteral("Total"), QStringLiteral("KindID"), QStringLiteral("Kind"), 11,
-                   QSize(598, 225), RepositionWindow::BoxLibrary},
-                  makeBoxColumns(), {QStringLiteral("Mark")}, parent)
-{
+                  {Table::Boxes, QStringLiteral("Total"), QStringLiteral("KindID"), QStringLiteral("Kind"),
+                   11, QSize(598, 225), RepositionWindow::BoxLibrary},
+                  makeBoxColumns(), {QStringLiteral("Mark")}, parent) {
     setObjectName(QStringLiteral("TBoxForm"));
     const QStringList truth{QStringLiteral("False"), QStringLiteral("True")};
     for (const char* f : {"TurnOn", "Temp"})
@@ -62,8 +62,7 @@ TBoxForm::TBoxForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, QWidget* p
     retranslate();
 }
 
-void TBoxForm::createImportMenu()
-{
+void TBoxForm::createImportMenu() {
     ImpMenu = new QMenu(this);
     auto heading = [this] {
         QAction* a = ImpMenu->addAction(QString());
@@ -104,8 +103,7 @@ void TBoxForm::createImportMenu()
     connect(this, &TBoxForm::clipboardImportRequested, this, &TBoxForm::ImpPopClipClick);
 }
 
-void TBoxForm::retranslate()
-{
+void TBoxForm::retranslate() {
     LibraryForm::retranslate();
     setWindowTitle(tr("Box Library"));
     const QStringList titles = boxTitles();
@@ -129,8 +127,7 @@ void TBoxForm::retranslate()
     ImpPopHead->setText(tr("Check to omit first header line (paste from MS Access case)"));
 }
 
-void TBoxForm::showImportSettings()
-{
+void TBoxForm::showImportSettings() {
     QAction* const ord[4] = {ImpPopOrd0, ImpPopOrd1, ImpPopOrd2, ImpPopOrd3};
     for (int i = 0; i < 4; ++i)
         ord[i]->setChecked(m_imp->ImpOrder == i);
@@ -140,31 +137,26 @@ void TBoxForm::showImportSettings()
     ImpPopHead->setChecked(m_imp->ImpHeader != 0);
 }
 
-void TBoxForm::ImpButtonClick()
-{
+void TBoxForm::ImpButtonClick() {
     QDir().mkpath(m_importFolder);
     showImportSettings();
     ImpMenu->popup(ImpButton->mapToGlobal(QPoint(-4, ImpButton->height() / 2)));
 }
 
-void TBoxForm::showEvent(QShowEvent* event)
-{
+void TBoxForm::showEvent(QShowEvent* event) {
     LibraryForm::showEvent(event);
     showImportSettings();
 }
 
-QString TBoxForm::clearQuestion(const QString& name) const
-{
+QString TBoxForm::clearQuestion(const QString& name) const {
     return tr("Delete box:") + QStringLiteral("  ") + name;
 }
 
-QString TBoxForm::printQuestion() const
-{
+QString TBoxForm::printQuestion() const {
     return tr("Print Box Library report now?");
 }
 
-void TBoxForm::firstPlacement(int screenHeight, int* top, int* height) const
-{
+void TBoxForm::firstPlacement(int screenHeight, int* top, int* height) const {
     *top = m_page.BoxesGrid->mapToGlobal(QPoint(0, 0)).y() + 80;
     *height = screenHeight - *top - 30;
 }

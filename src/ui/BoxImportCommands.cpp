@@ -9,8 +9,7 @@
 
 namespace palvane {
 
-void TBoxForm::ImpPopFileClick()
-{
+void TBoxForm::ImpPopFileClick() {
     if (!m_importDialog) {
         m_importDialog = new QFileDialog(this);
         m_importDialog->setObjectName(QStringLiteral("ImportDialog"));
@@ -32,15 +31,13 @@ void TBoxForm::ImpPopFileClick()
     m_importDialog->open();
 }
 
-void TBoxForm::importFile(const QString& path)
-{
+void TBoxForm::importFile(const QString& path) {
     if (path.isEmpty())
         return;
     ImportBoxesFrom(m_dm, path, *m_imp, m_prompter);
 }
 
-void TBoxForm::ImpPopClipClick()
-{
+void TBoxForm::ImpPopClipClick() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     const QString text = data && data->hasText() ? data->text() : QString();
     PasteBoxes(m_dm, text, m_importFolder, *m_imp, m_prompter);

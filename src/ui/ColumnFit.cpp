@@ -105,8 +105,8 @@ void ColumnFitter::measureRows(int first, int last) {
     for (int r = std::max(first, 0); r <= last; ++r)
         for (int c = 0; c < columns; ++c)
             if (m_design[size_t(c)] >= 0)
-                m_cells[size_t(c)] = std::max(m_cells[size_t(c)],
-                                              cellTextWidth(m_grid, model->index(r, c).data().toString()));
+                m_cells[size_t(c)] =
+                    std::max(m_cells[size_t(c)], cellTextWidth(m_grid, model->index(r, c).data().toString()));
 }
 
 void ColumnFitter::refit() {

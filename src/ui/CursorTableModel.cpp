@@ -1,9 +1,9 @@
 #include "CursorTableModel.h"
 
 #include <QItemSelectionModel>
+#include <QTableView>
 #include <algorithm>
 #include <map>
-#include <QTableView>
 #include <memory>
 
 namespace palvane {
@@ -183,8 +183,8 @@ bool CursorTableModel::setData(const QModelIndex& index, const QVariant& value, 
 QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < columnCount())
         return m_columns[size_t(section)].title;
-    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section >= 0 && section < columnCount()
-        && !m_columns[size_t(section)].tip.isEmpty())
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section >= 0 && section < columnCount() &&
+        !m_columns[size_t(section)].tip.isEmpty())
         return m_columns[size_t(section)].tip;
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -1,7 +1,7 @@
 // The Disposition window's construction, placement, showing, texts and drawing.
 #include "DistrForm.h"
+#include "DMForm.h"
 #include "ProgramSwitches.h"
-#include "TDMForm.h"
 #include "TasksForm.h"
 #include "UtilisationChart.h"
 #include "WindowFit.h"
@@ -43,8 +43,8 @@ void DistrImage::mousePressEvent(QMouseEvent* event) {
 
 TDistrForm::TDistrForm(TDMForm& dm, TTasksForm& page, TTuneForm& tune, const SavedViewOptions& saved,
                        Prompter& prompter, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_dm(dm), m_page(page), m_tune(tune), m_prompter(prompter),
       m_bitmap(BitmapWidth, BitmapHeight, QImage::Format_RGB32) {
     setObjectName(QStringLiteral("TDistrForm"));
@@ -68,7 +68,8 @@ TDistrForm::TDistrForm(TDMForm& dm, TTasksForm& page, TTuneForm& tune, const Sav
         if (isVisible() && !ChartMode)
             DrawLayout();
     });
-    connect(ProgramSwitches::instance(), &ProgramSwitches::hintsChanged, this, [this] { updateImageHints(); });
+    connect(ProgramSwitches::instance(), &ProgramSwitches::hintsChanged, this,
+            [this] { updateImageHints(); });
     // FormCreate: all controls normal, then the values the settings file kept.
     m_tune.NormalTracks(true);
     m_tune.RestoreSaved(saved);

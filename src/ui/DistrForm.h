@@ -41,8 +41,8 @@ class TDistrForm : public QDialog {
 public:
     // The plan is the Task Page's workspace; `tune` is the View Options window, which becomes a
     // tool window of this one and gets its normal positions, then the `saved` ones.
-    TDistrForm(TDMForm& dm, TTasksForm& page, TTuneForm& tune, const SavedViewOptions& saved, Prompter& prompter,
-               QWidget* parent = nullptr);
+    TDistrForm(TDMForm& dm, TTasksForm& page, TTuneForm& tune, const SavedViewOptions& saved,
+               Prompter& prompter, QWidget* parent = nullptr);
     ~TDistrForm() override;
 
     // Shows the window modally; with `blockingModal` cleared (tests) it returns at once and the

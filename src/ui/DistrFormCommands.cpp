@@ -1,8 +1,8 @@
 // The Disposition window's commands: container navigation, the loading sequence and its timer,
 // chart and image, picking a box, View Options and printing.
+#include "DMForm.h"
 #include "DistrForm.h"
 #include "ProgramSwitches.h"
-#include "TDMForm.h"
 #include "TasksForm.h"
 
 #include <QToolTip>
@@ -139,7 +139,9 @@ void TDistrForm::closeTune() {
         m_tune.close();
 }
 
-void TDistrForm::TuneButtonClick() { toggleTune(); }
+void TDistrForm::TuneButtonClick() {
+    toggleTune();
+}
 
 void TDistrForm::DiagButtonClick() {
     ChartMode = !ChartMode;
@@ -160,8 +162,9 @@ QString TDistrForm::pickedBoxHint(int x, int y) const {
         const QChar br = QLatin1Char('\n');
         return QString::fromUtf8(ws.KindMark[k].c_str()) + QStringLiteral(": ") +
                QString::fromUtf8(ws.KindName[k].c_str()) + br + tr("Dims: ") + QString::number(p.PosLh[j]) +
-               QLatin1Char('*') + QString::number(p.PosWh[j]) + br + tr("Wgt: ") + QString::number(ws.KindWeight[k]) +
-               br + tr("XY: ") + QString::number(p.PosX[j]) + QStringLiteral(", ") + QString::number(p.PosY[j]);
+               QLatin1Char('*') + QString::number(p.PosWh[j]) + br + tr("Wgt: ") +
+               QString::number(ws.KindWeight[k]) + br + tr("XY: ") + QString::number(p.PosX[j]) +
+               QStringLiteral(", ") + QString::number(p.PosY[j]);
     }
     return tr("Right click mouse to adjust view");
 }
@@ -186,9 +189,8 @@ void TDistrForm::PrintButtonClick() {
     StopSequence();
     m_tune.PrintColors();
     DrawLayout();
-    if (!m_dm.WarnsCheck ||
-        m_prompter.ask(PromptKind::Confirmation, tr("Print current Image now?"), PromptButtons::OkCancel) ==
-            PromptAnswer::Ok) {
+    if (!m_dm.WarnsCheck || m_prompter.ask(PromptKind::Confirmation, tr("Print current Image now?"),
+                                           PromptButtons::OkCancel) == PromptAnswer::Ok) {
         emit printRequested();
         // The receiver disables this window while it prints; it is usable again in any case.
         setEnabled(true);

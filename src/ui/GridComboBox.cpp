@@ -73,8 +73,8 @@ void GridComboBox::showPopup() {
 }
 
 void GridComboBox::keyPressEvent(QKeyEvent* event) {
-    if ((typedText(event) || event->key() == Qt::Key_Backspace)
-        && typeAhead(event->key() == Qt::Key_Backspace ? QString() : event->text(), event->key())) {
+    if ((typedText(event) || event->key() == Qt::Key_Backspace) &&
+        typeAhead(event->key() == Qt::Key_Backspace ? QString() : event->text(), event->key())) {
         event->accept();
         return;
     }
@@ -85,8 +85,8 @@ bool GridComboBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_list) {
         if (event->type() == QEvent::KeyPress) {
             auto* e = static_cast<QKeyEvent*>(event);
-            if ((typedText(e) || e->key() == Qt::Key_Backspace)
-                && typeAhead(e->key() == Qt::Key_Backspace ? QString() : e->text(), e->key()))
+            if ((typedText(e) || e->key() == Qt::Key_Backspace) &&
+                typeAhead(e->key() == Qt::Key_Backspace ? QString() : e->text(), e->key()))
                 return true;
         } else if (event->type() == QEvent::Hide) {
             // The list reports its pick (activated) before it is hidden for good; a list closed

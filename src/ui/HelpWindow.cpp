@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
 
+#include "DMForm.h"
 #include "LanguageSwitch.h"
-#include "TDMForm.h"
 
 #include <QApplication>
 #include <QFile>

@@ -57,8 +57,8 @@ void LanguageSwitch::install(int language) {
     // Qt's own texts (standard buttons such as Yes and No): the copy built into the program,
     // else the system's.
     auto qt = std::make_unique<QTranslator>(this);
-    if (qt->load(QStringLiteral(":/palvane/lang/qtbase_") + locale + QStringLiteral(".qm"))
-        || qt->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(QStringLiteral(":/palvane/lang/qtbase_") + locale + QStringLiteral(".qm")) ||
+        qt->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.get());
         m_qt = qt.release();
     }

@@ -11,14 +11,12 @@ namespace {
 // command walks the rows; everything comes back also when the command stops early.
 class RowWalk {
 public:
-    explicit RowWalk(Cursor& c) : m_c(c)
-    {
+    explicit RowWalk(Cursor& c) : m_c(c) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_c.disableControls();
         m_c.setCalcSuspended(true);
     }
-    ~RowWalk()
-    {
+    ~RowWalk() {
         m_c.setCalcSuspended(false);
         m_c.enableControls();
         QApplication::restoreOverrideCursor();
@@ -32,8 +30,7 @@ private:
 
 } // namespace
 
-std::vector<int> LibraryForm::rowsWithQuantity() const
-{
+std::vector<int> LibraryForm::rowsWithQuantity() const {
     std::vector<int> rows;
     Cursor& lib = library();
     for (int r = 0; r < lib.rowCount(); ++r)
@@ -42,8 +39,7 @@ std::vector<int> LibraryForm::rowsWithQuantity() const
     return rows;
 }
 
-void LibraryForm::ResetButtonClick()
-{
+void LibraryForm::ResetButtonClick() {
     Cursor& lib = library();
     if (!lib.checkBrowseMode())
         return;
@@ -59,8 +55,7 @@ void LibraryForm::ResetButtonClick()
     }
 }
 
-void LibraryForm::MoveButtonClick()
-{
+void LibraryForm::MoveButtonClick() {
     Cursor& lib = library();
     Cursor& l = list();
     const qint32 taskId = m_dm.currentTaskId();
@@ -77,32 +72,33 @@ void LibraryForm::MoveButtonClick()
             if (!lib.moveTo(r))
                 continue;
             copies.push_back({lib.value(m_traits.key), lib.intValue(m_traits.quantity)});
-            if (lib.intValue(QStringLiteral("TaskID")) != taskId
-                && (!lib.setValue(QStringLiteral("TaskID"), taskId) || !lib.post()))
+            if (lib.intValue(QStringLiteral("TaskID")) != taskId &&
+                (!lib.setValue(QStringLiteral("TaskID"), taskId) || !lib.post()))
                 lib.cancel();
         }
         lib.first();
     }
     // The task's own row of a kind or type gets the quantity; a missing one is appended.
-    const QString listQuantity = m_traits.library == Table::Conts ? QStringLiteral("Avail") : QStringLiteral("Total");
+    const QString listQuantity =
+        m_traits.library == Table::Conts ? QStringLiteral("Avail") : QStringLiteral("Total");
     for (const Copy& c : copies) {
         bool ok;
         if (l.locate(m_traits.key, c.key))
             ok = l.setValue(listQuantity, c.quantity) && l.post();
         else
-            ok = l.append() && l.setValue(m_traits.key, c.key) && l.setValue(listQuantity, c.quantity) && l.post();
+            ok = l.append() && l.setValue(m_traits.key, c.key) && l.setValue(listQuantity, c.quantity) &&
+                 l.post();
         if (!ok)
             l.cancel();
     }
 }
 
-void LibraryForm::ClearButtonClick()
-{
+void LibraryForm::ClearButtonClick() {
     if (!editMode()) {
         if (m_page.ReportsRefused())
             return;
-        if (m_dm.WarnsCheck
-            && m_prompter.ask(PromptKind::Confirmation, printQuestion(), PromptButtons::OkCancel) != PromptAnswer::Ok)
+        if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, printQuestion(),
+                                              PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;
         library().checkBrowseMode();
         emit printRequested();
@@ -117,8 +113,8 @@ void LibraryForm::ClearButtonClick()
     bool askEach = m_dm.WarnsCheck;
     int r = 0;
     while (r < lib.rowCount()) {
-        const bool candidate = lib.valueAt(r, QStringLiteral("Temp")).toBool()
-                               && !m_dm.libraryKeyUsed(m_traits.library, lib.valueAt(r, m_traits.key));
+        const bool candidate = lib.valueAt(r, QStringLiteral("Temp")).toBool() &&
+                               !m_dm.libraryKeyUsed(m_traits.library, lib.valueAt(r, m_traits.key));
         if (!candidate) {
             ++r;
             continue;
@@ -127,8 +123,8 @@ void LibraryForm::ClearButtonClick()
         if (!lib.moveTo(r))
             break;
         if (askEach) {
-            const PromptAnswer a = m_prompter.ask(PromptKind::Confirmation,
-                                                  clearQuestion(lib.textValue(m_traits.nameField)), clearButtons());
+            const PromptAnswer a = m_prompter.ask(
+                PromptKind::Confirmation, clearQuestion(lib.textValue(m_traits.nameField)), clearButtons());
             if (a == PromptAnswer::NoToAll)
                 break;
             if (a == PromptAnswer::YesToAll)

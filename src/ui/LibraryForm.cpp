@@ -21,29 +21,24 @@ const QColor readOnlyGrey(230, 230, 230);
 
 // ---- model ----
 
-LibraryTableModel::LibraryTableModel(Cursor& cursor, std::vector<GridColumn> columns, std::set<QString> rightAligned,
-                                     QObject* parent)
-    : CursorTableModel(cursor, std::move(columns), parent), m_rightAligned(std::move(rightAligned))
-{
-}
+LibraryTableModel::LibraryTableModel(Cursor& cursor, std::vector<GridColumn> columns,
+                                     std::set<QString> rightAligned, QObject* parent)
+    : CursorTableModel(cursor, std::move(columns), parent), m_rightAligned(std::move(rightAligned)) {}
 
-QVariant LibraryTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role == Qt::TextAlignmentRole && index.isValid() && index.column() < columnCount()
-        && m_rightAligned.count(gridColumns()[size_t(index.column())].field))
+QVariant LibraryTableModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::TextAlignmentRole && index.isValid() && index.column() < columnCount() &&
+        m_rightAligned.count(gridColumns()[size_t(index.column())].field))
         return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
     return CursorTableModel::data(index, role);
 }
 
-QVariant LibraryTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant LibraryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::BackgroundRole && orientation == Qt::Horizontal && section == 0)
         return QColor(Qt::lightGray);
     return CursorTableModel::headerData(section, orientation, role);
 }
 
-void LibraryTableModel::refreshAll()
-{
+void LibraryTableModel::refreshAll() {
     if (rowCount() > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
@@ -52,8 +47,7 @@ void LibraryTableModel::refreshAll()
 
 LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const LibraryTraits& traits,
                          std::vector<GridColumn> columns, std::set<QString> rightAligned, QWidget* parent)
-    : QDialog(parent), m_dm(dm), m_prompter(prompter), m_page(page), m_traits(traits)
-{
+    : QDialog(parent), m_dm(dm), m_prompter(prompter), m_page(page), m_traits(traits) {
     // F1 opens the window's help page.
     setProperty("helpContext", traits.helpContext);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -64,8 +58,8 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setModel(Model);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                             | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     DBGrid1->verticalHeader()->setDefaultSectionSize(20);
     DBGrid1->verticalHeader()->setFixedWidth(14);
     // Columns keep their places.
@@ -114,11 +108,13 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
     connect(CloseButton, &QPushButton::clicked, this, &LibraryForm::CloseButtonClick);
 
     // Grid row and cursor row follow each other.
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& now) {
-        Cursor& c = library();
-        if (now.isValid() && now.row() != c.currentRow() && !c.moveTo(now.row()) && c.currentRow() >= 0)
-            DBGrid1->setCurrentIndex(Model->index(c.currentRow(), now.column()));
-    });
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now) {
+                Cursor& c = library();
+                if (now.isValid() && now.row() != c.currentRow() && !c.moveTo(now.row()) &&
+                    c.currentRow() >= 0)
+                    DBGrid1->setCurrentIndex(Model->index(c.currentRow(), now.column()));
+            });
     followCursorRow(DBGrid1, library());
     DBNavigator1->setGrid(DBGrid1);
     // Leaving the grid stores the pending library row.
@@ -141,30 +137,25 @@ LibraryForm::LibraryForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, cons
     LibraryForm::retranslate();
 }
 
-LibraryForm::~LibraryForm()
-{
+LibraryForm::~LibraryForm() {
     // The controls go before this object: focus changes among them while they are destroyed
     // must not store rows into a grid that is half gone.
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-Cursor& LibraryForm::library() const
-{
+Cursor& LibraryForm::library() const {
     return m_traits.library == Table::Conts ? m_dm.conts() : m_dm.boxes();
 }
 
-Cursor& LibraryForm::list() const
-{
+Cursor& LibraryForm::list() const {
     return m_traits.library == Table::Conts ? m_dm.tc() : m_dm.tb();
 }
 
-bool LibraryForm::editMode() const
-{
+bool LibraryForm::editMode() const {
     return m_traits.library == Table::Conts ? m_dm.ContsEditMode : m_dm.BoxesEditMode;
 }
 
-void LibraryForm::retranslate()
-{
+void LibraryForm::retranslate() {
     ResetButton->setText(tr("&Reset"));
     ResetButton->setToolTip(tr("Reset all Quantities to zero"));
     MoveButton->setText(tr("&Copy to"));
@@ -180,25 +171,21 @@ void LibraryForm::retranslate()
     DBNavigator1->retranslate();
 }
 
-void LibraryForm::showTaskName()
-{
+void LibraryForm::showTaskName() {
     NameDBEdit->setText(m_dm.tasks().textValue(QStringLiteral("Name")));
 }
 
-int LibraryForm::showModal()
-{
+int LibraryForm::showModal() {
     return exec();
 }
 
 // ---- modes ----
 
-void LibraryForm::enterEditMode()
-{
+void LibraryForm::enterEditMode() {
     setMode(true);
 }
 
-void LibraryForm::leaveEditMode()
-{
+void LibraryForm::leaveEditMode() {
     library().checkBrowseMode();
     // The task list shows the library's columns: re-read them.
     Cursor& l = list();
@@ -209,8 +196,7 @@ void LibraryForm::leaveEditMode()
     setMode(false);
 }
 
-void LibraryForm::setMode(bool edit)
-{
+void LibraryForm::setMode(bool edit) {
     m_dm.setLibraryEditMode(m_traits.library, edit);
     MoveButtonState();
     ResetButton->setEnabled(!edit);
@@ -237,22 +223,19 @@ void LibraryForm::setMode(bool edit)
     }
 }
 
-void LibraryForm::EditButtonClick()
-{
+void LibraryForm::EditButtonClick() {
     if (editMode())
         leaveEditMode();
     else
         enterEditMode();
 }
 
-void LibraryForm::MoveButtonState()
-{
+void LibraryForm::MoveButtonState() {
     const bool solved = m_dm.tasks().value(QStringLiteral("Solut")).toBool();
     MoveButton->setEnabled(!editMode() && !solved && m_dm.currentTaskId() != 0);
 }
 
-bool LibraryForm::MessEdit(int key)
-{
+bool LibraryForm::MessEdit(int key) {
     if (!TTasksForm::EditKeys(key))
         return false;
     const QModelIndex cur = DBGrid1->currentIndex();
@@ -265,9 +248,10 @@ bool LibraryForm::MessEdit(int key)
         return true;
     }
     if (!editMode() && col >= 1 && col < Model->columnCount() - 2) {
-        m_prompter.ask(PromptKind::Information,
-                       tr("You'd press \"Edit\" button\rto modify yellow columns data\ror insert a new item."),
-                       PromptButtons::Ok);
+        m_prompter.ask(
+            PromptKind::Information,
+            tr("You'd press \"Edit\" button\rto modify yellow columns data\ror insert a new item."),
+            PromptButtons::Ok);
         return true;
     }
     return false;
@@ -275,8 +259,7 @@ bool LibraryForm::MessEdit(int key)
 
 // ---- events ----
 
-bool LibraryForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool LibraryForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(event);
         if (MessEdit(TTasksForm::virtualKey(k->key())))
@@ -287,8 +270,7 @@ bool LibraryForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void LibraryForm::setVisible(bool visible)
-{
+void LibraryForm::setVisible(bool visible) {
     if (visible && !isVisible()) {
         // The window opens in browse mode, whatever mode it was closed in.
         leaveEditMode();
@@ -299,8 +281,7 @@ void LibraryForm::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-void LibraryForm::changeEvent(QEvent* event)
-{
+void LibraryForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
@@ -308,14 +289,12 @@ void LibraryForm::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
-void LibraryForm::showEvent(QShowEvent* event)
-{
+void LibraryForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     DBGrid1->setFocus();
 }
 
-void LibraryForm::place()
-{
+void LibraryForm::place() {
     if (!m_page.reposition(m_traits.placement))
         return;
     const QRect screen = (m_page.screen() ? m_page.screen() : QGuiApplication::primaryScreen())->geometry();
@@ -332,23 +311,20 @@ void LibraryForm::place()
     m_page.clearReposition(m_traits.placement);
 }
 
-void LibraryForm::reject()
-{
+void LibraryForm::reject() {
     // In edit mode Esc does not close the window.
     if (editMode())
         return;
     QDialog::reject();
 }
 
-void LibraryForm::CloseButtonClick()
-{
+void LibraryForm::CloseButtonClick() {
     if (editMode())
         leaveEditMode();
     QDialog::reject();
 }
 
-void LibraryForm::closeEvent(QCloseEvent* event)
-{
+void LibraryForm::closeEvent(QCloseEvent* event) {
     if (editMode())
         leaveEditMode();
     QDialog::closeEvent(event);

@@ -4,8 +4,8 @@
 // Close along the bottom. The twins give their cursor, columns and texts.
 #include "CursorNavigator.h"
 #include "CursorTableModel.h"
+#include "DMForm.h"
 #include "DataGrid.h"
-#include "TDMForm.h"
 #include "TasksForm.h"
 
 #include <QDialog>
@@ -35,12 +35,12 @@ private:
 
 // What differs between the twins.
 struct LibraryTraits {
-    Table library;            // Table::Boxes or Table::Conts
-    QString quantity;         // Total or Avail
-    QString key;              // KindID or TypeID
-    QString nameField;        // Kind or Type
-    int helpContext;          // 11 or 9
-    QSize minimumSize;        // 598 x 225 or 650 x 225
+    Table library;     // Table::Boxes or Table::Conts
+    QString quantity;  // Total or Avail
+    QString key;       // KindID or TypeID
+    QString nameField; // Kind or Type
+    int helpContext;   // 11 or 9
+    QSize minimumSize; // 598 x 225 or 650 x 225
     RepositionWindow placement;
 };
 

@@ -1,6 +1,6 @@
 #include "MessagePrompter.h"
 
-#include "TDMForm.h"
+#include "DMForm.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // Select a Task `TNameForm`: the task list of the active database. Moving in the list makes a
 // task current; the task can be deleted with all its rows.
 #include "CursorTableModel.h"
-#include "TDMForm.h"
+#include "DMForm.h"
 
 #include <QDialog>
 #include <QPushButton>

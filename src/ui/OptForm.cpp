@@ -18,8 +18,7 @@ constexpr int fieldIndex(SettingField f) {
 }
 
 // A control named as the window's field that holds it.
-template <class W, class P>
-W* named(P* parent, const char* name) {
+template <class W, class P> W* named(P* parent, const char* name) {
     auto* w = new W(parent);
     w->setObjectName(QLatin1String(name));
     return w;

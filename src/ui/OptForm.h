@@ -3,7 +3,7 @@
 // copy, the choice whether a task's settings are loaded when it becomes current, the defaults,
 // and a second page for the exchange database commands.
 #include "ActiveSettings.h"
-#include "TDMForm.h"
+#include "DMForm.h"
 #include "TaskExchange.h"
 #include "TasksForm.h"
 #include "UpDown.h"

@@ -2,11 +2,11 @@
 // restored rows.
 #include "ReportPrinter.h"
 
+#include "DMForm.h"
 #include "DistrForm.h"
 #include "LibraryForm.h"
 #include "SolutForm.h"
 #include "SolutionCsv.h"
-#include "TDMForm.h"
 #include "TasksForm.h"
 
 #include <QDir>
@@ -26,15 +26,13 @@ namespace {
 // updates come back when it goes out of scope, whatever happened meanwhile.
 class CursorsKept {
 public:
-    explicit CursorsKept(const std::vector<Cursor*>& cursors) : m_cursors(cursors)
-    {
+    explicit CursorsKept(const std::vector<Cursor*>& cursors) : m_cursors(cursors) {
         for (Cursor* c : m_cursors) {
             c->disableControls();
             m_rows.push_back(c->currentRow());
         }
     }
-    ~CursorsKept()
-    {
+    ~CursorsKept() {
         for (size_t i = 0; i < m_cursors.size(); ++i)
             if (m_rows[i] >= 0 && m_cursors[i]->currentRow() != m_rows[i])
                 m_cursors[i]->moveTo(m_rows[i]);
@@ -52,13 +50,11 @@ private:
 // Disables a window for the time of a print and enables it again afterwards.
 class WindowDisabled {
 public:
-    explicit WindowDisabled(QWidget* w) : m_window(w)
-    {
+    explicit WindowDisabled(QWidget* w) : m_window(w) {
         if (m_window)
             m_window->setEnabled(false);
     }
-    ~WindowDisabled()
-    {
+    ~WindowDisabled() {
         if (m_window)
             m_window->setEnabled(true);
     }
@@ -69,33 +65,28 @@ private:
     QWidget* m_window;
 };
 
-bool systemPrinterFound()
-{
+bool systemPrinterFound() {
     // A printer set as the default, or else any printer the system offers.
     return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-bool pdfOutputPossible()
-{
+bool pdfOutputPossible() {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     return pdf.outputFormat() == QPrinter::PdfFormat && pdf.isValid();
 }
 
-bool showPrintDialog(QPrinter& printer, QWidget* parent, const QString& suggestedFile)
-{
+bool showPrintDialog(QPrinter& printer, QWidget* parent, const QString& suggestedFile) {
     return ReportPrinter::printDialog(printer, parent, suggestedFile)->exec() == QDialog::Accepted;
 }
 
-QString choosePdfFile(QWidget* parent, const QString& suggestedFile)
-{
+QString choosePdfFile(QWidget* parent, const QString& suggestedFile) {
     return QFileDialog::getSaveFileName(parent, ReportPrinter::tr("Print to PDF File"), suggestedFile,
                                         ReportPrinter::tr("PDF files (*.pdf)"));
 }
 
 // The reports that belong to the current task carry its name in their file name.
-bool ofTheTask(ReportId id)
-{
+bool ofTheTask(ReportId id) {
     return id == ReportId::TTaskReport || id == ReportId::TSolutReport || id == ReportId::TImageReport;
 }
 
@@ -103,14 +94,11 @@ bool ofTheTask(ReportId id)
 
 ReportPrinter::ReportPrinter(TDMForm& dm, Prompter* prompter, QObject* parent)
     : QObject(parent), printerFound(systemPrinterFound), pdfOutputFound(pdfOutputPossible),
-      setupDialog(showPrintDialog), chooseFile(choosePdfFile), m_dm(dm), m_prompter(prompter)
-{
-}
+      setupDialog(showPrintDialog), chooseFile(choosePdfFile), m_dm(dm), m_prompter(prompter) {}
 
 ReportPrinter::~ReportPrinter() = default;
 
-bool ReportPrinter::prepare()
-{
+bool ReportPrinter::prepare() {
     m_printers.clear();
     for (ReportId id : AllReports) {
         const bool found = (printerFound && printerFound()) || (pdfOutputFound && pdfOutputFound());
@@ -121,8 +109,7 @@ bool ReportPrinter::prepare()
     return true;
 }
 
-QString ReportPrinter::suggestedFile(ReportId id) const
-{
+QString ReportPrinter::suggestedFile(ReportId id) const {
     QString stem = Reports::pageSetup(id).jobTitle;
     if (ofTheTask(id) && m_dm.tasks().isActive() && !m_dm.tasks().isEmpty()) {
         const QString task = m_dm.tasks().textValue(QStringLiteral("Name")).trimmed();
@@ -134,8 +121,7 @@ QString ReportPrinter::suggestedFile(ReportId id) const
 }
 
 std::unique_ptr<QPrintDialog> ReportPrinter::printDialog(QPrinter& printer, QWidget* parent,
-                                                         const QString& suggestedFile)
-{
+                                                         const QString& suggestedFile) {
     auto dialog = std::make_unique<QPrintDialog>(&printer, parent);
     dialog->setOption(QAbstractPrintDialog::PrintPageRange, true);
     // The dialog offers "Print to File (PDF)" beside the printers; its file name field starts
@@ -146,8 +132,7 @@ std::unique_ptr<QPrintDialog> ReportPrinter::printDialog(QPrinter& printer, QWid
     return dialog;
 }
 
-bool ReportPrinter::setUp(ReportId id, QPrinter& p, QWidget* window)
-{
+bool ReportPrinter::setUp(ReportId id, QPrinter& p, QWidget* window) {
     const QString suggested = suggestedFile(id);
     QDir().mkpath(QFileInfo(suggested).absolutePath());
     if (printerFound && printerFound()) {
@@ -168,13 +153,11 @@ bool ReportPrinter::setUp(ReportId id, QPrinter& p, QWidget* window)
     return true;
 }
 
-bool ReportPrinter::isPrepared(ReportId id) const
-{
+bool ReportPrinter::isPrepared(ReportId id) const {
     return m_printers.count(id) > 0;
 }
 
-QPrinter& ReportPrinter::printer(ReportId id)
-{
+QPrinter& ReportPrinter::printer(ReportId id) {
     std::unique_ptr<QPrinter>& p = m_printers[id];
     if (!p) {
         p = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -186,8 +169,7 @@ QPrinter& ReportPrinter::printer(ReportId id)
 }
 
 int ReportPrinter::run(ReportId id, QWidget* window, const std::vector<Cursor*>& cursors,
-                       const std::function<Report()>& build)
-{
+                       const std::function<Report()>& build) {
     QPrinter& p = printer(id);
     const ReportPageSetup setup = Reports::pageSetup(id);
     p.setDocName(setup.jobTitle);
@@ -210,27 +192,25 @@ int ReportPrinter::run(ReportId id, QWidget* window, const std::vector<Cursor*>&
         // The printer or the chosen file could not be opened: say so rather than end silently.
         const QString target = p.outputFileName().isEmpty() ? p.printerName() : p.outputFileName();
         m_prompter->ask(PromptKind::Error,
-                        tr("The report could not be printed.") + QLatin1Char('\r') + QDir::toNativeSeparators(target),
+                        tr("The report could not be printed.") + QLatin1Char('\r') +
+                            QDir::toNativeSeparators(target),
                         PromptButtons::Ok);
     }
     emit printed(id, pages);
     return pages;
 }
 
-int ReportPrinter::printContainerLibrary(QWidget* window)
-{
+int ReportPrinter::printContainerLibrary(QWidget* window) {
     Cursor& conts = m_dm.conts();
     return run(ReportId::TCntReport, window, {&conts}, [&conts] { return Reports::containerLibrary(conts); });
 }
 
-int ReportPrinter::printBoxLibrary(QWidget* window)
-{
+int ReportPrinter::printBoxLibrary(QWidget* window) {
     Cursor& boxes = m_dm.boxes();
     return run(ReportId::TBoxReport, window, {&boxes}, [&boxes] { return Reports::boxLibrary(boxes); });
 }
 
-int ReportPrinter::printTask(TTasksForm& page)
-{
+int ReportPrinter::printTask(TTasksForm& page) {
     const ActiveSettings settings = m_dm.activeSettings ? m_dm.activeSettings() : ActiveSettings{};
     const TaskReportLabels labels = taskLabels(page, settings.BB, settings.BW);
     Cursor &tasks = m_dm.tasks(), &tc = m_dm.tc(), &tb = m_dm.tb();
@@ -238,15 +218,13 @@ int ReportPrinter::printTask(TTasksForm& page)
                [&tasks, &tc, &tb, labels] { return Reports::task(tasks, tc, tb, labels); });
 }
 
-int ReportPrinter::printSolution(QWidget* window)
-{
+int ReportPrinter::printSolution(QWidget* window) {
     Cursor &tasks = m_dm.tasks(), &solut = m_dm.solut(), &posit = m_dm.posit();
     return run(ReportId::TSolutReport, window, {&solut, &posit},
                [&tasks, &solut, &posit] { return Reports::solution(tasks, solut, posit); });
 }
 
-int ReportPrinter::printImage(QWidget* window, const std::function<void(QPainter&, int, int)>& draw)
-{
+int ReportPrinter::printImage(QWidget* window, const std::function<void(QPainter&, int, int)>& draw) {
     Cursor& tasks = m_dm.tasks();
     return run(ReportId::TImageReport, window, {}, [&tasks, &draw] {
         QImage picture(kReportImageWidth, kReportImageHeight, QImage::Format_RGB888);
@@ -263,8 +241,7 @@ int ReportPrinter::printImage(QWidget* window, const std::function<void(QPainter
 }
 
 void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, LibraryForm* boxes,
-                                   TSolutForm* solution, TDistrForm* disposition)
-{
+                                   TSolutForm* solution, TDistrForm* disposition) {
     if (tasks)
         connect(tasks, &TTasksForm::printRequested, this, [this, tasks] { printTask(*tasks); });
     if (containers)
@@ -276,13 +253,13 @@ void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, L
         connect(solution, &TSolutForm::printRequested, this, [this, solution] { printSolution(solution); });
     if (disposition)
         connect(disposition, &TDistrForm::printRequested, this, [this, disposition] {
-            printImage(disposition,
-                       [disposition](QPainter& p, int width, int height) { disposition->DrawReportImage(p, width, height); });
+            printImage(disposition, [disposition](QPainter& p, int width, int height) {
+                disposition->DrawReportImage(p, width, height);
+            });
         });
 }
 
-TaskReportLabels ReportPrinter::taskLabels(const TTasksForm& page, qint16 itemGap, qint16 wallGap)
-{
+TaskReportLabels ReportPrinter::taskLabels(const TTasksForm& page, qint16 itemGap, qint16 wallGap) {
     TaskReportLabels l;
     const QString percent = QStringLiteral(" %");
     l.EffWgtLbl = page.EffWgt->text() + percent;

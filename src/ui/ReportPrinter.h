@@ -57,7 +57,8 @@ public:
     // task's name, made usable as a file name, in `reportsFolder`.
     QString suggestedFile(ReportId id) const;
     // The print dialog the program shows, with the suggested file name for PDF output filled in.
-    static std::unique_ptr<QPrintDialog> printDialog(QPrinter& printer, QWidget* parent, const QString& suggestedFile);
+    static std::unique_ptr<QPrintDialog> printDialog(QPrinter& printer, QWidget* parent,
+                                                     const QString& suggestedFile);
     // The printer of a report (created on first use when it was not prepared).
     QPrinter& printer(ReportId id);
 

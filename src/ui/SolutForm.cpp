@@ -19,21 +19,18 @@ namespace palvane {
 
 SolutTableModel::SolutTableModel(Cursor& cursor, std::vector<GridColumn> columns, QStringList rightAligned,
                                  QObject* parent)
-    : CursorTableModel(cursor, std::move(columns), parent), m_rightAligned(std::move(rightAligned))
-{
+    : CursorTableModel(cursor, std::move(columns), parent), m_rightAligned(std::move(rightAligned)) {
     setReadOnly(true);
 }
 
-QVariant SolutTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role == Qt::TextAlignmentRole && index.isValid()
-        && m_rightAligned.contains(gridColumns()[size_t(index.column())].field))
+QVariant SolutTableModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::TextAlignmentRole && index.isValid() &&
+        m_rightAligned.contains(gridColumns()[size_t(index.column())].field))
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return CursorTableModel::data(index, role);
 }
 
-QVariant SolutTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant SolutTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal)
         return QVariant(Qt::AlignCenter);
     return CursorTableModel::headerData(section, orientation, role);
@@ -43,8 +40,7 @@ QVariant SolutTableModel::headerData(int section, Qt::Orientation orientation, i
 
 namespace {
 
-QLabel* valueLabel(QWidget* parent)
-{
+QLabel* valueLabel(QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setMinimumWidth(90);
@@ -55,27 +51,31 @@ QLabel* valueLabel(QWidget* parent)
 
 TSolutForm::TSolutForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const QString& exportFolder,
                        QWidget* parent)
-    : QDialog(parent), m_dm(dm), m_prompter(prompter), m_page(page), m_exportFolder(exportFolder)
-{
+    : QDialog(parent), m_dm(dm), m_prompter(prompter), m_page(page), m_exportFolder(exportFolder) {
     setObjectName(QStringLiteral("SolutForm"));
-    setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
-                   & ~Qt::WindowContextHelpButtonHint);
+    setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) &
+                   ~Qt::WindowContextHelpButtonHint);
     setProperty("helpContext", 5);
     resize(777, 516);
 
-    std::vector<GridColumn> solut{{"Type", "", 80},    {"ContNo", "", 24},  {"FixCont", "", 36},
-                                  {"BoxLoad", "", 32}, {"VolLoad", "", 44}, {"VolEff", "", 44},
-                                  {"WgtLoad", "", 44}, {"WgtEff", "", 40},  {"CostLoad", "", 44},
+    std::vector<GridColumn> solut{{"Type", "", 80},     {"ContNo", "", 24},  {"FixCont", "", 36},
+                                  {"BoxLoad", "", 32},  {"VolLoad", "", 44}, {"VolEff", "", 44},
+                                  {"WgtLoad", "", 44},  {"WgtEff", "", 40},  {"CostLoad", "", 44},
                                   {"NoseLoad", "", 44}, {"TailLoad", "", 44}};
     solut[2].background = QColor(0xE6, 0xE6, 0xE6);
     SolutModel = new SolutTableModel(dm.solut(), std::move(solut), {}, this);
-    DistrModel = new SolutTableModel(dm.distr(),
-                                     {{"Kind", "", 90}, {"Placed", "", 36}, {"VolSum", "", 50},
-                                      {"WgtSum", "", 50}, {"Mark", "", 40}},
-                                     {QStringLiteral("Mark")}, this);
+    DistrModel = new SolutTableModel(
+        dm.distr(),
+        {{"Kind", "", 90}, {"Placed", "", 36}, {"VolSum", "", 50}, {"WgtSum", "", 50}, {"Mark", "", 40}},
+        {QStringLiteral("Mark")}, this);
     PositModel = new SolutTableModel(dm.posit(),
-                                     {{"Kind", "", 90}, {"BoxNo", "", 40}, {"PosX", "", 50}, {"PosY", "", 50},
-                                      {"PosLh", "", 50}, {"PosWh", "", 50}, {"LoadNo", "", 50}},
+                                     {{"Kind", "", 90},
+                                      {"BoxNo", "", 40},
+                                      {"PosX", "", 50},
+                                      {"PosY", "", 50},
+                                      {"PosLh", "", 50},
+                                      {"PosWh", "", 50},
+                                      {"LoadNo", "", 50}},
                                      {}, this);
     SolutGrid = makeGrid("SolutGrid", SolutModel, true);
     DistrGrid = makeGrid("DistrGrid", DistrModel, true);
@@ -118,10 +118,12 @@ TSolutForm::TSolutForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const 
             g->addWidget(value, r++, 1);
         }
     };
-    fillBox(GroupBox1, {{TypeLabel, TypeValue}, {LoadWtLabel, LoadWtValue}, {VolLabel1, VolValue1},
-                        {LhwLabel1, LhwValue1}});
-    fillBox(GroupBox2, {{KindLabel, KindValue}, {WeightLabel, WeightValue}, {VolLabel2, VolValue2},
-                        {LhwLabel2, LhwValue2}});
+    fillBox(
+        GroupBox1,
+        {{TypeLabel, TypeValue}, {LoadWtLabel, LoadWtValue}, {VolLabel1, VolValue1}, {LhwLabel1, LhwValue1}});
+    fillBox(
+        GroupBox2,
+        {{KindLabel, KindValue}, {WeightLabel, WeightValue}, {VolLabel2, VolValue2}, {LhwLabel2, LhwValue2}});
 
     ChartButton = new QPushButton(this);
     PrintButton = new QPushButton(this);
@@ -174,8 +176,7 @@ TSolutForm::TSolutForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const 
     showSelected();
 }
 
-QTableView* TSolutForm::makeGrid(const char* name, SolutTableModel* model, bool keepSelection)
-{
+QTableView* TSolutForm::makeGrid(const char* name, SolutTableModel* model, bool keepSelection) {
     auto* grid = new QTableView(this);
     grid->setObjectName(QLatin1String(name));
     grid->setModel(model);
@@ -187,11 +188,10 @@ QTableView* TSolutForm::makeGrid(const char* name, SolutTableModel* model, bool 
     grid->horizontalHeader()->setSectionsMovable(false);
     grid->horizontalHeader()->setHighlightSections(false);
     // A column dragged to another place goes back at once.
-    connect(grid->horizontalHeader(), &QHeaderView::sectionMoved, grid,
-            [grid](int, int from, int to) {
-                QSignalBlocker block(grid->horizontalHeader());
-                grid->horizontalHeader()->moveSection(to, from);
-            });
+    connect(grid->horizontalHeader(), &QHeaderView::sectionMoved, grid, [grid](int, int from, int to) {
+        QSignalBlocker block(grid->horizontalHeader());
+        grid->horizontalHeader()->moveSection(to, from);
+    });
     // Columns are as wide as their titles and texts, never below their design widths; the
     // container and position grids also grow with the window.
     for (int i = 0; i < model->columnCount(); ++i)
@@ -215,8 +215,7 @@ QTableView* TSolutForm::makeGrid(const char* name, SolutTableModel* model, bool 
     return grid;
 }
 
-void TSolutForm::followCursor(QTableView* grid)
-{
+void TSolutForm::followCursor(QTableView* grid) {
     auto* model = static_cast<SolutTableModel*>(grid->model());
     const int row = model->cursor().currentRow();
     if (row < 0 || row >= model->rowCount())
@@ -226,8 +225,7 @@ void TSolutForm::followCursor(QTableView* grid)
         grid->setCurrentIndex(model->index(row, cur.isValid() ? cur.column() : 0));
 }
 
-void TSolutForm::retranslate()
-{
+void TSolutForm::retranslate() {
     setWindowTitle(applicationTitle() + tr("  -  Solution page"));
     Label2->setText(tr("CONTAINER  TOTAL  LOAD  DATA "));
     Label3->setText(tr("BOX SET in the SELECTED CONTAINER "));
@@ -255,7 +253,7 @@ void TSolutForm::retranslate()
     FileButton->setToolTip(tr("File Solution Data"));
     CloseButton->setText(tr("Clos&e"));
     CloseButton->setToolTip(tr("Return to Task page"));
-    const QStringList solutTitles{tr("Container Type"), tr("No"),     tr("Fixed"), tr("Box"),
+    const QStringList solutTitles{tr("Container Type"), tr("No"),     tr("Fixed"),  tr("Box"),
                                   tr("Area"),           tr("%Area"),  tr("Weight"), tr("%Wgt"),
                                   tr("Cost"),           tr("NoseWt"), tr("TailWt")};
     for (int i = 0; i < solutTitles.size(); ++i)
@@ -270,8 +268,7 @@ void TSolutForm::retranslate()
     fitMinimumSize(this, QSize(650, 470));
 }
 
-void TSolutForm::showSelected()
-{
+void TSolutForm::showSelected() {
     Cursor& s = m_dm.solut();
     Cursor& d = m_dm.distr();
     const bool hasSolut = s.isActive() && s.currentRow() >= 0;
@@ -291,13 +288,11 @@ void TSolutForm::showSelected()
     FixDBCheck->setChecked(hasSolut && s.value(QStringLiteral("FixCont")).toBool());
 }
 
-int TSolutForm::showModal()
-{
+int TSolutForm::showModal() {
     return exec();
 }
 
-void TSolutForm::showEvent(QShowEvent* event)
-{
+void TSolutForm::showEvent(QShowEvent* event) {
     place();
     for (QTableView* grid : {SolutGrid, DistrGrid, PositGrid})
         followCursor(grid);
@@ -305,8 +300,7 @@ void TSolutForm::showEvent(QShowEvent* event)
     ChartButton->setFocus();
 }
 
-void TSolutForm::place()
-{
+void TSolutForm::place() {
     if (!m_page.reposition(RepositionWindow::SolutionPage))
         return;
     const QScreen* screen = m_page.screen() ? m_page.screen() : QGuiApplication::primaryScreen();
@@ -316,15 +310,13 @@ void TSolutForm::place()
     m_page.clearReposition(RepositionWindow::SolutionPage);
 }
 
-void TSolutForm::resizeEvent(QResizeEvent* event)
-{
+void TSolutForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     ScaleColumns(SolutGrid);
     ScaleColumns(PositGrid);
 }
 
-void TSolutForm::changeEvent(QEvent* event)
-{
+void TSolutForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     if (event->type() == QEvent::FontChange)
@@ -332,14 +324,12 @@ void TSolutForm::changeEvent(QEvent* event)
     QDialog::changeEvent(event);
 }
 
-void TSolutForm::ScaleColumns(QTableView* grid)
-{
+void TSolutForm::ScaleColumns(QTableView* grid) {
     if (ColumnFitter* fitter = ColumnFitter::of(grid))
         fitter->apply();
 }
 
-void TSolutForm::setBusy(bool busy)
-{
+void TSolutForm::setBusy(bool busy) {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
@@ -347,8 +337,7 @@ void TSolutForm::setBusy(bool busy)
     setEnabled(!busy);
 }
 
-void TSolutForm::FixDBCheckMouseUp()
-{
+void TSolutForm::FixDBCheckMouseUp() {
     Cursor& s = m_dm.solut();
     if (s.currentRow() < 0)
         return;
@@ -357,8 +346,7 @@ void TSolutForm::FixDBCheckMouseUp()
     showSelected();
 }
 
-void TSolutForm::ChartButtonClick()
-{
+void TSolutForm::ChartButtonClick() {
     if (rebuildPlan) {
         setBusy(true);
         rebuildPlan();
@@ -368,31 +356,28 @@ void TSolutForm::ChartButtonClick()
     CloseButton->setFocus();
 }
 
-void TSolutForm::PrintButtonClick()
-{
+void TSolutForm::PrintButtonClick() {
     if (m_page.ReportsRefused())
         return;
     if (m_dm.WarnsCheck) {
-        if (m_prompter.ask(PromptKind::Confirmation, tr("Print current solution report now?"), PromptButtons::OkCancel)
-            != PromptAnswer::Ok)
+        if (m_prompter.ask(PromptKind::Confirmation, tr("Print current solution report now?"),
+                           PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;
         m_prompter.ask(PromptKind::Confirmation,
-                       tr("Note: to print the other container") + QLatin1Char('\r')
-                           + tr("data, select it and press \"Print\""),
+                       tr("Note: to print the other container") + QLatin1Char('\r') +
+                           tr("data, select it and press \"Print\""),
                        PromptButtons::Ok);
     }
     emit printRequested();
 }
 
-void TSolutForm::FileButtonClick()
-{
+void TSolutForm::FileButtonClick() {
     SolutionCsvHooks hooks;
     hooks.busy = [this](bool busy) { setBusy(busy); };
     ExportSolutionCsv(m_dm, m_exportFolder, m_prompter, hooks);
 }
 
-void TSolutForm::CloseButtonClick()
-{
+void TSolutForm::CloseButtonClick() {
     done(QDialog::Accepted);
 }
 

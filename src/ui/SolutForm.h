@@ -3,8 +3,8 @@
 // (containers used, box kinds of the selected container, box positions in it), the container
 // fixing switch, and the View, Print, File and Close commands.
 #include "CursorTableModel.h"
+#include "DMForm.h"
 #include "Prompter.h"
-#include "TDMForm.h"
 #include "TasksForm.h"
 
 #include <QCheckBox>

@@ -32,8 +32,9 @@ StartUp::~StartUp() {
 void StartUp::LoadIniValues() {
     LanguageSwitch* language = LanguageSwitch::instance();
     // A home folder created just now has no settings file yet: the defaults, without a word.
-    LoadIni(iniFilePath(m_home->path()), m_ini, m_prompter,
-            [language](int code) { language->ApplyLanguage(false, code); }, !m_tasks->FirstStart);
+    LoadIni(
+        iniFilePath(m_home->path()), m_ini, m_prompter,
+        [language](int code) { language->ApplyLanguage(false, code); }, !m_tasks->FirstStart);
     language->setLanguageCode(m_ini.LanguageCode);
     m_tasks->VolMultPow = m_ini.VolMultPow;
     // The remembered task, the settings a new task copies and a task's own settings.
@@ -129,13 +130,16 @@ bool StartUp::run(bool show) {
     m_boxForm = std::make_unique<TBoxForm>(*m_dm, m_prompter, *m_tasks, m_tasks.get());
     m_boxForm->setImportSettings(&m_ini);
     m_boxForm->setImportFolder(m_home->importFolder());
-    QObject::connect(m_tasks.get(), &TTasksForm::containerLibraryRequested, m_cntForm.get(), &TCntForm::showModal);
+    QObject::connect(m_tasks.get(), &TTasksForm::containerLibraryRequested, m_cntForm.get(),
+                     &TCntForm::showModal);
     QObject::connect(m_tasks.get(), &TTasksForm::boxLibraryRequested, m_boxForm.get(), &TBoxForm::showModal);
     m_optForm = std::make_unique<TOptForm>(*m_dm, m_ini.settings, m_prompter, m_tasks.get());
     QObject::connect(m_tasks.get(), &TTasksForm::settingsRequested, m_optForm.get(), &TOptForm::showSettings);
-    m_solutForm = std::make_unique<TSolutForm>(*m_dm, m_prompter, *m_tasks, m_home->exportFolder(), m_tasks.get());
+    m_solutForm =
+        std::make_unique<TSolutForm>(*m_dm, m_prompter, *m_tasks, m_home->exportFolder(), m_tasks.get());
     m_solutForm->rebuildPlan = [page = m_tasks.get()] { page->UpdatePositTT(); };
-    m_distrForm = std::make_unique<TDistrForm>(*m_dm, *m_tasks, *m_tuneForm, m_ini.view, m_prompter, m_tasks.get());
+    m_distrForm =
+        std::make_unique<TDistrForm>(*m_dm, *m_tasks, *m_tuneForm, m_ini.view, m_prompter, m_tasks.get());
     m_distrForm->blockingModal = m_blockingModals;
     QObject::connect(m_tasks.get(), &TTasksForm::solutionRequested, m_solutForm.get(), [this] {
         if (m_blockingModals) {
@@ -146,14 +150,16 @@ bool StartUp::run(bool show) {
         }
     });
     QObject::connect(m_tasks.get(), &TTasksForm::viewRequested, m_distrForm.get(), &TDistrForm::showModal);
-    QObject::connect(m_solutForm.get(), &TSolutForm::chartRequested, m_distrForm.get(), &TDistrForm::showModal);
+    QObject::connect(m_solutForm.get(), &TSolutForm::chartRequested, m_distrForm.get(),
+                     &TDistrForm::showModal);
     m_ackno = new TAcknoForm(m_tasks.get());
 
     // 6. The reports, wired to the Print commands of the windows that exist; preparing them
     // needs a printer or PDF file output.
     m_reports = std::make_unique<ReportPrinter>(*m_dm, &m_prompter);
     m_reports->reportsFolder = m_home->reportsFolder();
-    m_reports->connectWindows(m_tasks.get(), m_cntForm.get(), m_boxForm.get(), m_solutForm.get(), m_distrForm.get());
+    m_reports->connectWindows(m_tasks.get(), m_cntForm.get(), m_boxForm.get(), m_solutForm.get(),
+                              m_distrForm.get());
     m_tasks->ReportsUnavailable = false;
     if (prepareReports && !prepareReports())
         m_tasks->ReportsUnavailable = true;

@@ -2,22 +2,22 @@
 // The program's start-up in its fixed order: splash, application title, the Task Page's
 // creation (home folder write check, settings, database directories, store check), the data
 // module, the other windows, the reports' preparation; and the settings saved at the end.
-#include "HelpWindow.h"
+#include "AboutForm.h"
+#include "AcknoForm.h"
 #include "BoxForm.h"
 #include "CntForm.h"
+#include "DMForm.h"
 #include "DistrForm.h"
+#include "HelpWindow.h"
 #include "IniFile.h"
 #include "NameForm.h"
 #include "OptForm.h"
 #include "ReportPrinter.h"
 #include "SolutForm.h"
 #include "SplashWindow.h"
-#include "TAboutForm.h"
-#include "TAcknoForm.h"
-#include "TDMForm.h"
-#include "TWaitForm.h"
-#include "TuneForm.h"
 #include "TasksForm.h"
+#include "TuneForm.h"
+#include "WaitForm.h"
 
 #include <QStringList>
 #include <functional>

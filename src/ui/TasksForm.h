@@ -4,15 +4,15 @@
 // clear, and opens the other windows. Creating it (FormCreate) runs the first start-up steps.
 #include "CursorNavigator.h"
 #include "CursorTableModel.h"
+#include "DMForm.h"
 #include "HelpMenu.h"
 #include "HomeFolder.h"
 #include "LookupDelegate.h"
 #include "Optimiser.h"
 #include "Progress.h"
 #include "SolveSettings.h"
-#include "TDMForm.h"
-#include "TWaitForm.h"
 #include "UpDown.h"
+#include "WaitForm.h"
 #include "Workspace.h"
 
 #include <QCheckBox>

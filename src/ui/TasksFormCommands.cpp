@@ -1,12 +1,12 @@
 // The Task Page's behaviour: start-up steps, the task edits, grid guards, Solve and Clear with
 // the busy frame, the window events and the commands of its buttons.
 #include "EngineRows.h"
-#include "WindowFit.h"
 #include "LanguageSwitch.h"
 #include "NameForm.h"
 #include "SolvePipeline.h"
 #include "StoreCheck.h"
 #include "TasksForm.h"
+#include "WindowFit.h"
 #include "WriteBack.h"
 
 #include <QApplication>

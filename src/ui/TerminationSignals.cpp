@@ -17,16 +17,14 @@ namespace {
 // The handler writes one byte into the first socket; the event loop reads the second.
 int signalSockets[2] = {-1, -1};
 
-extern "C" void noteSignal(int)
-{
+extern "C" void noteSignal(int) {
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
 }
 
 } // namespace
 
-bool TerminationSignals::install()
-{
+bool TerminationSignals::install() {
     if (signalSockets[0] >= 0)
         return true;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
@@ -39,8 +37,7 @@ bool TerminationSignals::install()
 }
 
 TerminationSignals::TerminationSignals(std::function<void()> onTerminate, QObject* parent)
-    : QObject(parent), m_onTerminate(std::move(onTerminate))
-{
+    : QObject(parent), m_onTerminate(std::move(onTerminate)) {
     if (signalSockets[1] < 0)
         return;
     m_notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
@@ -49,8 +46,7 @@ TerminationSignals::TerminationSignals(std::function<void()> onTerminate, QObjec
 
 TerminationSignals::~TerminationSignals() = default;
 
-void TerminationSignals::readSignal()
-{
+void TerminationSignals::readSignal() {
     char byte = 0;
     if (::read(signalSockets[1], &byte, 1) != 1)
         return;
@@ -58,8 +54,7 @@ void TerminationSignals::readSignal()
         m_onTerminate();
 }
 
-void closeProgramOnSignal(QWidget* taskPage, std::uint8_t* abortFlag)
-{
+void closeProgramOnSignal(QWidget* taskPage, std::uint8_t* abortFlag) {
     QPointer<QWidget> page(taskPage);
     if (page && !page->isEnabled()) {
         // A Solve, Clear or table operation is running: stop a search at its next tick and

@@ -106,8 +106,8 @@ ResetLabel* TTuneForm::makeLabel(int row) {
 void TTuneForm::fitTexts() {
     // Labels right of the tracks: as wide as the widest caption.
     int labelWidth = DesignWidth - TrackWidth - 8;
-    const QList<ResetLabel*> labels{GridLabel, Label4, Label1, Label5, Label9,
-                                    Label10, Label11, Label12, Label2, Label13};
+    const QList<ResetLabel*> labels{GridLabel, Label4,  Label1,  Label5, Label9,
+                                    Label10,   Label11, Label12, Label2, Label13};
     for (const ResetLabel* l : labels)
         labelWidth = std::max(labelWidth, l->sizeHint().width());
     const int labelLeft = TrackLeft + TrackWidth + 4;
@@ -115,10 +115,13 @@ void TTuneForm::fitTexts() {
         labels[row]->setGeometry(labelLeft, RowTop + row * RowStep + 2, labelWidth, 18);
     // Check boxes on the left, buttons right of them.
     const int below = RowTop + 10 * RowStep + 2;
-    const int checkWidth = std::max({CheckWidth, MarkKindCheck->sizeHint().width(), OrientCheck->sizeHint().width()});
+    const int checkWidth =
+        std::max({CheckWidth, MarkKindCheck->sizeHint().width(), OrientCheck->sizeHint().width()});
     const int buttonLeft = std::max(ButtonLeft, CheckLeft + checkWidth + Spacing);
-    const int buttonWidth = std::max({ButtonWidth, NormBut->sizeHint().width(), CloseBut->sizeHint().width()});
-    const int checkHeight = std::max({CheckHeight, MarkKindCheck->sizeHint().height(), OrientCheck->sizeHint().height()});
+    const int buttonWidth =
+        std::max({ButtonWidth, NormBut->sizeHint().width(), CloseBut->sizeHint().width()});
+    const int checkHeight =
+        std::max({CheckHeight, MarkKindCheck->sizeHint().height(), OrientCheck->sizeHint().height()});
     MarkKindCheck->setGeometry(CheckLeft, below, checkWidth, checkHeight);
     OrientCheck->setGeometry(CheckLeft, below + 26, checkWidth, checkHeight);
     NormBut->setGeometry(buttonLeft, below, buttonWidth, ButtonHeight);
@@ -194,21 +197,31 @@ void TTuneForm::connectControls() {
     connect(CloseBut, &QPushButton::clicked, this, &TTuneForm::CloseButClick);
 }
 
-void TTuneForm::buildPalette() { BuildPalette(m_ws, m_settings, LineTrack->value()); }
+void TTuneForm::buildPalette() {
+    BuildPalette(m_ws, m_settings, LineTrack->value());
+}
 
 void TTuneForm::colorChanged() {
     buildPalette();
     emit redrawRequested();
 }
 
-void TTuneForm::NormGrid() { GridTrack->setValue(NormalGrid); }
-void TTuneForm::NormSizes() { MagnTrack->setValue(NormalMagn); }
+void TTuneForm::NormGrid() {
+    GridTrack->setValue(NormalGrid);
+}
+void TTuneForm::NormSizes() {
+    MagnTrack->setValue(NormalMagn);
+}
 void TTuneForm::NormShift() {
     ShiftXTrack->setValue(NormalShift);
     ShiftYTrack->setValue(NormalShift);
 }
-void TTuneForm::NormSpaces() { SpaceTrack->setValue(NormalSpace); }
-void TTuneForm::NormLines() { LineTrack->setValue(NormalLine); }
+void TTuneForm::NormSpaces() {
+    SpaceTrack->setValue(NormalSpace);
+}
+void TTuneForm::NormLines() {
+    LineTrack->setValue(NormalLine);
+}
 void TTuneForm::NormColors() {
     PalettTrack->setValue(NormalPalett);
     BrightTrack->setValue(NormalBright);
@@ -305,8 +318,10 @@ void TTuneForm::FormShow() {
     m_dock->move(Dl, d.top());
     // The window stays whole on the screen's free area (not under panels or off its edges).
     const QRect free = screen->availableGeometry();
-    const int left = std::clamp(std::min(S - Tw, Dl + d.width()), free.left(), std::max(free.left(), free.right() + 1 - Tw));
-    const int top = std::clamp(d.top() + d.height() - Th, free.top(), std::max(free.top(), free.bottom() + 1 - Th));
+    const int left = std::clamp(std::min(S - Tw, Dl + d.width()), free.left(),
+                                std::max(free.left(), free.right() + 1 - Tw));
+    const int top =
+        std::clamp(d.top() + d.height() - Th, free.top(), std::max(free.top(), free.bottom() + 1 - Th));
     move(left, top);
     TuneNeedsPlacement = false;
     if (m_page)
@@ -331,16 +346,12 @@ void TTuneForm::retranslate() {
     const struct {
         QWidget* track;
         const char* hint;
-    } trackHints[] = {{GridTrack, QT_TR_NOOP("Choose grid frequency")},
-                      {MagnTrack, QT_TR_NOOP("Overall scale tuner")},
-                      {ShiftXTrack, QT_TR_NOOP("Move across")},
-                      {ShiftYTrack, QT_TR_NOOP("Move up/down")},
-                      {SpaceTrack, QT_TR_NOOP("Visual separation")},
-                      {LineTrack, QT_TR_NOOP("Wire line width")},
-                      {PalettTrack, QT_TR_NOOP("Choose color set")},
-                      {BrightTrack, QT_TR_NOOP("Line brightness")},
-                      {PartGrTrack, QT_TR_NOOP("Box / Part color")},
-                      {BackGrTrack, QT_TR_NOOP("Background color")}};
+    } trackHints[] = {
+        {GridTrack, QT_TR_NOOP("Choose grid frequency")}, {MagnTrack, QT_TR_NOOP("Overall scale tuner")},
+        {ShiftXTrack, QT_TR_NOOP("Move across")},         {ShiftYTrack, QT_TR_NOOP("Move up/down")},
+        {SpaceTrack, QT_TR_NOOP("Visual separation")},    {LineTrack, QT_TR_NOOP("Wire line width")},
+        {PalettTrack, QT_TR_NOOP("Choose color set")},    {BrightTrack, QT_TR_NOOP("Line brightness")},
+        {PartGrTrack, QT_TR_NOOP("Box / Part color")},    {BackGrTrack, QT_TR_NOOP("Background color")}};
     for (const auto& t : trackHints)
         t.track->setToolTip(tr(t.hint));
     const struct {

@@ -79,7 +79,8 @@ public:
     // ---- controls ----
     QSlider *GridTrack, *MagnTrack, *ShiftXTrack, *ShiftYTrack, *SpaceTrack, *LineTrack, *PalettTrack,
         *BrightTrack, *PartGrTrack, *BackGrTrack;
-    ResetLabel *GridLabel, *Label4, *Label1, *Label5, *Label9, *Label10, *Label11, *Label12, *Label2, *Label13;
+    ResetLabel *GridLabel, *Label4, *Label1, *Label5, *Label9, *Label10, *Label11, *Label12, *Label2,
+        *Label13;
     QCheckBox *MarkKindCheck, *OrientCheck;
     QPushButton *NormBut, *CloseBut;
 

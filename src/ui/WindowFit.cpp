@@ -2,10 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPushButton>
-#include <QStyle>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -33,9 +33,9 @@ int buttonTextWidth(const QAbstractButton* button) {
     const QStyle* style = button->style();
     QString text = button->text();
     text.remove(QLatin1Char('&'));
-    return int(std::ceil(QFontMetricsF(button->font()).horizontalAdvance(text))) + 1
-           + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
-           + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    return int(std::ceil(QFontMetricsF(button->font()).horizontalAdvance(text))) + 1 +
+           style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
 }
 
 void fitButtonWidths(QWidget* window) {
@@ -69,8 +69,8 @@ void keepOnScreen(QWidget* window) {
     const QPoint at = window->pos();
     const int clientLeft = std::clamp(at.x() + frame.left(), free.left(),
                                       std::max(free.left(), free.right() + 1 - size.width()));
-    const int top = std::clamp(at.y(), free.top(),
-                               std::max(free.top(), free.bottom() + 1 - size.height() - frame.top()));
+    const int top =
+        std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - size.height() - frame.top()));
     const QPoint to(clientLeft - frame.left(), top);
     if (to != at)
         window->move(to);

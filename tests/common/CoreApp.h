@@ -6,8 +6,7 @@
 namespace palvane::test {
 
 // Returns the application object, creating it on the first call when none exists.
-inline QCoreApplication* ensureCoreApp()
-{
+inline QCoreApplication* ensureCoreApp() {
     if (QCoreApplication* existing = QCoreApplication::instance())
         return existing;
     static int argc = 1;

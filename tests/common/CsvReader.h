@@ -9,8 +9,7 @@
 
 namespace palvane::test {
 
-inline bool readCsv(const QString& text, QList<QStringList>* records, QString* error)
-{
+inline bool readCsv(const QString& text, QList<QStringList>* records, QString* error) {
     records->clear();
     QStringList record;
     QString field;
@@ -38,7 +37,8 @@ inline bool readCsv(const QString& text, QList<QStringList>* records, QString* e
                 field += text[i++];
             }
         } else {
-            while (i < n && text[i] != QLatin1Char(',') && text[i] != QLatin1Char('\r') && text[i] != QLatin1Char('\n')) {
+            while (i < n && text[i] != QLatin1Char(',') && text[i] != QLatin1Char('\r') &&
+                   text[i] != QLatin1Char('\n')) {
                 if (text[i] == QLatin1Char('"'))
                     return fail("quote inside a plain field");
                 field += text[i++];
@@ -58,7 +58,8 @@ inline bool readCsv(const QString& text, QList<QStringList>* records, QString* e
             i += 2;
             continue;
         }
-        return fail(i < n ? "line break other than CR LF, or text after a quoted field" : "last record without CR LF");
+        return fail(i < n ? "line break other than CR LF, or text after a quoted field"
+                          : "last record without CR LF");
     }
     return true;
 }

@@ -27,7 +27,8 @@ public:
 // A clock that moves on by a fixed step each time it is read.
 class SteppingClock : public MsClock {
 public:
-    explicit SteppingClock(double step, double startDay = 45000.0) : m_step(step), m_now(startDay * 86400000.0) {}
+    explicit SteppingClock(double step, double startDay = 45000.0)
+        : m_step(step), m_now(startDay * 86400000.0) {}
     double nowMs() override { return m_now += m_step; }
 
 private:
@@ -37,8 +38,7 @@ private:
 
 class FakeSearch : public LayoutSearch {
 public:
-    void reset(PackWorkspace& ws) override
-    {
+    void reset(PackWorkspace& ws) override {
         ws.ItemCount = 0;
         ws.ItemPlaced.fill(0);
         ws.ItemOrder.fill(0);
@@ -49,8 +49,7 @@ public:
         ws.SearchTimeBudget = 55000;
     }
 
-    void run(PackWorkspace& ws) override
-    {
+    void run(PackWorkspace& ws) override {
         ++runs;
         offered.push_back(ws.SearchSeed - ws.RandBase);
         const double start = ws.NowMs();
@@ -65,15 +64,14 @@ public:
             ws.StopFlag = 1;
     }
 
-    ManualClock* clock = nullptr;        // advanced by msPerSearch on every search
+    ManualClock* clock = nullptr; // advanced by msPerSearch on every search
     double msPerSearch = 0;
     std::function<void(PackWorkspace&)> beforeRun;
     int runs = 0;
     std::vector<int> offered; // container number of every search, in order
 
 private:
-    static void pack(PackWorkspace& ws)
-    {
+    static void pack(PackWorkspace& ws) {
         const long long floorL = ws.CornerGapL[0];
         const long long floorW = ws.CornerGapW[0];
         long long x = 0, y = 0, depth = 0;
@@ -111,8 +109,7 @@ private:
 };
 
 // A workspace of its own (it is too large for the stack).
-inline std::unique_ptr<PackWorkspace> newWorkspace()
-{
+inline std::unique_ptr<PackWorkspace> newWorkspace() {
     auto ws = std::make_unique<PackWorkspace>();
     ResetWorkspace(*ws, ws->StartPlan);
     return ws;
@@ -120,8 +117,7 @@ inline std::unique_ptr<PackWorkspace> newWorkspace()
 
 // The Solve pipeline's first steps: reset, rows, settings, numbering and summary.
 inline void prepareWorkspace(PackWorkspace& ws, const TaskRows& rows,
-                             const SolveSettings& settings = SolveSettings{})
-{
+                             const SolveSettings& settings = SolveSettings{}) {
     static ProgressSink silent;
     ResetWorkspace(ws, ws.StartPlan);
     ReadTaskRows(ws, rows, silent);

@@ -14,8 +14,7 @@ namespace palvane::testing {
 // solut, distr, posit, tc.Used and tb.Placed agree: every container's distr rows and posit rows
 // add up to its BoxLoad and WgtLoad, its loading numbers run 1..BoxLoad, and the counts of the
 // task rows match the containers and boxes stored.
-inline void expectConsistentRows(const TaskRows& rows)
-{
+inline void expectConsistentRows(const TaskRows& rows) {
     std::map<std::int32_t, int> usedByType;
     std::map<std::int32_t, int> placedByKind;
     std::map<std::int32_t, std::int32_t> weightOf;
@@ -48,8 +47,7 @@ inline void expectConsistentRows(const TaskRows& rows)
 
 // Every stored box lies inside its container's floor (less the wall gap) with its kind's extents
 // (turned or not), and no two boxes of a container overlap.
-inline void expectValidGeometry(const TaskRows& rows, int wallGap = 0)
-{
+inline void expectValidGeometry(const TaskRows& rows, int wallGap = 0) {
     for (const SolutRow& s : rows.solut) {
         const TcRow* type = nullptr;
         for (const TcRow& t : rows.tc)
@@ -81,26 +79,26 @@ inline void expectValidGeometry(const TaskRows& rows, int wallGap = 0)
 
 // Every stored value of a task's rows as text, one row a line, so that two reads of a task can
 // be compared whole and a difference shows where it is.
-inline std::string rowsText(const TaskRows& rows)
-{
+inline std::string rowsText(const TaskRows& rows) {
     std::ostringstream out;
     const TaskRecord& t = rows.task;
     const TaskSolveFields& f = t.solve;
     out << "task " << t.TaskID << ' ' << t.Name << " solut=" << t.Solut << ' ' << t.TurnOn << t.DefltOn << ' '
-        << f.Power << ' ' << f.Time << ' ' << f.Rand << ' ' << f.Qw << ' ' << f.Qc << ' ' << f.Qr << ' ' << f.BB
-        << ' ' << f.BW << ' ' << f.Last << ' ' << t.Date << '\n';
+        << f.Power << ' ' << f.Time << ' ' << f.Rand << ' ' << f.Qw << ' ' << f.Qc << ' ' << f.Qr << ' '
+        << f.BB << ' ' << f.BW << ' ' << f.Last << ' ' << t.Date << '\n';
     for (const TcRow& r : rows.tc)
         out << "tc " << r.TypeID << " avail=" << r.Avail << " used=" << r.Used << ' ' << r.Cost << '\n';
     for (const TbRow& r : rows.tb)
         out << "tb " << r.KindID << " total=" << r.Total << " placed=" << r.Placed << ' ' << r.Cost << '\n';
     for (const SolutRow& s : rows.solut) {
-        out << "solut " << s.ContNo << ' ' << s.TypeID << ' ' << s.BoxLoad << ' ' << s.WgtLoad << ' ' << s.WolLoad
-            << " fix=" << s.FixCont << ' ' << s.CostLoad << ' ' << s.NoseLoad << ' ' << s.TailLoad << '\n';
+        out << "solut " << s.ContNo << ' ' << s.TypeID << ' ' << s.BoxLoad << ' ' << s.WgtLoad << ' '
+            << s.WolLoad << " fix=" << s.FixCont << ' ' << s.CostLoad << ' ' << s.NoseLoad << ' '
+            << s.TailLoad << '\n';
         for (const DistrRow& d : s.distr)
             out << "  distr " << d.ContNo << ' ' << d.KindID << ' ' << d.Placed << '\n';
         for (const PositRow& p : s.posit)
-            out << "  posit " << p.ContNo << ' ' << p.BoxNo << ' ' << p.KindID << ' ' << p.PosX << ' ' << p.PosY
-                << ' ' << p.PosLh << ' ' << p.PosWh << ' ' << p.LoadNo << '\n';
+            out << "  posit " << p.ContNo << ' ' << p.BoxNo << ' ' << p.KindID << ' ' << p.PosX << ' '
+                << p.PosY << ' ' << p.PosLh << ' ' << p.PosWh << ' ' << p.LoadNo << '\n';
     }
     return out.str();
 }

@@ -11,10 +11,8 @@
 namespace palvane::testing {
 
 // A container type row of a task.
-inline TcRow containerRow(std::int32_t typeId, std::int16_t avail, std::int16_t length,
-                          std::int16_t width, std::int32_t loadWt, std::string fillDir = "Length",
-                          double cost = 0)
-{
+inline TcRow containerRow(std::int32_t typeId, std::int16_t avail, std::int16_t length, std::int16_t width,
+                          std::int32_t loadWt, std::string fillDir = "Length", double cost = 0) {
     TcRow r;
     r.TypeID = typeId;
     r.Avail = avail;
@@ -30,9 +28,8 @@ inline TcRow containerRow(std::int32_t typeId, std::int16_t avail, std::int16_t 
 }
 
 // A box kind row of a task.
-inline TbRow boxRow(std::int32_t kindId, std::int16_t total, std::int16_t length,
-                    std::int16_t width, std::int32_t weight, bool turnOn = true, double cost = 0)
-{
+inline TbRow boxRow(std::int32_t kindId, std::int16_t total, std::int16_t length, std::int16_t width,
+                    std::int32_t weight, bool turnOn = true, double cost = 0) {
     TbRow r;
     r.KindID = kindId;
     r.Total = total;
@@ -48,8 +45,7 @@ inline TbRow boxRow(std::int32_t kindId, std::int16_t total, std::int16_t length
 }
 
 // Task rows with the given containers and boxes and the default settings stored.
-inline TaskRows taskRows(std::vector<TcRow> tc, std::vector<TbRow> tb, std::int32_t taskId = 1)
-{
+inline TaskRows taskRows(std::vector<TcRow> tc, std::vector<TbRow> tb, std::int32_t taskId = 1) {
     TaskRows rows;
     rows.task.TaskID = taskId;
     rows.task.Name = "Task" + std::to_string(taskId);
@@ -66,8 +62,7 @@ class MemoryTaskStore : public TaskRowSource, public SolutionSink {
 public:
     explicit MemoryTaskStore(TaskRows rows) : rows(std::move(rows)) {}
 
-    RowsStatus readTask(std::int32_t taskId, TaskRows& out, std::string& error) override
-    {
+    RowsStatus readTask(std::int32_t taskId, TaskRows& out, std::string& error) override {
         ++reads;
         if (taskId != rows.task.TaskID) {
             error = "no such task";
@@ -77,8 +72,7 @@ public:
         return RowsStatus::Ok;
     }
 
-    RowsStatus replaceSolution(std::int32_t taskId, const SolutionWrite& w, std::string& error) override
-    {
+    RowsStatus replaceSolution(std::int32_t taskId, const SolutionWrite& w, std::string& error) override {
         if (failWrites || taskId != rows.task.TaskID) {
             error = "write refused";
             return RowsStatus::Failed;
@@ -105,8 +99,7 @@ public:
         return RowsStatus::Ok;
     }
 
-    RowsStatus clearSolution(std::int32_t taskId, const SolutionClear& c, std::string& error) override
-    {
+    RowsStatus clearSolution(std::int32_t taskId, const SolutionClear& c, std::string& error) override {
         if (failWrites || taskId != rows.task.TaskID) {
             error = "write refused";
             return RowsStatus::Failed;
@@ -126,8 +119,7 @@ public:
     }
 
     // Marks the stored container with the given number as fixed.
-    void fixContainer(std::int16_t contNo)
-    {
+    void fixContainer(std::int16_t contNo) {
         for (SolutRow& s : rows.solut)
             if (s.ContNo == contNo)
                 s.FixCont = true;
@@ -140,8 +132,7 @@ public:
 
 private:
     void setCounts(const std::vector<std::pair<std::int32_t, std::int16_t>>& used,
-                   const std::vector<std::pair<std::int32_t, std::int16_t>>& placed)
-    {
+                   const std::vector<std::pair<std::int32_t, std::int16_t>>& placed) {
         for (const auto& [id, n] : used)
             for (TcRow& r : rows.tc)
                 if (r.TypeID == id)
@@ -151,15 +142,13 @@ private:
                 if (r.KindID == id)
                     r.Placed = n;
     }
-    std::string kindName(std::int32_t id) const
-    {
+    std::string kindName(std::int32_t id) const {
         for (const TbRow& r : rows.tb)
             if (r.KindID == id)
                 return r.Kind;
         return {};
     }
-    std::string typeName(std::int32_t id) const
-    {
+    std::string typeName(std::int32_t id) const {
         for (const TcRow& r : rows.tc)
             if (r.TypeID == id)
                 return r.Type;
@@ -170,8 +159,7 @@ private:
 // Records the engine's messages.
 class RecordingMessages : public EngineMessageSink {
 public:
-    void show(EngineMessage message, const std::string& subject) override
-    {
+    void show(EngineMessage message, const std::string& subject) override {
         shown.emplace_back(message, subject);
     }
     std::vector<std::pair<EngineMessage, std::string>> shown;

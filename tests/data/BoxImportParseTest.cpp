@@ -11,8 +11,7 @@ using namespace palvane;
 
 namespace {
 
-ImportedBox parsed(const QString& line, int order, int separ, LineParse expect = LineParse::Ok)
-{
+ImportedBox parsed(const QString& line, int order, int separ, LineParse expect = LineParse::Ok) {
     QStringList fields;
     EXPECT_TRUE(SplitLine(line, importSeparators(separ), &fields)) << line.toStdString();
     ImportedBox box;
@@ -20,8 +19,8 @@ ImportedBox parsed(const QString& line, int order, int separ, LineParse expect =
     return box;
 }
 
-std::vector<QString> readAll(const QByteArray& bytes, std::vector<ImportLineReader::Status>* statuses = nullptr)
-{
+std::vector<QString> readAll(const QByteArray& bytes,
+                             std::vector<ImportLineReader::Status>* statuses = nullptr) {
     QBuffer buf;
     buf.setData(bytes);
     EXPECT_TRUE(buf.open(QIODevice::ReadOnly));
@@ -42,8 +41,7 @@ std::vector<QString> readAll(const QByteArray& bytes, std::vector<ImportLineRead
 
 } // namespace
 
-TEST(BoxImportSplit, BlanksAndTabsCollapseAndLeadingSeparatorsAreIgnored)
-{
+TEST(BoxImportSplit, BlanksAndTabsCollapseAndLeadingSeparatorsAreIgnored) {
     QStringList f;
     ASSERT_TRUE(SplitLine(QStringLiteral("  5 \t Pallet\t\t1200   800"), importSeparators(0), &f));
     ASSERT_EQ(f.size(), 4);
@@ -54,8 +52,7 @@ TEST(BoxImportSplit, BlanksAndTabsCollapseAndLeadingSeparatorsAreIgnored)
     EXPECT_EQ(f, QStringList({QStringLiteral("a"), QStringLiteral("b")}));
 }
 
-TEST(BoxImportSplit, CommasKeepEmptyFieldsButNoneAfterATrailingComma)
-{
+TEST(BoxImportSplit, CommasKeepEmptyFieldsButNoneAfterATrailingComma) {
     QStringList f;
     ASSERT_TRUE(SplitLine(QStringLiteral(",Big box,,7,"), importSeparators(1), &f));
     EXPECT_EQ(f, QStringList({QString(), QStringLiteral("Big box"), QString(), QStringLiteral("7")}));
@@ -63,8 +60,7 @@ TEST(BoxImportSplit, CommasKeepEmptyFieldsButNoneAfterATrailingComma)
     EXPECT_EQ(f.size(), 1);
 }
 
-TEST(BoxImportSplit, FiftyFieldsAreAcceptedFiftyOneAreNot)
-{
+TEST(BoxImportSplit, FiftyFieldsAreAcceptedFiftyOneAreNot) {
     QStringList f;
     QStringList parts;
     for (int i = 0; i < 50; ++i)
@@ -77,10 +73,10 @@ TEST(BoxImportSplit, FiftyFieldsAreAcceptedFiftyOneAreNot)
     EXPECT_FALSE(SplitLine(parts.join(QLatin1Char(' ')), importSeparators(0), &f));
 }
 
-TEST(BoxImportParse, EveryColumnOrderReadsItsPositions)
-{
-    const QString lines[4] = {QStringLiteral("5 Crate 600 400 12 CR 0"), QStringLiteral("Crate 5 600 400 12 CR 0"),
-                              QStringLiteral("Crate 600 400 5 12 CR 0"), QStringLiteral("Crate 600 400 12 5 CR 0")};
+TEST(BoxImportParse, EveryColumnOrderReadsItsPositions) {
+    const QString lines[4] = {
+        QStringLiteral("5 Crate 600 400 12 CR 0"), QStringLiteral("Crate 5 600 400 12 CR 0"),
+        QStringLiteral("Crate 600 400 5 12 CR 0"), QStringLiteral("Crate 600 400 12 5 CR 0")};
     for (int order = 0; order < 4; ++order) {
         ImportedBox b = parsed(lines[order], order, 0);
         EXPECT_EQ(b.kind, QStringLiteral("Crate")) << order;
@@ -94,8 +90,7 @@ TEST(BoxImportParse, EveryColumnOrderReadsItsPositions)
     EXPECT_EQ(importColumns(9).kind, importColumns(0).kind); // unknown orders read as order 0
 }
 
-TEST(BoxImportParse, MissingOptionalFieldsTakeTheirDefaults)
-{
+TEST(BoxImportParse, MissingOptionalFieldsTakeTheirDefaults) {
     ImportedBox b = parsed(QStringLiteral("5 Pallet 1200 800"), 0, 0);
     EXPECT_EQ(b.qty, 5);
     EXPECT_EQ(b.weight, 0);
@@ -105,15 +100,18 @@ TEST(BoxImportParse, MissingOptionalFieldsTakeTheirDefaults)
     b = parsed(QStringLiteral("X 10 20"), 2, 0);
     EXPECT_EQ(b.qty, 1);
     EXPECT_EQ(b.mark, QStringLiteral("X"));
-    b = parsed(QString::fromUtf8("\xF0\x9F\x93\xA6" "box" "\xF0\x9F\x93\xA6" " 10 20"), 2, 0);
+    b = parsed(QString::fromUtf8("\xF0\x9F\x93\xA6"
+                                 "box"
+                                 "\xF0\x9F\x93\xA6"
+                                 " 10 20"),
+               2, 0);
     EXPECT_EQ(b.mark, QString::fromUtf8("\xF0\x9F\x93\xA6\xF0\x9F\x93\xA6"));
     b = parsed(QStringLiteral(",10,20"), 2, 1);
     EXPECT_EQ(b.mark, QStringLiteral("?"));
     EXPECT_EQ(rangeFailures(b), QStringList{BoxImportTexts::kindMissing()});
 }
 
-TEST(BoxImportParse, MissingRequiredFieldsAndNonIntegersAreFormatErrors)
-{
+TEST(BoxImportParse, MissingRequiredFieldsAndNonIntegersAreFormatErrors) {
     parsed(QStringLiteral("5 Pallet 1200"), 0, 0, LineParse::FormatError);
     parsed(QStringLiteral("Crate, 600, , 5"), 2, 1, LineParse::FormatError);
     for (const char* bad : {"12.5", "0x10", "1e3", "99999999999", "-2147483649", "12a", "--1", "\xC2\xBD"})
@@ -125,8 +123,7 @@ TEST(BoxImportParse, MissingRequiredFieldsAndNonIntegersAreFormatErrors)
     EXPECT_EQ(b.weight, -1);
 }
 
-TEST(BoxImportParse, EndMarkerNeedsKindLengthAndWidthAll555)
-{
+TEST(BoxImportParse, EndMarkerNeedsKindLengthAndWidthAll555) {
     parsed(QStringLiteral("555 555 555"), 2, 0, LineParse::EndMarker);
     parsed(QStringLiteral("1 555 555 555"), 0, 0, LineParse::EndMarker);
     parsed(QStringLiteral("555 1 555 555"), 0, 0, LineParse::Ok);
@@ -134,8 +131,7 @@ TEST(BoxImportParse, EndMarkerNeedsKindLengthAndWidthAll555)
     parsed(QStringLiteral("555x 555 555"), 2, 0, LineParse::Ok);
 }
 
-TEST(BoxImportParse, RangeFailuresInCheckingOrderWithTheirLimits)
-{
+TEST(BoxImportParse, RangeFailuresInCheckingOrderWithTheirLimits) {
     ImportedBox b = parsed(QStringLiteral("1001 K 0 40000 30001 Mk 2"), 0, 0);
     EXPECT_EQ(rangeFailures(b),
               QStringList({QStringLiteral("Box lengths must be positive integers up to 32000."),
@@ -151,25 +147,25 @@ TEST(BoxImportParse, RangeFailuresInCheckingOrderWithTheirLimits)
     EXPECT_TRUE(rangeFailures(b).isEmpty());
 }
 
-TEST(BoxImportParse, LineMessageNamesTheLineOnThreeLines)
-{
+TEST(BoxImportParse, LineMessageNamesTheLineOnThreeLines) {
     EXPECT_EQ(importLineMessage(QStringLiteral("Box import file format or reading error."), 3),
               QStringLiteral("Box import file format or reading error.\rSee box file/list line/row # 3.\r"
                              "All lines/rows below are omited."));
 }
 
-TEST(BoxImportReader, LineBreaksOfAllKindsAndTheByteOrderMark)
-{
+TEST(BoxImportReader, LineBreaksOfAllKindsAndTheByteOrderMark) {
     EXPECT_EQ(readAll("\xEF\xBB\xBFone\r\ntwo\rthree\n\nfour"),
               (std::vector<QString>{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"),
                                     QString(), QStringLiteral("four")}));
     EXPECT_TRUE(readAll(QByteArray()).empty());
     // A byte order mark only counts at the start of the file.
-    EXPECT_EQ(readAll("a\n\xEF\xBB\xBF" "b")[1], QString::fromUtf8("\xEF\xBB\xBF" "b"));
+    EXPECT_EQ(readAll("a\n\xEF\xBB\xBF"
+                      "b")[1],
+              QString::fromUtf8("\xEF\xBB\xBF"
+                                "b"));
 }
 
-TEST(BoxImportReader, CrLfSplitAcrossReadChunksIsOneLineBreak)
-{
+TEST(BoxImportReader, CrLfSplitAcrossReadChunksIsOneLineBreak) {
     // Short lines up to a CR that is the last byte of the first 64 KiB read.
     QByteArray bytes;
     int count = 0;
@@ -186,10 +182,15 @@ TEST(BoxImportReader, CrLfSplitAcrossReadChunksIsOneLineBreak)
     EXPECT_EQ(lines[size_t(count + 1)], QStringLiteral("next"));
 }
 
-TEST(BoxImportReader, Utf8OrLatin1AndOverlongLinesAreSkippedToTheirEnd)
-{
-    EXPECT_EQ(readAll("Gr\xC3\xB6\xC3\x9F" "e")[0], QString::fromUtf8("Gr\xC3\xB6\xC3\x9F" "e"));
-    EXPECT_EQ(readAll("Gr\xF6\xDF" "e")[0], QString::fromUtf8("Gr\xC3\xB6\xC3\x9F" "e"));
+TEST(BoxImportReader, Utf8OrLatin1AndOverlongLinesAreSkippedToTheirEnd) {
+    EXPECT_EQ(readAll("Gr\xC3\xB6\xC3\x9F"
+                      "e")[0],
+              QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                                "e"));
+    EXPECT_EQ(readAll("Gr\xF6\xDF"
+                      "e")[0],
+              QString::fromUtf8("Gr\xC3\xB6\xC3\x9F"
+                                "e"));
     std::vector<ImportLineReader::Status> statuses;
     QByteArray bytes = "short\n" + QByteArray(200000, 'y') + "\nafter";
     std::vector<QString> lines = readAll(bytes, &statuses);
@@ -200,8 +201,7 @@ TEST(BoxImportReader, Utf8OrLatin1AndOverlongLinesAreSkippedToTheirEnd)
     EXPECT_EQ(lines[2], QStringLiteral("after"));
 }
 
-TEST(BoxImportParse, EmptyOptionalFieldsTakeTheirDefaultsAndTurnReadsTrueAndFalse)
-{
+TEST(BoxImportParse, EmptyOptionalFieldsTakeTheirDefaultsAndTurnReadsTrueAndFalse) {
     // Q'ty, Weight and Mark empty between commas: 1, 0 and the mark from the kind.
     ImportedBox b = parsed(QStringLiteral("Crate, 600, 400, , , , 0"), 2, 1);
     EXPECT_EQ(b.qty, 1);
@@ -218,7 +218,8 @@ TEST(BoxImportParse, EmptyOptionalFieldsTakeTheirDefaultsAndTurnReadsTrueAndFals
     QStringList fields;
     ImportedBox box;
     for (const char* bad : {"Tru", "yes", "1.0"}) {
-        ASSERT_TRUE(SplitLine(QStringLiteral("Crate,6,4,2,1,CR,") + QLatin1String(bad), importSeparators(1), &fields));
+        ASSERT_TRUE(SplitLine(QStringLiteral("Crate,6,4,2,1,CR,") + QLatin1String(bad), importSeparators(1),
+                              &fields));
         EXPECT_EQ(parseBoxFields(fields, importColumns(2), &box, &problem), LineParse::FormatError);
         EXPECT_EQ(problem, QStringLiteral("TurnOn \"%1\" is not a whole number").arg(QLatin1String(bad)));
     }
@@ -233,8 +234,7 @@ TEST(BoxImportParse, EmptyOptionalFieldsTakeTheirDefaultsAndTurnReadsTrueAndFals
     EXPECT_EQ(problem, QStringLiteral("Width is missing"));
 }
 
-TEST(BoxImportParse, RangeChecksNameTheFieldAndItsValue)
-{
+TEST(BoxImportParse, RangeChecksNameTheFieldAndItsValue) {
     const QList<RangeFailure> failures = rangeChecks(parsed(QStringLiteral("1001 K 0 40000 -3 Mk 2"), 0, 0));
     ASSERT_EQ(failures.size(), 5);
     EXPECT_EQ(failures[0].detail, QStringLiteral("Length 0 is outside 1 to 32000"));
@@ -245,19 +245,20 @@ TEST(BoxImportParse, RangeChecksNameTheFieldAndItsValue)
     for (const RangeFailure& f : failures)
         EXPECT_TRUE(rangeFailures(parsed(QStringLiteral("1001 K 0 40000 -3 Mk 2"), 0, 0)).contains(f.text));
     EXPECT_EQ(importLineMessage(failures[1].text, 3, failures[1].detail),
-              QStringLiteral("Box widths must be positive integers up to 32000.\rWidth 40000 is outside 1 to 32000\r"
-                             "See box file/list line/row # 3.\rAll lines/rows below are omited."));
+              QStringLiteral(
+                  "Box widths must be positive integers up to 32000.\rWidth 40000 is outside 1 to 32000\r"
+                  "See box file/list line/row # 3.\rAll lines/rows below are omited."));
 }
 
-TEST(BoxImportReader, Windows1252AndUtf16WithByteOrderMarks)
-{
+TEST(BoxImportReader, Windows1252AndUtf16WithByteOrderMarks) {
     // "C\x9Cur" and "Caisse\x80" as a spreadsheet writes them in Windows-1252.
     std::vector<QString> lines = readAll("C\x9Cur\r\nCaisse\x80\r\n\x93quoted\x94 \xE9t\xE9\n");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], QString::fromUtf8("C\xC5\x93ur"));
     EXPECT_EQ(lines[1], QString::fromUtf8("Caisse\xE2\x82\xAC"));
     EXPECT_EQ(lines[2], QString::fromUtf8("\xE2\x80\x9Cquoted\xE2\x80\x9D \xC3\xA9t\xC3\xA9"));
-    EXPECT_EQ(decodeWindows1252("\x81\x8D\x8F\x90\x9D\xFF"), QString::fromUtf8("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\xC3\xBF"));
+    EXPECT_EQ(decodeWindows1252("\x81\x8D\x8F\x90\x9D\xFF"),
+              QString::fromUtf8("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D\xC3\xBF"));
 
     const QString text = QString::fromUtf8("C\xC5\x93ur 3 4\r\nCaisse\xE2\x82\xAC 5 6\n\xF0\x9F\x93\xA6 7 8");
     for (QStringConverter::Encoding e : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
@@ -279,8 +280,7 @@ TEST(BoxImportReader, Windows1252AndUtf16WithByteOrderMarks)
     }
 }
 
-TEST(BoxImportReader, OverlongLineIsToldBeforeItsEndIsRead)
-{
+TEST(BoxImportReader, OverlongLineIsToldBeforeItsEndIsRead) {
     // A device without line breaks: the reader answers after a bounded read.
     QFile zero(QStringLiteral("/dev/zero"));
     ASSERT_TRUE(zero.open(QIODevice::ReadOnly | QIODevice::Unbuffered));

@@ -26,8 +26,7 @@ protected:
     void SetUp() override { test::ensureCoreApp(); }
 
     // Runs the command line; out and err receive what it printed.
-    int run(QStringList args)
-    {
+    int run(QStringList args) {
         out.clear();
         err.clear();
         QTextStream o(&out);
@@ -43,10 +42,10 @@ protected:
         return status;
     }
     QStringList home() const { return {QStringLiteral("--home"), tmp.filePath(QStringLiteral("home"))}; }
-    TaskRows readTask(int taskId = 1)
-    {
-        auto store = Store::open(DatabaseAliases(HomeFolder(tmp.filePath(QStringLiteral("home")))).directory(MainDatabase),
-                                 StoreOpenMode::ExistingOnly);
+    TaskRows readTask(int taskId = 1) {
+        auto store = Store::open(
+            DatabaseAliases(HomeFolder(tmp.filePath(QStringLiteral("home")))).directory(MainDatabase),
+            StoreOpenMode::ExistingOnly);
         TaskRows rows;
         std::string error;
         if (store)
@@ -65,14 +64,22 @@ protected:
 
 } // namespace
 
-TEST(CliOptions, ParsesEveryOptionInBothForms)
-{
+TEST(CliOptions, ParsesEveryOptionInBothForms) {
     CliOptions o;
     QString error;
-    ASSERT_TRUE(parseCliArguments({"--db", "/x", "solve", "--task=3", "--power", "7", "--time=60", "--rand", "9",
-                                   "--weight-factor", "30", "--bind-factor", "2", "--cost-factor", "15",
-                                   "--left-factor", "5", "--item-gap", "10", "--wall-gap", "20", "--last-off",
-                                   "0", "--improve", "3", "--clear-first"},
+    ASSERT_TRUE(parseCliArguments({"--db",      "/x",
+                                   "solve",     "--task=3",
+                                   "--power",   "7",
+                                   "--time=60", "--rand",
+                                   "9",         "--weight-factor",
+                                   "30",        "--bind-factor",
+                                   "2",         "--cost-factor",
+                                   "15",        "--left-factor",
+                                   "5",         "--item-gap",
+                                   "10",        "--wall-gap",
+                                   "20",        "--last-off",
+                                   "0",         "--improve",
+                                   "3",         "--clear-first"},
                                   o, error))
         << error.toStdString();
     EXPECT_EQ(o.db, "/x");
@@ -98,8 +105,7 @@ TEST(CliOptions, ParsesEveryOptionInBothForms)
     EXPECT_EQ(CliOptions{}.overrides.applyTo(task), task);
 }
 
-TEST(CliOptions, WrongCommandLinesAreRefusedWithAReason)
-{
+TEST(CliOptions, WrongCommandLinesAreRefusedWithAReason) {
     const std::vector<QStringList> wrong = {
         {},
         {"frobnicate"},
@@ -136,8 +142,7 @@ TEST(CliOptions, WrongCommandLinesAreRefusedWithAReason)
     EXPECT_TRUE(o.help);
 }
 
-TEST_F(CliTest, BadOptionsPrintTheUsage)
-{
+TEST_F(CliTest, BadOptionsPrintTheUsage) {
     EXPECT_EQ(run({"solve", "--task", "x"}), CliBadUsage);
     EXPECT_TRUE(err.startsWith("--task needs a whole number"));
     EXPECT_TRUE(err.contains("Usage: palvane-cli"));
@@ -147,16 +152,22 @@ TEST_F(CliTest, BadOptionsPrintTheUsage)
     EXPECT_TRUE(err.isEmpty());
 }
 
-TEST_F(CliTest, FreshHomeGetsTheSampleTaskAndSolvesIt)
-{
+TEST_F(CliTest, FreshHomeGetsTheSampleTaskAndSolvesIt) {
     ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(tmp.filePath("home/databases.ini")));
     const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].contains("not solved"));
 
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--power" << "2" << "--weight-factor" << "30"
-                         << "--bind-factor" << "1"),
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"
+                         << "--power"
+                         << "2"
+                         << "--weight-factor"
+                         << "30"
+                         << "--bind-factor"
+                         << "1"),
               CliOk)
         << err.toStdString();
     EXPECT_TRUE(out.startsWith("Task 1 solved:"));
@@ -170,7 +181,10 @@ TEST_F(CliTest, FreshHomeGetsTheSampleTaskAndSolvesIt)
 
     ASSERT_EQ(run(home() << "tasks"), CliOk);
     EXPECT_TRUE(out.contains(" solved "));
-    ASSERT_EQ(run(home() << "show" << "--task" << "1"), CliOk);
+    ASSERT_EQ(run(home() << "show"
+                         << "--task"
+                         << "1"),
+              CliOk);
     EXPECT_TRUE(out.contains("Cont"));
     int boxLines = 0;
     for (const QString& line : out.split('\n'))
@@ -178,13 +192,19 @@ TEST_F(CliTest, FreshHomeGetsTheSampleTaskAndSolvesIt)
     EXPECT_GT(boxLines, static_cast<int>(rows.solut.size()));
 }
 
-TEST_F(CliTest, SolvedTaskIsRefusedUnlessClearedFirstAndFixedContainersStay)
-{
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+TEST_F(CliTest, SolvedTaskIsRefusedUnlessClearedFirstAndFixedContainersStay) {
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     const TaskRows first = readTask();
     ASSERT_GE(first.solut.size(), 2u);
 
-    EXPECT_EQ(run(home() << "solve" << "--task" << "1"), CliFailed);
+    EXPECT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"),
+              CliFailed);
     EXPECT_TRUE(err.contains("--clear-first"));
     EXPECT_EQ(err.count('\n'), 1);
 
@@ -192,10 +212,17 @@ TEST_F(CliTest, SolvedTaskIsRefusedUnlessClearedFirstAndFixedContainersStay)
         auto store = Store::open(DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase),
                                  StoreOpenMode::ExistingOnly);
         ASSERT_TRUE(store);
-        ASSERT_TRUE(store->exec(QStringLiteral("UPDATE solut SET FixCont = 1 WHERE TaskID = 1 AND ContNo = %1")
-                                    .arg(first.solut[0].ContNo)));
+        ASSERT_TRUE(
+            store->exec(QStringLiteral("UPDATE solut SET FixCont = 1 WHERE TaskID = 1 AND ContNo = %1")
+                            .arg(first.solut[0].ContNo)));
     }
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "5"), CliOk)
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"
+                         << "--clear-first"
+                         << "--rand"
+                         << "5"),
+              CliOk)
         << err.toStdString();
     const TaskRows second = readTask();
     EXPECT_TRUE(second.task.Solut);
@@ -205,7 +232,11 @@ TEST_F(CliTest, SolvedTaskIsRefusedUnlessClearedFirstAndFixedContainersStay)
         fixed += s.FixCont;
     EXPECT_EQ(fixed, 1);
 
-    ASSERT_EQ(run(home() << "clear" << "--task" << "1"), CliOk) << err.toStdString();
+    ASSERT_EQ(run(home() << "clear"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     EXPECT_TRUE(out.contains("fixed containers kept: 1"));
     const TaskRows cleared = readTask();
     EXPECT_FALSE(cleared.task.Solut);
@@ -213,9 +244,12 @@ TEST_F(CliTest, SolvedTaskIsRefusedUnlessClearedFirstAndFixedContainersStay)
     EXPECT_TRUE(cleared.solut[0].FixCont);
 }
 
-TEST_F(CliTest, ClearFirstAndTheNewPlanAreOneUnit)
-{
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+TEST_F(CliTest, ClearFirstAndTheNewPlanAreOneUnit) {
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     const QString db = DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase);
     auto exec = [&](const QString& sql) {
         auto store = Store::open(db, StoreOpenMode::ExistingOnly);
@@ -228,7 +262,13 @@ TEST_F(CliTest, ClearFirstAndTheNewPlanAreOneUnit)
     // The write-back of the new plan fails: the old solution, fixed and loose containers, stays.
     ASSERT_TRUE(exec(QStringLiteral("CREATE TRIGGER posit.refuse BEFORE INSERT ON posit "
                                     "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
-    EXPECT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "9"), CliFailed);
+    EXPECT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"
+                         << "--clear-first"
+                         << "--rand"
+                         << "9"),
+              CliFailed);
     EXPECT_TRUE(err.contains("the previous solution is unchanged")) << err.toStdString();
     EXPECT_TRUE(err.contains("injected failure"));
     EXPECT_EQ(rowsText(readTask()), before);
@@ -237,29 +277,50 @@ TEST_F(CliTest, ClearFirstAndTheNewPlanAreOneUnit)
     ASSERT_TRUE(exec(QStringLiteral("DROP TRIGGER posit.refuse")));
     ASSERT_TRUE(exec(QStringLiteral("CREATE TRIGGER refuse_task BEFORE UPDATE ON tasks "
                                     "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
-    EXPECT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "9"), CliFailed);
+    EXPECT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"
+                         << "--clear-first"
+                         << "--rand"
+                         << "9"),
+              CliFailed);
     EXPECT_EQ(rowsText(readTask()), before);
 
     // Without failures the new plan replaces the old one and keeps the fixed container.
     ASSERT_TRUE(exec(QStringLiteral("DROP TRIGGER refuse_task")));
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "9"), CliOk)
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"
+                         << "--clear-first"
+                         << "--rand"
+                         << "9"),
+              CliOk)
         << err.toStdString();
     const TaskRows after = readTask();
     EXPECT_NE(rowsText(after), before);
     EXPECT_TRUE(after.task.Solut);
     EXPECT_EQ(after.task.solve.Rand, 9);
-    EXPECT_EQ(std::count_if(after.solut.begin(), after.solut.end(), [](const SolutRow& s) { return s.FixCont; }),
-              1);
+    EXPECT_EQ(
+        std::count_if(after.solut.begin(), after.solut.end(), [](const SolutRow& s) { return s.FixCont; }),
+        1);
     expectConsistentRows(after);
 }
 
-TEST_F(CliTest, FailuresGiveOneLineAndAStatus)
-{
-    EXPECT_EQ(run(home() << "show" << "--task" << "99"), CliFailed);
+TEST_F(CliTest, FailuresGiveOneLineAndAStatus) {
+    EXPECT_EQ(run(home() << "show"
+                         << "--task"
+                         << "99"),
+              CliFailed);
     EXPECT_EQ(err, "Task 99 not found\n");
-    EXPECT_EQ(run(home() << "solve" << "--task" << "99"), CliFailed);
+    EXPECT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "99"),
+              CliFailed);
     EXPECT_EQ(err, "Task 99 not found\n");
-    EXPECT_EQ(run(home() << "clear" << "--task" << "99"), CliFailed);
+    EXPECT_EQ(run(home() << "clear"
+                         << "--task"
+                         << "99"),
+              CliFailed);
 
     // An empty database named by --db is created; its task without boxes is refused.
     const QString db = tmp.filePath("db");
@@ -269,7 +330,8 @@ TEST_F(CliTest, FailuresGiveOneLineAndAStatus)
     {
         auto store = Store::open(db, StoreOpenMode::ExistingOnly);
         ASSERT_TRUE(store);
-        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO conts (Type, Length, Width, LoadWt) VALUES ('c', 100, 100, 10)")));
+        ASSERT_TRUE(store->exec(
+            QStringLiteral("INSERT INTO conts (Type, Length, Width, LoadWt) VALUES ('c', 100, 100, 10)")));
         ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('empty')")));
         ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (1, 1, 30)")));
         EXPECT_EQ(run({"--db", db, "solve", "--task", "1"}), CliFailed);
@@ -279,7 +341,8 @@ TEST_F(CliTest, FailuresGiveOneLineAndAStatus)
     EXPECT_EQ(err, "Task 1 has no boxes\n");
     {
         auto store = Store::open(db, StoreOpenMode::ExistingOnly);
-        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO boxes (Kind, Length, Width, Weight) VALUES ('b', 10, 10, 1)")));
+        ASSERT_TRUE(store->exec(
+            QStringLiteral("INSERT INTO boxes (Kind, Length, Width, Weight) VALUES ('b', 10, 10, 1)")));
         ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (1, 1, 3)")));
     }
     EXPECT_EQ(run({"--db", db, "solve", "--task", "1"}), CliFailed);
@@ -287,8 +350,7 @@ TEST_F(CliTest, FailuresGiveOneLineAndAStatus)
     EXPECT_EQ(search.runs, 0);
 }
 
-TEST_F(CliTest, MissingMainDatabaseDirectoryIsNamed)
-{
+TEST_F(CliTest, MissingMainDatabaseDirectoryIsNamed) {
     ASSERT_EQ(run(home() << "tasks"), CliOk);
     ASSERT_TRUE(QDir(tmp.filePath("home/KorvanB")).removeRecursively());
     EXPECT_EQ(run(home() << "tasks"), CliFailed);
@@ -298,10 +360,15 @@ TEST_F(CliTest, MissingMainDatabaseDirectoryIsNamed)
     EXPECT_FALSE(QFileInfo::exists(tmp.filePath("home/KorvanB")));
 }
 
-TEST_F(CliTest, ImproveOptionRunsTheStageAndShowsItOnTheProgressLine)
-{
+TEST_F(CliTest, ImproveOptionRunsTheStageAndShowsItOnTheProgressLine) {
     progressLine = true;
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1" << "--improve" << "1"), CliOk) << err.toStdString();
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"
+                         << "--improve"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     EXPECT_TRUE(err.contains("Packing progress..."));
     EXPECT_TRUE(err.contains("Improving the plan..."));
     EXPECT_LT(err.indexOf("Packing progress..."), err.indexOf("Improving the plan..."));
@@ -311,11 +378,14 @@ TEST_F(CliTest, ImproveOptionRunsTheStageAndShowsItOnTheProgressLine)
     expectValidGeometry(rows);
 }
 
-TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar)
-{
+TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar) {
     interrupted = 1;
     progressLine = true;
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     EXPECT_EQ(search.runs, 1);
     EXPECT_TRUE(out.contains("aborted"));
     EXPECT_TRUE(err.contains("Packing progress..."));
@@ -328,8 +398,7 @@ TEST_F(CliTest, InterruptStopsTheSearchAndStoresTheBestPlanSoFar)
     EXPECT_EQ(rows.solut.size(), 1u);
 }
 
-TEST_F(CliTest, AliasesNamingOneDirectoryAreRefused)
-{
+TEST_F(CliTest, AliasesNamingOneDirectoryAreRefused) {
     ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
     HomeFolder folder(tmp.filePath("home"));
     DatabaseAliases aliases(folder);
@@ -342,8 +411,7 @@ TEST_F(CliTest, AliasesNamingOneDirectoryAreRefused)
     EXPECT_TRUE(out.isEmpty());
 }
 
-TEST_F(CliTest, DbDirectoryMissingSomeTableFilesIsRefusedAndNothingIsCreated)
-{
+TEST_F(CliTest, DbDirectoryMissingSomeTableFilesIsRefusedAndNothingIsCreated) {
     const QString db = tmp.filePath("db");
     ASSERT_EQ(run({"--db", db, "tasks"}), CliOk) << err.toStdString();
     ASSERT_TRUE(QFile::remove(db + "/conts.db"));
@@ -351,17 +419,22 @@ TEST_F(CliTest, DbDirectoryMissingSomeTableFilesIsRefusedAndNothingIsCreated)
     for (const char* command : {"tasks", "show", "solve"}) {
         QStringList args{"--db", db, command};
         if (QLatin1String(command) != QLatin1String("tasks"))
-            args << "--task" << "1";
+            args << "--task"
+                 << "1";
         EXPECT_EQ(run(args), CliFailed) << command;
-        EXPECT_EQ(err, "DB is busy or wrong " + QDir(db).absolutePath() + " Missing table files: conts.db, boxes.db\n");
+        EXPECT_EQ(err, "DB is busy or wrong " + QDir(db).absolutePath() +
+                           " Missing table files: conts.db, boxes.db\n");
     }
     EXPECT_FALSE(QFileInfo::exists(db + "/conts.db"));
     EXPECT_FALSE(QFileInfo::exists(db + "/boxes.db"));
 }
 
-TEST_F(CliTest, NamesAreShownWithTheirControlCharactersEscapedAndCountsWithinTheirFields)
-{
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+TEST_F(CliTest, NamesAreShownWithTheirControlCharactersEscapedAndCountsWithinTheirFields) {
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     const QString db = DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase);
     {
         auto store = Store::open(db, StoreOpenMode::ExistingOnly);
@@ -375,29 +448,37 @@ TEST_F(CliTest, NamesAreShownWithTheirControlCharactersEscapedAndCountsWithinThe
         ASSERT_TRUE(q.exec());
         // Stored counts far outside their fields: each is read at its field's limit.
         ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('big')")));
-        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (2, 1, 9223372036854775807)")));
-        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (2, 2, 9223372036854775807)")));
-        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (2, 1, 100000)")));
-        ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (2, 2, 'many')")));
+        ASSERT_TRUE(store->exec(
+            QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (2, 1, 9223372036854775807)")));
+        ASSERT_TRUE(store->exec(
+            QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (2, 2, 9223372036854775807)")));
+        ASSERT_TRUE(
+            store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (2, 1, 100000)")));
+        ASSERT_TRUE(
+            store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (2, 2, 'many')")));
     }
     ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
     const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << out.toStdString();
-    EXPECT_TRUE(lines[0].contains(QStringLiteral("Evil\\x1b[2J\\n    2  forged\\tx\\x7f"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Evil\\x1b[2J\\n    2  forged\\tx\\x7f")))
+        << lines[0].toStdString();
     EXPECT_FALSE(out.contains(QChar(0x1b)));
     // 2 x 32767 containers, 32767 + 0 boxes, as the Task Page sums them.
     EXPECT_TRUE(lines[1].contains(QStringLiteral("65534 containers"))) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains(QStringLiteral("32767 boxes"))) << lines[1].toStdString();
 
-    ASSERT_EQ(run(home() << "show" << "--task" << "1"), CliOk) << err.toStdString();
+    ASSERT_EQ(run(home() << "show"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("\"Evil\\x1b[2J\\n    2  forged\\tx\\x7f\"")));
     EXPECT_TRUE(out.contains(QStringLiteral("Van\\r\\x1b]0;title\\x07")));
     for (QChar c : out)
         EXPECT_TRUE(c == QLatin1Char('\n') || c >= QLatin1Char(' ')) << int(c.unicode());
 }
 
-TEST_F(CliTest, ListingAndShowingLeaveWalFilesAsTheyAreAndSolvingSwitchesThem)
-{
+TEST_F(CliTest, ListingAndShowingLeaveWalFilesAsTheyAreAndSolvingSwitchesThem) {
     ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
     const QString db = DatabaseAliases(HomeFolder(tmp.filePath("home"))).directory(MainDatabase);
     auto journalMode = [&](Table t) {
@@ -428,16 +509,27 @@ TEST_F(CliTest, ListingAndShowingLeaveWalFilesAsTheyAreAndSolvingSwitchesThem)
     }
     const QByteArray before = contents();
     ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
-    ASSERT_EQ(run(home() << "show" << "--task" << "1"), CliOk) << err.toStdString();
+    ASSERT_EQ(run(home() << "show"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     EXPECT_EQ(contents(), before);
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     for (Table t : AllTables)
         EXPECT_EQ(journalMode(t), 1) << tableName(t).toStdString();
 }
 
-TEST_F(CliTest, FullDiskDuringTheWriteLeavesThePreviousSolution)
-{
-    ASSERT_EQ(run(home() << "solve" << "--task" << "1"), CliOk) << err.toStdString();
+TEST_F(CliTest, FullDiskDuringTheWriteLeavesThePreviousSolution) {
+    ASSERT_EQ(run(home() << "solve"
+                         << "--task"
+                         << "1"),
+              CliOk)
+        << err.toStdString();
     const std::string before = rowsText(readTask());
     // No file of this process may grow: the journal cannot be written.
     struct rlimit old {};
@@ -446,10 +538,16 @@ TEST_F(CliTest, FullDiskDuringTheWriteLeavesThePreviousSolution)
     struct rlimit limit = old;
     limit.rlim_cur = 1024;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const int status = run(home() << "solve" << "--task" << "1" << "--clear-first" << "--rand" << "3");
+    const int status = run(home() << "solve"
+                                  << "--task"
+                                  << "1"
+                                  << "--clear-first"
+                                  << "--rand"
+                                  << "3");
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(status, CliFailed);
-    EXPECT_TRUE(err.startsWith("The plan could not be stored, the previous solution is unchanged")) << err.toStdString();
+    EXPECT_TRUE(err.startsWith("The plan could not be stored, the previous solution is unchanged"))
+        << err.toStdString();
     EXPECT_EQ(rowsText(readTask()), before);
 }

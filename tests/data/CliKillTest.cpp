@@ -16,8 +16,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <iostream>
 
 using namespace palvane;
@@ -27,16 +27,17 @@ namespace {
 
 // A task of 24 containers and 1000 boxes: the most the engine takes, so that writing its plan
 // takes as long as it can.
-bool seedLargeTask(const QString& dir)
-{
+bool seedLargeTask(const QString& dir) {
     auto store = Store::open(dir, StoreOpenMode::CreateMissing);
     if (!store)
         return false;
     QStringList sql = {
-        QStringLiteral("INSERT INTO conts (Type, Mark, Length, Width, LoadWt, FillDir) VALUES "
-                       "('Trailer', 'TR', 13600, 2450, 24000, 'Length'), ('Truck', 'TK', 7200, 2450, 9000, 'Length')"),
+        QStringLiteral(
+            "INSERT INTO conts (Type, Mark, Length, Width, LoadWt, FillDir) VALUES "
+            "('Trailer', 'TR', 13600, 2450, 24000, 'Length'), ('Truck', 'TK', 7200, 2450, 9000, 'Length')"),
         QStringLiteral("INSERT INTO tasks (Name, Power, Time, Rand, Last) VALUES ('Large', 0, 5, 1, 0)"),
-        QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail, Cost) VALUES (1, 1, 12, 900), (1, 2, 12, 500)"),
+        QStringLiteral(
+            "INSERT INTO tc (TaskID, TypeID, Avail, Cost) VALUES (1, 1, 12, 900), (1, 2, 12, 500)"),
     };
     for (int k = 0; k < 10; ++k) {
         sql << QStringLiteral("INSERT INTO boxes (Kind, Mark, Length, Width, Weight, TurnOn) VALUES "
@@ -57,8 +58,7 @@ bool seedLargeTask(const QString& dir)
 }
 
 // PRAGMA integrity_check of one table file on its own connection.
-QString integrity(const QString& path)
-{
+QString integrity(const QString& path) {
     const QString name = QStringLiteral("kill-test-check");
     QString result;
     {
@@ -76,8 +76,7 @@ QString integrity(const QString& path)
     return result;
 }
 
-TaskRows readTask(const QString& dir, bool* ok)
-{
+TaskRows readTask(const QString& dir, bool* ok) {
     TaskRows rows;
     std::string error;
     // Opening with the lock as the program does recovers what a kill interrupted.
@@ -86,8 +85,7 @@ TaskRows readTask(const QString& dir, bool* ok)
     return rows;
 }
 
-int fixedCount(const TaskRows& rows)
-{
+int fixedCount(const TaskRows& rows) {
     int n = 0;
     for (const SolutRow& s : rows.solut)
         n += s.FixCont ? 1 : 0;
@@ -96,16 +94,17 @@ int fixedCount(const TaskRows& rows)
 
 } // namespace
 
-TEST(CliKillTest, KilledClearFirstSolveLeavesTheTaskWhollyAsBeforeOrWhollySolved)
-{
+TEST(CliKillTest, KilledClearFirstSolveLeavesTheTaskWhollyAsBeforeOrWhollySolved) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     const QString dir = tmp.filePath(QStringLiteral("db"));
     ASSERT_TRUE(seedLargeTask(dir));
     const QString cli = QStringLiteral(PALVANE_CLI);
-    const QStringList base = {QStringLiteral("--db"), dir, QStringLiteral("solve"), QStringLiteral("--task"),
-                              QStringLiteral("1"), QStringLiteral("--power"), QStringLiteral("5"),
-                              QStringLiteral("--time"), QStringLiteral("5")};
+    const QStringList base = {QStringLiteral("--db"),  dir,
+                              QStringLiteral("solve"), QStringLiteral("--task"),
+                              QStringLiteral("1"),     QStringLiteral("--power"),
+                              QStringLiteral("5"),     QStringLiteral("--time"),
+                              QStringLiteral("5")};
 
     // A first plan, one container of it fixed; its run time sets the window of the kills.
     QElapsedTimer timer;
@@ -187,9 +186,10 @@ TEST(CliKillTest, KilledClearFirstSolveLeavesTheTaskWhollyAsBeforeOrWhollySolved
         EXPECT_EQ(fixedCount(state), 1) << "round " << round;
         expectConsistentRows(state);
     }
-    std::cout << "run " << runMs << " ms, Ctrl-C to end " << writeMs << " ms; kills: " << rounds << ", wholly as before: " << asBefore << ", wholly solved: " << solved
-              << " (of which finished before the kill: " << finished << "), super-journals left: "
-              << superJournalsLeft << std::endl;
+    std::cout << "run " << runMs << " ms, Ctrl-C to end " << writeMs << " ms; kills: " << rounds
+              << ", wholly as before: " << asBefore << ", wholly solved: " << solved
+              << " (of which finished before the kill: " << finished
+              << "), super-journals left: " << superJournalsLeft << std::endl;
     EXPECT_EQ(asBefore + solved, rounds);
     EXPECT_EQ(superJournalsLeft, 0);
 }

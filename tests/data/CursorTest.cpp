@@ -1,7 +1,7 @@
 // Cursors over real table files: order, master-detail following, lookups, calculated columns,
 // pending rows, refusals that leave the row as it was, value checks and values read out of range.
-#include "CoreApp.h"
 #include "Cursor.h"
+#include "CoreApp.h"
 #include "Store.h"
 
 #include <QSqlQuery>
@@ -14,29 +14,25 @@ namespace {
 
 class CursorTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test::ensureCoreApp();
         ASSERT_TRUE(m_tmp.isValid());
         StoreError err;
         m_store = Store::open(m_tmp.filePath(QStringLiteral("db")), StoreOpenMode::CreateMissing, &err);
         ASSERT_TRUE(m_store) << err.message().toStdString();
     }
-    void exec(const QString& sql)
-    {
+    void exec(const QString& sql) {
         QSqlQuery q(m_store->database());
         ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
     }
-    std::unique_ptr<Cursor> cursor(const QString& name, Table t, const QStringList& order)
-    {
+    std::unique_ptr<Cursor> cursor(const QString& name, Table t, const QStringList& order) {
         auto c = std::make_unique<Cursor>(name, t);
         c->setDatabase(m_store->database());
         c->setOrder(order);
         c->setPrompter(&m_prompter);
         return c;
     }
-    QVariant stored(const QString& sql)
-    {
+    QVariant stored(const QString& sql) {
         QSqlQuery q(m_store->database());
         if (!q.exec(sql) || !q.next())
             return QVariant();
@@ -48,8 +44,7 @@ protected:
     ScriptedPrompter m_prompter;
 };
 
-TEST_F(CursorTest, RowsInIndexOrderAndNavigation)
-{
+TEST_F(CursorTest, RowsInIndexOrderAndNavigation) {
     exec(QStringLiteral("INSERT INTO conts (Type, Length, Width) VALUES ('Van', 400, 200), "
                         "('Semitrailer', 13600, 2450), ('box truck', 700, 245)"));
     auto conts = cursor(QStringLiteral("conts"), Table::Conts, {QStringLiteral("Type")});
@@ -68,8 +63,7 @@ TEST_F(CursorTest, RowsInIndexOrderAndNavigation)
     EXPECT_EQ(conts->currentRow(), 1);
 }
 
-TEST_F(CursorTest, DetailFollowsMasterWithLookups)
-{
+TEST_F(CursorTest, DetailFollowsMasterWithLookups) {
     exec(QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (1, 'A'), (2, 'B')"));
     exec(QStringLiteral("INSERT INTO conts (TypeID, Type, Length, Width) VALUES (7, 'Van', 400, 200), "
                         "(3, 'Truck', 700, 245)"));
@@ -114,9 +108,9 @@ TEST_F(CursorTest, DetailFollowsMasterWithLookups)
     EXPECT_EQ(tc->intValue(QStringLiteral("Length")), 720);
 }
 
-TEST_F(CursorTest, PendingRowsCancelAndSignals)
-{
-    exec(QStringLiteral("INSERT INTO boxes (Kind, Length, Width, Weight) VALUES ('B', 1, 1, 1), ('D', 2, 2, 2)"));
+TEST_F(CursorTest, PendingRowsCancelAndSignals) {
+    exec(QStringLiteral(
+        "INSERT INTO boxes (Kind, Length, Width, Weight) VALUES ('B', 1, 1, 1), ('D', 2, 2, 2)"));
     auto boxes = cursor(QStringLiteral("boxes"), Table::Boxes, {QStringLiteral("Kind")});
     ASSERT_TRUE(boxes->open());
     std::vector<int> inserted;
@@ -162,8 +156,7 @@ TEST_F(CursorTest, PendingRowsCancelAndSignals)
     EXPECT_EQ(stored(QStringLiteral("SELECT Weight FROM boxes WHERE Kind = 'C'")).toInt(), 20);
 }
 
-TEST_F(CursorTest, ValueChecksKeepOldValue)
-{
+TEST_F(CursorTest, ValueChecksKeepOldValue) {
     exec(QStringLiteral("INSERT INTO conts (Type, Length, Width, Temp) VALUES ('Van', 400, 200, 0)"));
     auto conts = cursor(QStringLiteral("conts"), Table::Conts, {QStringLiteral("Type")});
     ASSERT_TRUE(conts->open());
@@ -173,11 +166,13 @@ TEST_F(CursorTest, ValueChecksKeepOldValue)
         const char* message;
     };
     const Case cases[] = {
-        {"Length", 40000, "'40000' is not a valid value for field 'Length'. The allowed range is -32768 to 32767"},
+        {"Length", 40000,
+         "'40000' is not a valid value for field 'Length'. The allowed range is -32768 to 32767"},
         {"Length", QStringLiteral("12a"), "'12a' is not a valid integer value"},
         {"LoadWt", 2.5, "'2.5' is not a valid integer value"},
         {"Temp", QStringLiteral("maybe"), "Enter 'f' (false) or 't' (true)"},
-        {"Type", QString(26, QLatin1Char('x')), "The text for field 'Type' is too long: at most 25 characters."},
+        {"Type", QString(26, QLatin1Char('x')),
+         "The text for field 'Type' is too long: at most 25 characters."},
         {"Cost", QStringLiteral("cheap"), "'cheap' is not a valid floating point value"},
     };
     for (const Case& c : cases) {
@@ -195,8 +190,7 @@ TEST_F(CursorTest, ValueChecksKeepOldValue)
     EXPECT_EQ(stored(QStringLiteral("SELECT length(Type) FROM conts")).toInt(), 25);
 }
 
-TEST_F(CursorTest, FieldRuleSeesProposedValueAndMayRefuse)
-{
+TEST_F(CursorTest, FieldRuleSeesProposedValueAndMayRefuse) {
     exec(QStringLiteral("INSERT INTO conts (Type, Length, Width) VALUES ('Van', 400, 200)"));
     auto conts = cursor(QStringLiteral("conts"), Table::Conts, {QStringLiteral("Type")});
     QVariant seen;
@@ -221,8 +215,7 @@ TEST_F(CursorTest, FieldRuleSeesProposedValueAndMayRefuse)
     EXPECT_EQ(conts->rowCount(), 1);
 }
 
-TEST_F(CursorTest, OutOfRangeValuesReadFittedAndKeptInFile)
-{
+TEST_F(CursorTest, OutOfRangeValuesReadFittedAndKeptInFile) {
     exec(QStringLiteral("INSERT INTO boxes (Kind, Length, Width, Weight, Descr) VALUES "
                         "('Huge', 99999, 'wide', 5, 'ok')"));
     exec(QStringLiteral("UPDATE boxes SET Kind = 'A name much longer than twenty-five'"));
@@ -243,13 +236,12 @@ TEST_F(CursorTest, OutOfRangeValuesReadFittedAndKeptInFile)
     EXPECT_EQ(stored(QStringLiteral("SELECT Descr FROM boxes")).toString(), QStringLiteral("changed"));
 }
 
-TEST_F(CursorTest, CalculatedColumnsAndSuspension)
-{
+TEST_F(CursorTest, CalculatedColumnsAndSuspension) {
     exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total, Placed) VALUES (1, 1, 10, 4)"));
     auto tb = cursor(QStringLiteral("tb"), Table::Tb, {QStringLiteral("TaskID"), QStringLiteral("KindID")});
     tb->addCalculated(QStringLiteral("Left"), FieldType::Int16, [](const Cursor& c, int row) {
-        return QVariant(c.valueAt(row, QStringLiteral("Total")).toInt()
-                        - c.valueAt(row, QStringLiteral("Placed")).toInt());
+        return QVariant(c.valueAt(row, QStringLiteral("Total")).toInt() -
+                        c.valueAt(row, QStringLiteral("Placed")).toInt());
     });
     ASSERT_TRUE(tb->open());
     EXPECT_EQ(tb->intValue(QStringLiteral("Left")), 6);
@@ -270,8 +262,7 @@ TEST_F(CursorTest, CalculatedColumnsAndSuspension)
     EXPECT_EQ(reset, 1);
 }
 
-TEST_F(CursorTest, ChangeSignalsFollowTheItemModelContract)
-{
+TEST_F(CursorTest, ChangeSignalsFollowTheItemModelContract) {
     exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('A'), ('B'), ('C')"));
     auto tasks = cursor(QStringLiteral("tasks"), Table::Tasks, {QStringLiteral("TaskID")});
     ASSERT_TRUE(tasks->open());
@@ -328,7 +319,8 @@ TEST_F(CursorTest, ChangeSignalsFollowTheItemModelContract)
     tasks->close();
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QStringLiteral(", ")).toStdString();
     EXPECT_EQ(modelRows, 0);
-    EXPECT_EQ(stored(QStringLiteral("SELECT Name FROM tasks ORDER BY TaskID")).toString(), QStringLiteral("A2"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT Name FROM tasks ORDER BY TaskID")).toString(),
+              QStringLiteral("A2"));
     EXPECT_EQ(stored(QStringLiteral("SELECT COUNT(*) FROM tasks")).toInt(), 3);
 }
 

@@ -10,8 +10,7 @@ namespace {
 
 class DataModuleTest : public test::DataModuleFixture {};
 
-TEST_F(DataModuleTest, StartUpMakesRememberedTaskCurrent)
-{
+TEST_F(DataModuleTest, StartUpMakesRememberedTaskCurrent) {
     seedSample();
     int solutState = 0, totals = 0;
     QObject receiver; // ends the connections before the counters go
@@ -37,8 +36,7 @@ TEST_F(DataModuleTest, StartUpMakesRememberedTaskCurrent)
     EXPECT_TRUE(m_prompter.asked.empty());
 }
 
-TEST_F(DataModuleTest, BusyDatabaseRefusesStartUp)
-{
+TEST_F(DataModuleTest, BusyDatabaseRefusesStartUp) {
     seedSample();
     auto other = Store::open(m_dirs[0], StoreOpenMode::ExistingOnly); // a second instance
     ASSERT_TRUE(other);
@@ -58,8 +56,7 @@ TEST_F(DataModuleTest, BusyDatabaseRefusesStartUp)
     EXPECT_TRUE(m_prompter.asked[0].text.contains(QStringLiteral("db0")));
 }
 
-TEST_F(DataModuleTest, TableFileThatIsNotSqliteIsRefusedAndKept)
-{
+TEST_F(DataModuleTest, TableFileThatIsNotSqliteIsRefusedAndKept) {
     const QString path = Store::tableFilePath(m_dirs[0], Table::Tasks);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -74,8 +71,7 @@ TEST_F(DataModuleTest, TableFileThatIsNotSqliteIsRefusedAndKept)
     EXPECT_EQ(f.readAll(), garbage);
 }
 
-TEST_F(DataModuleTest, NoTaskLeavesAreasAndTotalsEmpty)
-{
+TEST_F(DataModuleTest, NoTaskLeavesAreasAndTotalsEmpty) {
     seed(0, {QStringLiteral("INSERT INTO conts (Type, Length, Width) VALUES ('Van', 1200, 800)")});
     ASSERT_TRUE(start());
     EXPECT_EQ(m_dm->currentTaskId(), 0);
@@ -88,8 +84,7 @@ TEST_F(DataModuleTest, NoTaskLeavesAreasAndTotalsEmpty)
     EXPECT_EQ(m_dm->effTexts().EffWgt, QStringLiteral("..."));
 }
 
-TEST_F(DataModuleTest, AreaMultiplierScalesEveryAreaColumn)
-{
+TEST_F(DataModuleTest, AreaMultiplierScalesEveryAreaColumn) {
     seedSample();
     seed(0, {QStringLiteral("INSERT INTO conts (TypeID, Type, Length, Width) VALUES (3, 'Small', 1200, 800)"),
              QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID, WgtLoad, WolLoad) VALUES "
@@ -123,8 +118,7 @@ TEST_F(DataModuleTest, AreaMultiplierScalesEveryAreaColumn)
     EXPECT_EQ(m_dm->contTotals().AvlVol, QStringLiteral("%1").arg(3 * 33320 + 8000));
 }
 
-TEST_F(DataModuleTest, HugeAreaTotalShowsTheLimit)
-{
+TEST_F(DataModuleTest, HugeAreaTotalShowsTheLimit) {
     QStringList sql;
     sql << QStringLiteral("INSERT INTO conts (TypeID, Type, Length, Width) VALUES (1, 'Big', 32000, 32000)")
         << QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (1, 'Huge')")
@@ -134,8 +128,7 @@ TEST_F(DataModuleTest, HugeAreaTotalShowsTheLimit)
     EXPECT_EQ(m_dm->contTotals().AvlVol, QStringLiteral("1555555555"));
 }
 
-TEST_F(DataModuleTest, PostAllTablesStoresPendingRows)
-{
+TEST_F(DataModuleTest, PostAllTablesStoresPendingRows) {
     seedSample();
     ASSERT_TRUE(start(1));
     ASSERT_TRUE(m_dm->tasks().setValue(QStringLiteral("Descr"), QStringLiteral("pending")));
@@ -147,12 +140,11 @@ TEST_F(DataModuleTest, PostAllTablesStoresPendingRows)
     EXPECT_EQ(count(QStringLiteral("SELECT Prior FROM tc WHERE TaskID = 1")), 3);
 }
 
-TEST_F(DataModuleTest, RefreshShowsRowsWrittenAroundTheCursors)
-{
+TEST_F(DataModuleTest, RefreshShowsRowsWrittenAroundTheCursors) {
     seedSample();
     ASSERT_TRUE(start(1));
     ASSERT_TRUE(m_dm->tasks().setValue(QStringLiteral("Descr"), QStringLiteral("kept")));
-    {   // What a solve stores through the same connection.
+    { // What a solve stores through the same connection.
         auto shared = Store::openShared(m_dirs[0], StoreOpenMode::ExistingOnly);
         ASSERT_EQ(shared.get(), m_dm->store());
         QSqlQuery q(shared->database());
@@ -171,8 +163,7 @@ TEST_F(DataModuleTest, RefreshShowsRowsWrittenAroundTheCursors)
     EXPECT_EQ(m_dm->boxTotals().LftNmbColor, NoLeftBoxesColor);
 }
 
-TEST_F(DataModuleTest, SwitchingDatabasesAndExchangeCursors)
-{
+TEST_F(DataModuleTest, SwitchingDatabasesAndExchangeCursors) {
     seedSample();
     seed(2, {QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (40, 'Imported')")});
     ASSERT_TRUE(start(1));
@@ -204,8 +195,7 @@ TEST_F(DataModuleTest, SwitchingDatabasesAndExchangeCursors)
     EXPECT_EQ(m_dm->tasks().rowCount(), 2);
 }
 
-TEST_F(DataModuleTest, ValuesOutOfRangeInFileAreReportedAndKept)
-{
+TEST_F(DataModuleTest, ValuesOutOfRangeInFileAreReportedAndKept) {
     seed(0, {QStringLiteral("INSERT INTO boxes (KindID, Kind, Length, Width, Weight) VALUES "
                             "(1, 'Too long', 70000, 800, -99999)")});
     ASSERT_TRUE(start());

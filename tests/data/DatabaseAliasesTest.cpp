@@ -1,7 +1,7 @@
 // Home folder, databases.ini, the first start with its sample database, the missing-directory
 // check at start-up.
-#include "CoreApp.h"
 #include "DatabaseAliases.h"
+#include "CoreApp.h"
 #include "RegularFile.h"
 #include "SampleData.h"
 #include "Store.h"
@@ -17,17 +17,16 @@ using namespace palvane;
 
 namespace {
 
-qint64 scalar(Store& s, const QString& sql)
-{
+qint64 scalar(Store& s, const QString& sql) {
     QSqlQuery q(s.database());
     return q.exec(sql) && q.next() ? q.value(0).toLongLong() : -1;
 }
 
 class EnvGuard {
 public:
-    explicit EnvGuard(const char* name) : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name)) {}
-    ~EnvGuard()
-    {
+    explicit EnvGuard(const char* name)
+        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name)) {}
+    ~EnvGuard() {
         if (m_had)
             qputenv(m_name, m_old);
         else
@@ -42,8 +41,7 @@ private:
 
 } // namespace
 
-TEST(HomeFolderTest, OptionThenEnvironmentThenPlatform)
-{
+TEST(HomeFolderTest, OptionThenEnvironmentThenPlatform) {
     test::ensureCoreApp();
     EnvGuard guard("PALVANE_HOME");
     QTemporaryDir tmp;
@@ -67,8 +65,7 @@ TEST(HomeFolderTest, OptionThenEnvironmentThenPlatform)
     EXPECT_EQ(home.absolute(QStringLiteral("../z")), tmp.filePath(QStringLiteral("z")));
 }
 
-TEST(DatabaseAliasesTest, FirstStartCreatesConfigurationDatabasesAndSample)
-{
+TEST(DatabaseAliasesTest, FirstStartCreatesConfigurationDatabasesAndSample) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     HomeFolder home(tmp.filePath(QStringLiteral("home")));
@@ -95,19 +92,32 @@ TEST(DatabaseAliasesTest, FirstStartCreatesConfigurationDatabasesAndSample)
     EXPECT_GE(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM conts")), 3);
     EXPECT_GE(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM boxes")), 3);
     EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM tasks")), 1);
-    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM conts WHERE Length = 13600 AND Width = 2450")), 1);
-    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM boxes WHERE Length = 1200 AND Width = 800")), 1);
+    EXPECT_EQ(
+        scalar(*main, QStringLiteral("SELECT COUNT(*) FROM conts WHERE Length = 13600 AND Width = 2450")), 1);
+    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM boxes WHERE Length = 1200 AND Width = 800")),
+              1);
     // The sample task is solvable within the engine's limits and obeys the library rules.
     const qint64 boxes = scalar(*main, QStringLiteral("SELECT SUM(Total) FROM tb"));
     EXPECT_GE(boxes, 30);
     EXPECT_LE(boxes, 1000);
     EXPECT_LE(scalar(*main, QStringLiteral("SELECT SUM(Avail) FROM tc")), 24);
     EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM conts WHERE NoseDL + TailDL >= Length")), 0);
-    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM conts WHERE FillDir NOT IN ('Length','Width','Either')")), 0);
-    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM conts WHERE length(Type) > 25 OR length(Mark) > 3 OR length(Descr) > 75")), 0);
-    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM boxes WHERE length(Kind) > 25 OR length(Mark) > 2 OR length(Descr) > 75")), 0);
-    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM tc WHERE TypeID NOT IN (SELECT TypeID FROM conts)")), 0);
-    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM tb WHERE KindID NOT IN (SELECT KindID FROM boxes)")), 0);
+    EXPECT_EQ(
+        scalar(*main,
+               QStringLiteral("SELECT COUNT(*) FROM conts WHERE FillDir NOT IN ('Length','Width','Either')")),
+        0);
+    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM conts WHERE length(Type) > 25 OR "
+                                           "length(Mark) > 3 OR length(Descr) > 75")),
+              0);
+    EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM boxes WHERE length(Kind) > 25 OR "
+                                           "length(Mark) > 2 OR length(Descr) > 75")),
+              0);
+    EXPECT_EQ(scalar(*main, QStringLiteral(
+                                "SELECT COUNT(*) FROM tc WHERE TypeID NOT IN (SELECT TypeID FROM conts)")),
+              0);
+    EXPECT_EQ(scalar(*main, QStringLiteral(
+                                "SELECT COUNT(*) FROM tb WHERE KindID NOT IN (SELECT KindID FROM boxes)")),
+              0);
     // Seeding again adds nothing.
     EXPECT_TRUE(seedSampleData(*main));
     EXPECT_EQ(scalar(*main, QStringLiteral("SELECT COUNT(*) FROM tasks")), 1);
@@ -118,8 +128,7 @@ TEST(DatabaseAliasesTest, FirstStartCreatesConfigurationDatabasesAndSample)
     EXPECT_FALSE(created);
 }
 
-TEST(DatabaseAliasesTest, ConfiguredPathsAndMissingDirectoryMessages)
-{
+TEST(DatabaseAliasesTest, ConfiguredPathsAndMissingDirectoryMessages) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     HomeFolder home(tmp.path());
@@ -158,8 +167,7 @@ TEST(DatabaseAliasesTest, ConfiguredPathsAndMissingDirectoryMessages)
     EXPECT_EQ(reread.configuredPath(ExportDatabase), QStringLiteral("rel/exp"));
 }
 
-TEST(DatabaseAliasesTest, FirstStartRefusesADamagedMainDatabaseAndWritesNoConfiguration)
-{
+TEST(DatabaseAliasesTest, FirstStartRefusesADamagedMainDatabaseAndWritesNoConfiguration) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     HomeFolder home(tmp.path());
@@ -176,8 +184,7 @@ TEST(DatabaseAliasesTest, FirstStartRefusesADamagedMainDatabaseAndWritesNoConfig
     EXPECT_FALSE(aliases.configurationExists());
 }
 
-TEST(DatabaseAliasesTest, AliasesNamingOneDirectoryClashEvenThroughALink)
-{
+TEST(DatabaseAliasesTest, AliasesNamingOneDirectoryClashEvenThroughALink) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     HomeFolder home(tmp.path());
@@ -191,16 +198,16 @@ TEST(DatabaseAliasesTest, AliasesNamingOneDirectoryClashEvenThroughALink)
     ASSERT_TRUE(QFile::link(aliases.directory(MainDatabase), tmp.filePath(QStringLiteral("link"))));
     aliases.setConfiguredPath(ImportDatabase, QStringLiteral("Korvanexp/../link"));
     const QString main = QFileInfo(aliases.directory(MainDatabase)).canonicalFilePath();
-    EXPECT_EQ(aliases.directoryClashMessages(),
-              QStringList{QStringLiteral("The aliases KorvanB and Korvanimp name the same DB location:\r") + main});
+    EXPECT_EQ(
+        aliases.directoryClashMessages(),
+        QStringList{QStringLiteral("The aliases KorvanB and Korvanimp name the same DB location:\r") + main});
     EXPECT_EQ(aliases.startUpMessages(), aliases.directoryClashMessages());
     // All three in one place: every pair is named.
     aliases.setConfiguredPath(ExportDatabase, main);
     EXPECT_EQ(aliases.directoryClashMessages().size(), 3);
 }
 
-TEST(DatabaseAliasesTest, ConfigurationThatIsNoSmallRegularFileIsRefusedWithTheReason)
-{
+TEST(DatabaseAliasesTest, ConfigurationThatIsNoSmallRegularFileIsRefusedWithTheReason) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     HomeFolder home(tmp.path());

@@ -1,8 +1,8 @@
 // The engine's rows over real table files: a task read with its looked-up fields in index order,
 // a solution replaced or cleared as one unit, and a failure half-way that changes nothing.
+#include "EngineRows.h"
 #include "CoreApp.h"
 #include "DatabaseAliases.h"
-#include "EngineRows.h"
 #include "FakeSearch.h"
 #include "RowChecks.h"
 #include "SolvePipeline.h"
@@ -21,8 +21,7 @@ namespace {
 
 class EngineRowsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test::ensureCoreApp();
         HomeFolder home(m_tmp.path());
         QString error;
@@ -32,14 +31,12 @@ protected:
         m_rows = std::make_unique<EngineRows>(*m_store);
     }
 
-    int scalar(const QString& sql)
-    {
+    int scalar(const QString& sql) {
         QSqlQuery q(m_store->database());
         return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
     }
 
-    TaskRows read(std::int32_t taskId = 1)
-    {
+    TaskRows read(std::int32_t taskId = 1) {
         TaskRows rows;
         std::string error;
         EXPECT_EQ(m_rows->readTask(taskId, rows, error), RowsStatus::Ok) << error;
@@ -47,8 +44,7 @@ protected:
     }
 
     // A small solution of the sample task: one container of its first type with two boxes.
-    SolutionWrite smallSolution(const TaskRows& rows)
-    {
+    SolutionWrite smallSolution(const TaskRows& rows) {
         SolutionWrite w;
         w.date = "2026-12-01";
         w.solve.Power = 7;
@@ -88,8 +84,7 @@ protected:
 
 } // namespace
 
-TEST_F(EngineRowsTest, ReadsTheSampleTaskWithLookedUpFieldsInIndexOrder)
-{
+TEST_F(EngineRowsTest, ReadsTheSampleTaskWithLookedUpFieldsInIndexOrder) {
     const TaskRows rows = read();
     EXPECT_EQ(rows.task.TaskID, 1);
     EXPECT_FALSE(rows.task.Name.empty());
@@ -119,8 +114,7 @@ TEST_F(EngineRowsTest, ReadsTheSampleTaskWithLookedUpFieldsInIndexOrder)
     EXPECT_NE(error.find("4711"), std::string::npos);
 }
 
-TEST_F(EngineRowsTest, ValuesOutsideTheFieldRangesAreClamped)
-{
+TEST_F(EngineRowsTest, ValuesOutsideTheFieldRangesAreClamped) {
     const TaskRows before = read();
     ASSERT_TRUE(m_store->exec(QStringLiteral("UPDATE tc SET Avail = 99999 WHERE TaskID = 1 AND TypeID = %1")
                                   .arg(before.tc[0].TypeID)));
@@ -129,8 +123,7 @@ TEST_F(EngineRowsTest, ValuesOutsideTheFieldRangesAreClamped)
     EXPECT_EQ(CheckSolvePreconditions(rows), SolveStatus::TooManyContainers);
 }
 
-TEST_F(EngineRowsTest, ReplaceWritesEveryRowAndReadsBack)
-{
+TEST_F(EngineRowsTest, ReplaceWritesEveryRowAndReadsBack) {
     const TaskRows rows = read();
     const SolutionWrite w = smallSolution(rows);
     std::string error;
@@ -162,16 +155,15 @@ TEST_F(EngineRowsTest, ReplaceWritesEveryRowAndReadsBack)
     EXPECT_EQ(m_rows->replaceSolution(4711, w, error), RowsStatus::NoTask);
 }
 
-TEST_F(EngineRowsTest, FailureHalfWayLeavesThePreviousSolution)
-{
+TEST_F(EngineRowsTest, FailureHalfWayLeavesThePreviousSolution) {
     const TaskRows rows = read();
     std::string error;
     ASSERT_EQ(m_rows->replaceSolution(1, smallSolution(rows), error), RowsStatus::Ok) << error;
     // A second box row for box 2 makes the store refuse the write after the old rows were
     // deleted and the new solut and distr rows written.
-    ASSERT_TRUE(m_store->exec(QStringLiteral(
-        "CREATE TRIGGER posit.refuse BEFORE INSERT ON posit WHEN NEW.BoxNo = 2 "
-        "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
+    ASSERT_TRUE(
+        m_store->exec(QStringLiteral("CREATE TRIGGER posit.refuse BEFORE INSERT ON posit WHEN NEW.BoxNo = 2 "
+                                     "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
     SolutionWrite other = smallSolution(rows);
     other.date = "2026-12-24";
     other.solve.Power = 3;
@@ -188,8 +180,7 @@ TEST_F(EngineRowsTest, FailureHalfWayLeavesThePreviousSolution)
     EXPECT_EQ(m_store->transactionDepth(), 0);
 }
 
-TEST_F(EngineRowsTest, ClearKeepsFixedContainersAndFailsAsOneUnit)
-{
+TEST_F(EngineRowsTest, ClearKeepsFixedContainersAndFailsAsOneUnit) {
     const TaskRows rows = read();
     SolutionWrite w = smallSolution(rows);
     SolutRow loose = w.solut[0];
@@ -204,8 +195,8 @@ TEST_F(EngineRowsTest, ClearKeepsFixedContainersAndFailsAsOneUnit)
     std::string error;
     ASSERT_EQ(m_rows->replaceSolution(1, w, error), RowsStatus::Ok) << error;
 
-    ASSERT_TRUE(m_store->exec(QStringLiteral(
-        "CREATE TRIGGER solut.refuse BEFORE DELETE ON solut BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
+    ASSERT_TRUE(m_store->exec(QStringLiteral("CREATE TRIGGER solut.refuse BEFORE DELETE ON solut BEGIN "
+                                             "SELECT RAISE(ABORT, 'injected failure'); END")));
     RecordingMessages messages;
     ProgressSink progress;
     EXPECT_EQ(ClearSolution(1, *m_rows, *m_rows, messages, progress, error), RowsStatus::Failed);
@@ -225,8 +216,7 @@ TEST_F(EngineRowsTest, ClearKeepsFixedContainersAndFailsAsOneUnit)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(EngineRowsTest, ClearedSourceReadsTheTaskAsTheStoredClearLeavesIt)
-{
+TEST_F(EngineRowsTest, ClearedSourceReadsTheTaskAsTheStoredClearLeavesIt) {
     const TaskRows rows = read();
     SolutionWrite w = smallSolution(rows);
     // A loose container of the second type with one box of the second kind.
@@ -271,8 +261,7 @@ TEST_F(EngineRowsTest, ClearedSourceReadsTheTaskAsTheStoredClearLeavesIt)
     EXPECT_EQ(cleared.readTask(4711, seen, error), RowsStatus::NoTask);
 }
 
-TEST(PrompterMessages, ShowsTheEngineMessagesWithOneOkButton)
-{
+TEST(PrompterMessages, ShowsTheEngineMessagesWithOneOkButton) {
     test::ensureCoreApp();
     ScriptedPrompter prompter;
     PrompterMessages messages(prompter);
@@ -281,9 +270,11 @@ TEST(PrompterMessages, ShowsTheEngineMessagesWithOneOkButton)
     messages.show(EngineMessage::ContFixError, "");
     messages.show(EngineMessage::BoxFixError, "");
     ASSERT_EQ(prompter.asked.size(), 4u);
-    EXPECT_EQ(prompter.asked[0].text, QStringLiteral("Container to fix deficit for:\rVan 4.2 m\rIts fixing omited"));
+    EXPECT_EQ(prompter.asked[0].text,
+              QStringLiteral("Container to fix deficit for:\rVan 4.2 m\rIts fixing omited"));
     EXPECT_EQ(prompter.asked[0].kind, PromptKind::Warning);
-    EXPECT_EQ(prompter.asked[1].text, QStringLiteral("Box to fix deficit for:\rEUR pallet\rIts fixing omited"));
+    EXPECT_EQ(prompter.asked[1].text,
+              QStringLiteral("Box to fix deficit for:\rEUR pallet\rIts fixing omited"));
     EXPECT_EQ(prompter.asked[2].text, QStringLiteral("ContFix Error "));
     EXPECT_EQ(prompter.asked[2].kind, PromptKind::Error);
     EXPECT_EQ(prompter.asked[3].text, QStringLiteral("BoxFix Error "));

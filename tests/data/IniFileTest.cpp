@@ -346,7 +346,8 @@ TEST_F(IniFileTest, SaveFailingHalfWayKeepsTheOldFile) {
     ASSERT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile write error"));
     EXPECT_EQ(read(), before);
-    EXPECT_EQ(QDir(m_tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("korvan.ini")});
+    EXPECT_EQ(QDir(m_tmp.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("korvan.ini")});
     m_prompter.asked.clear();
     IniValues v;
     ASSERT_TRUE(load(v));
@@ -359,7 +360,8 @@ TEST_F(IniFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
     write(SampleFile);
     ASSERT_TRUE(QFile::setPermissions(m_tmp.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const bool ok = SaveIni(m_path, unusual(), m_prompter);
-    QFile::setPermissions(m_tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(m_tmp.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(ok);
     ASSERT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile write error"));
@@ -374,8 +376,8 @@ TEST_F(IniFileTest, OnlyASmallRegularFileIsReadAndTheWarningSaysWhy) {
     EXPECT_FALSE(load(v));
     EXPECT_EQ(v, IniValues{});
     ASSERT_EQ(m_prompter.asked.size(), 1u);
-    EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile access error.\rLoading default settings\r") + m_path +
-                                            QStringLiteral(" is not a regular file."));
+    EXPECT_EQ(m_prompter.asked[0].text, QStringLiteral("IniFile access error.\rLoading default settings\r") +
+                                            m_path + QStringLiteral(" is not a regular file."));
     ASSERT_TRUE(QFile::remove(m_path));
 
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), m_path));

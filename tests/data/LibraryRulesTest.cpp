@@ -8,8 +8,7 @@ namespace {
 
 class LibraryRulesTest : public test::DataModuleFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DataModuleFixture::SetUp();
         seedSample();
     }
@@ -17,8 +16,7 @@ protected:
     Cursor& boxes() { return m_dm->boxes(); }
 };
 
-TEST_F(LibraryRulesTest, AxleDisplacementsMustStayBelowLength)
-{
+TEST_F(LibraryRulesTest, AxleDisplacementsMustStayBelowLength) {
     ASSERT_TRUE(start());
     m_dm->setLibraryEditMode(Table::Conts, true);
     m_dm->WarnsCheck = false;
@@ -42,8 +40,7 @@ TEST_F(LibraryRulesTest, AxleDisplacementsMustStayBelowLength)
     EXPECT_EQ(count(QStringLiteral("SELECT Length + TailDL FROM conts WHERE TypeID = 2")), 901);
 }
 
-TEST_F(LibraryRulesTest, FillDirectionAndNewRowDefaults)
-{
+TEST_F(LibraryRulesTest, FillDirectionAndNewRowDefaults) {
     ASSERT_TRUE(start(1));
     m_dm->setLibraryEditMode(Table::Conts, true);
     Table focused = Table::Tasks;
@@ -67,8 +64,7 @@ TEST_F(LibraryRulesTest, FillDirectionAndNewRowDefaults)
     EXPECT_EQ(conts().rowCount(), 2);
 }
 
-TEST_F(LibraryRulesTest, FillDirectionReadOutsideTheListBlocksStoring)
-{
+TEST_F(LibraryRulesTest, FillDirectionReadOutsideTheListBlocksStoring) {
     seed(0, {QStringLiteral("UPDATE conts SET FillDir = 'Sideways' WHERE TypeID = 2")});
     ASSERT_TRUE(start());
     ASSERT_TRUE(conts().locate(QStringLiteral("TypeID"), 2));
@@ -82,8 +78,7 @@ TEST_F(LibraryRulesTest, FillDirectionReadOutsideTheListBlocksStoring)
     EXPECT_TRUE(conts().post());
 }
 
-TEST_F(LibraryRulesTest, InsertAndDeleteOutsideEditModeAreRefusedSilently)
-{
+TEST_F(LibraryRulesTest, InsertAndDeleteOutsideEditModeAreRefusedSilently) {
     ASSERT_TRUE(start());
     EXPECT_FALSE(conts().insert());
     EXPECT_FALSE(boxes().append());
@@ -98,8 +93,7 @@ TEST_F(LibraryRulesTest, InsertAndDeleteOutsideEditModeAreRefusedSilently)
     EXPECT_TRUE(m_prompter.asked.empty());
 }
 
-TEST_F(LibraryRulesTest, EditOfTypeUsedBySolvedTaskIsRefused)
-{
+TEST_F(LibraryRulesTest, EditOfTypeUsedBySolvedTaskIsRefused) {
     seed(1, {QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (5, 1, 1)")});
     ASSERT_TRUE(start());
     m_dm->setLibraryEditMode(Table::Conts, true);
@@ -118,8 +112,7 @@ TEST_F(LibraryRulesTest, EditOfTypeUsedBySolvedTaskIsRefused)
                              "accepted\rjust after task solution was cleared."));
 }
 
-TEST_F(LibraryRulesTest, EditConfirmationPerTaskWithYesNoAllYesToAll)
-{
+TEST_F(LibraryRulesTest, EditConfirmationPerTaskWithYesNoAllYesToAll) {
     seed(0, {QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (3, 'Gamma')"),
              QStringLiteral("INSERT INTO tb (TaskID, KindID, Total, Placed) VALUES (3, 2, 5, 0)"),
              QStringLiteral("UPDATE tb SET Placed = 0")});
@@ -170,8 +163,7 @@ TEST_F(LibraryRulesTest, EditConfirmationPerTaskWithYesNoAllYesToAll)
     EXPECT_EQ(count(QStringLiteral("SELECT Weight FROM boxes WHERE KindID = 2")), 440);
 }
 
-TEST_F(LibraryRulesTest, ContainerConfirmationText)
-{
+TEST_F(LibraryRulesTest, ContainerConfirmationText) {
     ASSERT_TRUE(start());
     m_dm->setLibraryEditMode(Table::Conts, true);
     ASSERT_TRUE(conts().locate(QStringLiteral("TypeID"), 2)); // Beta uses it with Used 0
@@ -184,8 +176,7 @@ TEST_F(LibraryRulesTest, ContainerConfirmationText)
                              "(All)?\r... regarding all containers to modify (Yes to All)?"));
 }
 
-TEST_F(LibraryRulesTest, DeleteOfUsedTypeIsRefusedWithTaskName)
-{
+TEST_F(LibraryRulesTest, DeleteOfUsedTypeIsRefusedWithTaskName) {
     seed(0, {QStringLiteral("INSERT INTO conts (TypeID, Type, Length, Width) VALUES (3, 'Spare', 100, 100), "
                             "(4, 'Exported', 100, 100)")});
     seed(1, {QStringLiteral("INSERT INTO tc (TaskID, TypeID, Avail) VALUES (9, 4, 1)")});
@@ -195,23 +186,25 @@ TEST_F(LibraryRulesTest, DeleteOfUsedTypeIsRefusedWithTaskName)
     EXPECT_FALSE(conts().remove());
     ASSERT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_prompter.asked[0].text,
-              QStringLiteral("This container Type is used in a task:\r\"Beta\".\rDelete action should be cancelled."));
+              QStringLiteral(
+                  "This container Type is used in a task:\r\"Beta\".\rDelete action should be cancelled."));
     ASSERT_TRUE(conts().locate(QStringLiteral("TypeID"), 4));
     EXPECT_FALSE(conts().remove());
-    EXPECT_EQ(m_prompter.asked.back().text,
-              QStringLiteral("This container Type is used in Export DB.\rDelete action should be cancelled."));
+    EXPECT_EQ(
+        m_prompter.asked.back().text,
+        QStringLiteral("This container Type is used in Export DB.\rDelete action should be cancelled."));
     EXPECT_EQ(conts().rowCount(), 4);
     ASSERT_TRUE(conts().locate(QStringLiteral("TypeID"), 3));
     EXPECT_TRUE(conts().remove());
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM conts")), 3);
 }
 
-TEST_F(LibraryRulesTest, ExportLibraryOnlyDeletesUnusedRows)
-{
-    seed(1, {QStringLiteral("INSERT INTO boxes (KindID, Kind, Length, Width, Weight) VALUES (1, 'A', 1, 1, 1), "
-                            "(2, 'B', 2, 2, 2)"),
-             QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (1, 'Exported task')"),
-             QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (1, 1, 1)")});
+TEST_F(LibraryRulesTest, ExportLibraryOnlyDeletesUnusedRows) {
+    seed(1,
+         {QStringLiteral("INSERT INTO boxes (KindID, Kind, Length, Width, Weight) VALUES (1, 'A', 1, 1, 1), "
+                         "(2, 'B', 2, 2, 2)"),
+          QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (1, 'Exported task')"),
+          QStringLiteral("INSERT INTO tb (TaskID, KindID, Total) VALUES (1, 1, 1)")});
     m_dm = std::make_unique<TDMForm>(&m_prompter);
     for (int code = 0; code < 3; ++code)
         m_dm->setDatabaseDirectory(code, m_dirs[code]);
@@ -229,8 +222,10 @@ TEST_F(LibraryRulesTest, ExportLibraryOnlyDeletesUnusedRows)
     EXPECT_EQ(m_prompter.asked.back().text, refusal);
     ASSERT_TRUE(boxes().locate(QStringLiteral("KindID"), 1));
     EXPECT_FALSE(boxes().remove());
-    EXPECT_EQ(m_prompter.asked.back().text,
-              QStringLiteral("This box Kind is used in a task:\r\"Exported task\".\rDelete action should be cancelled."));
+    EXPECT_EQ(
+        m_prompter.asked.back().text,
+        QStringLiteral(
+            "This box Kind is used in a task:\r\"Exported task\".\rDelete action should be cancelled."));
     ASSERT_TRUE(boxes().locate(QStringLiteral("KindID"), 2));
     EXPECT_TRUE(boxes().remove());
     EXPECT_EQ(boxes().rowCount(), 1);

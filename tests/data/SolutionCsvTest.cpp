@@ -3,15 +3,15 @@
 // a solution, overwriting, the question and the messages, write failures and cursor positions;
 // files written under a French locale and with names holding commas, quotes and line breaks
 // read back by a strict RFC 4180 reader.
+#include "SolutionCsv.h"
 #include "CliCommands.h"
 #include "CoreApp.h"
 #include "CsvReader.h"
+#include "DMForm.h"
 #include "DatabaseAliases.h"
 #include "HomeFolder.h"
 #include "Prompter.h"
-#include "SolutionCsv.h"
 #include "Store.h"
-#include "TDMForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,8 +27,7 @@ namespace {
 
 class SolutionCsvTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test::ensureCoreApp();
         ASSERT_TRUE(m_tmp.isValid());
         QString error;
@@ -43,23 +42,21 @@ protected:
     void TearDown() override { m_dm.reset(); }
 
     // Runs SQL on the main database while the module does not hold it.
-    void seed(const QStringList& sql)
-    {
-        auto store = Store::open(DatabaseAliases(m_home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
+    void seed(const QStringList& sql) {
+        auto store =
+            Store::open(DatabaseAliases(m_home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
         ASSERT_TRUE(store);
         for (const QString& s : sql)
             ASSERT_TRUE(store->exec(s)) << s.toStdString();
     }
-    void start(qint32 taskId = 1)
-    {
+    void start(qint32 taskId = 1) {
         m_dm = std::make_unique<TDMForm>(&m_prompter);
         m_dm->setDatabaseDirectories(DatabaseAliases(m_home));
         ASSERT_TRUE(m_dm->DataModuleCreate(taskId));
         ASSERT_EQ(m_dm->currentTaskId(), taskId);
     }
     QString folder() const { return m_home.exportFolder(); }
-    QStringList lines(const QString& suffix, const QString& stem = QStringLiteral("Sample_ mixed pallets"))
-    {
+    QStringList lines(const QString& suffix, const QString& stem = QStringLiteral("Sample_ mixed pallets")) {
         QFile f(QDir(folder()).filePath(stem + suffix));
         if (!f.open(QIODevice::ReadOnly))
             return {};
@@ -71,8 +68,7 @@ protected:
             EXPECT_FALSE(s.contains('\n') || s.contains('\r'));
         return l;
     }
-    int scalar(const QString& sql)
-    {
+    int scalar(const QString& sql) {
         QSqlQuery q(m_dm->store()->database());
         return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
     }
@@ -83,8 +79,7 @@ protected:
     std::unique_ptr<TDMForm> m_dm;
 };
 
-TEST(SolutionCsvNames, UnsafeCharactersAndDotNamesBecomeFileNames)
-{
+TEST(SolutionCsvNames, UnsafeCharactersAndDotNamesBecomeFileNames) {
     EXPECT_EQ(safeFileStem("A"), "A");
     EXPECT_EQ(safeFileStem("a/b\\c:d*e?f\"g<h>i|j"), "a_b_c_d_e_f_g_h_i_j");
     EXPECT_EQ(safeFileStem(QString("x") + QChar(9) + "y"), "x_y");
@@ -94,8 +89,7 @@ TEST(SolutionCsvNames, UnsafeCharactersAndDotNamesBecomeFileNames)
     EXPECT_EQ(safeFileStem(" Été "), " Été ");
 }
 
-TEST_F(SolutionCsvTest, WritesThreeFilesWithHeadersAndOneLinePerContainer)
-{
+TEST_F(SolutionCsvTest, WritesThreeFilesWithHeadersAndOneLinePerContainer) {
     start();
     const int containers = scalar("SELECT COUNT(*) FROM solut WHERE TaskID = 1");
     ASSERT_GT(containers, 0);
@@ -109,12 +103,13 @@ TEST_F(SolutionCsvTest, WritesThreeFilesWithHeadersAndOneLinePerContainer)
                                          shown + "Sample_ mixed pallets-posit.csv"}));
 
     const QDate date = m_dm->tasks().value("Date").toDate();
-    const QString first = (date.isValid() ? QLocale::c().toString(date, QLocale::ShortFormat) : QString())
-                          + ",  Sample: mixed pallets";
+    const QString first = (date.isValid() ? QLocale::c().toString(date, QLocale::ShortFormat) : QString()) +
+                          ",  Sample: mixed pallets";
     const QStringList conts = lines("-conts.csv");
     ASSERT_EQ(conts.size(), 3 + containers);
     EXPECT_EQ(conts[0], first);
-    EXPECT_EQ(conts[1], "ContType,ContNo,BoxSum,LoadArea,Area%,LoadWeight,Weight%,LoadCost,NoseWeight,TailWeight,");
+    EXPECT_EQ(conts[1],
+              "ContType,ContNo,BoxSum,LoadArea,Area%,LoadWeight,Weight%,LoadCost,NoseWeight,TailWeight,");
     EXPECT_EQ(conts[2], "");
     int boxes = 0;
     for (int i = 0; i < containers; ++i) {
@@ -154,9 +149,9 @@ TEST_F(SolutionCsvTest, WritesThreeFilesWithHeadersAndOneLinePerContainer)
     EXPECT_EQ(placedSum, boxes);
 }
 
-TEST_F(SolutionCsvTest, ContainerWithoutRowsAndTaskWithoutSolution)
-{
-    seed({"INSERT INTO solut (TaskID, ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont, CostLoad, NoseLoad, TailLoad) "
+TEST_F(SolutionCsvTest, ContainerWithoutRowsAndTaskWithoutSolution) {
+    seed({"INSERT INTO solut (TaskID, ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont, CostLoad, "
+          "NoseLoad, TailLoad) "
           "SELECT 1, 99, TypeID, 0, 0, 0, 0, 0, 0, 0 FROM solut WHERE TaskID = 1 LIMIT 1",
           "INSERT INTO tasks (Name, Solut) VALUES ('Empty/one', 0)"});
     start();
@@ -166,7 +161,10 @@ TEST_F(SolutionCsvTest, ContainerWithoutRowsAndTaskWithoutSolution)
     EXPECT_EQ(distr.mid(distr.size() - 2), QStringList({"Container# 99", ""}));
     const QStringList posit = lines("-posit.csv");
     EXPECT_EQ(posit.mid(posit.size() - 2), QStringList({"Container# 99", ""}));
-    EXPECT_TRUE(lines("-conts.csv").last().startsWith(m_dm->solut().valueAt(0, "Type").toString() + ",99,0,0,   0.000,0,   0.000,        0.00,0,0,"));
+    EXPECT_TRUE(lines("-conts.csv")
+                    .last()
+                    .startsWith(m_dm->solut().valueAt(0, "Type").toString() +
+                                ",99,0,0,   0.000,0,   0.000,        0.00,0,0,"));
 
     ASSERT_TRUE(m_dm->tasks().locate("Name", "Empty/one"));
     ASSERT_EQ(m_dm->solut().rowCount(), 0);
@@ -179,8 +177,7 @@ TEST_F(SolutionCsvTest, ContainerWithoutRowsAndTaskWithoutSolution)
     }
 }
 
-TEST(SolutionCsvFields, OnlyTextsWithSeparatorsQuotesOrLineBreaksAreQuoted)
-{
+TEST(SolutionCsvFields, OnlyTextsWithSeparatorsQuotesOrLineBreaksAreQuoted) {
     EXPECT_EQ(csvField("Van"), "Van");
     EXPECT_EQ(csvField("  87.500"), "  87.500");
     EXPECT_EQ(csvField(""), "");
@@ -192,8 +189,7 @@ TEST(SolutionCsvFields, OnlyTextsWithSeparatorsQuotesOrLineBreaksAreQuoted)
     EXPECT_EQ(csvField("semi;colon 'single'"), "semi;colon 'single'");
 }
 
-TEST(SolutionCsvFields, ReaderRefusesMalformedText)
-{
+TEST(SolutionCsvFields, ReaderRefusesMalformedText) {
     QList<QStringList> r;
     QString error;
     EXPECT_TRUE(readCsv("a,\"b,\"\"c\"\"\r\nd\",\r\n", &r, &error)) << error.toStdString();
@@ -205,14 +201,15 @@ TEST(SolutionCsvFields, ReaderRefusesMalformedText)
     EXPECT_FALSE(readCsv("a,b", &r, &error));
 }
 
-TEST_F(SolutionCsvTest, FrenchLocaleAndHostileNamesStayReadable)
-{
+TEST_F(SolutionCsvTest, FrenchLocaleAndHostileNamesStayReadable) {
     // Kind names and marks with commas, quotes and line breaks; container types with commas;
     // a task name with a line break, a comma and quotes.
     seed({"UPDATE conts SET Type = 'Pallet, blue ' || TypeID",
-          "UPDATE boxes SET Kind = 'Box ' || char(34) || KindID || char(34) || char(13) || char(10) || 'x, y', "
+          "UPDATE boxes SET Kind = 'Box ' || char(34) || KindID || char(34) || char(13) || char(10) || 'x, "
+          "y', "
           "Mark = char(34) || ','",
-          "UPDATE tasks SET Name = 'Load' || char(10) || 'one, ' || char(34) || 'A' || char(34) WHERE TaskID = 1"});
+          "UPDATE tasks SET Name = 'Load' || char(10) || 'one, ' || char(34) || 'A' || char(34) WHERE TaskID "
+          "= 1"});
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     struct RestoreLocale {
@@ -239,8 +236,9 @@ TEST_F(SolutionCsvTest, FrenchLocaleAndHostileNamesStayReadable)
             << SolutionCsvSuffixes[i] << ": " << error.toStdString();
         ASSERT_GE(files[i].size(), 3);
         const QDate date = m_dm->tasks().value("Date").toDate();
-        EXPECT_EQ(files[i][0], QStringList({date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString(),
-                                            "  " + name}));
+        EXPECT_EQ(files[i][0],
+                  QStringList({date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString(),
+                               "  " + name}));
         EXPECT_EQ(files[i][2], QStringList({""}));
         const qsizetype width = files[i][1].size();
         for (int k = 3; k < files[i].size(); ++k) {
@@ -292,8 +290,7 @@ TEST_F(SolutionCsvTest, FrenchLocaleAndHostileNamesStayReadable)
     }
 }
 
-TEST_F(SolutionCsvTest, RegionalSettingsLeaveNumbersAloneAndFilesAreOverwritten)
-{
+TEST_F(SolutionCsvTest, RegionalSettingsLeaveNumbersAloneAndFilesAreOverwritten) {
     start();
     ASSERT_TRUE(writeSolutionCsv(*m_dm, folder(), QLocale::c()).ok());
     const QStringList before = lines("-conts.csv");
@@ -307,8 +304,7 @@ TEST_F(SolutionCsvTest, RegionalSettingsLeaveNumbersAloneAndFilesAreOverwritten)
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files).size(), 3);
 }
 
-TEST_F(SolutionCsvTest, CommandAsksReportsFilesAndRestoresRows)
-{
+TEST_F(SolutionCsvTest, CommandAsksReportsFilesAndRestoresRows) {
     start();
     ASSERT_GE(m_dm->solut().rowCount(), 1);
     m_dm->solut().last();
@@ -333,9 +329,14 @@ TEST_F(SolutionCsvTest, CommandAsksReportsFilesAndRestoresRows)
     const QString shown = QDir(folder()).absolutePath() + "/Sample_ mixed pallets";
     EXPECT_TRUE(QDir::isAbsolutePath(shown));
     EXPECT_EQ(m_prompter.asked[1].text, "Solution data has been\rwritten into the following files:"
-                                        "\r " + shown + "-conts.csv"
-                                        "\r " + shown + "-distr.csv"
-                                        "\r " + shown + "-posit.csv");
+                                        "\r " +
+                                            shown +
+                                            "-conts.csv"
+                                            "\r " +
+                                            shown +
+                                            "-distr.csv"
+                                            "\r " +
+                                            shown + "-posit.csv");
     EXPECT_EQ(busy, std::vector<bool>({true, false}));
     EXPECT_EQ(m_dm->solut().currentRow(), solutRow);
     EXPECT_EQ(m_dm->posit().currentRow(), positRow);
@@ -350,8 +351,7 @@ TEST_F(SolutionCsvTest, CommandAsksReportsFilesAndRestoresRows)
     EXPECT_EQ(m_prompter.asked[0].kind, PromptKind::Information);
 }
 
-TEST_F(SolutionCsvTest, UnwritableFolderEndsWithTheWarning)
-{
+TEST_F(SolutionCsvTest, UnwritableFolderEndsWithTheWarning) {
     start();
     QDir().mkpath(m_home.path());
     QFile blocker(folder());

@@ -24,8 +24,7 @@ namespace {
 
 class SolveEndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test::ensureCoreApp();
         HomeFolder home(m_tmp.path());
         QString error;
@@ -37,21 +36,18 @@ protected:
         ASSERT_TRUE(m_search);
     }
 
-    SolveOutcome solve(const SolveSettings& settings, std::int32_t taskId = 1)
-    {
+    SolveOutcome solve(const SolveSettings& settings, std::int32_t taskId = 1) {
         EngineServices services{*m_rows, *m_rows, m_messages, *m_search};
         return SolveTask(*ws, taskId, settings, services);
     }
     SolveSettings taskSettings(std::int32_t taskId = 1) { return settingsFromTask(read(taskId).task.solve); }
-    TaskRows read(std::int32_t taskId = 1)
-    {
+    TaskRows read(std::int32_t taskId = 1) {
         TaskRows rows;
         std::string error;
         EXPECT_EQ(m_rows->readTask(taskId, rows, error), RowsStatus::Ok) << error;
         return rows;
     }
-    RowsStatus clear()
-    {
+    RowsStatus clear() {
         ProgressSink silent;
         std::string error;
         return ClearSolution(1, *m_rows, *m_rows, m_messages, silent, error);
@@ -66,8 +62,7 @@ protected:
     std::unique_ptr<PackWorkspace> ws = std::make_unique<PackWorkspace>();
 };
 
-std::vector<std::vector<int>> positRows(const TaskRows& rows)
-{
+std::vector<std::vector<int>> positRows(const TaskRows& rows) {
     std::vector<std::vector<int>> all;
     for (const SolutRow& s : rows.solut)
         for (const PositRow& p : s.posit)
@@ -77,8 +72,7 @@ std::vector<std::vector<int>> positRows(const TaskRows& rows)
 
 } // namespace
 
-TEST_F(SolveEndToEnd, SampleTaskGivesAValidConsistentPlan)
-{
+TEST_F(SolveEndToEnd, SampleTaskGivesAValidConsistentPlan) {
     const SolveOutcome out = solve(taskSettings());
     ASSERT_EQ(out.status, SolveStatus::Ok) << out.error;
     EXPECT_FALSE(out.stopped);
@@ -103,8 +97,7 @@ TEST_F(SolveEndToEnd, SampleTaskGivesAValidConsistentPlan)
     }
 }
 
-TEST_F(SolveEndToEnd, SameTaskAndSettingsGiveTheSameRowsTwice)
-{
+TEST_F(SolveEndToEnd, SameTaskAndSettingsGiveTheSameRowsTwice) {
     const SolveSettings s = taskSettings();
     ASSERT_EQ(solve(s).status, SolveStatus::Ok);
     const auto first = positRows(read());
@@ -113,8 +106,7 @@ TEST_F(SolveEndToEnd, SameTaskAndSettingsGiveTheSameRowsTwice)
     EXPECT_EQ(positRows(read()), first);
 }
 
-TEST_F(SolveEndToEnd, RebuiltStoredPlanEqualsTheWrittenPlan)
-{
+TEST_F(SolveEndToEnd, RebuiltStoredPlanEqualsTheWrittenPlan) {
     ASSERT_EQ(solve(taskSettings()).status, SolveStatus::Ok);
     const PackPlan written = ws->ResultPlan;
     auto viewer = std::make_unique<PackWorkspace>();
@@ -140,8 +132,7 @@ TEST_F(SolveEndToEnd, RebuiltStoredPlanEqualsTheWrittenPlan)
     EXPECT_FLOAT_EQ(rebuilt.WeightEff, written.WeightEff);
 }
 
-TEST_F(SolveEndToEnd, LastOffDropsTheLastContainerAndReportsItsBoxesAsLeft)
-{
+TEST_F(SolveEndToEnd, LastOffDropsTheLastContainerAndReportsItsBoxesAsLeft) {
     SolveSettings s = taskSettings();
     ASSERT_FALSE(s.Last); // the sample task loads every box on its first Solve
     s.Last = true;        // ignoring a poorly filled last container leaves its boxes
@@ -170,8 +161,7 @@ TEST_F(SolveEndToEnd, LastOffDropsTheLastContainerAndReportsItsBoxesAsLeft)
     EXPECT_FALSE(read().task.solve.Last);
 }
 
-TEST_F(SolveEndToEnd, IterationsStayWithinTheLimitAndNeverRepeatAnOrder)
-{
+TEST_F(SolveEndToEnd, IterationsStayWithinTheLimitAndNeverRepeatAnOrder) {
     SolveSettings s = taskSettings();
     s.Last = false;
     s.Power = 3;
@@ -185,8 +175,7 @@ TEST_F(SolveEndToEnd, IterationsStayWithinTheLimitAndNeverRepeatAnOrder)
     EXPECT_EQ(static_cast<int>(signatures.size()), ws->Iteration - ws->Repeats + 1);
 }
 
-TEST_F(SolveEndToEnd, FixedContainersAreKeptThroughClearingAndTheNextSolve)
-{
+TEST_F(SolveEndToEnd, FixedContainersAreKeptThroughClearingAndTheNextSolve) {
     SolveSettings s = taskSettings();
     s.Last = false;
     ASSERT_EQ(solve(s).status, SolveStatus::Ok);
@@ -196,12 +185,16 @@ TEST_F(SolveEndToEnd, FixedContainersAreKeptThroughClearingAndTheNextSolve)
     const SolutRow& fixed = first.solut.back();
     ASSERT_GE(fixed.posit.size(), 2u);
     const PositRow& removed = fixed.posit.front();
-    ASSERT_TRUE(exec(QStringLiteral("UPDATE solut SET FixCont = 1 WHERE TaskID = 1 AND ContNo = %1").arg(fixed.ContNo)));
+    ASSERT_TRUE(exec(
+        QStringLiteral("UPDATE solut SET FixCont = 1 WHERE TaskID = 1 AND ContNo = %1").arg(fixed.ContNo)));
     ASSERT_TRUE(exec(QStringLiteral("DELETE FROM posit WHERE TaskID = 1 AND BoxNo = %1").arg(removed.BoxNo)));
-    ASSERT_TRUE(exec(QStringLiteral("UPDATE distr SET Placed = Placed - 1 WHERE TaskID = 1 AND ContNo = %1 AND KindID = %2")
-                         .arg(fixed.ContNo)
-                         .arg(removed.KindID)));
-    ASSERT_TRUE(exec(QStringLiteral("UPDATE solut SET BoxLoad = BoxLoad - 1 WHERE TaskID = 1 AND ContNo = %1").arg(fixed.ContNo)));
+    ASSERT_TRUE(
+        exec(QStringLiteral(
+                 "UPDATE distr SET Placed = Placed - 1 WHERE TaskID = 1 AND ContNo = %1 AND KindID = %2")
+                 .arg(fixed.ContNo)
+                 .arg(removed.KindID)));
+    ASSERT_TRUE(exec(QStringLiteral("UPDATE solut SET BoxLoad = BoxLoad - 1 WHERE TaskID = 1 AND ContNo = %1")
+                         .arg(fixed.ContNo)));
 
     ASSERT_EQ(clear(), RowsStatus::Ok);
     const TaskRows cleared = read();
@@ -245,8 +238,7 @@ TEST_F(SolveEndToEnd, FixedContainersAreKeptThroughClearingAndTheNextSolve)
     }
 }
 
-TEST_F(SolveEndToEnd, FailedWriteBackLeavesThePreviousSolution)
-{
+TEST_F(SolveEndToEnd, FailedWriteBackLeavesThePreviousSolution) {
     const SolveSettings s = taskSettings();
     ASSERT_EQ(solve(s).status, SolveStatus::Ok);
     const TaskRows before = read();
@@ -276,8 +268,7 @@ TEST_F(SolveEndToEnd, FailedWriteBackLeavesThePreviousSolution)
     EXPECT_TRUE(read().task.Solut);
 }
 
-TEST_F(SolveEndToEnd, TimeOutStoresTheBestPlanSoFar)
-{
+TEST_F(SolveEndToEnd, TimeOutStoresTheBestPlanSoFar) {
     SteppingClock clock(400.0, 46000.0); // every clock reading is 0.4 s later
     ws->clock = &clock;
     SolveSettings s = taskSettings();
@@ -295,14 +286,12 @@ TEST_F(SolveEndToEnd, TimeOutStoresTheBestPlanSoFar)
     EXPECT_EQ(static_cast<int>(positRows(rows).size()), ws->BestPlan.PlacedBoxes);
 }
 
-TEST_F(SolveEndToEnd, AbortStoresTheBestPlanSoFar)
-{
+TEST_F(SolveEndToEnd, AbortStoresTheBestPlanSoFar) {
     struct AbortAtFirstTick : ProgressSink {
         PackWorkspace* ws = nullptr;
         int ticks = 0;
         bool abortedShown = false;
-        void processEvents() override
-        {
+        void processEvents() override {
             if (++ticks == 1)
                 ws->AbortFlag = 1;
         }
@@ -325,8 +314,7 @@ TEST_F(SolveEndToEnd, AbortStoresTheBestPlanSoFar)
     expectValidGeometry(rows);
 }
 
-TEST_F(SolveEndToEnd, GapsAreKeptBetweenBoxesAndToTheWalls)
-{
+TEST_F(SolveEndToEnd, GapsAreKeptBetweenBoxesAndToTheWalls) {
     SolveSettings s = taskSettings();
     s.BB = 50;
     s.BW = 30;

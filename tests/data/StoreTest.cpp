@@ -1,6 +1,6 @@
 // The table store: files, schema as plain SQLite sees it, locking, refusals, transactions.
-#include "CoreApp.h"
 #include "Store.h"
+#include "CoreApp.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -26,8 +26,7 @@ namespace {
 
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test::ensureCoreApp();
         ASSERT_TRUE(m_tmp.isValid());
         m_dir = m_tmp.filePath(QStringLiteral("db"));
@@ -38,8 +37,7 @@ protected:
     QString m_dir;
 };
 
-QByteArray fileHash(const QString& path)
-{
+QByteArray fileHash(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return {};
@@ -47,8 +45,7 @@ QByteArray fileHash(const QString& path)
 }
 
 // Output of the sqlite3 command-line tool, or a null string when it is not installed.
-QString sqliteCli(const QString& file, const QString& sql)
-{
+QString sqliteCli(const QString& file, const QString& sql) {
     if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
         return QString();
     QProcess p;
@@ -57,8 +54,7 @@ QString sqliteCli(const QString& file, const QString& sql)
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-int countRows(Store& s, const QString& table)
-{
+int countRows(Store& s, const QString& table) {
     QSqlQuery q(s.database());
     if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM ") + table) || !q.next())
         return -1;
@@ -67,8 +63,7 @@ int countRows(Store& s, const QString& table)
 
 } // namespace
 
-TEST_F(StoreTest, CreatesEveryTableFileReadableByPlainSqlite)
-{
+TEST_F(StoreTest, CreatesEveryTableFileReadableByPlainSqlite) {
     StoreError err;
     ASSERT_TRUE(Store::createDatabase(m_dir, &err)) << err.detail.toStdString();
     if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
@@ -77,9 +72,11 @@ TEST_F(StoreTest, CreatesEveryTableFileReadableByPlainSqlite)
         const TableDef& def = tableDef(t);
         ASSERT_TRUE(QFile::exists(file(t))) << def.name;
         // Exactly one table (plus the key counter of autoinc tables) in each file.
-        QStringList tables = sqliteCli(file(t), QStringLiteral(
-            "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'"))
-                                 .split(QLatin1Char('\n'));
+        QStringList tables =
+            sqliteCli(file(t),
+                      QStringLiteral(
+                          "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'"))
+                .split(QLatin1Char('\n'));
         EXPECT_EQ(tables, QStringList{QLatin1String(def.name)});
         // Columns in stored order with their types.
         QStringList expected;
@@ -87,19 +84,24 @@ TEST_F(StoreTest, CreatesEveryTableFileReadableByPlainSqlite)
             expected << QStringLiteral("%1|%2|%3")
                             .arg(QLatin1String(f.name), QLatin1String(f.sqlType()))
                             .arg(f.type == FieldType::AutoInc ? 1 : 0);
-        QStringList cols = sqliteCli(file(t), QStringLiteral(
-            "SELECT name || '|' || type || '|' || pk FROM pragma_table_info('%1')").arg(QLatin1String(def.name)))
-                               .split(QLatin1Char('\n'));
+        QStringList cols =
+            sqliteCli(file(t),
+                      QStringLiteral("SELECT name || '|' || type || '|' || pk FROM pragma_table_info('%1')")
+                          .arg(QLatin1String(def.name)))
+                .split(QLatin1Char('\n'));
         EXPECT_EQ(cols, expected) << def.name;
         EXPECT_EQ(sqliteCli(file(t), QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"));
     }
-    EXPECT_TRUE(sqliteCli(file(Table::Conts), QStringLiteral(".schema conts")).contains(
-        QStringLiteral("TypeID INTEGER PRIMARY KEY AUTOINCREMENT")));
+    EXPECT_TRUE(sqliteCli(file(Table::Conts), QStringLiteral(".schema conts"))
+                    .contains(QStringLiteral("TypeID INTEGER PRIMARY KEY AUTOINCREMENT")));
     // Indexes, with their columns and uniqueness.
     auto index = [&](Table t) {
-        return sqliteCli(file(t), QStringLiteral(
-            "SELECT il.name || ':' || il.\"unique\" || ':' || (SELECT group_concat(name, ',') FROM "
-            "pragma_index_info(il.name)) FROM pragma_index_list('%1') il").arg(tableName(t)));
+        return sqliteCli(
+            file(t),
+            QStringLiteral(
+                "SELECT il.name || ':' || il.\"unique\" || ':' || (SELECT group_concat(name, ',') FROM "
+                "pragma_index_info(il.name)) FROM pragma_index_list('%1') il")
+                .arg(tableName(t)));
     };
     EXPECT_EQ(index(Table::Conts), QStringLiteral("Type_ind:0:Type"));
     EXPECT_EQ(index(Table::Boxes), QStringLiteral("Kind_Ind:0:Kind"));
@@ -110,8 +112,7 @@ TEST_F(StoreTest, CreatesEveryTableFileReadableByPlainSqlite)
         EXPECT_TRUE(index(t).endsWith(QStringLiteral(":0:TaskID,ContNo"))) << index(t).toStdString();
 }
 
-TEST_F(StoreTest, UnqualifiedNamesReachEveryFileAndUniqueIndexesHold)
-{
+TEST_F(StoreTest, UnqualifiedNamesReachEveryFileAndUniqueIndexesHold) {
     auto store = Store::open(m_dir, StoreOpenMode::CreateMissing);
     ASSERT_TRUE(store);
     for (Table t : AllTables)
@@ -126,14 +127,14 @@ TEST_F(StoreTest, UnqualifiedNamesReachEveryFileAndUniqueIndexesHold)
                                                                                   : QStringLiteral("1,2,3"));
 }
 
-TEST_F(StoreTest, SecondOpenIsRefusedUntilTheFirstCloses)
-{
+TEST_F(StoreTest, SecondOpenIsRefusedUntilTheFirstCloses) {
     auto first = Store::open(m_dir, StoreOpenMode::CreateMissing);
     ASSERT_TRUE(first);
     StoreError err;
     EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
     EXPECT_EQ(err.kind, StoreError::Kind::Busy);
-    EXPECT_EQ(err.message(), QStringLiteral("DB is busy or wrong\r") + QDir::toNativeSeparators(first->directory()));
+    EXPECT_EQ(err.message(),
+              QStringLiteral("DB is busy or wrong\r") + QDir::toNativeSeparators(first->directory()));
     // The refused attempt did not disturb the open store.
     EXPECT_TRUE(first->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('x')")));
     first.reset();
@@ -142,8 +143,7 @@ TEST_F(StoreTest, SecondOpenIsRefusedUntilTheFirstCloses)
     EXPECT_EQ(countRows(*again, QStringLiteral("tasks")), 1);
 }
 
-TEST_F(StoreTest, StaleLockOfADeadProcessIsTakenOver)
-{
+TEST_F(StoreTest, StaleLockOfADeadProcessIsTakenOver) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     // A lock file left by a process that no longer runs (pid far above the usual limits).
     QFile lock(QDir(m_dir).filePath(QLatin1String(StoreLockFileName)));
@@ -154,8 +154,7 @@ TEST_F(StoreTest, StaleLockOfADeadProcessIsTakenOver)
     EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << err.detail.toStdString();
 }
 
-TEST_F(StoreTest, GarbageFileIsRefusedAndNothingIsWritten)
-{
+TEST_F(StoreTest, GarbageFileIsRefusedAndNothingIsWritten) {
     ASSERT_TRUE(QDir().mkpath(m_dir));
     QFile junk(file(Table::Boxes));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -181,8 +180,7 @@ TEST_F(StoreTest, GarbageFileIsRefusedAndNothingIsWritten)
     }
 }
 
-TEST_F(StoreTest, EmptyFileCountsAsDamaged)
-{
+TEST_F(StoreTest, EmptyFileCountsAsDamaged) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     QFile f(file(Table::Tasks));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -193,15 +191,15 @@ TEST_F(StoreTest, EmptyFileCountsAsDamaged)
     EXPECT_EQ(QFileInfo(file(Table::Tasks)).size(), 0);
 }
 
-TEST_F(StoreTest, DamagedPagesAreFoundByTheIntegrityCheck)
-{
+TEST_F(StoreTest, DamagedPagesAreFoundByTheIntegrityCheck) {
     {
         auto s = Store::open(m_dir, StoreOpenMode::CreateMissing);
         ASSERT_TRUE(s);
         StoreTransaction tr(*s);
         for (int i = 0; i < 400; ++i)
             ASSERT_TRUE(s->exec(QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID) "
-                                               "VALUES (1, 1, %1, 7)").arg(i)));
+                                               "VALUES (1, 1, %1, 7)")
+                                    .arg(i)));
         ASSERT_TRUE(tr.commit());
     }
     // Spoil the second page (the table's first b-tree page) but keep the header.
@@ -218,8 +216,7 @@ TEST_F(StoreTest, DamagedPagesAreFoundByTheIntegrityCheck)
     EXPECT_EQ(fileHash(file(Table::Posit)), before);
 }
 
-TEST_F(StoreTest, MissingOrWrongTableFiles)
-{
+TEST_F(StoreTest, MissingOrWrongTableFiles) {
     StoreError err;
     EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
     EXPECT_EQ(err.kind, StoreError::Kind::Missing);
@@ -247,8 +244,7 @@ TEST_F(StoreTest, MissingOrWrongTableFiles)
     EXPECT_FALSE(QFile::exists(file(Table::Distr)));
 }
 
-TEST_F(StoreTest, TransactionsSpanFilesAndNest)
-{
+TEST_F(StoreTest, TransactionsSpanFilesAndNest) {
     auto s = Store::open(m_dir, StoreOpenMode::CreateMissing);
     ASSERT_TRUE(s);
     {
@@ -287,8 +283,7 @@ TEST_F(StoreTest, TransactionsSpanFilesAndNest)
     EXPECT_FALSE(s->rollback());
 }
 
-TEST_F(StoreTest, SharedOpenReusesTheStoreOfThisProcess)
-{
+TEST_F(StoreTest, SharedOpenReusesTheStoreOfThisProcess) {
     StoreError err;
     auto a = Store::openShared(m_dir, StoreOpenMode::CreateMissing, &err);
     ASSERT_TRUE(a);
@@ -305,8 +300,7 @@ TEST_F(StoreTest, SharedOpenReusesTheStoreOfThisProcess)
     EXPECT_TRUE(c->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('x')")));
 }
 
-TEST_F(StoreTest, LockOfAnotherRunningProcessRefusesUntilItEnds)
-{
+TEST_F(StoreTest, LockOfAnotherRunningProcessRefusesUntilItEnds) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     const QString sleepPath = QStandardPaths::findExecutable(QStringLiteral("sleep"));
     if (sleepPath.isEmpty())
@@ -317,8 +311,9 @@ TEST_F(StoreTest, LockOfAnotherRunningProcessRefusesUntilItEnds)
     // The lock file as that process would have written it.
     QFile lock(QDir(m_dir).filePath(QLatin1String(StoreLockFileName)));
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(other.processId()) + "\n" + QFileInfo(sleepPath).canonicalFilePath().toUtf8() +
-               "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.write(QByteArray::number(other.processId()) + "\n" +
+               QFileInfo(sleepPath).canonicalFilePath().toUtf8() + "\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n");
     lock.close();
     StoreError err;
     EXPECT_FALSE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err));
@@ -331,15 +326,13 @@ TEST_F(StoreTest, LockOfAnotherRunningProcessRefusesUntilItEnds)
 namespace {
 
 // Sets the modification time of a file into the past.
-bool age(const QString& path, int seconds)
-{
+bool age(const QString& path, int seconds) {
     QFile f(path);
     return f.open(QIODevice::ReadWrite) &&
            f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime);
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes, qint64 at = -1)
-{
+void writeBytes(const QString& path, const QByteArray& bytes, qint64 at = -1) {
     QFile f(path);
     ASSERT_TRUE(f.open(at < 0 ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::ReadWrite));
     if (at >= 0) {
@@ -349,8 +342,7 @@ void writeBytes(const QString& path, const QByteArray& bytes, qint64 at = -1)
 }
 
 // The journal mode a file's header records: 1 rollback journal, 2 WAL.
-int headerJournalMode(const QString& path)
-{
+int headerJournalMode(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return -1;
@@ -359,8 +351,7 @@ int headerJournalMode(const QString& path)
 }
 
 // Runs statements on one table file alone, as another SQLite program would.
-bool onFile(const QString& path, const QStringList& sql)
-{
+bool onFile(const QString& path, const QStringList& sql) {
     const QString name = QStringLiteral("store-test-plain");
     bool ok = true;
     {
@@ -379,8 +370,7 @@ bool onFile(const QString& path, const QStringList& sql)
 
 // Makes a directory unwritable even for root (the immutable flag), or by its mode for others.
 // False when neither works on this file system.
-bool makeUnwritable(const QString& dir, bool on)
-{
+bool makeUnwritable(const QString& dir, bool on) {
     if (::geteuid() != 0)
         return QFile::setPermissions(dir, on ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
                                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -398,11 +388,11 @@ bool makeUnwritable(const QString& dir, bool on)
 
 } // namespace
 
-TEST_F(StoreTest, EmptyOrGarbageLockIsTakenOverOnceItIsAFewSecondsOld)
-{
+TEST_F(StoreTest, EmptyOrGarbageLockIsTakenOverOnceItIsAFewSecondsOld) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     const QString lock = QDir(m_dir).filePath(QLatin1String(StoreLockFileName));
-    for (const QByteArray& content : {QByteArray(), QByteArray("\x01\xFFgarbage\n\n\x7F", 12), QByteArray("-5\n")}) {
+    for (const QByteArray& content :
+         {QByteArray(), QByteArray("\x01\xFFgarbage\n\n\x7F", 12), QByteArray("-5\n")}) {
         writeBytes(lock, content);
         // Fresh: an instance may be about to write its process id.
         StoreError err;
@@ -417,8 +407,7 @@ TEST_F(StoreTest, EmptyOrGarbageLockIsTakenOverOnceItIsAFewSecondsOld)
     }
 }
 
-TEST_F(StoreTest, LockThatCannotBeCreatedTellsWhyOnTheSecondLine)
-{
+TEST_F(StoreTest, LockThatCannotBeCreatedTellsWhyOnTheSecondLine) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     if (!makeUnwritable(m_dir, true))
         GTEST_SKIP() << "the folder cannot be made unwritable here";
@@ -447,8 +436,7 @@ TEST_F(StoreTest, LockThatCannotBeCreatedTellsWhyOnTheSecondLine)
     EXPECT_TRUE(Store::open(m_dir, StoreOpenMode::ExistingOnly, &err)) << err.message().toStdString();
 }
 
-TEST_F(StoreTest, DirectoryHoldingSomeTableFilesIsRefusedNamingTheMissingOnes)
-{
+TEST_F(StoreTest, DirectoryHoldingSomeTableFilesIsRefusedNamingTheMissingOnes) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     ASSERT_TRUE(QFile::remove(file(Table::Conts)));
     ASSERT_TRUE(QFile::remove(file(Table::Boxes)));
@@ -459,8 +447,9 @@ TEST_F(StoreTest, DirectoryHoldingSomeTableFilesIsRefusedNamingTheMissingOnes)
         EXPECT_FALSE(QFile::exists(file(Table::Conts)));
         EXPECT_FALSE(QFile::exists(file(Table::Boxes)));
         if (mode == StoreOpenMode::CreateMissing) {
-            EXPECT_EQ(err.message(), QStringLiteral("DB is busy or wrong\r%1\rMissing table files: conts.db, boxes.db")
-                                         .arg(QDir::toNativeSeparators(QDir(m_dir).absolutePath())));
+            EXPECT_EQ(err.message(),
+                      QStringLiteral("DB is busy or wrong\r%1\rMissing table files: conts.db, boxes.db")
+                          .arg(QDir::toNativeSeparators(QDir(m_dir).absolutePath())));
         }
     }
     // A directory with none of them gets all of them; other files there do not count.
@@ -472,8 +461,7 @@ TEST_F(StoreTest, DirectoryHoldingSomeTableFilesIsRefusedNamingTheMissingOnes)
         EXPECT_TRUE(QFile::exists(Store::tableFilePath(fresh, t))) << tableName(t).toStdString();
 }
 
-TEST_F(StoreTest, DamageIsReportedForTheFileThatIsDamaged)
-{
+TEST_F(StoreTest, DamageIsReportedForTheFileThatIsDamaged) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     for (Table t : {Table::Tasks, Table::Conts, Table::Posit}) {
         const QByteArray good = [&] {
@@ -491,8 +479,7 @@ TEST_F(StoreTest, DamageIsReportedForTheFileThatIsDamaged)
     }
 }
 
-TEST_F(StoreTest, ReadOnlyStoreLeavesAWalFileAsItIsAndAWritingOneSwitchesIt)
-{
+TEST_F(StoreTest, ReadOnlyStoreLeavesAWalFileAsItIsAndAWritingOneSwitchesIt) {
     {
         auto s = Store::open(m_dir, StoreOpenMode::CreateMissing);
         ASSERT_TRUE(s);
@@ -527,8 +514,7 @@ TEST_F(StoreTest, ReadOnlyStoreLeavesAWalFileAsItIsAndAWritingOneSwitchesIt)
     EXPECT_EQ(headerJournalMode(file(Table::Conts)), 1);
 }
 
-TEST_F(StoreTest, StaleSuperJournalIsRemovedOnlyWhileNoJournalIsLeft)
-{
+TEST_F(StoreTest, StaleSuperJournalIsRemovedOnlyWhileNoJournalIsLeft) {
     ASSERT_TRUE(Store::createDatabase(m_dir));
     const QString super = QDir(m_dir).filePath(QStringLiteral("tasks.db-mj1A2B3C94D"));
     writeBytes(super, QFile::encodeName(file(Table::Conts)) + QByteArray(1, '\0'));

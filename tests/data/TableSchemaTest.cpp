@@ -7,8 +7,7 @@
 
 using namespace palvane;
 
-TEST(TableSchemaTest, TablesListTheirFieldsInStoredOrder)
-{
+TEST(TableSchemaTest, TablesListTheirFieldsInStoredOrder) {
     EXPECT_EQ(tableDef(Table::Tc).fieldNames(),
               (QStringList{"TaskID", "TypeID", "Avail", "Used", "Prior", "Cost"}));
     EXPECT_EQ(tableDef(Table::Conts).fields.size(), 17u);
@@ -27,8 +26,7 @@ TEST(TableSchemaTest, TablesListTheirFieldsInStoredOrder)
     EXPECT_EQ(tableDef(Table::Tb).field(QStringLiteral("Left")), nullptr);
 }
 
-TEST(TableSchemaTest, FitToFieldClampsCutsAndReplaces)
-{
+TEST(TableSchemaTest, FitToFieldClampsCutsAndReplaces) {
     const TableDef& conts = tableDef(Table::Conts);
     const FieldDef& length = *conts.field(QStringLiteral("Length"));
     const FieldDef& loadWt = *conts.field(QStringLiteral("LoadWt"));

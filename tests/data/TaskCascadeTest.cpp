@@ -1,8 +1,8 @@
 // The task delete cascade: every row of the task goes, in one unit, with its progress positions.
+#include "TaskCascade.h"
 #include "CoreApp.h"
 #include "Store.h"
 #include "StoreCheck.h"
-#include "TaskCascade.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +16,7 @@ namespace {
 
 class TaskCascadeTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test::ensureCoreApp();
         m_store = Store::open(m_tmp.path(), StoreOpenMode::CreateMissing);
         ASSERT_TRUE(m_store);
@@ -39,14 +38,12 @@ protected:
             ASSERT_TRUE(m_store->exec(QLatin1String(sql))) << m_store->lastError().toStdString();
     }
 
-    int count(Table t, int taskId)
-    {
+    int count(Table t, int taskId) {
         QSqlQuery q(m_store->database());
         q.exec(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE TaskID = %2").arg(tableName(t)).arg(taskId));
         return q.next() ? q.value(0).toInt() : -1;
     }
-    std::vector<int> counts(int taskId)
-    {
+    std::vector<int> counts(int taskId) {
         std::vector<int> c;
         for (Table t : AllTables)
             if (t != Table::Conts && t != Table::Boxes)
@@ -60,13 +57,12 @@ protected:
 
 } // namespace
 
-TEST_F(TaskCascadeTest, DeletesEveryRowOfTheTaskOnly)
-{
+TEST_F(TaskCascadeTest, DeletesEveryRowOfTheTaskOnly) {
     const std::vector<int> before2 = counts(2);
     std::vector<int> positions;
     QString error;
-    ASSERT_TRUE(deleteTaskRows(*m_store, 1, CascadeScope::RowsAndTask,
-                               [&](int p) { positions.push_back(p); }, &error))
+    ASSERT_TRUE(deleteTaskRows(
+        *m_store, 1, CascadeScope::RowsAndTask, [&](int p) { positions.push_back(p); }, &error))
         << error.toStdString();
     EXPECT_EQ(counts(1), std::vector<int>(6, 0));
     EXPECT_EQ(counts(2), before2);
@@ -75,32 +71,30 @@ TEST_F(TaskCascadeTest, DeletesEveryRowOfTheTaskOnly)
     EXPECT_EQ(m_store->transactionDepth(), 0);
 }
 
-TEST_F(TaskCascadeTest, RowsOnlyKeepsTheTaskRow)
-{
+TEST_F(TaskCascadeTest, RowsOnlyKeepsTheTaskRow) {
     ASSERT_TRUE(deleteTaskRows(*m_store, 2, CascadeScope::RowsOnly));
     EXPECT_EQ(counts(2), (std::vector<int>{1, 0, 0, 0, 0, 0}));
 }
 
-TEST_F(TaskCascadeTest, EmptyTaskRunsStraightToTheEnd)
-{
+TEST_F(TaskCascadeTest, EmptyTaskRunsStraightToTheEnd) {
     ASSERT_TRUE(m_store->exec(QStringLiteral("INSERT INTO tasks (Name) VALUES ('empty')")));
     std::vector<int> positions;
-    ASSERT_TRUE(deleteTaskRows(*m_store, 3, CascadeScope::RowsAndTask, [&](int p) { positions.push_back(p); }));
+    ASSERT_TRUE(
+        deleteTaskRows(*m_store, 3, CascadeScope::RowsAndTask, [&](int p) { positions.push_back(p); }));
     EXPECT_EQ(positions, (std::vector<int>{0, 5, 10, 100}));
     EXPECT_EQ(count(Table::Tasks, 3), 0);
 }
 
-TEST_F(TaskCascadeTest, FailureHalfWayLeavesEveryRow)
-{
+TEST_F(TaskCascadeTest, FailureHalfWayLeavesEveryRow) {
     // The third tb row's deletion fails, after the solution, tc and two tb rows are gone.
-    ASSERT_TRUE(m_store->exec(QStringLiteral(
-        "CREATE TRIGGER tb.fail_half BEFORE DELETE ON tb WHEN old.KindID = 3 "
-        "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
+    ASSERT_TRUE(
+        m_store->exec(QStringLiteral("CREATE TRIGGER tb.fail_half BEFORE DELETE ON tb WHEN old.KindID = 3 "
+                                     "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
     const std::vector<int> before1 = counts(1), before2 = counts(2);
     std::vector<int> positions;
     QString error;
-    EXPECT_FALSE(deleteTaskRows(*m_store, 1, CascadeScope::RowsAndTask,
-                                [&](int p) { positions.push_back(p); }, &error));
+    EXPECT_FALSE(deleteTaskRows(
+        *m_store, 1, CascadeScope::RowsAndTask, [&](int p) { positions.push_back(p); }, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("injected failure"))) << error.toStdString();
     EXPECT_EQ(counts(1), before1);
     EXPECT_EQ(counts(2), before2);
@@ -128,8 +122,7 @@ TEST_F(TaskCascadeTest, FailureHalfWayLeavesEveryRow)
     EXPECT_EQ(counts(1), std::vector<int>(6, 0));
 }
 
-TEST(StoreCheckTest, ReportsDamagedFilesByPathInTableOrder)
-{
+TEST(StoreCheckTest, ReportsDamagedFilesByPathInTableOrder) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     ASSERT_TRUE(Store::createDatabase(tmp.path()));
@@ -169,7 +162,8 @@ TEST(StoreCheckTest, ReportsDamagedFilesByPathInTableOrder)
     const QString positPath = QDir::toNativeSeparators(Store::tableFilePath(tmp.path(), Table::Posit));
     const QString contsPath = QDir::toNativeSeparators(Store::tableFilePath(tmp.path(), Table::Conts));
     EXPECT_EQ(problems[0].path, positPath);
-    EXPECT_EQ(problems[0].message, QStringLiteral("Table file is damaged: \"") + positPath + QLatin1Char('"'));
+    EXPECT_EQ(problems[0].message,
+              QStringLiteral("Table file is damaged: \"") + positPath + QLatin1Char('"'));
     EXPECT_FALSE(problems[0].detail.isEmpty());
     EXPECT_EQ(problems[1].path, contsPath);
     EXPECT_FALSE(QFile::exists(Store::tableFilePath(tmp.path(), Table::Tb)));

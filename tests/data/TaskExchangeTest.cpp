@@ -1,9 +1,9 @@
 // Task exchange on real database directories: export with the solution and the library, repeated
 // exports, duplicates, switching databases, emptying, and failures injected half-way (a trigger
 // that aborts one insert) that must leave every database as it was.
+#include "TaskExchange.h"
 #include "DataModuleFixture.h"
 #include "ExchangeRows.h"
-#include "TaskExchange.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -15,32 +15,33 @@ namespace {
 
 class TaskExchangeTest : public DataModuleFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DataModuleFixture::SetUp();
         seedSample();
         // Task 2 "Beta" is solved: one container with its distribution and two positions.
-        seed(0, {QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont) "
-                                "VALUES (2, 1, 1, 7, 2200, 5.76e6, 1)"),
-                 QStringLiteral("INSERT INTO distr (TaskID, ContNo, KindID, Placed) VALUES (2, 1, 1, 6), (2, 1, 2, 1)"),
-                 QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID, PosX, PosY, PosLh, PosWh, LoadNo) "
-                                "VALUES (2, 1, 1, 1, 0, 0, 1200, 800, 1), (2, 1, 2, 2, 1200, 0, 1200, 1000, 2)"),
-                 QStringLiteral("UPDATE tasks SET Descr = 'two trucks', Power = 7, Qw = 235, Date = '2026-01-05' "
-                                "WHERE TaskID = 2")});
+        seed(
+            0,
+            {QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont) "
+                            "VALUES (2, 1, 1, 7, 2200, 5.76e6, 1)"),
+             QStringLiteral(
+                 "INSERT INTO distr (TaskID, ContNo, KindID, Placed) VALUES (2, 1, 1, 6), (2, 1, 2, 1)"),
+             QStringLiteral(
+                 "INSERT INTO posit (TaskID, ContNo, BoxNo, KindID, PosX, PosY, PosLh, PosWh, LoadNo) "
+                 "VALUES (2, 1, 1, 1, 0, 0, 1200, 800, 1), (2, 1, 2, 2, 1200, 0, 1200, 1000, 2)"),
+             QStringLiteral("UPDATE tasks SET Descr = 'two trucks', Power = 7, Qw = 235, Date = '2026-01-05' "
+                            "WHERE TaskID = 2")});
         ASSERT_TRUE(start(2));
         m_ex = std::make_unique<TaskExchange>(*m_dm, m_prompter);
         m_ex->today = [] { return QDate(2026, 12, 10); };
         QObject::connect(m_dm.get(), &TDMForm::progressPositionChanged, [this](int p) { m_positions << p; });
         clearAsked();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         m_ex.reset();
         DataModuleFixture::TearDown();
     }
     // Rows of a query on a database the module does not hold (opened for the call).
-    QList<QVariantList> rows(int code, const QString& sql)
-    {
+    QList<QVariantList> rows(int code, const QString& sql) {
         std::shared_ptr<Store> s = Store::openShared(m_dirs[code], StoreOpenMode::ExistingOnly);
         QList<QVariantList> out;
         if (!s)
@@ -56,20 +57,19 @@ protected:
         }
         return out;
     }
-    int rowCount(int code, Table t)
-    {
+    int rowCount(int code, Table t) {
         std::shared_ptr<Store> s = Store::openShared(m_dirs[code], StoreOpenMode::ExistingOnly);
         return s ? tableRowCount(*s, t) : -1;
     }
     // A trigger in a database that makes every insert into the table fail.
-    void failInserts(int code, Table t)
-    {
-        seed(code, {QStringLiteral("CREATE TRIGGER %1.fail_%2 BEFORE INSERT ON %2 BEGIN SELECT RAISE(ABORT, 'injected'); END")
-                        .arg(Store::schemaName(t), tableName(t))});
+    void failInserts(int code, Table t) {
+        seed(code,
+             {QStringLiteral(
+                  "CREATE TRIGGER %1.fail_%2 BEFORE INSERT ON %2 BEGIN SELECT RAISE(ABORT, 'injected'); END")
+                  .arg(Store::schemaName(t), tableName(t))});
     }
     // The contents of every table of a database, for before/after comparisons.
-    QList<QList<QVariantList>> snapshot(int code)
-    {
+    QList<QList<QVariantList>> snapshot(int code) {
         QList<QList<QVariantList>> all;
         for (Table t : AllTables)
             all << rows(code, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(tableName(t)));
@@ -80,8 +80,7 @@ protected:
     QList<int> m_positions;
 };
 
-TEST_F(TaskExchangeTest, ExportCopiesTaskListsSolutionAndLibrary)
-{
+TEST_F(TaskExchangeTest, ExportCopiesTaskListsSolutionAndLibrary) {
     // A foreign library row in the export database is replaced by the main library.
     seed(1, {QStringLiteral("INSERT INTO conts (TypeID, Type, Length, Width) VALUES (9, 'Old', 100, 100)")});
     ASSERT_TRUE(m_ex->TaskCopying(true));
@@ -97,13 +96,14 @@ TEST_F(TaskExchangeTest, ExportCopiesTaskListsSolutionAndLibrary)
     EXPECT_EQ(task[0].mid(1), (QVariantList{QStringLiteral("Beta"), 1, QStringLiteral("two trucks"), 7, 235,
                                             QStringLiteral("2026-01-05")}));
     // Lists and solution under the new id, otherwise identical.
-    const QString lists[] = {QStringLiteral("SELECT TypeID, Avail, Used, Prior, Cost FROM tc WHERE TaskID = %1"),
-                             QStringLiteral("SELECT KindID, Total, Placed, Prior, Bind, Cost FROM tb WHERE TaskID = %1"),
-                             QStringLiteral("SELECT ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont FROM solut "
-                                            "WHERE TaskID = %1"),
-                             QStringLiteral("SELECT ContNo, KindID, Placed FROM distr WHERE TaskID = %1"),
-                             QStringLiteral("SELECT BoxNo, KindID, PosX, PosY, PosLh, PosWh, LoadNo FROM posit "
-                                            "WHERE TaskID = %1")};
+    const QString lists[] = {
+        QStringLiteral("SELECT TypeID, Avail, Used, Prior, Cost FROM tc WHERE TaskID = %1"),
+        QStringLiteral("SELECT KindID, Total, Placed, Prior, Bind, Cost FROM tb WHERE TaskID = %1"),
+        QStringLiteral("SELECT ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont FROM solut "
+                       "WHERE TaskID = %1"),
+        QStringLiteral("SELECT ContNo, KindID, Placed FROM distr WHERE TaskID = %1"),
+        QStringLiteral("SELECT BoxNo, KindID, PosX, PosY, PosLh, PosWh, LoadNo FROM posit "
+                       "WHERE TaskID = %1")};
     for (const QString& sql : lists) {
         const auto copied = rows(1, sql.arg(x) + QStringLiteral(" ORDER BY rowid"));
         EXPECT_FALSE(copied.isEmpty()) << sql.toStdString();
@@ -111,19 +111,20 @@ TEST_F(TaskExchangeTest, ExportCopiesTaskListsSolutionAndLibrary)
     }
     // Every key the exported lists use names the same type and kind in the export library.
     EXPECT_TRUE(rows(1, QStringLiteral("SELECT tc.TypeID FROM tc LEFT JOIN conts ON conts.TypeID = tc.TypeID "
-                                       "WHERE conts.TypeID IS NULL")).isEmpty());
+                                       "WHERE conts.TypeID IS NULL"))
+                    .isEmpty());
     EXPECT_EQ(m_positions, (QList<int>{5, 10, 35, 60, 70, 80, 90, 100, 0}));
     // The main database is unchanged and still current on the task.
     EXPECT_EQ(m_dm->currentTaskId(), 2);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tasks")), 2);
 }
 
-TEST_F(TaskExchangeTest, ExportingTwiceGivesTwoTasks)
-{
+TEST_F(TaskExchangeTest, ExportingTwiceGivesTwoTasks) {
     QStringList captions;
     QList<bool> settingsEnabled;
     QObject receiver;
-    QObject::connect(m_dm.get(), &TDMForm::progressShown, &receiver, [&](const QString& c) { captions << c; });
+    QObject::connect(m_dm.get(), &TDMForm::progressShown, &receiver,
+                     [&](const QString& c) { captions << c; });
     QObject::connect(m_ex.get(), &TaskExchange::settingsEnableRequested, &receiver,
                      [&](bool on) { settingsEnabled << on; });
     m_dm->WarnsCheck = false;
@@ -146,8 +147,7 @@ TEST_F(TaskExchangeTest, ExportingTwiceGivesTwoTasks)
               (QList<QVariantList>{{QStringLiteral("Alpha"), 0}}));
 }
 
-TEST_F(TaskExchangeTest, CancelledOrImpossibleCopiesChangeNothing)
-{
+TEST_F(TaskExchangeTest, CancelledOrImpossibleCopiesChangeNothing) {
     m_prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Cancel};
     EXPECT_FALSE(m_ex->TaskCopying(true));
     EXPECT_FALSE(m_ex->TaskCopying(false));
@@ -162,8 +162,7 @@ TEST_F(TaskExchangeTest, CancelledOrImpossibleCopiesChangeNothing)
     EXPECT_TRUE(askedTexts().isEmpty());
 }
 
-TEST_F(TaskExchangeTest, ExportFailingHalfWayLeavesExportDatabaseIntact)
-{
+TEST_F(TaskExchangeTest, ExportFailingHalfWayLeavesExportDatabaseIntact) {
     seed(1, {QStringLiteral("INSERT INTO conts (TypeID, Type, Length, Width) VALUES (1, 'Old', 100, 100)")});
     const auto before = snapshot(1);
     for (Table t : {Table::Posit, Table::Tb, Table::Conts}) {
@@ -186,8 +185,7 @@ TEST_F(TaskExchangeTest, ExportFailingHalfWayLeavesExportDatabaseIntact)
     EXPECT_TRUE(askedTexts().value(1).contains(QStringLiteral("boxes.db")));
 }
 
-TEST_F(TaskExchangeTest, ExportRefusedWhenExportTasksUseKeysTheMainLibraryLacks)
-{
+TEST_F(TaskExchangeTest, ExportRefusedWhenExportTasksUseKeysTheMainLibraryLacks) {
     // An earlier exported task lists type 5, which the main library does not hold: replacing the
     // export library would leave it pointing at nothing.
     seed(1, {QStringLiteral("INSERT INTO conts (TypeID, Type, Length, Width) VALUES (5, 'Gone', 100, 100)"),
@@ -200,9 +198,9 @@ TEST_F(TaskExchangeTest, ExportRefusedWhenExportTasksUseKeysTheMainLibraryLacks)
     EXPECT_EQ(snapshot(1), before);
 }
 
-TEST_F(TaskExchangeTest, DuplicateMakesUnsolvedCopyCurrent)
-{
-    seed(1, {QStringLiteral("INSERT INTO boxes (KindID, Kind, Length, Width, Weight) VALUES (7, 'Old', 1, 1, 1)")});
+TEST_F(TaskExchangeTest, DuplicateMakesUnsolvedCopyCurrent) {
+    seed(1, {QStringLiteral(
+                "INSERT INTO boxes (KindID, Kind, Length, Width, Weight) VALUES (7, 'Old', 1, 1, 1)")});
     ASSERT_TRUE(m_dm->tasks().setValue(QStringLiteral("Name"), QStringLiteral("Truck load")));
     ASSERT_TRUE(m_dm->tasks().post());
     ASSERT_TRUE(m_ex->TaskCopying(false));
@@ -229,15 +227,14 @@ TEST_F(TaskExchangeTest, DuplicateMakesUnsolvedCopyCurrent)
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM solut WHERE TaskID = 2")), 1);
 }
 
-TEST_F(TaskExchangeTest, DuplicateNameIsCutToTheField)
-{
+TEST_F(TaskExchangeTest, DuplicateNameIsCutToTheField) {
     EXPECT_EQ(duplicateName(QStringLiteral("Truck load")), QStringLiteral("Truck load -dupl"));
-    EXPECT_EQ(duplicateName(QStringLiteral("A twenty-two char name")), QStringLiteral("A twenty-two char name -d"));
+    EXPECT_EQ(duplicateName(QStringLiteral("A twenty-two char name")),
+              QStringLiteral("A twenty-two char name -d"));
     EXPECT_EQ(duplicateName(QString(25, QLatin1Char('x'))), QString(25, QLatin1Char('x')));
 }
 
-TEST_F(TaskExchangeTest, DuplicateFailingHalfWayChangesNothing)
-{
+TEST_F(TaskExchangeTest, DuplicateFailingHalfWayChangesNothing) {
     const int tasksBefore = count(QStringLiteral("SELECT COUNT(*) FROM tasks"));
     const int tcBefore = count(QStringLiteral("SELECT COUNT(*) FROM tc"));
     m_dm.reset(); // the trigger is added while the module does not hold the database
@@ -254,8 +251,7 @@ TEST_F(TaskExchangeTest, DuplicateFailingHalfWayChangesNothing)
     EXPECT_EQ(m_dm->currentTaskId(), 2);
 }
 
-TEST_F(TaskExchangeTest, DuplicateGoesOnWhenTheExportDatabaseIsDamaged)
-{
+TEST_F(TaskExchangeTest, DuplicateGoesOnWhenTheExportDatabaseIsDamaged) {
     const QString file = Store::tableFilePath(m_dirs[1], Table::Conts);
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -273,8 +269,7 @@ TEST_F(TaskExchangeTest, DuplicateGoesOnWhenTheExportDatabaseIsDamaged)
     EXPECT_TRUE(askedTexts().value(1).startsWith(QStringLiteral("Error export file copy")));
 }
 
-TEST_F(TaskExchangeTest, SwitchingAwayAndBackReturnsToTheTask)
-{
+TEST_F(TaskExchangeTest, SwitchingAwayAndBackReturnsToTheTask) {
     seed(1, {QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (4, 'Exported')")});
     ASSERT_TRUE(m_dm->tasks().locate(QStringLiteral("TaskID"), 1));
     int switched = 0, outdated = 0;
@@ -296,8 +291,7 @@ TEST_F(TaskExchangeTest, SwitchingAwayAndBackReturnsToTheTask)
     EXPECT_TRUE(askedTexts().isEmpty());
 }
 
-TEST_F(TaskExchangeTest, SwitchToBrokenDatabaseKeepsThePreviousOne)
-{
+TEST_F(TaskExchangeTest, SwitchToBrokenDatabaseKeepsThePreviousOne) {
     ASSERT_TRUE(QFile::remove(Store::tableFilePath(m_dirs[2], Table::Posit)));
     bool settingsEnabled = true;
     QObject receiver;
@@ -314,8 +308,7 @@ TEST_F(TaskExchangeTest, SwitchToBrokenDatabaseKeepsThePreviousOne)
     EXPECT_FALSE(QFile::exists(Store::tableFilePath(m_dirs[2], Table::Posit))); // nothing created
 }
 
-TEST_F(TaskExchangeTest, EmptyingTheExportDatabase)
-{
+TEST_F(TaskExchangeTest, EmptyingTheExportDatabase) {
     EXPECT_FALSE(m_ex->EmptyActiveDatabase()); // main database: nothing, no question
     EXPECT_TRUE(askedTexts().isEmpty());
     m_dm->WarnsCheck = false;
@@ -328,7 +321,8 @@ TEST_F(TaskExchangeTest, EmptyingTheExportDatabase)
     EXPECT_EQ(m_dm->tasks().rowCount(), 1);
     ASSERT_TRUE(m_ex->EmptyActiveDatabase());
     for (Table t : AllTables)
-        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tableName(t))), 0) << tableName(t).toStdString();
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tableName(t))), 0)
+            << tableName(t).toStdString();
     EXPECT_TRUE(m_dm->tasks().isActive());
     EXPECT_TRUE(m_dm->tasks().isEmpty());
     clearAsked();
@@ -338,18 +332,19 @@ TEST_F(TaskExchangeTest, EmptyingTheExportDatabase)
     EXPECT_EQ(m_prompter.asked[0].kind, PromptKind::Confirmation);
 }
 
-TEST_F(TaskExchangeTest, EmptyingFailingHalfWayRemovesNothing)
-{
+TEST_F(TaskExchangeTest, EmptyingFailingHalfWayRemovesNothing) {
     m_dm->WarnsCheck = false;
     ASSERT_TRUE(m_ex->TaskCopying(true));
     // Deleting the tasks rows fails after distr, posit, solut, tb and tc were emptied.
-    seed(1, {QStringLiteral("CREATE TRIGGER %1.keep BEFORE DELETE ON tasks BEGIN SELECT RAISE(ABORT, 'injected'); END")
+    seed(1, {QStringLiteral(
+                 "CREATE TRIGGER %1.keep BEFORE DELETE ON tasks BEGIN SELECT RAISE(ABORT, 'injected'); END")
                  .arg(Store::schemaName(Table::Tasks))});
     const auto before = snapshot(1);
     ASSERT_TRUE(m_ex->SwitchDatabase(ExportDatabase));
     EXPECT_FALSE(m_ex->EmptyActiveDatabase());
     ASSERT_EQ(askedTexts().size(), 1);
-    EXPECT_TRUE(askedTexts()[0].startsWith(QStringLiteral("The Export DB could not be emptied; nothing was removed.")));
+    EXPECT_TRUE(askedTexts()[0].startsWith(
+        QStringLiteral("The Export DB could not be emptied; nothing was removed.")));
     EXPECT_EQ(m_dm->tasks().rowCount(), 1);
     ASSERT_TRUE(m_ex->SwitchHome());
     EXPECT_EQ(snapshot(1), before);

@@ -8,8 +8,7 @@ namespace {
 
 class TaskListRulesTest : public test::DataModuleFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DataModuleFixture::SetUp();
         seedSample();
     }
@@ -17,8 +16,7 @@ protected:
     Cursor& tb() { return m_dm->tb(); }
 };
 
-TEST_F(TaskListRulesTest, DuplicateTypeIsRefused)
-{
+TEST_F(TaskListRulesTest, DuplicateTypeIsRefused) {
     ASSERT_TRUE(start(1));
     ASSERT_TRUE(tc().append());
     EXPECT_FALSE(tc().setValue(QStringLiteral("TypeID"), 1));
@@ -38,8 +36,7 @@ TEST_F(TaskListRulesTest, DuplicateTypeIsRefused)
     EXPECT_EQ(m_prompter.asked.back().text, QStringLiteral("This box Kind already presents in the table"));
 }
 
-TEST_F(TaskListRulesTest, QuantityWithoutTypeOrNotPositiveCancelsTheRow)
-{
+TEST_F(TaskListRulesTest, QuantityWithoutTypeOrNotPositiveCancelsTheRow) {
     ASSERT_TRUE(start(1));
     ASSERT_TRUE(tc().append());
     EXPECT_FALSE(tc().setValue(QStringLiteral("Avail"), 3));
@@ -68,8 +65,7 @@ TEST_F(TaskListRulesTest, QuantityWithoutTypeOrNotPositiveCancelsTheRow)
     EXPECT_EQ(tb().rowCount(), 1);
 }
 
-TEST_F(TaskListRulesTest, QuantityBelowFixedAsksOkOrIgnore)
-{
+TEST_F(TaskListRulesTest, QuantityBelowFixedAsksOkOrIgnore) {
     seed(0, {QStringLiteral("UPDATE tc SET Used = 2 WHERE TaskID = 2 AND TypeID = 1")});
     ASSERT_TRUE(start(2));
     ASSERT_TRUE(tc().locate(QStringLiteral("TypeID"), 1)); // Avail 3, Used 2
@@ -97,8 +93,7 @@ TEST_F(TaskListRulesTest, QuantityBelowFixedAsksOkOrIgnore)
                              "Fixed containers."));
 }
 
-TEST_F(TaskListRulesTest, DeletingRowsOfFixedContainersAsksOkOrIgnore)
-{
+TEST_F(TaskListRulesTest, DeletingRowsOfFixedContainersAsksOkOrIgnore) {
     ASSERT_TRUE(start(2));
     int totalsSignals = 0;
     QObject receiver;
@@ -108,8 +103,9 @@ TEST_F(TaskListRulesTest, DeletingRowsOfFixedContainersAsksOkOrIgnore)
     EXPECT_FALSE(tc().remove());
     ASSERT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_prompter.asked[0].buttons, PromptButtons::OkIgnore);
-    EXPECT_EQ(m_prompter.asked[0].text,
-              QStringLiteral("This container Type is used\rfor Fixed containers.\rIt should not be deleted."));
+    EXPECT_EQ(
+        m_prompter.asked[0].text,
+        QStringLiteral("This container Type is used\rfor Fixed containers.\rIt should not be deleted."));
     EXPECT_EQ(tc().rowCount(), 2);
     EXPECT_EQ(m_dm->TaskAvailSum, 4);
     m_prompter.answers = {PromptAnswer::Ignore};
@@ -134,8 +130,7 @@ TEST_F(TaskListRulesTest, DeletingRowsOfFixedContainersAsksOkOrIgnore)
     EXPECT_EQ(m_dm->TaskBoxSum, 4);
 }
 
-TEST_F(TaskListRulesTest, InsertNeedsALibraryRowAndATask)
-{
+TEST_F(TaskListRulesTest, InsertNeedsALibraryRowAndATask) {
     seed(0, {QStringLiteral("DELETE FROM boxes")});
     ASSERT_TRUE(start(1));
     EXPECT_FALSE(tb().append());

@@ -10,15 +10,13 @@ namespace {
 
 class TaskRulesTest : public test::DataModuleFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DataModuleFixture::SetUp();
         seedSample();
     }
     Cursor& tasks() { return m_dm->tasks(); }
     // Records the module's notifications in order.
-    void record()
-    {
+    void record() {
         TDMForm* dm = m_dm.get();
         auto add = [this](const QString& s) { m_events << s; };
         QObject::connect(dm, &TDMForm::currSolutStateRequested, [=] { add(QStringLiteral("solut")); });
@@ -26,7 +24,8 @@ protected:
         QObject::connect(dm, &TDMForm::loadTaskSettingsRequested, [=] { add(QStringLiteral("load")); });
         QObject::connect(dm, &TDMForm::viewOptionsResetRequested, [=] { add(QStringLiteral("view")); });
         QObject::connect(dm, &TDMForm::totalsChanged, [=] { add(QStringLiteral("totals")); });
-        QObject::connect(dm, &TDMForm::progressShown, [=](const QString& c) { add(QStringLiteral("show ") + c); });
+        QObject::connect(dm, &TDMForm::progressShown,
+                         [=](const QString& c) { add(QStringLiteral("show ") + c); });
         QObject::connect(dm, &TDMForm::progressPositionChanged,
                          [=](int p) { add(QStringLiteral("pos %1").arg(p)); });
         QObject::connect(dm, &TDMForm::progressHidden, [=] { add(QStringLiteral("hide")); });
@@ -38,8 +37,7 @@ protected:
     QStringList m_events;
 };
 
-TEST_F(TaskRulesTest, NewTaskTakesActiveSettingsAndIsStoredAtOnce)
-{
+TEST_F(TaskRulesTest, NewTaskTakesActiveSettingsAndIsStoredAtOnce) {
     ASSERT_TRUE(start(1));
     NewTaskSettings s;
     s.Power = 7;
@@ -61,7 +59,8 @@ TEST_F(TaskRulesTest, NewTaskTakesActiveSettingsAndIsStoredAtOnce)
     EXPECT_EQ(tasks().textValue(QStringLiteral("Name")), QStringLiteral("???"));
     EXPECT_EQ(count(QStringLiteral("SELECT Qw FROM tasks WHERE TaskID = %1").arg(id)), 235);
     EXPECT_EQ(count(QStringLiteral("SELECT Power + Time + Rand + Qc + Qr + BB + BW + Last FROM tasks "
-                                   "WHERE TaskID = %1").arg(id)),
+                                   "WHERE TaskID = %1")
+                        .arg(id)),
               7 + 60 + 12 + 10 + 20 + 5 + 3 + 0);
     EXPECT_EQ(m_dm->tc().rowCount(), 0);
 
@@ -72,8 +71,7 @@ TEST_F(TaskRulesTest, NewTaskTakesActiveSettingsAndIsStoredAtOnce)
     EXPECT_EQ(tasks().textValue(QStringLiteral("Name")), QStringLiteral("???"));
 }
 
-TEST_F(TaskRulesTest, ScrollPostAndDeleteNotifyWindowsThenTotals)
-{
+TEST_F(TaskRulesTest, ScrollPostAndDeleteNotifyWindowsThenTotals) {
     ASSERT_TRUE(start(1));
     record();
     ASSERT_TRUE(tasks().next());
@@ -92,8 +90,7 @@ TEST_F(TaskRulesTest, ScrollPostAndDeleteNotifyWindowsThenTotals)
     EXPECT_EQ(m_events, QStringList({"solut", "colors", "totals"}));
 }
 
-TEST_F(TaskRulesTest, DetailListsFollowTheCurrentTask)
-{
+TEST_F(TaskRulesTest, DetailListsFollowTheCurrentTask) {
     ASSERT_TRUE(start(2));
     EXPECT_EQ(m_dm->tc().rowCount(), 2);
     EXPECT_EQ(m_dm->tb().rowCount(), 2);
@@ -113,8 +110,7 @@ TEST_F(TaskRulesTest, DetailListsFollowTheCurrentTask)
     EXPECT_EQ(m_dm->tb().textValue(QStringLiteral("Kind")), QStringLiteral("Euro pallet"));
 }
 
-TEST_F(TaskRulesTest, StoringTheTaskKeepsAPendingListRow)
-{
+TEST_F(TaskRulesTest, StoringTheTaskKeepsAPendingListRow) {
     ASSERT_TRUE(start(1));
     ASSERT_TRUE(m_dm->tc().setValue(QStringLiteral("Prior"), 5));
     ASSERT_TRUE(tasks().setValue(QStringLiteral("Descr"), QStringLiteral("x")));
@@ -128,11 +124,12 @@ TEST_F(TaskRulesTest, StoringTheTaskKeepsAPendingListRow)
     EXPECT_EQ(m_dm->tc().state(), CursorState::Browse);
 }
 
-TEST_F(TaskRulesTest, DeleteCascadeRemovesEveryRowWithProgress)
-{
+TEST_F(TaskRulesTest, DeleteCascadeRemovesEveryRowWithProgress) {
     seed(0, {QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID) VALUES (2, 1, 1), (2, 2, 2)"),
-             QStringLiteral("INSERT INTO distr (TaskID, ContNo, KindID, Placed) VALUES (2, 1, 1, 6), (2, 2, 2, 1)"),
-             QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID) VALUES (2, 1, 1, 1), (2, 2, 2, 2)")});
+             QStringLiteral(
+                 "INSERT INTO distr (TaskID, ContNo, KindID, Placed) VALUES (2, 1, 1, 6), (2, 2, 2, 1)"),
+             QStringLiteral(
+                 "INSERT INTO posit (TaskID, ContNo, BoxNo, KindID) VALUES (2, 1, 1, 1), (2, 2, 2, 2)")});
     ASSERT_TRUE(start(2));
     EXPECT_EQ(m_dm->solut().rowCount(), 2);
     EXPECT_EQ(m_dm->distr().rowCount(), 1);
@@ -140,11 +137,11 @@ TEST_F(TaskRulesTest, DeleteCascadeRemovesEveryRowWithProgress)
     ASSERT_TRUE(tasks().remove());
     EXPECT_EQ(m_dm->currentTaskId(), 1);
     for (const char* t : {"solut", "distr", "posit", "tc", "tb", "tasks"})
-        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE TaskID = 2").arg(QLatin1String(t))), 0) << t;
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE TaskID = 2").arg(QLatin1String(t))), 0)
+            << t;
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tc")), 1);
     ASSERT_GE(m_events.size(), 8);
-    EXPECT_EQ(m_events.mid(0, 4),
-              QStringList({"busy", "show Deleting DB task data...", "pos 0", "disable"}));
+    EXPECT_EQ(m_events.mid(0, 4), QStringList({"busy", "show Deleting DB task data...", "pos 0", "disable"}));
     EXPECT_TRUE(m_events.contains(QStringLiteral("pos 5")));
     EXPECT_TRUE(m_events.contains(QStringLiteral("pos 10")));
     EXPECT_TRUE(m_events.contains(QStringLiteral("pos 55"))); // second of two tb rows: 10 + 1 x 90 / 2
@@ -155,8 +152,7 @@ TEST_F(TaskRulesTest, DeleteCascadeRemovesEveryRowWithProgress)
     EXPECT_FALSE(m_dm->TaskPageDisabled);
 }
 
-TEST_F(TaskRulesTest, EmptyTaskDeletesWithSelectWindowVisible)
-{
+TEST_F(TaskRulesTest, EmptyTaskDeletesWithSelectWindowVisible) {
     seed(0, {QStringLiteral("INSERT INTO tasks (TaskID, Name) VALUES (3, 'Empty')")});
     ASSERT_TRUE(start(3));
     record();
@@ -171,9 +167,8 @@ TEST_F(TaskRulesTest, EmptyTaskDeletesWithSelectWindowVisible)
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM tasks")), 2);
 }
 
-TEST_F(TaskRulesTest, FailedCascadeKeepsEveryRow)
-{
-    {   // A trigger that fails the delete of the task's box rows half-way through the cascade.
+TEST_F(TaskRulesTest, FailedCascadeKeepsEveryRow) {
+    { // A trigger that fails the delete of the task's box rows half-way through the cascade.
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inject"));
         db.setDatabaseName(Store::tableFilePath(m_dirs[0], Table::Tb));
         ASSERT_TRUE(db.open());
@@ -192,7 +187,8 @@ TEST_F(TaskRulesTest, FailedCascadeKeepsEveryRow)
     EXPECT_EQ(m_dm->currentTaskId(), 2);
     EXPECT_EQ(tasks().rowCount(), 2);
     for (const char* t : {"solut", "posit", "tc", "tb", "tasks"})
-        EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE TaskID = 2").arg(QLatin1String(t))), 0) << t;
+        EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE TaskID = 2").arg(QLatin1String(t))), 0)
+            << t;
     EXPECT_EQ(m_dm->tc().rowCount(), 2);
     ASSERT_FALSE(m_prompter.asked.empty());
     EXPECT_EQ(m_prompter.asked.back().kind, PromptKind::Error);

@@ -1,7 +1,7 @@
 // The active settings against the tasks table: reading a task's own copy, storing the active
 // settings into a task row, and the data module using the program's initialisation values.
-#include "DataModuleFixture.h"
 #include "TaskSettings.h"
+#include "DataModuleFixture.h"
 
 #include <QFile>
 
@@ -11,22 +11,21 @@ namespace {
 
 class TaskSettingsTest : public test::DataModuleFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DataModuleFixture::SetUp();
-        seed(0, {QStringLiteral("INSERT INTO tasks (TaskID, Name, Solut, Power, Time, Rand, Qw, Qc, Qr, BB, BW, Last) "
-                                "VALUES (1, 'Alpha', 0, 5, 555, 1, 0, 0, 0, 0, 0, 1), "
-                                "(2, 'Beta', 0, 12, 95, 7, 235, 15, 40, 10, 20, 0)")});
+        seed(0, {QStringLiteral(
+                    "INSERT INTO tasks (TaskID, Name, Solut, Power, Time, Rand, Qw, Qc, Qr, BB, BW, Last) "
+                    "VALUES (1, 'Alpha', 0, 5, 555, 1, 0, 0, 0, 0, 0, 1), "
+                    "(2, 'Beta', 0, 12, 95, 7, 235, 15, 40, 10, 20, 0)")});
     }
-    int field(qint32 taskId, const char* column)
-    {
-        return count(QStringLiteral("SELECT %1 FROM tasks WHERE TaskID = %2").arg(QLatin1String(column)).arg(taskId));
+    int field(qint32 taskId, const char* column) {
+        return count(
+            QStringLiteral("SELECT %1 FROM tasks WHERE TaskID = %2").arg(QLatin1String(column)).arg(taskId));
     }
     // The program's values the module is connected to; they outlive the module.
     IniValues m_values;
     // The settings of task 2 as seeded.
-    static ActiveSettings beta(bool taskOptSet)
-    {
+    static ActiveSettings beta(bool taskOptSet) {
         ActiveSettings s;
         s.Power = 12;
         s.Time = 95;
@@ -43,8 +42,7 @@ protected:
     }
 };
 
-TEST_F(TaskSettingsTest, LoadsTheCurrentTasksOwnSettingsKeepingTheSwitch)
-{
+TEST_F(TaskSettingsTest, LoadsTheCurrentTasksOwnSettingsKeepingTheSwitch) {
     ASSERT_TRUE(start(2));
     ActiveSettings s;
     s.TaskOptSet = false;
@@ -59,8 +57,7 @@ TEST_F(TaskSettingsTest, LoadsTheCurrentTasksOwnSettingsKeepingTheSwitch)
     m_dm->tasks().cancel();
 }
 
-TEST_F(TaskSettingsTest, WithoutTasksTheSettingsStayAsTheyAre)
-{
+TEST_F(TaskSettingsTest, WithoutTasksTheSettingsStayAsTheyAre) {
     seed(0, {QStringLiteral("DELETE FROM tasks")});
     ASSERT_TRUE(start());
     ActiveSettings s = beta(true);
@@ -69,8 +66,7 @@ TEST_F(TaskSettingsTest, WithoutTasksTheSettingsStayAsTheyAre)
     EXPECT_EQ(taskSettings(m_dm->tasks()), ActiveSettings{});
 }
 
-TEST_F(TaskSettingsTest, StoresIntoTheTaskRowWithQwPacked)
-{
+TEST_F(TaskSettingsTest, StoresIntoTheTaskRowWithQwPacked) {
     ASSERT_TRUE(start(1));
     ActiveSettings s;
     s.Power = 3;
@@ -91,8 +87,7 @@ TEST_F(TaskSettingsTest, StoresIntoTheTaskRowWithQwPacked)
     EXPECT_EQ(taskSettings(m_dm->tasks()), s);
 }
 
-TEST_F(TaskSettingsTest, DataModuleFollowsTheProgramSettings)
-{
+TEST_F(TaskSettingsTest, DataModuleFollowsTheProgramSettings) {
     // The module keeps a reference to the values until it is destroyed after the test body.
     IniValues& values = m_values;
     values.TaskIni = 2;
@@ -118,8 +113,7 @@ TEST_F(TaskSettingsTest, DataModuleFollowsTheProgramSettings)
     EXPECT_EQ(field(id, "Last"), 0);
 }
 
-TEST_F(TaskSettingsTest, SavedAtExitOnlyOnTheMainDatabaseWithTheCurrentTask)
-{
+TEST_F(TaskSettingsTest, SavedAtExitOnlyOnTheMainDatabaseWithTheCurrentTask) {
     ASSERT_TRUE(start(2));
     const QString path = iniFilePath(m_tmp.path());
     IniValues values;

@@ -1,9 +1,9 @@
 // Display-unit areas, the totals of the current task and their text formats.
+#include "TaskTotals.h"
 #include "CoreApp.h"
 #include "NumberFormat.h"
 #include "SampleData.h"
 #include "Store.h"
-#include "TaskTotals.h"
 
 #include <QTemporaryDir>
 #include <cmath>
@@ -12,8 +12,7 @@
 
 using namespace palvane;
 
-TEST(TaskTotalsTest, AreaToIntRoundsAtSinglePrecisionAndCaps)
-{
+TEST(TaskTotalsTest, AreaToIntRoundsAtSinglePrecisionAndCaps) {
     EXPECT_EQ(AreaMultiplier(3), 1000);
     EXPECT_EQ(AreaMultiplier(0), 1);
     EXPECT_EQ(AreaMultiplier(6), 1000000);
@@ -33,8 +32,7 @@ TEST(TaskTotalsTest, AreaToIntRoundsAtSinglePrecisionAndCaps)
     EXPECT_FLOAT_EQ(rowWolume(13600, 2450), 33320000.0f);
 }
 
-TEST(TaskTotalsTest, FormatFixedKeepsFiveSignificantDigitsAndTwoDecimals)
-{
+TEST(TaskTotalsTest, FormatFixedKeepsFiveSignificantDigitsAndTwoDecimals) {
     EXPECT_EQ(formatFixed(34.545454L, 5, 2), QStringLiteral("34.55"));
     EXPECT_EQ(formatFixed(1234.567L, 5, 2), QStringLiteral("1234.60"));
     EXPECT_EQ(formatFixed(99.999L, 5, 2), QStringLiteral("100.00"));
@@ -54,21 +52,18 @@ TEST(TaskTotalsTest, FormatFixedKeepsFiveSignificantDigitsAndTwoDecimals)
 namespace {
 
 // A semitrailer (1 available, 1 used) and a truck (2 available, 1 used).
-std::vector<TcTotalsRow> containerRows()
-{
+std::vector<TcTotalsRow> containerRows() {
     return {{1, 1, 24000, rowWolume(13600, 2450), 950}, {2, 1, 9000, rowWolume(7200, 2450), 520}};
 }
 
 // EUR pallets (18 of 18 placed) and industrial pallets (7 of 10 placed).
-std::vector<TbTotalsRow> boxRows()
-{
+std::vector<TbTotalsRow> boxRows() {
     return {{18, 18, 400, rowWolume(1200, 800), 40}, {10, 7, 600, rowWolume(1200, 1000), 55}};
 }
 
 } // namespace
 
-TEST(TaskTotalsTest, ContainerBoxAndEfficiencyTexts)
-{
+TEST(TaskTotalsTest, ContainerBoxAndEfficiencyTexts) {
     ContTotals c = TaskCntTotals(containerRows(), AreaMultiplier(3));
     EXPECT_EQ(c.AvlNmb, QStringLiteral("3"));
     EXPECT_EQ(c.AvlWgt, QStringLiteral("42000"));
@@ -107,8 +102,7 @@ TEST(TaskTotalsTest, ContainerBoxAndEfficiencyTexts)
     EXPECT_EQ(TaskBoxTotals(allPlaced, 1000, true).LftNmbColor, NoLeftBoxesColor);
 }
 
-TEST(TaskTotalsTest, EmptyTaskAndNothingUsed)
-{
+TEST(TaskTotalsTest, EmptyTaskAndNothingUsed) {
     ContTotals c = TaskCntTotals({}, 1);
     BoxTotals b = TaskBoxTotals({}, 1, false);
     EXPECT_EQ(c.AvlNmb, QStringLiteral("0"));
@@ -129,8 +123,7 @@ TEST(TaskTotalsTest, EmptyTaskAndNothingUsed)
     EXPECT_EQ(e.CostPck, QStringLiteral("1105.00"));
 }
 
-TEST(TaskTotalsTest, LargeAreasCapAndOverflowingSumsAreReported)
-{
+TEST(TaskTotalsTest, LargeAreasCapAndOverflowingSumsAreReported) {
     // 100 semitrailers with multiplier 1: 3 332 000 000 shows the cap.
     ContTotals c = TaskCntTotals({{100, 0, 24000, rowWolume(13600, 2450), 0}}, 1);
     EXPECT_EQ(c.AvlVol, QStringLiteral("1555555555"));
@@ -152,8 +145,7 @@ TEST(TaskTotalsTest, LargeAreasCapAndOverflowingSumsAreReported)
     EXPECT_EQ(b.TaskBoxSum, 32767);
 }
 
-TEST(TaskTotalsTest, RowsReadFromTheStoreInIndexOrder)
-{
+TEST(TaskTotalsTest, RowsReadFromTheStoreInIndexOrder) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
     auto store = Store::open(tmp.path(), StoreOpenMode::CreateMissing);
@@ -161,7 +153,8 @@ TEST(TaskTotalsTest, RowsReadFromTheStoreInIndexOrder)
     ASSERT_TRUE(seedSampleData(*store));
     // A tb row of a kind missing from the library counts with zero size and weight, and an
     // out-of-range Total read from the file is held at the 16-bit limit.
-    ASSERT_TRUE(store->exec(QStringLiteral("INSERT INTO tb (TaskID, KindID, Total, Placed) VALUES (1, 999, 70000, 0)")));
+    ASSERT_TRUE(store->exec(
+        QStringLiteral("INSERT INTO tb (TaskID, KindID, Total, Placed) VALUES (1, 999, 70000, 0)")));
     std::vector<TcTotalsRow> tc;
     std::vector<TbTotalsRow> tb;
     QString error;

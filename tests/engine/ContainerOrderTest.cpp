@@ -13,19 +13,16 @@ using namespace palvane::testing;
 
 namespace {
 
-void identityOrder(PackWorkspace& ws)
-{
+void identityOrder(PackWorkspace& ws) {
     for (int j = 0; j <= ws.ContCount; ++j)
         ws.ContOrder[j] = static_cast<std::int16_t>(j);
 }
 
-std::vector<int> order(const PackWorkspace& ws)
-{
+std::vector<int> order(const PackWorkspace& ws) {
     return std::vector<int>(ws.ContOrder.begin() + 1, ws.ContOrder.begin() + ws.ContCount + 1);
 }
 
-std::vector<int> typeSequence(const PackWorkspace& ws)
-{
+std::vector<int> typeSequence(const PackWorkspace& ws) {
     std::vector<int> types;
     for (int p = 1; p <= ws.ContCount; ++p)
         types.push_back(ws.ContType[ws.ContOrder[p]]);
@@ -33,8 +30,7 @@ std::vector<int> typeSequence(const PackWorkspace& ws)
 }
 
 // Three types: small cheap, large expensive, middle.
-TaskRows threeTypes()
-{
+TaskRows threeTypes() {
     return taskRows({containerRow(1, 2, 1000, 500, 3000, "Length", 1),
                      containerRow(2, 1, 2000, 500, 1000, "Length", 9),
                      containerRow(3, 2, 1500, 500, 2000, "Length", 4)},
@@ -43,8 +39,7 @@ TaskRows threeTypes()
 
 } // namespace
 
-TEST(ContainerOrder, TypeOrderings)
-{
+TEST(ContainerOrder, TypeOrderings) {
     EXPECT_EQ(TypeOrderings(0), 0);
     EXPECT_EQ(TypeOrderings(1), 1);
     EXPECT_EQ(TypeOrderings(3), 6);
@@ -53,8 +48,7 @@ TEST(ContainerOrder, TypeOrderings)
     EXPECT_EQ(TypeOrderings(24), 12777);
 }
 
-TEST(ContainerOrder, MoveOrderEntryShiftsTheEntriesBetween)
-{
+TEST(ContainerOrder, MoveOrderEntryShiftsTheEntriesBetween) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 5, 1000, 500, 900)}, {boxRow(5, 1, 100, 50, 10)}));
     identityOrder(*ws);
@@ -64,8 +58,7 @@ TEST(ContainerOrder, MoveOrderEntryShiftsTheEntriesBetween)
     EXPECT_EQ(order(*ws), (std::vector<int>{1, 4, 2, 3, 5}));
 }
 
-TEST(ContainerOrder, SortsKeepTypesTogetherAndContainersInNumberOrder)
-{
+TEST(ContainerOrder, SortsKeepTypesTogetherAndContainersInNumberOrder) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, threeTypes());
     identityOrder(*ws);
@@ -84,8 +77,7 @@ TEST(ContainerOrder, SortsKeepTypesTogetherAndContainersInNumberOrder)
     EXPECT_EQ(typeSequence(*ws), (std::vector<int>{2, 3, 3, 1, 1}));
 }
 
-TEST(ContainerOrder, RandomOrdersFollowTheGenerator)
-{
+TEST(ContainerOrder, RandomOrdersFollowTheGenerator) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, threeTypes());
     identityOrder(*ws);
@@ -114,8 +106,7 @@ TEST(ContainerOrder, RandomOrdersFollowTheGenerator)
     EXPECT_EQ(ws->RandState, state);
 }
 
-TEST(ChooseOrder, FirstIterationUsesTheAreaTableRowZero)
-{
+TEST(ChooseOrder, FirstIterationUsesTheAreaTableRowZero) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, threeTypes());
     identityOrder(*ws);
@@ -124,14 +115,14 @@ TEST(ChooseOrder, FirstIterationUsesTheAreaTableRowZero)
     auto expected = newWorkspace();
     prepareWorkspace(*expected, threeTypes());
     identityOrder(*expected);
-    SortByArea(*expected, 25 * expected->MaxTypeAvail, static_cast<float>(expected->AvgContWolume / 100.0L * 20));
+    SortByArea(*expected, 25 * expected->MaxTypeAvail,
+               static_cast<float>(expected->AvgContWolume / 100.0L * 20));
     EXPECT_EQ(order(*ws), order(*expected));
     EXPECT_EQ(ws->Attempts, 1);
     EXPECT_NE(ws->OrderSig1[0], 0);
 }
 
-TEST(ChooseOrder, CostAndWeightFactorsChooseTheirTables)
-{
+TEST(ChooseOrder, CostAndWeightFactorsChooseTheirTables) {
     SolveSettings cost;
     cost.Qc = 50;
     auto ws = newWorkspace();
@@ -149,12 +140,12 @@ TEST(ChooseOrder, CostAndWeightFactorsChooseTheirTables)
     auto expected = newWorkspace();
     prepareWorkspace(*expected, threeTypes(), weight);
     identityOrder(*expected);
-    SortByCapacity(*expected, 25 * expected->MaxTypeAvail, static_cast<float>(expected->AvgCapacity / 100.0L * 20));
+    SortByCapacity(*expected, 25 * expected->MaxTypeAvail,
+                   static_cast<float>(expected->AvgCapacity / 100.0L * 20));
     EXPECT_EQ(order(*ws), order(*expected));
 }
 
-TEST(ChooseOrder, TwoTypesShuffleContainersOnceBothTypeOrdersWereTried)
-{
+TEST(ChooseOrder, TwoTypesShuffleContainersOnceBothTypeOrdersWereTried) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 2, 800, 500, 900)},
                              {boxRow(5, 5, 100, 50, 10)});
@@ -177,8 +168,7 @@ TEST(ChooseOrder, TwoTypesShuffleContainersOnceBothTypeOrdersWereTried)
     EXPECT_EQ(ws->Iteration, 2);
 }
 
-TEST(ChooseOrder, SwappingContainersOfOneTypeIsARepeat)
-{
+TEST(ChooseOrder, SwappingContainersOfOneTypeIsARepeat) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, threeTypes());
     identityOrder(*ws);
@@ -190,7 +180,8 @@ TEST(ChooseOrder, SwappingContainersOfOneTypeIsARepeat)
     std::int32_t s1 = 0;
     std::int32_t s2 = 0;
     std::vector<int> swapped = order(*ws);
-    std::iter_swap(std::find(swapped.begin(), swapped.end(), 1), std::find(swapped.begin(), swapped.end(), 2));
+    std::iter_swap(std::find(swapped.begin(), swapped.end(), 1),
+                   std::find(swapped.begin(), swapped.end(), 2));
     for (std::size_t p = 1; p <= swapped.size(); ++p) {
         const std::int32_t r = ws->TypeRandKey[ws->ContType[swapped[p - 1]]];
         s1 += std::int32_t(p) * r;
@@ -221,8 +212,7 @@ TEST(ChooseOrder, SwappingContainersOfOneTypeIsARepeat)
     EXPECT_FALSE(ws->OrderSig1[2] == ws->OrderSig1[0] && ws->OrderSig2[2] == ws->OrderSig2[0]);
 }
 
-TEST(ChooseOrder, RepeatLoopEndsWhenTypesShareTheirRandomKey)
-{
+TEST(ChooseOrder, RepeatLoopEndsWhenTypesShareTheirRandomKey) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 2, 800, 500, 900)},
                              {boxRow(5, 5, 100, 50, 10)});
@@ -237,8 +227,7 @@ TEST(ChooseOrder, RepeatLoopEndsWhenTypesShareTheirRandomKey)
     EXPECT_LE(ws->Attempts, 7 * ws->IterationLimit + ws->IterationLimit + 1);
 }
 
-TEST(ChooseOrder, EightTypesKeepUsingTheTables)
-{
+TEST(ChooseOrder, EightTypesKeepUsingTheTables) {
     std::vector<TcRow> types;
     for (int t = 1; t <= 8; ++t)
         types.push_back(containerRow(t, 1, std::int16_t(1000 + 100 * (t % 3)), 500, 900));

@@ -94,7 +94,8 @@ Layout layoutOf(const SearchState& s) {
     return l;
 }
 
-std::unique_ptr<PackWorkspace> prepared(const std::vector<TestItem>& items, Coord length, Coord width, int intensity) {
+std::unique_ptr<PackWorkspace> prepared(const std::vector<TestItem>& items, Coord length, Coord width,
+                                        int intensity) {
     auto ws = makeWorkspace();
     deliverItems(*ws, length, width, items);
     ws->SearchIntensity = std::int16_t(intensity);
@@ -313,7 +314,8 @@ TEST(ContainerSearch, BindFactorDividesTheScoreBySplitKinds) {
     EXPECT_FLOAT_EQ(ws->SearchScore, float(unbound / 1.2L));
     ws->ItemPlaced[2] = 1; // kind 1 complete: nothing split
     ScorePass(*ws);
-    EXPECT_FLOAT_EQ(ws->SearchScore, float((long double)ws->PassWolume / (10000 + 1e-5L) * std::pow(1.0L, 1e-4L)));
+    EXPECT_FLOAT_EQ(ws->SearchScore,
+                    float((long double)ws->PassWolume / (10000 + 1e-5L) * std::pow(1.0L, 1e-4L)));
 }
 
 TEST(ContainerSearch, ScoreStaysFiniteWithZeroTotals) {

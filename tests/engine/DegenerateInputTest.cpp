@@ -26,7 +26,8 @@ TEST(DegenerateInput, NearestIntSaturatesAndMapsNaNToZero) {
 
 TEST(DegenerateInput, ItemsOfZeroWidthDoNotDivideByZero) {
     auto ws = makeWorkspace();
-    deliverItems(*ws, 100, 100, {{10, 0, 1, 1, true}, {10, 0, 1, 1, true}, {0, 10, 1, 2, true}, {20, 20, 1, 3, true}});
+    deliverItems(*ws, 100, 100,
+                 {{10, 0, 1, 1, true}, {10, 0, 1, 1, true}, {0, 10, 1, 2, true}, {20, 20, 1, 3, true}});
     ws->SearchIntensity = 10;
     PrepareSearch(*ws);
     ws->CornerDir = 1;

@@ -166,7 +166,7 @@ TEST(DrawOrder, TurnRandomGroupsDrawsOnlyForTurnableRunsAndTurnsWholeRuns) {
     setFloor(*ws, 100, 100);
     addItem(*ws, {40, 20, 1, 1, true});
     addItem(*ws, {40, 20, 1, 1, true});
-    addItem(*ws, {30, 30, 1, 2, true}); // square: no draw
+    addItem(*ws, {30, 30, 1, 2, true});  // square: no draw
     addItem(*ws, {50, 20, 1, 3, false}); // not turnable: no draw
     addItem(*ws, {25, 15, 1, 4, true});
     for (std::uint32_t seed = 0; seed < 16; ++seed) {

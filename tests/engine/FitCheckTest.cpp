@@ -18,8 +18,7 @@ using Names = std::vector<std::string>;
 
 } // namespace
 
-TEST(FitCheck, WallGapsAtBothEndsAndTurning)
-{
+TEST(FitCheck, WallGapsAtBothEndsAndTurning) {
     // A floor of 1000 x 600 with a wall gap of 10 leaves 980 x 580.
     EXPECT_TRUE(boxFitsContainer(980, 580, false, 1000, 600, 10));
     EXPECT_FALSE(boxFitsContainer(981, 580, false, 1000, 600, 10));
@@ -33,8 +32,7 @@ TEST(FitCheck, WallGapsAtBothEndsAndTurning)
     EXPECT_FALSE(boxFitsContainer(1, 1, true, 100, 100, 50));
 }
 
-TEST(FitCheck, NamesEachKindThatFitsNoOfferedContainerOnce)
-{
+TEST(FitCheck, NamesEachKindThatFitsNoOfferedContainerOnce) {
     TaskRows rows = taskRows({containerRow(11, 1, 1000, 600, 5000), containerRow(12, 0, 3000, 3000, 5000)},
                              {boxRow(21, 2, 500, 500, 1), boxRow(22, 1, 1200, 100, 1),
                               boxRow(23, 1, 580, 990, 1, /*turnOn*/ true), boxRow(24, 1, 580, 990, 1, false),
@@ -55,8 +53,7 @@ TEST(FitCheck, NamesEachKindThatFitsNoOfferedContainerOnce)
     EXPECT_TRUE(kindsFittingNoContainer(rows, 0).empty());
 }
 
-TEST(FitCheck, AgreesWithTheSolverAtTheEdge)
-{
+TEST(FitCheck, AgreesWithTheSolverAtTheEdge) {
     // One box that fits exactly between the wall gaps, one a unit too long: the solver places
     // the first and leaves the second, as the check says.
     TaskRows rows = taskRows({containerRow(11, 2, 1000, 600, 5000)},

@@ -31,8 +31,7 @@ class TaskGenerator {
 public:
     explicit TaskGenerator(std::uint32_t seed) : m_rng(seed) {}
 
-    GeneratedTask next(int number)
-    {
+    GeneratedTask next(int number) {
         const auto boxClass = static_cast<BoxClass>(number % kBoxClassCount);
         GeneratedTask g;
         g.name = "generated_" + std::to_string(number);
@@ -50,11 +49,11 @@ private:
     // same tasks.
     int between(int lo, int hi) { return lo + int(m_rng() % std::uint32_t(hi - lo + 1)); }
     bool chance(int percent) { return between(1, 100) <= percent; }
-    template <typename T, std::size_t N>
-    T pick(const T (&values)[N]) { return values[between(0, int(N) - 1)]; }
+    template <typename T, std::size_t N> T pick(const T (&values)[N]) {
+        return values[between(0, int(N) - 1)];
+    }
 
-    std::vector<TcRow> containers()
-    {
+    std::vector<TcRow> containers() {
         const int types = between(1, 4);
         int left = 24;
         std::vector<TcRow> tc;
@@ -64,8 +63,8 @@ private:
             const auto length = std::int16_t(between(800, 3000));
             const auto width = std::int16_t(between(500, std::min<int>(length, 2500)));
             const char* fillDirs[] = {"Length", "Width", ""};
-            TcRow r = containerRow(10 + t, std::int16_t(avail), length, width, between(300, 3000), pick(fillDirs),
-                                   between(0, 1000));
+            TcRow r = containerRow(10 + t, std::int16_t(avail), length, width, between(300, 3000),
+                                   pick(fillDirs), between(0, 1000));
             if (chance(40)) {
                 r.NoseDL = std::int16_t(length * between(3, 15) / 100);
                 r.TailDL = std::int16_t(length * between(5, 30) / 100);
@@ -77,8 +76,7 @@ private:
         return tc;
     }
 
-    std::vector<TbRow> boxes(BoxClass boxClass, const std::vector<TcRow>& tc)
-    {
+    std::vector<TbRow> boxes(BoxClass boxClass, const std::vector<TcRow>& tc) {
         int minL = 30000, minW = 30000;
         for (const TcRow& r : tc) {
             minL = std::min<int>(minL, r.Length);
@@ -87,12 +85,48 @@ private:
         int kinds = 1, perKindLo = 1, perKindHi = 1;
         int sizeLo = 10, sizeHi = 40; // percent of the smallest floor's sides
         switch (boxClass) {
-        case BoxClass::Uniform: kinds = between(1, 3); perKindLo = 10; perKindHi = 40; sizeLo = 15; sizeHi = 25; break;
-        case BoxClass::Mixed: kinds = between(4, 10); perKindLo = 2; perKindHi = 15; sizeLo = 8; sizeHi = 45; break;
-        case BoxClass::Long: kinds = between(2, 5); perKindLo = 3; perKindHi = 20; sizeLo = 5; sizeHi = 15; break;
-        case BoxClass::Large: kinds = between(2, 4); perKindLo = 1; perKindHi = 5; sizeLo = 30; sizeHi = 70; break;
-        case BoxClass::ManySmall: kinds = between(2, 4); perKindLo = 30; perKindHi = 70; sizeLo = 5; sizeHi = 12; break;
-        case BoxClass::Squares: kinds = between(2, 5); perKindLo = 5; perKindHi = 20; sizeLo = 10; sizeHi = 35; break;
+        case BoxClass::Uniform:
+            kinds = between(1, 3);
+            perKindLo = 10;
+            perKindHi = 40;
+            sizeLo = 15;
+            sizeHi = 25;
+            break;
+        case BoxClass::Mixed:
+            kinds = between(4, 10);
+            perKindLo = 2;
+            perKindHi = 15;
+            sizeLo = 8;
+            sizeHi = 45;
+            break;
+        case BoxClass::Long:
+            kinds = between(2, 5);
+            perKindLo = 3;
+            perKindHi = 20;
+            sizeLo = 5;
+            sizeHi = 15;
+            break;
+        case BoxClass::Large:
+            kinds = between(2, 4);
+            perKindLo = 1;
+            perKindHi = 5;
+            sizeLo = 30;
+            sizeHi = 70;
+            break;
+        case BoxClass::ManySmall:
+            kinds = between(2, 4);
+            perKindLo = 30;
+            perKindHi = 70;
+            sizeLo = 5;
+            sizeHi = 12;
+            break;
+        case BoxClass::Squares:
+            kinds = between(2, 5);
+            perKindLo = 5;
+            perKindHi = 20;
+            sizeLo = 10;
+            sizeHi = 35;
+            break;
         }
         std::vector<TbRow> tb;
         for (int k = 1; k <= kinds; ++k) {
@@ -109,8 +143,7 @@ private:
         return tb;
     }
 
-    SolveSettings settings()
-    {
+    SolveSettings settings() {
         const std::int16_t weightFactors[] = {0, 0, 30, 100};
         const std::int16_t bindFactors[] = {0, 0, 0, 5, 6, 7, 8, 9, 10};
         const std::int16_t itemGaps[] = {0, 0, 5, 20};

@@ -25,16 +25,16 @@ namespace {
 constexpr std::int64_t kTestWork = 3'000'000;
 constexpr double kNoWallCap = 1e12;
 
-bool samePlan(const PackPlan& a, const PackPlan& b)
-{
-    return a.Score == b.Score && a.AreaEff == b.AreaEff && a.WeightEff == b.WeightEff && a.UsedArea == b.UsedArea &&
-           a.LoadedArea == b.LoadedArea && a.UsedCost == b.UsedCost && a.LoadedCost == b.LoadedCost &&
-           a.UsedConts == b.UsedConts && a.PlacedBoxes == b.PlacedBoxes && a.LastCont == b.LastCont &&
-           a.SplitCount == b.SplitCount && a.UsedCapacity == b.UsedCapacity && a.LoadedWeight == b.LoadedWeight &&
-           a.BoxLoad == b.BoxLoad && a.WgtLoad == b.WgtLoad && a.NoseLoad == b.NoseLoad && a.TailLoad == b.TailLoad &&
-           a.WolLoad == b.WolLoad && a.CostLoad == b.CostLoad && a.ContAreaEff == b.ContAreaEff &&
-           a.ContWgtEff == b.ContWgtEff && a.FixCont == b.FixCont && a.ContNo == b.ContNo && a.LoadNo == b.LoadNo &&
-           a.PosX == b.PosX && a.PosY == b.PosY && a.PosLh == b.PosLh && a.PosWh == b.PosWh;
+bool samePlan(const PackPlan& a, const PackPlan& b) {
+    return a.Score == b.Score && a.AreaEff == b.AreaEff && a.WeightEff == b.WeightEff &&
+           a.UsedArea == b.UsedArea && a.LoadedArea == b.LoadedArea && a.UsedCost == b.UsedCost &&
+           a.LoadedCost == b.LoadedCost && a.UsedConts == b.UsedConts && a.PlacedBoxes == b.PlacedBoxes &&
+           a.LastCont == b.LastCont && a.SplitCount == b.SplitCount && a.UsedCapacity == b.UsedCapacity &&
+           a.LoadedWeight == b.LoadedWeight && a.BoxLoad == b.BoxLoad && a.WgtLoad == b.WgtLoad &&
+           a.NoseLoad == b.NoseLoad && a.TailLoad == b.TailLoad && a.WolLoad == b.WolLoad &&
+           a.CostLoad == b.CostLoad && a.ContAreaEff == b.ContAreaEff && a.ContWgtEff == b.ContWgtEff &&
+           a.FixCont == b.FixCont && a.ContNo == b.ContNo && a.LoadNo == b.LoadNo && a.PosX == b.PosX &&
+           a.PosY == b.PosY && a.PosLh == b.PosLh && a.PosWh == b.PosWh;
 }
 
 struct Solved {
@@ -44,8 +44,7 @@ struct Solved {
 };
 
 // Solves the task with the search alone, then runs the stage on the workspace.
-Solved solveAndImprove(MemoryTaskStore& store, const SolveSettings& settings, std::int64_t work = kTestWork)
-{
+Solved solveAndImprove(MemoryTaskStore& store, const SolveSettings& settings, std::int64_t work = kTestWork) {
     Solved s;
     RecordingMessages messages;
     std::unique_ptr<LayoutSearch> search = NewLayoutSearch();
@@ -59,8 +58,7 @@ Solved solveAndImprove(MemoryTaskStore& store, const SolveSettings& settings, st
 }
 
 // Every container of the plan keeps the layout rules.
-void expectValidPlan(const PackWorkspace& ws, const PackPlan& plan)
-{
+void expectValidPlan(const PackWorkspace& ws, const PackPlan& plan) {
     for (int j = 1; j <= ws.ContCount; ++j)
         EXPECT_EQ(ContainerLayoutProblem(ws, plan, j), "") << "container " << j;
     int placed = 0;
@@ -71,8 +69,7 @@ void expectValidPlan(const PackWorkspace& ws, const PackPlan& plan)
 
 // Generated tasks: several types with weights and support limits, kinds with and without
 // turning, gaps.
-TaskRows generatedTask(std::uint32_t seed, bool supports, bool gaps)
-{
+TaskRows generatedTask(std::uint32_t seed, bool supports, bool gaps) {
     std::uint32_t state = seed;
     std::vector<TcRow> tc;
     const int types = 1 + RandomBelow(state, 3);
@@ -92,7 +89,8 @@ TaskRows generatedTask(std::uint32_t seed, bool supports, bool gaps)
     std::vector<TbRow> tb;
     const int kinds = 2 + RandomBelow(state, 8);
     for (int k = 1; k <= kinds; ++k)
-        tb.push_back(boxRow(k, std::int16_t(1 + RandomBelow(state, 9)), std::int16_t(30 + RandomBelow(state, 150)),
+        tb.push_back(boxRow(k, std::int16_t(1 + RandomBelow(state, 9)),
+                            std::int16_t(30 + RandomBelow(state, 150)),
                             std::int16_t(30 + RandomBelow(state, 120)), 5 + RandomBelow(state, 120),
                             RandomBelow(state, 3) != 0, 1 + RandomBelow(state, 20)));
     TaskRows rows = taskRows(tc, tb);
@@ -101,8 +99,7 @@ TaskRows generatedTask(std::uint32_t seed, bool supports, bool gaps)
     return rows;
 }
 
-SolveSettings settingsOf(const TaskRows& rows, std::int16_t power = 1)
-{
+SolveSettings settingsOf(const TaskRows& rows, std::int16_t power = 1) {
     SolveSettings s;
     s.Power = power;
     s.BB = rows.task.solve.BB;
@@ -112,8 +109,7 @@ SolveSettings settingsOf(const TaskRows& rows, std::int16_t power = 1)
 
 } // namespace
 
-TEST(MaxRectsFloor, EveryRulePlacesInsideTheFloorWithoutOverlap)
-{
+TEST(MaxRectsFloor, EveryRulePlacesInsideTheFloorWithoutOverlap) {
     for (int r = 0; r < kFitRuleCount; ++r) {
         std::uint32_t state = 99 + r;
         MaxRectsFloor floor;
@@ -146,8 +142,7 @@ TEST(MaxRectsFloor, EveryRulePlacesInsideTheFloorWithoutOverlap)
     }
 }
 
-TEST(MaxRectsFloor, FindsTheLastFreeSpotAndTurnsOnlyWhenAllowed)
-{
+TEST(MaxRectsFloor, FindsTheLastFreeSpotAndTurnsOnlyWhenAllowed) {
     // Three 10 x 10 squares on a 20 x 20 floor leave exactly one spot; a 10 x 20 strip on a
     // 20 x 10 floor fits only turned.
     MaxRectsFloor floor;
@@ -168,8 +163,7 @@ TEST(MaxRectsFloor, FindsTheLastFreeSpotAndTurnsOnlyWhenAllowed)
     EXPECT_EQ(turned.w, 10);
 }
 
-TEST(ImprovePlan, OffByDefaultAndAZeroBudgetChangesNothing)
-{
+TEST(ImprovePlan, OffByDefaultAndAZeroBudgetChangesNothing) {
     const TaskRows rows = generatedTask(5, true, true);
     MemoryTaskStore store(rows);
     RecordingMessages messages;
@@ -202,8 +196,7 @@ TEST(ImprovePlan, OffByDefaultAndAZeroBudgetChangesNothing)
     }
 }
 
-TEST(ImprovePlan, EmptiesContainersThatOneFloorCanHold)
-{
+TEST(ImprovePlan, EmptiesContainersThatOneFloorCanHold) {
     // Four 50 x 50 boxes, each alone in a 100 x 100 container: one container holds them all.
     MemoryTaskStore store(taskRows({containerRow(1, 4, 100, 100, 1000)}, {boxRow(1, 4, 50, 50, 10)}));
     Solved s;
@@ -239,8 +232,7 @@ TEST(ImprovePlan, EmptiesContainersThatOneFloorCanHold)
     EXPECT_EQ(ws.KindPlaced[1], 4);
 }
 
-TEST(ImprovePlan, KeptPlansAreValidAndNeverScoreLower)
-{
+TEST(ImprovePlan, KeptPlansAreValidAndNeverScoreLower) {
     int improved = 0;
     for (std::uint32_t seed = 1; seed <= 24; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -276,8 +268,7 @@ TEST(ImprovePlan, KeptPlansAreValidAndNeverScoreLower)
     EXPECT_GE(improved, 1) << "the stage should find better plans on some generated tasks";
 }
 
-TEST(ImprovePlan, TurningOffKeepsEveryBoxUnturned)
-{
+TEST(ImprovePlan, TurningOffKeepsEveryBoxUnturned) {
     for (std::uint32_t seed = 30; seed < 36; ++seed) {
         TaskRows rows = generatedTask(seed, false, false);
         rows.task.DefltOn = true; // the task's switch decides for every kind
@@ -296,8 +287,7 @@ TEST(ImprovePlan, TurningOffKeepsEveryBoxUnturned)
     }
 }
 
-TEST(ImprovePlan, BindGroupsStayWholeInContainersItChanges)
-{
+TEST(ImprovePlan, BindGroupsStayWholeInContainersItChanges) {
     int improved = 0;
     for (std::uint32_t seed = 40; seed < 52; ++seed) {
         const TaskRows rows = generatedTask(seed, false, false);
@@ -319,7 +309,8 @@ TEST(ImprovePlan, BindGroupsStayWholeInContainersItChanges)
                     continue;
                 places.insert(ws.ResultPlan.ContNo[b]);
                 moved = moved || ws.ResultPlan.ContNo[b] != s.searchPlan.ContNo[b] ||
-                        ws.ResultPlan.PosX[b] != s.searchPlan.PosX[b] || ws.ResultPlan.PosY[b] != s.searchPlan.PosY[b];
+                        ws.ResultPlan.PosX[b] != s.searchPlan.PosX[b] ||
+                        ws.ResultPlan.PosY[b] != s.searchPlan.PosY[b];
             }
             if (moved) {
                 EXPECT_EQ(places.size(), 1u) << "seed " << seed << " kind " << k;
@@ -330,8 +321,7 @@ TEST(ImprovePlan, BindGroupsStayWholeInContainersItChanges)
     EXPECT_GE(improved, 1) << "kinds can still be moved whole";
 }
 
-TEST(ImprovePlan, FixedContainersStayAsTheyAre)
-{
+TEST(ImprovePlan, FixedContainersStayAsTheyAre) {
     for (std::uint32_t seed = 60; seed < 66; ++seed) {
         TaskRows rows = generatedTask(seed, seed % 2 == 0, false);
         for (TcRow& r : rows.tc)
@@ -371,8 +361,7 @@ TEST(ImprovePlan, FixedContainersStayAsTheyAre)
     }
 }
 
-TEST(ImprovePlan, SameInputsAndBudgetGiveTheSamePlan)
-{
+TEST(ImprovePlan, SameInputsAndBudgetGiveTheSamePlan) {
     for (std::uint32_t seed : {3u, 8u, 13u}) {
         const TaskRows rows = generatedTask(seed, true, true);
         MemoryTaskStore a(rows), b(rows);
@@ -391,8 +380,7 @@ class EscAfter : public ProgressSink {
 public:
     EscAfter(PackWorkspace& ws, int n) : m_ws(ws), m_n(n) {}
     void setTitle(ProgressTitle t) override { titles.push_back(t); }
-    void processEvents() override
-    {
+    void processEvents() override {
         if (++calls == m_n)
             m_ws.AbortFlag = 1;
     }
@@ -406,11 +394,11 @@ private:
 
 } // namespace
 
-TEST(ImprovePlan, EscStopsTheStageWithTheBestPlanSoFar)
-{
+TEST(ImprovePlan, EscStopsTheStageWithTheBestPlanSoFar) {
     // Two types, so the stage has no area bound to stop at and runs until Esc.
-    const TaskRows rows = taskRows({containerRow(1, 4, 100, 100, 5000), containerRow(2, 4, 90, 90, 5000)},
-                                   {boxRow(1, 8, 45, 30, 10), boxRow(2, 6, 20, 60, 10), boxRow(3, 5, 35, 35, 10)});
+    const TaskRows rows =
+        taskRows({containerRow(1, 4, 100, 100, 5000), containerRow(2, 4, 90, 90, 5000)},
+                 {boxRow(1, 8, 45, 30, 10), boxRow(2, 6, 20, 60, 10), boxRow(3, 5, 35, 35, 10)});
     MemoryTaskStore store(rows);
     Solved s = solveAndImprove(store, settingsOf(rows), 0);
     PackWorkspace& ws = *s.ws;
@@ -431,8 +419,7 @@ TEST(ImprovePlan, EscStopsTheStageWithTheBestPlanSoFar)
     EXPECT_FALSE(ImprovePlanWork(ws, kTestWork, kNoWallCap).ran);
 }
 
-TEST(ImprovePlan, LayoutCheckFindsEveryKindOfFault)
-{
+TEST(ImprovePlan, LayoutCheckFindsEveryKindOfFault) {
     MemoryTaskStore store(taskRows({containerRow(1, 2, 100, 100, 100)},
                                    {boxRow(1, 2, 40, 20, 30, false), boxRow(2, 1, 30, 30, 30, true)}));
     Solved s = solveAndImprove(store, SolveSettings{}, 0);

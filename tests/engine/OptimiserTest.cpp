@@ -14,8 +14,7 @@ namespace {
 
 // A workspace with the task prepared as the Solve pipeline does before Optimise.
 struct OptimiserRun {
-    OptimiserRun(const TaskRows& rows, const SolveSettings& settings)
-    {
+    OptimiserRun(const TaskRows& rows, const SolveSettings& settings) {
         prepareWorkspace(*ws, rows, settings);
         ws->clock = &clock;
         search.clock = &clock;
@@ -24,8 +23,7 @@ struct OptimiserRun {
         EvaluatePlan(*ws, ws->StartPlan);
     }
     void optimise() { Optimise(*ws, search); }
-    int placed() const
-    {
+    int placed() const {
         int n = 0;
         for (int b = 1; b <= ws->BoxCount; ++b)
             n += ws->ResultPlan.ContNo[b] != 0;
@@ -37,8 +35,7 @@ struct OptimiserRun {
     FakeSearch search;
 };
 
-SolveSettings keepLastContainer()
-{
+SolveSettings keepLastContainer() {
     SolveSettings s;
     s.Last = false;
     return s;
@@ -46,9 +43,9 @@ SolveSettings keepLastContainer()
 
 } // namespace
 
-TEST(Optimise, OneContainerRunsOneIteration)
-{
-    OptimiserRun run(taskRows({containerRow(1, 1, 1000, 500, 900)}, {boxRow(5, 3, 300, 250, 10)}), SolveSettings{});
+TEST(Optimise, OneContainerRunsOneIteration) {
+    OptimiserRun run(taskRows({containerRow(1, 1, 1000, 500, 900)}, {boxRow(5, 3, 300, 250, 10)}),
+                     SolveSettings{});
     run.optimise();
     EXPECT_EQ(run.ws->IterationLimit, 0);
     EXPECT_EQ(run.ws->Iteration, 0);
@@ -59,8 +56,7 @@ TEST(Optimise, OneContainerRunsOneIteration)
     EXPECT_EQ(run.ws->StopFlag, 0);
 }
 
-TEST(Optimise, IterationsTryDistinctOrdersUpToTheLimit)
-{
+TEST(Optimise, IterationsTryDistinctOrdersUpToTheLimit) {
     // Two types of two containers each: six type sequences, IterationLimit 5. No plan is
     // perfect, so every order is tried.
     OptimiserRun run(taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 2, 900, 500, 900)},
@@ -77,8 +73,7 @@ TEST(Optimise, IterationsTryDistinctOrdersUpToTheLimit)
     EXPECT_EQ(run.ws->ResultPlan.Score, run.ws->BestPlan.Score);
 }
 
-TEST(Optimise, LastContainerAlternativesReplaceABigLastContainer)
-{
+TEST(Optimise, LastContainerAlternativesReplaceABigLastContainer) {
     // The big container (offered first) takes all boxes; the small one can too and fills
     // better, so it replaces the big one.
     OptimiserRun run(taskRows({containerRow(1, 1, 2000, 500, 900), containerRow(2, 1, 1000, 500, 900)},
@@ -95,8 +90,7 @@ TEST(Optimise, LastContainerAlternativesReplaceABigLastContainer)
     EXPECT_EQ(run.ws->ResultPlan.LastCont, 2);
 }
 
-TEST(Optimise, AnAlternativeMustScoreStrictlyHigherToReplaceTheFirst)
-{
+TEST(Optimise, AnAlternativeMustScoreStrictlyHigherToReplaceTheFirst) {
     // Types 2 and 3 are the same size: the first alternative (container 2) replaces the big
     // container; container 3 scores the same and does not replace it.
     OptimiserRun run(taskRows({containerRow(1, 1, 2000, 500, 900), containerRow(2, 1, 1000, 500, 900),
@@ -111,8 +105,7 @@ TEST(Optimise, AnAlternativeMustScoreStrictlyHigherToReplaceTheFirst)
         EXPECT_EQ(run.ws->ResultPlan.ContNo[b], 2);
 }
 
-TEST(Optimise, AnAlternativeThatLeavesBoxesIsRejected)
-{
+TEST(Optimise, AnAlternativeThatLeavesBoxesIsRejected) {
     // The small container holds only two of the three boxes.
     OptimiserRun run(taskRows({containerRow(1, 1, 2000, 500, 900), containerRow(2, 1, 300, 500, 900)},
                               {boxRow(5, 3, 300, 250, 10)}),
@@ -123,11 +116,11 @@ TEST(Optimise, AnAlternativeThatLeavesBoxesIsRejected)
         EXPECT_EQ(run.ws->ResultPlan.ContNo[b], 1);
 }
 
-TEST(Optimise, LastOffDropsAWeakLastContainer)
-{
+TEST(Optimise, LastOffDropsAWeakLastContainer) {
     // Four boxes fill container 1; the fifth alone in container 2 is below the plan's
     // efficiency, so container 2 is dropped and its box left.
-    OptimiserRun run(taskRows({containerRow(1, 2, 600, 500, 900)}, {boxRow(5, 5, 300, 250, 10)}), SolveSettings{});
+    OptimiserRun run(taskRows({containerRow(1, 2, 600, 500, 900)}, {boxRow(5, 5, 300, 250, 10)}),
+                     SolveSettings{});
     run.optimise();
     const PackPlan& plan = run.ws->ResultPlan;
     EXPECT_EQ(plan.LastCont, 502);
@@ -138,21 +131,23 @@ TEST(Optimise, LastOffDropsAWeakLastContainer)
     EXPECT_EQ(run.ws->TypeUsed[0], 1);
 
     // Without LastOff the second container stays.
-    OptimiserRun keep(taskRows({containerRow(1, 2, 600, 500, 900)}, {boxRow(5, 5, 300, 250, 10)}), keepLastContainer());
+    OptimiserRun keep(taskRows({containerRow(1, 2, 600, 500, 900)}, {boxRow(5, 5, 300, 250, 10)}),
+                      keepLastContainer());
     keep.optimise();
     EXPECT_EQ(keep.ws->ResultPlan.PlacedBoxes, 5);
     EXPECT_EQ(keep.ws->ResultPlan.LastCont, 2);
 }
 
-TEST(Optimise, ZeroTimeBudgetStopsAfterTheFirstSearchThenFinishesThePlanQuickly)
-{
+TEST(Optimise, ZeroTimeBudgetStopsAfterTheFirstSearchThenFinishesThePlanQuickly) {
     SolveSettings s = keepLastContainer();
     s.Time = 0;
     OptimiserRun run(taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 2, 900, 500, 900)},
                               {boxRow(5, 7, 300, 250, 10)}),
                      s);
     std::vector<std::pair<std::int16_t, double>> searches; // intensity and time budget
-    run.search.beforeRun = [&](PackWorkspace& ws) { searches.emplace_back(ws.SearchIntensity, ws.SearchTimeBudget); };
+    run.search.beforeRun = [&](PackWorkspace& ws) {
+        searches.emplace_back(ws.SearchIntensity, ws.SearchTimeBudget);
+    };
     run.optimise();
     // The first container of the order takes six boxes; the seventh goes into the next one by
     // the quickest search.
@@ -166,8 +161,7 @@ TEST(Optimise, ZeroTimeBudgetStopsAfterTheFirstSearchThenFinishesThePlanQuickly)
     EXPECT_EQ(run.ws->KindPlaced[1], 7);
 }
 
-TEST(Optimise, TimeOutStoresTheBestPlanSoFar)
-{
+TEST(Optimise, TimeOutStoresTheBestPlanSoFar) {
     SolveSettings s = keepLastContainer();
     s.Time = 10; // 10 s; each search takes 4 s
     OptimiserRun run(taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 2, 900, 500, 900)},
@@ -182,8 +176,7 @@ TEST(Optimise, TimeOutStoresTheBestPlanSoFar)
     EXPECT_GT(run.placed(), 0);
 }
 
-TEST(Optimise, AbortInTheFirstIterationStoresItsPartialPlan)
-{
+TEST(Optimise, AbortInTheFirstIterationStoresItsPartialPlan) {
     struct AbortOnTick : ProgressSink {
         PackWorkspace* ws = nullptr;
         void processEvents() override { ws->AbortFlag = 1; }
@@ -201,8 +194,7 @@ TEST(Optimise, AbortInTheFirstIterationStoresItsPartialPlan)
     EXPECT_EQ(run.ws->ResultPlan.UsedConts, 1);
 }
 
-TEST(Optimise, APerfectPlanEndsTheRunEarly)
-{
+TEST(Optimise, APerfectPlanEndsTheRunEarly) {
     OptimiserRun run(taskRows({containerRow(1, 1, 1000, 500, 900), containerRow(2, 1, 1000, 500, 900)},
                               {boxRow(5, 2, 500, 500, 450)}),
                      keepLastContainer());
@@ -213,9 +205,9 @@ TEST(Optimise, APerfectPlanEndsTheRunEarly)
     EXPECT_FLOAT_EQ(run.ws->BestPlan.WeightEff, 1.0f);
 }
 
-TEST(Optimise, FixedContainersAreNeverSearchedAgain)
-{
-    OptimiserRun run(taskRows({containerRow(1, 2, 600, 500, 900)}, {boxRow(5, 6, 300, 250, 10)}), keepLastContainer());
+TEST(Optimise, FixedContainersAreNeverSearchedAgain) {
+    OptimiserRun run(taskRows({containerRow(1, 2, 600, 500, 900)}, {boxRow(5, 6, 300, 250, 10)}),
+                     keepLastContainer());
     PackPlan& start = run.ws->StartPlan;
     start.FixCont[1] = 1;
     start.ContNo[6] = 1;
@@ -232,9 +224,9 @@ TEST(Optimise, FixedContainersAreNeverSearchedAgain)
     EXPECT_EQ(run.ws->ResultPlan.BoxLoad[2], 4);
 }
 
-TEST(Optimise, NothingPlaceableLeavesTheStartPlan)
-{
-    OptimiserRun run(taskRows({containerRow(1, 2, 100, 100, 900)}, {boxRow(5, 2, 300, 250, 10)}), SolveSettings{});
+TEST(Optimise, NothingPlaceableLeavesTheStartPlan) {
+    OptimiserRun run(taskRows({containerRow(1, 2, 100, 100, 900)}, {boxRow(5, 2, 300, 250, 10)}),
+                     SolveSettings{});
     run.optimise();
     EXPECT_EQ(run.ws->BestPlan.Score, 0.0f);
     EXPECT_EQ(run.placed(), 0);

@@ -115,7 +115,7 @@ TEST(PackPass, AnItemLikeTheLastFailureIsSkippedWithoutSearch) {
     ws->SearchNoseWt = 100000;
     ws->SearchTailWt = 10;
     addItem(*ws, {10, 10, 1000});
-    addItem(*ws, {10, 10, 1});        // same size and turn flag as the failure: skipped
+    addItem(*ws, {10, 10, 1});          // same size and turn flag as the failure: skipped
     addItem(*ws, {10, 10, 1, 1, true}); // different turn flag: searched and placed
     runPass(*ws);
     EXPECT_EQ(ws->ItemPlaced[1], 0);

@@ -8,8 +8,7 @@
 using namespace palvane;
 using namespace palvane::testing;
 
-TEST(Preprocess, NumbersContainersAndBoxesTypeByType)
-{
+TEST(Preprocess, NumbersContainersAndBoxesTypeByType) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 3, 1000, 500, 900)}, {boxRow(5, 5, 100, 50, 10)}));
     EXPECT_EQ(ws->ContCount, 3);
@@ -21,8 +20,7 @@ TEST(Preprocess, NumbersContainersAndBoxesTypeByType)
     EXPECT_EQ(ws->IterationLimit, 0);
 }
 
-TEST(Preprocess, IterationLimitIsBoundByDistinctTypeSequences)
-{
+TEST(Preprocess, IterationLimitIsBoundByDistinctTypeSequences) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 1, 800, 500, 700)},
                              {boxRow(5, 5, 100, 50, 10)});
@@ -49,11 +47,11 @@ TEST(Preprocess, IterationLimitIsBoundByDistinctTypeSequences)
     EXPECT_EQ(ws->IterationLimit, 10);
 }
 
-TEST(Preprocess, SummaryKeysAndLastOff)
-{
+TEST(Preprocess, SummaryKeysAndLastOff) {
     auto ws = newWorkspace();
-    TaskRows rows = taskRows({containerRow(1, 2, 1000, 500, 900, "Length", -4), containerRow(2, 1, 800, 400, 700, "Length", 3)},
-                             {boxRow(5, 5, 100, 50, 10, true, -2), boxRow(6, 1, 30, 20, 7, true, 1)});
+    TaskRows rows = taskRows(
+        {containerRow(1, 2, 1000, 500, 900, "Length", -4), containerRow(2, 1, 800, 400, 700, "Length", 3)},
+        {boxRow(5, 5, 100, 50, 10, true, -2), boxRow(6, 1, 30, 20, 7, true, 1)});
     prepareWorkspace(*ws, rows);
     EXPECT_EQ(ws->TotCapacity, 2 * 900 + 700);
     EXPECT_FLOAT_EQ(ws->TotContWolume, 2 * 500000.0f + 320000.0f);
@@ -78,8 +76,7 @@ TEST(Preprocess, SummaryKeysAndLastOff)
 namespace {
 
 // Puts boxes b into container j at the given X, with their kind's extents.
-void place(PackWorkspace& ws, PackPlan& plan, int b, int j, int x)
-{
+void place(PackWorkspace& ws, PackPlan& plan, int b, int j, int x) {
     plan.ContNo[b] = static_cast<std::int16_t>(j);
     plan.PosX[b] = static_cast<std::int16_t>(x);
     plan.PosLh[b] = ws.KindLength[ws.BoxKind[b]];
@@ -88,8 +85,7 @@ void place(PackWorkspace& ws, PackPlan& plan, int b, int j, int x)
 
 } // namespace
 
-TEST(RecomputeLoads, SupportsAtTheEndsShareACentredLoadEqually)
-{
+TEST(RecomputeLoads, SupportsAtTheEndsShareACentredLoadEqually) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 2, 1000, 500, 900)}, {boxRow(5, 3, 200, 50, 10)}));
     PackPlan& plan = ws->ResultPlan;
@@ -103,8 +99,7 @@ TEST(RecomputeLoads, SupportsAtTheEndsShareACentredLoadEqually)
     EXPECT_FLOAT_EQ(plan.WolLoad[0], 20000.0f);
 }
 
-TEST(RecomputeLoads, SupportDistancesMoveTheLoad)
-{
+TEST(RecomputeLoads, SupportDistancesMoveTheLoad) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(1, 1, 1000, 500, 900)}, {boxRow(5, 1, 200, 50, 100)});
     rows.tc[0].NoseDL = 100;
@@ -117,8 +112,7 @@ TEST(RecomputeLoads, SupportDistancesMoveTheLoad)
     EXPECT_EQ(plan.NoseLoad[1], 100);
 }
 
-TEST(CountPlacements, UnplacedBoxesAndEmptyContainersGoToElementZero)
-{
+TEST(CountPlacements, UnplacedBoxesAndEmptyContainersGoToElementZero) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 1, 1000, 500, 900)},
                                    {boxRow(5, 2, 100, 50, 10), boxRow(6, 2, 100, 50, 10)}));
@@ -135,8 +129,7 @@ TEST(CountPlacements, UnplacedBoxesAndEmptyContainersGoToElementZero)
     EXPECT_EQ(ws->TypeUsed[2], 1);
 }
 
-TEST(EvaluatePlan, EmptyPlanScoresNothing)
-{
+TEST(EvaluatePlan, EmptyPlanScoresNothing) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 2, 1000, 500, 900)}, {boxRow(5, 2, 100, 50, 10)}));
     RecomputeLoads(*ws, ws->ResultPlan);
@@ -147,8 +140,7 @@ TEST(EvaluatePlan, EmptyPlanScoresNothing)
     EXPECT_EQ(ws->ResultPlan.WeightEff, 0.0f);
 }
 
-TEST(ScorePlan, WithoutFactorsTheScoreIsTheAreaEfficiency)
-{
+TEST(ScorePlan, WithoutFactorsTheScoreIsTheAreaEfficiency) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 2, 1000, 500, 900)}, {boxRow(5, 3, 300, 250, 10)}));
     PackPlan& plan = ws->ResultPlan;
@@ -163,10 +155,10 @@ TEST(ScorePlan, WithoutFactorsTheScoreIsTheAreaEfficiency)
     EXPECT_NEAR(plan.ContWgtEff[1], 20.0f / 900.0f, 1e-6);
 }
 
-TEST(ScorePlan, BindGroupFactorOneHalvesAPlanSplittingEveryKindInTwo)
-{
+TEST(ScorePlan, BindGroupFactorOneHalvesAPlanSplittingEveryKindInTwo) {
     auto ws = newWorkspace();
-    TaskRows rows = taskRows({containerRow(1, 2, 1000, 500, 900)}, {boxRow(5, 2, 100, 50, 10), boxRow(6, 2, 100, 50, 10)});
+    TaskRows rows = taskRows({containerRow(1, 2, 1000, 500, 900)},
+                             {boxRow(5, 2, 100, 50, 10), boxRow(6, 2, 100, 50, 10)});
     prepareWorkspace(*ws, rows);
     PackPlan& plan = ws->ResultPlan;
     for (int b = 1; b <= 4; ++b)
@@ -186,10 +178,10 @@ TEST(ScorePlan, BindGroupFactorOneHalvesAPlanSplittingEveryKindInTwo)
     EXPECT_FLOAT_EQ(plan.Score, unbound / 2);
 }
 
-TEST(CountSplits, UnplacedCountsAsAPlaceOfItsOwn)
-{
+TEST(CountSplits, UnplacedCountsAsAPlaceOfItsOwn) {
     auto ws = newWorkspace();
-    prepareWorkspace(*ws, taskRows({containerRow(1, 3, 1000, 500, 900)}, {boxRow(5, 3, 100, 50, 10), boxRow(6, 2, 100, 50, 10)}));
+    prepareWorkspace(*ws, taskRows({containerRow(1, 3, 1000, 500, 900)},
+                                   {boxRow(5, 3, 100, 50, 10), boxRow(6, 2, 100, 50, 10)}));
     PackPlan& plan = ws->ResultPlan;
     place(*ws, plan, 1, 1, 0);
     place(*ws, plan, 2, 2, 0); // kind 1: containers 1, 2 and unplaced -> 2 splits
@@ -199,10 +191,10 @@ TEST(CountSplits, UnplacedCountsAsAPlaceOfItsOwn)
     EXPECT_EQ(plan.SplitCount, 2);
 }
 
-TEST(AddContainer, TakesTheSearchResultAndRemoveContainerUndoesIt)
-{
+TEST(AddContainer, TakesTheSearchResultAndRemoveContainerUndoesIt) {
     auto ws = newWorkspace();
-    prepareWorkspace(*ws, taskRows({containerRow(1, 2, 1000, 500, 900, "Length", 5)}, {boxRow(5, 3, 300, 250, 10)}));
+    prepareWorkspace(
+        *ws, taskRows({containerRow(1, 2, 1000, 500, 900, "Length", 5)}, {boxRow(5, 3, 300, 250, 10)}));
     ws->ItemGap = 4;
     ws->WallGap = 2;
     PackPlan& plan = ws->ResultPlan;

@@ -31,8 +31,7 @@ namespace {
 
 constexpr int kGeneratedTasks = 48;
 
-std::string hex(double v)
-{
+std::string hex(double v) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%a", v);
     return buf;
@@ -43,20 +42,20 @@ class PlanDump {
 public:
     void add(const std::string& line) { lines.push_back(line); }
 
-    void solve(const SolveSettings& s, const SolveOutcome& out, const PackWorkspace& ws, const SolutionWrite& w)
-    {
+    void solve(const SolveSettings& s, const SolveOutcome& out, const PackWorkspace& ws,
+               const SolutionWrite& w) {
         std::ostringstream o;
-        o << "settings " << s.Power << ' ' << s.Time << ' ' << s.Rand << ' ' << s.Qw << ' ' << s.Qg << ' ' << s.Qc
-          << ' ' << s.Qr << ' ' << s.BB << ' ' << s.BW << ' ' << s.Last;
+        o << "settings " << s.Power << ' ' << s.Time << ' ' << s.Rand << ' ' << s.Qw << ' ' << s.Qg << ' '
+          << s.Qc << ' ' << s.Qr << ' ' << s.BB << ' ' << s.BW << ' ' << s.Last;
         add(o.str());
         add("outcome " + std::to_string(int(out.status)) + ' ' + std::to_string(out.stopped) + ' ' +
             std::to_string(out.aborted));
         const PackPlan& p = ws.ResultPlan;
-        add("plan " + hex(p.Score) + ' ' + hex(p.AreaEff) + ' ' + hex(p.WeightEff) + ' ' + hex(p.UsedArea) + ' ' +
-            hex(p.LoadedArea) + ' ' + hex(p.UsedCost) + ' ' + hex(p.LoadedCost) + ' ' + std::to_string(p.UsedConts) +
-            ' ' + std::to_string(p.PlacedBoxes) + ' ' + std::to_string(p.LastCont) + ' ' +
-            std::to_string(p.SplitCount) + ' ' + std::to_string(p.UsedCapacity) + ' ' +
-            std::to_string(p.LoadedWeight));
+        add("plan " + hex(p.Score) + ' ' + hex(p.AreaEff) + ' ' + hex(p.WeightEff) + ' ' + hex(p.UsedArea) +
+            ' ' + hex(p.LoadedArea) + ' ' + hex(p.UsedCost) + ' ' + hex(p.LoadedCost) + ' ' +
+            std::to_string(p.UsedConts) + ' ' + std::to_string(p.PlacedBoxes) + ' ' +
+            std::to_string(p.LastCont) + ' ' + std::to_string(p.SplitCount) + ' ' +
+            std::to_string(p.UsedCapacity) + ' ' + std::to_string(p.LoadedWeight));
         add("run " + std::to_string(ws.SearchRuns) + ' ' + std::to_string(ws.Iteration) + ' ' +
             std::to_string(ws.Repeats) + ' ' + std::to_string(ws.BestIteration));
         std::string used = "used";
@@ -89,8 +88,7 @@ class Solver {
 public:
     explicit Solver(TaskRows rows) : store(std::move(rows)) { ws->clock = &clock; }
 
-    void solveInto(PlanDump& dump, const SolveSettings& settings)
-    {
+    void solveInto(PlanDump& dump, const SolveSettings& settings) {
         EngineServices services{store, store, messages, *search};
         const SolveOutcome out = SolveTask(*ws, store.rows.task.TaskID, settings, services);
         ASSERT_EQ(out.status, SolveStatus::Ok);
@@ -99,14 +97,14 @@ public:
     }
 
     // Fixes the first stored container, clears the rest and solves again.
-    void fixFirstAndSolveAgainInto(PlanDump& dump, SolveSettings settings)
-    {
+    void fixFirstAndSolveAgainInto(PlanDump& dump, SolveSettings settings) {
         if (store.rows.solut.empty())
             return;
         store.fixContainer(store.rows.solut.front().ContNo);
         ProgressSink silent;
         std::string error;
-        ASSERT_EQ(ClearSolution(store.rows.task.TaskID, store, store, messages, silent, error), RowsStatus::Ok);
+        ASSERT_EQ(ClearSolution(store.rows.task.TaskID, store, store, messages, silent, error),
+                  RowsStatus::Ok);
         settings.Rand = static_cast<std::int16_t>(settings.Rand + 1);
         dump.add("fixed " + std::to_string(store.rows.solut.size()));
         solveInto(dump, settings);
@@ -119,20 +117,17 @@ public:
     RecordingMessages messages;
 };
 
-std::string referencePath(const std::string& file)
-{
+std::string referencePath(const std::string& file) {
     return std::string(PALVANE_SOURCE_DIR) + "/tests/engine/plans/" + file;
 }
 
-bool recording()
-{
+bool recording() {
     const char* v = std::getenv("PALVANE_RECORD_PLANS");
     return v && std::string(v) == "1";
 }
 
 // Cases of a reference file: "case NAME" opens one, the lines up to the next case belong to it.
-std::map<std::string, std::vector<std::string>> readReference(const std::string& file)
-{
+std::map<std::string, std::vector<std::string>> readReference(const std::string& file) {
     std::map<std::string, std::vector<std::string>> cases;
     std::ifstream in(referencePath(file));
     std::string line;
@@ -148,8 +143,8 @@ std::map<std::string, std::vector<std::string>> readReference(const std::string&
 
 // Compares each case's lines with the reference (or writes the reference when recording).
 // Reports the first differing line of every case that differs.
-void checkAgainstReference(const std::string& file, const std::vector<std::pair<std::string, PlanDump>>& cases)
-{
+void checkAgainstReference(const std::string& file,
+                           const std::vector<std::pair<std::string, PlanDump>>& cases) {
     if (recording()) {
         std::ofstream out(referencePath(file));
         ASSERT_TRUE(out) << "cannot write " << referencePath(file);
@@ -170,8 +165,8 @@ void checkAgainstReference(const std::string& file, const std::vector<std::pair<
         const std::size_t n = std::min(expected.size(), dump.lines.size());
         for (std::size_t i = 0; i < n; ++i) {
             if (expected[i] != dump.lines[i]) {
-                ADD_FAILURE() << name << ", line " << i + 1 << ":\n  expected " << expected[i] << "\n  actual   "
-                              << dump.lines[i];
+                ADD_FAILURE() << name << ", line " << i + 1 << ":\n  expected " << expected[i]
+                              << "\n  actual   " << dump.lines[i];
                 break;
             }
         }
@@ -179,8 +174,7 @@ void checkAgainstReference(const std::string& file, const std::vector<std::pair<
     }
 }
 
-PlanDump solveBenchTask(TaskRows rows, std::int16_t intensity)
-{
+PlanDump solveBenchTask(TaskRows rows, std::int16_t intensity) {
     Solver solver(std::move(rows));
     SolveSettings settings;
     settings.Power = intensity;
@@ -191,8 +185,7 @@ PlanDump solveBenchTask(TaskRows rows, std::int16_t intensity)
 
 } // namespace
 
-TEST(PlanIdentity, GeneratedTasksKeepTheirRecordedPlans)
-{
+TEST(PlanIdentity, GeneratedTasksKeepTheirRecordedPlans) {
     TaskGenerator generator(20261210);
     std::vector<std::pair<std::string, PlanDump>> cases;
     int placedSomewhere = 0, leftSomewhere = 0;
@@ -214,8 +207,7 @@ TEST(PlanIdentity, GeneratedTasksKeepTheirRecordedPlans)
     checkAgainstReference("generated.txt", cases);
 }
 
-TEST(PlanIdentity, BenchmarkTasksKeepTheirRecordedPlans)
-{
+TEST(PlanIdentity, BenchmarkTasksKeepTheirRecordedPlans) {
     std::vector<std::pair<std::string, PlanDump>> cases;
     cases.emplace_back("sample_intensity_5", solveBenchTask(bench_tasks::sampleTask(), 5));
     cases.emplace_back("large_24x1000_intensity_1", solveBenchTask(bench_tasks::largeTask(), 1));
@@ -223,8 +215,7 @@ TEST(PlanIdentity, BenchmarkTasksKeepTheirRecordedPlans)
 }
 
 // The benchmark's own solve: 24 containers, 1000 boxes, intensity 5.
-TEST(PlanIdentity, LargeBenchmarkTaskKeepsItsRecordedPlan)
-{
+TEST(PlanIdentity, LargeBenchmarkTaskKeepsItsRecordedPlan) {
     std::vector<std::pair<std::string, PlanDump>> cases;
     cases.emplace_back("large_24x1000_intensity_5", solveBenchTask(bench_tasks::largeTask(), 5));
     checkAgainstReference("large_24x1000.txt", cases);

@@ -23,7 +23,9 @@ struct TestItem {
     float cost = 1.0f;
 };
 
-inline std::unique_ptr<PackWorkspace> makeWorkspace() { return std::make_unique<PackWorkspace>(); }
+inline std::unique_ptr<PackWorkspace> makeWorkspace() {
+    return std::make_unique<PackWorkspace>();
+}
 
 // Sets the usable floor and unlimited capacities, as ResetSearch plus the driver would.
 inline void setFloor(SearchState& s, Coord length, Coord width) {
@@ -92,7 +94,8 @@ inline void deliverItems(PackWorkspace& ws, Coord length, Coord width, const std
 }
 
 // A random item set of n items in kinds of up to `perKind` equal items.
-inline std::vector<TestItem> randomItems(std::uint32_t& state, int n, int perKind, Coord minSide, Coord maxSide) {
+inline std::vector<TestItem> randomItems(std::uint32_t& state, int n, int perKind, Coord minSide,
+                                         Coord maxSide) {
     std::vector<TestItem> items;
     int kind = 0;
     while (int(items.size()) < n) {
@@ -128,7 +131,8 @@ inline std::string layoutProblem(const SearchState& s) {
         for (int j = i + 1; j <= s.ItemCount; ++j) {
             if (s.ItemPlaced[j] != 1)
                 continue;
-            if (s.ItemPosX[i] < s.ItemPosX[j] + s.ItemLen[j] && s.ItemPosX[j] < s.ItemPosX[i] + s.ItemLen[i] &&
+            if (s.ItemPosX[i] < s.ItemPosX[j] + s.ItemLen[j] &&
+                s.ItemPosX[j] < s.ItemPosX[i] + s.ItemLen[i] &&
                 s.ItemPosY[i] < s.ItemPosY[j] + s.ItemWid[j] && s.ItemPosY[j] < s.ItemPosY[i] + s.ItemWid[i])
                 return "items " + std::to_string(i) + " and " + std::to_string(j) + " overlap";
         }

@@ -9,29 +9,26 @@
 #include "TaskRowsFixtures.h"
 #include "WriteBack.h"
 
-
 using namespace palvane;
 using namespace palvane::testing;
 
 namespace {
 
-TaskRows mixedTask()
-{
-    TaskRows rows = taskRows({containerRow(11, 2, 1200, 800, 1000), containerRow(12, 2, 1000, 600, 700)},
-                             {boxRow(21, 7, 300, 200, 40), boxRow(22, 5, 400, 300, 90), boxRow(23, 3, 250, 250, 20)});
+TaskRows mixedTask() {
+    TaskRows rows =
+        taskRows({containerRow(11, 2, 1200, 800, 1000), containerRow(12, 2, 1000, 600, 700)},
+                 {boxRow(21, 7, 300, 200, 40), boxRow(22, 5, 400, 300, 90), boxRow(23, 3, 250, 250, 20)});
     rows.task.solve.Last = false;
     return rows;
 }
 
 struct Pipeline {
     explicit Pipeline(TaskRows rows) : store(std::move(rows)) { ws->clock = &clock; }
-    SolveOutcome solve(const SolveSettings& s)
-    {
+    SolveOutcome solve(const SolveSettings& s) {
         EngineServices services{store, store, messages, search};
         return SolveTask(*ws, store.rows.task.TaskID, s, services);
     }
-    RowsStatus clear()
-    {
+    RowsStatus clear() {
         ProgressSink silent;
         std::string error;
         return ClearSolution(store.rows.task.TaskID, store, store, messages, silent, error);
@@ -46,8 +43,7 @@ struct Pipeline {
 
 } // namespace
 
-TEST(SolveTask, RefusesTasksOutsideTheWorkspace)
-{
+TEST(SolveTask, RefusesTasksOutsideTheWorkspace) {
     Pipeline none(taskRows({}, {boxRow(21, 1, 100, 100, 1)}));
     EXPECT_EQ(none.solve({}).status, SolveStatus::NoContainers);
     Pipeline noBoxes(taskRows({containerRow(11, 1, 1000, 1000, 100)}, {}));
@@ -66,8 +62,7 @@ TEST(SolveTask, RefusesTasksOutsideTheWorkspace)
     EXPECT_EQ(SolveTask(*ok.ws, 99, {}, services).status, SolveStatus::NoTask);
 }
 
-TEST(SolveTask, StoresConsistentRowsAndTheSettingsUsed)
-{
+TEST(SolveTask, StoresConsistentRowsAndTheSettingsUsed) {
     Pipeline p(mixedTask());
     SolveSettings s = settingsFromTask(p.store.rows.task.solve);
     s.Qw = 20;
@@ -96,8 +91,7 @@ TEST(SolveTask, StoresConsistentRowsAndTheSettingsUsed)
     EXPECT_EQ(placed, p.ws->ResultPlan.PlacedBoxes);
 }
 
-TEST(SolveTask, SameTaskAndSettingsGiveTheSameRows)
-{
+TEST(SolveTask, SameTaskAndSettingsGiveTheSameRows) {
     Pipeline a(mixedTask());
     Pipeline b(mixedTask());
     const SolveSettings s = settingsFromTask(a.store.rows.task.solve);
@@ -125,8 +119,7 @@ TEST(SolveTask, SameTaskAndSettingsGiveTheSameRows)
     expectConsistentRows(c.store.rows);
 }
 
-TEST(SolveTask, FailedWriteBackLeavesThePreviousSolution)
-{
+TEST(SolveTask, FailedWriteBackLeavesThePreviousSolution) {
     Pipeline p(mixedTask());
     const SolveSettings s = settingsFromTask(p.store.rows.task.solve);
     ASSERT_EQ(p.solve(s).status, SolveStatus::Ok);
@@ -147,8 +140,7 @@ TEST(SolveTask, FailedWriteBackLeavesThePreviousSolution)
     }
 }
 
-TEST(SolveTask, FixedContainersSurviveClearingAndTheNextSolve)
-{
+TEST(SolveTask, FixedContainersSurviveClearingAndTheNextSolve) {
     Pipeline p(mixedTask());
     const SolveSettings s = settingsFromTask(p.store.rows.task.solve);
     ASSERT_EQ(p.solve(s).status, SolveStatus::Ok);
@@ -159,7 +151,8 @@ TEST(SolveTask, FixedContainersSurviveClearingAndTheNextSolve)
     const std::int32_t fixedType = fixed.TypeID;
     fixed.FixCont = true;
     ASSERT_GE(fixed.posit.size(), 2u);
-    auto first = std::find_if(fixed.posit.begin(), fixed.posit.end(), [](const PositRow& r) { return r.LoadNo == 1; });
+    auto first =
+        std::find_if(fixed.posit.begin(), fixed.posit.end(), [](const PositRow& r) { return r.LoadNo == 1; });
     ASSERT_NE(first, fixed.posit.end());
     fixed.posit.erase(first);
     for (DistrRow& d : fixed.distr)
@@ -206,8 +199,7 @@ TEST(SolveTask, FixedContainersSurviveClearingAndTheNextSolve)
     }
 }
 
-TEST(RebuildStoredPlan, EqualsThePlanThatWasWritten)
-{
+TEST(RebuildStoredPlan, EqualsThePlanThatWasWritten) {
     Pipeline p(mixedTask());
     ASSERT_EQ(p.solve(settingsFromTask(p.store.rows.task.solve)).status, SolveStatus::Ok);
     const PackPlan written = p.ws->ResultPlan;

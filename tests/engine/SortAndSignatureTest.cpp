@@ -18,8 +18,7 @@ using namespace palvane;
 namespace {
 
 // n items with extents drawn from `sizes`, in a shuffled order.
-std::unique_ptr<PackWorkspace> itemsOf(int n, const std::vector<Coord>& sizes, std::uint32_t seed)
-{
+std::unique_ptr<PackWorkspace> itemsOf(int n, const std::vector<Coord>& sizes, std::uint32_t seed) {
     auto ws = std::make_unique<PackWorkspace>();
     std::mt19937 rng(seed);
     ws->ItemCount = static_cast<std::int16_t>(n);
@@ -37,23 +36,20 @@ std::unique_ptr<PackWorkspace> itemsOf(int n, const std::vector<Coord>& sizes, s
 }
 
 // The order a stable descending sort by key(item) gives.
-template <typename Key>
-std::vector<std::int16_t> stableDescending(const PackWorkspace& ws, Key key)
-{
+template <typename Key> std::vector<std::int16_t> stableDescending(const PackWorkspace& ws, Key key) {
     std::vector<std::int16_t> order(ws.ItemOrder.begin() + 1, ws.ItemOrder.begin() + ws.ItemCount + 1);
-    std::stable_sort(order.begin(), order.end(), [&](std::int16_t a, std::int16_t b) { return key(a) > key(b); });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::int16_t a, std::int16_t b) { return key(a) > key(b); });
     return order;
 }
 
-std::vector<std::int16_t> orderOf(const PackWorkspace& ws)
-{
+std::vector<std::int16_t> orderOf(const PackWorkspace& ws) {
     return {ws.ItemOrder.begin() + 1, ws.ItemOrder.begin() + ws.ItemCount + 1};
 }
 
 } // namespace
 
-TEST(SortRules, OrderLikeAStableSortOnShortAndLongSpans)
-{
+TEST(SortRules, OrderLikeAStableSortOnShortAndLongSpans) {
     const std::vector<Coord> fewSizes = {300, 300, 500, 800};
     const std::vector<Coord> manySizes = {1, 7, 120, 121, 999, 1000, 4096, 4097, 25000, 32000, 40000};
     for (const int n : {2, 5, 31, 32, 33, 200, 1001}) {
@@ -73,14 +69,12 @@ TEST(SortRules, OrderLikeAStableSortOnShortAndLongSpans)
     }
 }
 
-TEST(SortRules, ZeroNegativeAndEqualKeysKeepTheirOrder)
-{
+TEST(SortRules, ZeroNegativeAndEqualKeysKeepTheirOrder) {
     // SortLinear's key a x Len + b x Wid gives negative keys, both zeros and many ties.
     for (const int n : {12, 400}) {
         auto ws = itemsOf(n, {0, 100, 200}, 42u + static_cast<std::uint32_t>(n));
-        const auto expected = stableDescending(*ws, [&](int i) {
-            return float(-1.0L * ws->ItemLen[i] + 1.0L * ws->ItemWid[i]);
-        });
+        const auto expected = stableDescending(
+            *ws, [&](int i) { return float(-1.0L * ws->ItemLen[i] + 1.0L * ws->ItemWid[i]); });
         SortLinear(*ws, -1.0f, 1.0f);
         EXPECT_EQ(orderOf(*ws), expected) << "n " << n;
         // Sorting an order that is already sorted changes nothing.
@@ -89,8 +83,7 @@ TEST(SortRules, ZeroNegativeAndEqualKeysKeepTheirOrder)
     }
 }
 
-TEST(OrderingSignature, FollowsItemsTurnedBetweenTwoSignatures)
-{
+TEST(OrderingSignature, FollowsItemsTurnedBetweenTwoSignatures) {
     auto ws = itemsOf(300, {200, 300, 450, 700}, 5);
     const RuleSignature first = OrderingSignature(*ws, false);
     // Turn every third item and move the order: the signature must be the one a fresh state

@@ -18,9 +18,7 @@ struct RecordingProgress : ProgressSink {
     void setTitle(ProgressTitle t) override { titles.push_back(t); }
 };
 
-SolutRow storedContainer(std::int16_t contNo, std::int32_t typeId, bool fixed,
-                         std::vector<PositRow> posit)
-{
+SolutRow storedContainer(std::int16_t contNo, std::int32_t typeId, bool fixed, std::vector<PositRow> posit) {
     SolutRow s;
     s.ContNo = contNo;
     s.TypeID = typeId;
@@ -31,8 +29,7 @@ SolutRow storedContainer(std::int16_t contNo, std::int32_t typeId, bool fixed,
     return s;
 }
 
-PositRow storedBox(std::int32_t kindId, std::int16_t x, std::int16_t loadNo, std::int16_t boxNo = 0)
-{
+PositRow storedBox(std::int32_t kindId, std::int16_t x, std::int16_t loadNo, std::int16_t boxNo = 0) {
     PositRow p;
     p.KindID = kindId;
     p.Kind = "Kind" + std::to_string(kindId);
@@ -47,13 +44,12 @@ PositRow storedBox(std::int32_t kindId, std::int16_t x, std::int16_t loadNo, std
 
 } // namespace
 
-TEST(ReadTaskRows, CopiesRowsAndCodesFillDirectionCaseSensitively)
-{
+TEST(ReadTaskRows, CopiesRowsAndCodesFillDirectionCaseSensitively) {
     auto ws = newWorkspace();
-    TaskRows rows = taskRows({containerRow(7, 1, 1000, 500, 900, "Length"),
-                              containerRow(8, 1, 1000, 500, 900, "length"),
-                              containerRow(9, 1, 1000, 500, 900, "Width")},
-                             {boxRow(3, 2, 100, 50, 10)});
+    TaskRows rows =
+        taskRows({containerRow(7, 1, 1000, 500, 900, "Length"), containerRow(8, 1, 1000, 500, 900, "length"),
+                  containerRow(9, 1, 1000, 500, 900, "Width")},
+                 {boxRow(3, 2, 100, 50, 10)});
     rows.tc[0].Mark = "ABCDE";
     rows.tb[0].Kind = std::string(30, 'x');
     RecordingProgress progress;
@@ -74,8 +70,7 @@ TEST(ReadTaskRows, CopiesRowsAndCodesFillDirectionCaseSensitively)
     EXPECT_EQ(progress.overall.back(), 100);
 }
 
-TEST(ReadTaskRows, NamesAndMarksKeepTheirFirstCharactersNotBytes)
-{
+TEST(ReadTaskRows, NamesAndMarksKeepTheirFirstCharactersNotBytes) {
     // Names arrive as UTF-8: a letter such as "é" takes two bytes but is one character.
     std::string name;
     for (int i = 0; i < 25; ++i)
@@ -92,12 +87,12 @@ TEST(ReadTaskRows, NamesAndMarksKeepTheirFirstCharactersNotBytes)
     EXPECT_EQ(ws->TypeMark[1], "\xC3\x84\xC3\x96\xC3\x9C");
 }
 
-TEST(ReadTaskRows, StopsOnceTwentyFourContainersOrThousandBoxesAreRead)
-{
+TEST(ReadTaskRows, StopsOnceTwentyFourContainersOrThousandBoxesAreRead) {
     auto ws = newWorkspace();
-    TaskRows rows = taskRows({containerRow(1, 20, 1000, 500, 900), containerRow(2, 4, 1000, 500, 900),
-                              containerRow(3, 2, 1000, 500, 900)},
-                             {boxRow(1, 600, 100, 50, 1), boxRow(2, 400, 100, 50, 1), boxRow(3, 5, 10, 10, 1)});
+    TaskRows rows =
+        taskRows({containerRow(1, 20, 1000, 500, 900), containerRow(2, 4, 1000, 500, 900),
+                  containerRow(3, 2, 1000, 500, 900)},
+                 {boxRow(1, 600, 100, 50, 1), boxRow(2, 400, 100, 50, 1), boxRow(3, 5, 10, 10, 1)});
     ProgressSink silent;
     ReadTaskRows(*ws, rows, silent);
     EXPECT_EQ(ws->TypeCount, 2);
@@ -105,8 +100,7 @@ TEST(ReadTaskRows, StopsOnceTwentyFourContainersOrThousandBoxesAreRead)
     EXPECT_EQ(ws->TypeID[3], 0);
 }
 
-TEST(ApplySettings, ConvertsUnitsAndFactors)
-{
+TEST(ApplySettings, ConvertsUnitsAndFactors) {
     auto ws = newWorkspace();
     SolveSettings s;
     s.Time = 5555;
@@ -132,8 +126,7 @@ TEST(ApplySettings, ConvertsUnitsAndFactors)
     EXPECT_EQ(ws->Intensity, 9);
 }
 
-TEST(SolveSettings, TaskRowPacksWeightAndBindFactors)
-{
+TEST(SolveSettings, TaskRowPacksWeightAndBindFactors) {
     TaskSolveFields f;
     f.Qw = 235;
     const SolveSettings s = settingsFromTask(f);
@@ -146,8 +139,7 @@ TEST(SolveSettings, TaskRowPacksWeightAndBindFactors)
     EXPECT_EQ(settingsFromTask(taskFieldsFromSettings(s)), s);
 }
 
-TEST(TakeOverFixed, FixedContainersTakeTheFirstFreeContainersOfTheirType)
-{
+TEST(TakeOverFixed, FixedContainersTakeTheFirstFreeContainersOfTheirType) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(1, 2, 1000, 500, 900), containerRow(2, 3, 1000, 500, 900)},
                              {boxRow(5, 4, 100, 50, 10)});
@@ -171,16 +163,16 @@ TEST(TakeOverFixed, FixedContainersTakeTheFirstFreeContainersOfTheirType)
     EXPECT_EQ(ws->StartPlan.ContNo[4], 0); // the box of the non-fixed container is free
 }
 
-TEST(TakeOverFixed, DeficitsAreReportedAndDroppedAndLoadNumbersClosedUp)
-{
+TEST(TakeOverFixed, DeficitsAreReportedAndDroppedAndLoadNumbersClosedUp) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(1, 1, 1000, 500, 900)}, {boxRow(5, 3, 100, 50, 10)});
     prepareWorkspace(*ws, rows);
     const std::vector<SolutRow> solut = {
         // The box with LoadNo 3 is removed below, leaving 1, 2, 4 for kind 5; kind 9 is no
         // longer in the task.
-        storedContainer(1, 1, true, {storedBox(5, 0, 1), storedBox(5, 100, 2), storedBox(5, 200, 3),
-                                     storedBox(9, 300, 5), storedBox(5, 400, 4)}),
+        storedContainer(1, 1, true,
+                        {storedBox(5, 0, 1), storedBox(5, 100, 2), storedBox(5, 200, 3), storedBox(9, 300, 5),
+                         storedBox(5, 400, 4)}),
         storedContainer(2, 1, true, {storedBox(5, 0, 1)}), // no second container of type 1
     };
     rows.solut = solut;
@@ -202,8 +194,7 @@ TEST(TakeOverFixed, DeficitsAreReportedAndDroppedAndLoadNumbersClosedUp)
     EXPECT_EQ(ws->StartPlan.PosX[3], 400);
 }
 
-TEST(CompactLoadNos, DuplicateNumbersEndTheLoop)
-{
+TEST(CompactLoadNos, DuplicateNumbersEndTheLoop) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 1, 1000, 500, 900)}, {boxRow(5, 3, 100, 50, 10)}));
     PackPlan& plan = ws->StartPlan;
@@ -220,8 +211,7 @@ TEST(CompactLoadNos, DuplicateNumbersEndTheLoop)
     EXPECT_EQ(plan.LoadNo[3], 2);
 }
 
-TEST(TakeOverFixed, NoStoredSolutionLeavesEveryContainerAndBoxFree)
-{
+TEST(TakeOverFixed, NoStoredSolutionLeavesEveryContainerAndBoxFree) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 2, 1000, 500, 900)}, {boxRow(5, 3, 100, 50, 10)}));
     RecordingMessages messages;
@@ -232,12 +222,12 @@ TEST(TakeOverFixed, NoStoredSolutionLeavesEveryContainerAndBoxFree)
         EXPECT_EQ(ws->StartPlan.ContNo[b], 0);
 }
 
-TEST(ReadStoredPlan, ReadsPositionsAndSkipsNumbersOutsideTheArrays)
-{
+TEST(ReadStoredPlan, ReadsPositionsAndSkipsNumbersOutsideTheArrays) {
     auto ws = newWorkspace();
     prepareWorkspace(*ws, taskRows({containerRow(1, 2, 1000, 500, 900)}, {boxRow(5, 3, 100, 50, 10)}));
-    std::vector<SolutRow> solut = {storedContainer(2, 1, false, {storedBox(5, 30, 1, 3), storedBox(5, 0, 2, 2000)}),
-                                   storedContainer(99, 1, false, {storedBox(5, 0, 1, 1)})};
+    std::vector<SolutRow> solut = {
+        storedContainer(2, 1, false, {storedBox(5, 30, 1, 3), storedBox(5, 0, 2, 2000)}),
+        storedContainer(99, 1, false, {storedBox(5, 0, 1, 1)})};
     ReadStoredPlan(*ws, ws->ResultPlan, solut);
     EXPECT_EQ(ws->ResultPlan.ContNo[3], 2);
     EXPECT_EQ(ws->ResultPlan.PosX[3], 30);

@@ -29,8 +29,7 @@ struct SearchCall {
 class RecordingSearch : public LayoutSearch {
 public:
     void reset(PackWorkspace& ws) override { m_search->reset(ws); }
-    void run(PackWorkspace& ws) override
-    {
+    void run(PackWorkspace& ws) override {
         calls.push_back({ws.SearchIntensity, ws.SearchTimeBudget, ws.StopFlag != 0});
         m_search->run(ws);
         if (afterRun)
@@ -44,24 +43,21 @@ private:
 };
 
 // Six containers of two types and 160 boxes: every container is needed.
-TaskRows sixContainers()
-{
+TaskRows sixContainers() {
     return taskRows({containerRow(1, 3, 2400, 1200, 5000), containerRow(2, 3, 2000, 1000, 5000)},
                     {boxRow(7, 60, 400, 300, 10), boxRow(8, 60, 300, 200, 8), boxRow(9, 40, 500, 250, 12)});
 }
 
 struct Solve {
     explicit Solve(TaskRows rows) : store(std::move(rows)) {}
-    SolveOutcome run(const SolveSettings& s, MsClock& clock)
-    {
+    SolveOutcome run(const SolveSettings& s, MsClock& clock) {
         ws->clock = &clock;
         EngineServices services{store, store, messages, search};
         return SolveTask(*ws, store.rows.task.TaskID, s, services);
     }
     // Containers of the stored plan that stay empty while a box is unplaced that, alone, fits
     // their floor and weight limit.
-    int emptyContainersThatCouldTakeABox() const
-    {
+    int emptyContainersThatCouldTakeABox() const {
         int n = 0;
         for (int j = 1; j <= ws->ContCount; ++j) {
             if (ws->ResultPlan.BoxLoad[j] != 0)
@@ -85,8 +81,7 @@ struct Solve {
     RecordingMessages messages;
 };
 
-SolveSettings timeLimited(std::int16_t seconds)
-{
+SolveSettings timeLimited(std::int16_t seconds) {
     SolveSettings s;
     s.Power = 3;
     s.Time = seconds;
@@ -96,8 +91,7 @@ SolveSettings timeLimited(std::int16_t seconds)
 
 } // namespace
 
-TEST(TimeOutFinish, FillsTheContainersATimeOutLeftEmpty)
-{
+TEST(TimeOutFinish, FillsTheContainersATimeOutLeftEmpty) {
     Solve solve(sixContainers());
     SteppingClock clock(50.0);
     const SolveOutcome out = solve.run(timeLimited(2), clock);
@@ -137,8 +131,7 @@ TEST(TimeOutFinish, FillsTheContainersATimeOutLeftEmpty)
     EXPECT_GT(solve.ws->ResultPlan.Score, 0.0f);
 }
 
-TEST(TimeOutFinish, FinishedPlanHoldsAtLeastTheBoxesOfTheUnfinishedOne)
-{
+TEST(TimeOutFinish, FinishedPlanHoldsAtLeastTheBoxesOfTheUnfinishedOne) {
     // The same time-out without the finishing pass would store the plan the first searches
     // made; the finished plan keeps those containers as they were and adds to them.
     Solve solve(sixContainers());
@@ -161,14 +154,12 @@ TEST(TimeOutFinish, FinishedPlanHoldsAtLeastTheBoxesOfTheUnfinishedOne)
     EXPECT_GT(solve.ws->ResultPlan.PlacedBoxes, before);
 }
 
-TEST(TimeOutFinish, EscStopsAtOnceWithoutFinishing)
-{
+TEST(TimeOutFinish, EscStopsAtOnceWithoutFinishing) {
     struct EscAtTick : ProgressSink {
         PackWorkspace* ws = nullptr;
         int ticks = 0;
         int escAt = 0;
-        void processEvents() override
-        {
+        void processEvents() override {
             if (++ticks == escAt)
                 ws->AbortFlag = 1;
         }
@@ -189,8 +180,7 @@ TEST(TimeOutFinish, EscStopsAtOnceWithoutFinishing)
     expectConsistentRows(solve.store.rows);
 }
 
-TEST(TimeOutFinish, SolvesWithoutTimeOutRunNoQuickSearch)
-{
+TEST(TimeOutFinish, SolvesWithoutTimeOutRunNoQuickSearch) {
     Solve solve(sixContainers());
     ManualClock still;
     SolveSettings s = timeLimited(600);
@@ -205,8 +195,7 @@ TEST(TimeOutFinish, SolvesWithoutTimeOutRunNoQuickSearch)
     }
 }
 
-TEST(TimeOutFinish, ACompletePlanOrADroppedLastContainerIsLeftAlone)
-{
+TEST(TimeOutFinish, ACompletePlanOrADroppedLastContainerIsLeftAlone) {
     // Each search takes 5 s on a clock moved by the stand-in search.
     ManualClock manual;
     auto ws = newWorkspace();

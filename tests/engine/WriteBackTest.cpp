@@ -11,8 +11,7 @@ using namespace palvane::testing;
 
 namespace {
 
-void place(PackWorkspace& ws, PackPlan& plan, int b, int j, int loadNo)
-{
+void place(PackWorkspace& ws, PackPlan& plan, int b, int j, int loadNo) {
     plan.ContNo[b] = static_cast<std::int16_t>(j);
     plan.LoadNo[b] = static_cast<std::int16_t>(loadNo);
     plan.PosX[b] = static_cast<std::int16_t>(10 * b);
@@ -20,8 +19,7 @@ void place(PackWorkspace& ws, PackPlan& plan, int b, int j, int loadNo)
     plan.PosWh[b] = ws.KindWidth[ws.BoxKind[b]];
 }
 
-void evaluate(PackWorkspace& ws, PackPlan& plan)
-{
+void evaluate(PackWorkspace& ws, PackPlan& plan) {
     RecomputeLoads(ws, plan);
     CountPlacements(ws, plan);
     EvaluatePlan(ws, plan);
@@ -29,8 +27,7 @@ void evaluate(PackWorkspace& ws, PackPlan& plan)
 
 } // namespace
 
-TEST(BuildSolutionRows, EmptyPlanWritesNoSolutionRowsButAllCounts)
-{
+TEST(BuildSolutionRows, EmptyPlanWritesNoSolutionRowsButAllCounts) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(11, 2, 1000, 500, 900), containerRow(12, 1, 900, 500, 900)},
                              {boxRow(21, 2, 100, 50, 10), boxRow(22, 1, 100, 50, 10)});
@@ -49,8 +46,7 @@ TEST(BuildSolutionRows, EmptyPlanWritesNoSolutionRowsButAllCounts)
     EXPECT_EQ(w.date, "2026-12-10");
 }
 
-TEST(BuildSolutionRows, RowsFollowThePlan)
-{
+TEST(BuildSolutionRows, RowsFollowThePlan) {
     auto ws = newWorkspace();
     TaskRows rows = taskRows({containerRow(11, 3, 1000, 500, 900), containerRow(12, 1, 900, 500, 900)},
                              {boxRow(21, 4, 100, 50, 10), boxRow(22, 2, 100, 50, 7)});
@@ -98,8 +94,7 @@ TEST(BuildSolutionRows, RowsFollowThePlan)
 
 namespace {
 
-SolutRow fixedContainer(std::int16_t contNo, std::int32_t typeId, bool fixed, std::vector<DistrRow> distr)
-{
+SolutRow fixedContainer(std::int16_t contNo, std::int32_t typeId, bool fixed, std::vector<DistrRow> distr) {
     SolutRow s;
     s.ContNo = contNo;
     s.TypeID = typeId;
@@ -115,8 +110,7 @@ struct CountingProgress : ProgressSink {
 
 } // namespace
 
-TEST(ClearSolution, KeepsFixedContainersAndCountsTheirBoxes)
-{
+TEST(ClearSolution, KeepsFixedContainersAndCountsTheirBoxes) {
     TaskRows rows = taskRows({containerRow(11, 3, 1000, 500, 900), containerRow(12, 1, 900, 500, 900)},
                              {boxRow(21, 9, 100, 50, 10), boxRow(22, 2, 100, 50, 7)});
     rows.task.Solut = true;
@@ -142,8 +136,7 @@ TEST(ClearSolution, KeepsFixedContainersAndCountsTheirBoxes)
     EXPECT_EQ(progress.titles.back(), ProgressTitle::FixedObjects);
 }
 
-TEST(ClearSolution, FixedObjectsNoLongerInTheTaskAreReported)
-{
+TEST(ClearSolution, FixedObjectsNoLongerInTheTaskAreReported) {
     TaskRows rows = taskRows({containerRow(11, 3, 1000, 500, 900)}, {boxRow(21, 9, 100, 50, 10)});
     rows.solut = {fixedContainer(1, 99, true, {{1, 21, 2}, {1, 98, 3}})};
     RecordingMessages messages;
@@ -157,8 +150,7 @@ TEST(ClearSolution, FixedObjectsNoLongerInTheTaskAreReported)
     EXPECT_TRUE(c.removedContNos.empty());
 }
 
-TEST(ClearSolution, FailureChangesNothingAndUnknownTaskIsReported)
-{
+TEST(ClearSolution, FailureChangesNothingAndUnknownTaskIsReported) {
     TaskRows rows = taskRows({containerRow(11, 3, 1000, 500, 900)}, {boxRow(21, 9, 100, 50, 10)});
     rows.task.Solut = true;
     rows.solut = {fixedContainer(1, 11, false, {{1, 21, 2}})};

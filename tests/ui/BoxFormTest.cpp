@@ -14,14 +14,12 @@ using namespace palvane;
 namespace {
 
 // Sets a library row's column in browse mode and stores it.
-bool setLibraryValue(Cursor& lib, const QString& kind, const QString& field, const QVariant& v)
-{
+bool setLibraryValue(Cursor& lib, const QString& kind, const QString& field, const QVariant& v) {
     const int row = lib.find(QStringLiteral("Kind"), kind);
     return row >= 0 && lib.moveTo(row) && lib.setValue(field, v) && lib.post();
 }
 
-int listTotal(Cursor& tb, Cursor& boxes, const QString& kind)
-{
+int listTotal(Cursor& tb, Cursor& boxes, const QString& kind) {
     const QVariant key = boxes.valueAt(boxes.find(QStringLiteral("Kind"), kind), QStringLiteral("KindID"));
     const int row = tb.find(QStringLiteral("KindID"), key);
     return row < 0 ? -1 : tb.valueAt(row, QStringLiteral("Total")).toInt();
@@ -33,8 +31,7 @@ class BoxFormTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { palvane::uitest::failOnViewWarnings(); }
-    void opensInBrowseModeWithItsTexts()
-    {
+    void opensInBrowseModeWithItsTexts() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -52,7 +49,8 @@ private slots:
         QCOMPARE(b.Model->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Area"));
         QCOMPARE(b.Model->headerData(9, Qt::Horizontal).toString(), QStringLiteral("  Description"));
         QCOMPARE(b.Model->index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
-        QCOMPARE(b.Model->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(), QColor(Qt::lightGray));
+        QCOMPARE(b.Model->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(),
+                 QColor(Qt::lightGray));
         QVERIFY(b.NameDBEdit->text().startsWith(QStringLiteral("Sample")));
         // Browse mode: quantity, Temp and Descr editable, the rest yellow and read-only.
         const int n = b.Model->columnCount();
@@ -60,7 +58,8 @@ private slots:
             const bool editable = c == 0 || c >= n - 2;
             QCOMPARE(bool(b.Model->flags(b.Model->index(0, c)) & Qt::ItemIsEditable), editable);
             if (!editable)
-                QCOMPARE(b.Model->index(0, c).data(Qt::BackgroundRole).value<QColor>(), QColor(254, 254, 222));
+                QCOMPARE(b.Model->index(0, c).data(Qt::BackgroundRole).value<QColor>(),
+                         QColor(254, 254, 222));
         }
         QVERIFY(!b.DBNavigator1->editButtonsVisible());
         QVERIFY(b.ResetButton->isEnabled());
@@ -81,7 +80,8 @@ private slots:
             const bool readOnly = c == 0 || c == b.Model->columnOf(QStringLiteral("Volume"));
             QCOMPARE(bool(b.Model->flags(b.Model->index(0, c)) & Qt::ItemIsEditable), !readOnly);
             if (readOnly)
-                QCOMPARE(b.Model->index(0, c).data(Qt::BackgroundRole).value<QColor>(), QColor(230, 230, 230));
+                QCOMPARE(b.Model->index(0, c).data(Qt::BackgroundRole).value<QColor>(),
+                         QColor(230, 230, 230));
         }
         QVERIFY(test::TaskPageFixture::screenshot(&b, QStringLiteral("BoxLibraryEdit.png")));
         // Esc does not close in edit mode; closing leaves edit mode; reopening shows browse mode.
@@ -99,8 +99,7 @@ private slots:
         QVERIFY(!b.isVisible());
     }
 
-    void resetAndCopyTo()
-    {
+    void resetAndCopyTo() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -123,7 +122,8 @@ private slots:
         QCOMPARE(listTotal(tb, lib, QStringLiteral("Cable drum")), 2);
         QCOMPARE(listTotal(tb, lib, QStringLiteral("Quarter pallet")), -1);
         QCOMPARE(tb.rowCount(), rowsBefore + 1);
-        QCOMPARE(lib.valueAt(lib.find(QStringLiteral("Kind"), QStringLiteral("Cable drum")), QStringLiteral("TaskID")),
+        QCOMPARE(lib.valueAt(lib.find(QStringLiteral("Kind"), QStringLiteral("Cable drum")),
+                             QStringLiteral("TaskID")),
                  QVariant(f.dm().currentTaskId()));
         QCOMPARE(lib.currentRow(), 0);
 
@@ -142,8 +142,7 @@ private slots:
         QVERIFY(!b.MoveButton->isEnabled());
     }
 
-    void clearAsksPerRow()
-    {
+    void clearAsksPerRow() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -187,8 +186,7 @@ private slots:
         QVERIFY(lib.find(QStringLiteral("Kind"), QStringLiteral("EUR pallet")) >= 0);
     }
 
-    void clearEndsAtAnExportDbRefusal()
-    {
+    void clearEndsAtAnExportDbRefusal() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -197,9 +195,11 @@ private slots:
         const QStringList temp{QStringLiteral("Cable drum"), QStringLiteral("Sheet bundle")};
         for (const QString& k : temp)
             QVERIFY(setLibraryValue(lib, k, QStringLiteral("Temp"), true));
-        const QVariant exported = lib.valueAt(lib.find(QStringLiteral("Kind"), temp[0]), QStringLiteral("KindID"));
+        const QVariant exported =
+            lib.valueAt(lib.find(QStringLiteral("Kind"), temp[0]), QStringLiteral("KindID"));
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("exportdb"));
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("exportdb"));
             db.setDatabaseName(f.tmp.filePath(QStringLiteral("Korvanexp/tb.db")));
             QVERIFY(db.open());
             QSqlQuery q(db);
@@ -218,15 +218,15 @@ private slots:
         // The refused deletion ends the pass: the second candidate stays too.
         QCOMPARE(f.asked().size(), 2);
         QVERIFY(f.asked()[0].startsWith(QStringLiteral("Delete box:  ")));
-        QCOMPARE(f.asked()[1], QStringLiteral("This box Kind is used in Export DB.\rDelete action should be cancelled."));
+        QCOMPARE(f.asked()[1],
+                 QStringLiteral("This box Kind is used in Export DB.\rDelete action should be cancelled."));
         QCOMPARE(lib.rowCount(), rows);
         for (const QString& k : temp)
             QVERIFY(lib.find(QStringLiteral("Kind"), k) >= 0);
         QCOMPARE(lib.currentRow(), 0);
     }
 
-    void printAndKeyGuards()
-    {
+    void printAndKeyGuards() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -235,8 +235,9 @@ private slots:
         b.show();
         f.page().ReportsUnavailable = true;
         b.ClearButtonClick();
-        QCOMPARE(f.asked(), QStringList{QStringLiteral("Default printer was not found on program start.\r"
-                                                       "Please turn on printer/server and restart program.")});
+        QCOMPARE(f.asked(),
+                 QStringList{QStringLiteral("Default printer was not found on program start.\r"
+                                            "Please turn on printer/server and restart program.")});
         QCOMPARE(print.count(), 0);
         f.page().ReportsUnavailable = false;
         f.clearAsked();
@@ -256,8 +257,9 @@ private slots:
         f.clearAsked();
         b.DBGrid1->setCurrentIndex(b.Model->index(0, 2));
         QVERIFY(b.MessEdit('A'));
-        QCOMPARE(f.asked(), QStringList{QStringLiteral("You'd press \"Edit\" button\rto modify yellow columns "
-                                                       "data\ror insert a new item.")});
+        QCOMPARE(f.asked(),
+                 QStringList{QStringLiteral("You'd press \"Edit\" button\rto modify yellow columns "
+                                            "data\ror insert a new item.")});
         QVERIFY(!b.MessEdit(TTasksForm::virtualKey(Qt::Key_Down)));
         b.DBGrid1->setCurrentIndex(b.Model->index(0, b.Model->columnCount() - 1));
         QVERIFY(!b.MessEdit('A'));
@@ -268,13 +270,13 @@ private slots:
         b.DBGrid1->setCurrentIndex(b.Model->index(0, 0));
         f.clearAsked();
         QVERIFY(b.MessEdit(13));
-        QCOMPARE(f.asked(), QStringList{QStringLiteral("You'd press \"Fix\" button\rto modify Q'ty column data.")});
+        QCOMPARE(f.asked(),
+                 QStringList{QStringLiteral("You'd press \"Fix\" button\rto modify Q'ty column data.")});
         b.DBGrid1->setCurrentIndex(b.Model->index(0, 2));
         QVERIFY(!b.MessEdit('A'));
     }
 
-    void importMenuKeepsTheSettings()
-    {
+    void importMenuKeepsTheSettings() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -287,7 +289,8 @@ private slots:
         QVERIFY(b.ImpPopOrd2->isChecked() && !b.ImpPopOrd0->isChecked());
         QVERIFY(b.ImpPopSep1->isChecked());
         QVERIFY(b.ImpPopHead->isChecked());
-        QCOMPARE(b.ImpPopHead->text(), QStringLiteral("Check to omit first header line (paste from MS Access case)"));
+        QCOMPARE(b.ImpPopHead->text(),
+                 QStringLiteral("Check to omit first header line (paste from MS Access case)"));
         b.ImpPopOrd3->trigger();
         b.ImpPopSep0->trigger();
         b.ImpPopHead->trigger();

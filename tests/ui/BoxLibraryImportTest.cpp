@@ -13,16 +13,14 @@ using namespace palvane;
 
 namespace {
 
-QString writeFile(const QString& path, const QByteArray& bytes)
-{
+QString writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         return QString();
     return path;
 }
 
-int rowOfKind(TBoxForm& b, const QString& kind)
-{
+int rowOfKind(TBoxForm& b, const QString& kind) {
     for (int r = 0; r < b.Model->rowCount(); ++r)
         if (b.Model->index(r, 1).data().toString() == kind)
             return r;
@@ -35,8 +33,7 @@ class BoxLibraryImportTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { palvane::uitest::failOnViewWarnings(); }
-    void importButtonCreatesTheFolderAndPopsUpTheMenu()
-    {
+    void importButtonCreatesTheFolderAndPopsUpTheMenu() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -49,8 +46,7 @@ private slots:
         b.ImpMenu->hide();
     }
 
-    void fileChosenInTheDialogIsImported()
-    {
+    void fileChosenInTheDialogIsImported() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -64,7 +60,8 @@ private slots:
         QFileDialog* dlg = b.importDialog();
         QVERIFY(dlg);
         QVERIFY(dlg->isVisible());
-        QCOMPARE(dlg->windowTitle(), QStringLiteral("Choose file to import new boxes into the library from.."));
+        QCOMPARE(dlg->windowTitle(),
+                 QStringLiteral("Choose file to import new boxes into the library from.."));
         QCOMPARE(dlg->nameFilters().value(0), QStringLiteral("Quillo box import file (*.csv)"));
         QCOMPARE(QDir(dlg->directory()).canonicalPath(), QDir(b.importFolder()).canonicalPath());
         QCOMPARE(dlg->fileMode(), QFileDialog::ExistingFile);
@@ -96,12 +93,12 @@ private slots:
         writeFile(path, "1 A_X 10 10\n1 B_X 10 10\n1 C_X 10 40000\n");
         b.importFile(path);
         QCOMPARE(b.Model->rowCount(), before + 4);
-        QCOMPARE(f.asked(), QStringList{importLineMessage(QStringLiteral("Box widths must be positive integers up to 32000."), 3,
-                                                          QStringLiteral("Width 40000 is outside 1 to 32000"))});
+        QCOMPARE(f.asked(), QStringList{importLineMessage(
+                                QStringLiteral("Box widths must be positive integers up to 32000."), 3,
+                                QStringLiteral("Width 40000 is outside 1 to 32000"))});
     }
 
-    void clipboardTextIsPastedThroughTheLog()
-    {
+    void clipboardTextIsPastedThroughTheLog() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
@@ -112,10 +109,13 @@ private slots:
         ini.ImpHeader = 1;
         b.show();
         const int before = b.Model->rowCount();
-        QGuiApplication::clipboard()->setText(QStringLiteral("Kind,Qty,Length,Width\r\nBig box,3,500,400\r\n"));
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("Kind,Qty,Length,Width\r\nBig box,3,500,400\r\n"));
         b.ImpPopClip->trigger();
-        QCOMPARE(f.asked(), QStringList{QStringLiteral(
-                                "Are you sure to add to this library table\rdata from the current Clipboard contents ?")});
+        QCOMPARE(
+            f.asked(),
+            QStringList{QStringLiteral(
+                "Are you sure to add to this library table\rdata from the current Clipboard contents ?")});
         QCOMPARE(b.Model->rowCount(), before + 1);
         QVERIFY(rowOfKind(b, QStringLiteral("Big box")) >= 0);
         QVERIFY(QFile::exists(QDir(b.importFolder()).filePath(QStringLiteral("PasteBoxesLog.txt"))));

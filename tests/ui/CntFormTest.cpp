@@ -13,8 +13,7 @@ using namespace palvane;
 namespace {
 
 // Enters the value into a grid cell of the current library row as typing would.
-bool typeCell(TCntForm& c, const QString& field, const QVariant& v)
-{
+bool typeCell(TCntForm& c, const QString& field, const QVariant& v) {
     const int row = c.library().currentRow();
     return c.Model->setData(c.Model->index(row, c.Model->columnOf(field)), v);
 }
@@ -25,8 +24,7 @@ class CntFormTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { palvane::uitest::failOnViewWarnings(); }
-    void textsColumnsAndPlacement()
-    {
+    void textsColumnsAndPlacement() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TCntForm& c = *f.startUp->cntForm();
@@ -36,7 +34,8 @@ private slots:
         // The designed minimum, raised to what the buttons' texts need.
         QCOMPARE(c.minimumSize(), QSize(650, 225).expandedTo(c.layout()->totalMinimumSize()));
         QCOMPARE(c.Model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Q'ty"));
-        QCOMPARE(c.Model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Sheet / 2D Container Type"));
+        QCOMPARE(c.Model->headerData(1, Qt::Horizontal).toString(),
+                 QStringLiteral("Sheet / 2D Container Type"));
         QCOMPARE(c.Model->headerData(c.Model->columnOf(QStringLiteral("FillDir")), Qt::Horizontal).toString(),
                  QStringLiteral("Fill Dir"));
         QCOMPARE(c.Model->headerData(c.Model->columnOf(QStringLiteral("Volume")), Qt::Horizontal).toString(),
@@ -50,7 +49,8 @@ private slots:
         QVERIFY(!f.page().reposition(RepositionWindow::ContainerLibrary));
         QVERIFY(c.width() >= 798);
         QCOMPARE(c.x(), std::max(f.page().x() - 8, 0));
-        QVERIFY(c.y() + c.height() <= c.screen()->geometry().height() - 30 || c.height() == c.minimumHeight());
+        QVERIFY(c.y() + c.height() <= c.screen()->geometry().height() - 30 ||
+                c.height() == c.minimumHeight());
         QVERIFY(test::TaskPageFixture::screenshot(&c, QStringLiteral("ContainerLibraryBrowse.png")));
         c.EditButtonClick();
         QVERIFY(f.dm().ContsEditMode);
@@ -60,8 +60,7 @@ private slots:
         QVERIFY(!f.dm().ContsEditMode);
     }
 
-    void rulesThroughTheGrid()
-    {
+    void rulesThroughTheGrid() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TCntForm& c = *f.startUp->cntForm();
@@ -74,7 +73,8 @@ private slots:
         QVERIFY(typeCell(c, QStringLiteral("Length"), 600));
         QVERIFY(typeCell(c, QStringLiteral("NoseDL"), 300));
         QVERIFY(!typeCell(c, QStringLiteral("TailDL"), 300));
-        QCOMPARE(f.asked(), QStringList{QStringLiteral("Axle displacements sum should\rbe less then container length.")});
+        QCOMPARE(f.asked(), QStringList{QStringLiteral(
+                                "Axle displacements sum should\rbe less then container length.")});
         QVERIFY(typeCell(c, QStringLiteral("Length"), 601));
         QVERIFY(typeCell(c, QStringLiteral("TailDL"), 300));
         QVERIFY(lib.post());
@@ -110,8 +110,7 @@ private slots:
         QCOMPARE(lib.textValue(QStringLiteral("Mark")), QStringLiteral("T8"));
     }
 
-    void clearAsksYesOrNo()
-    {
+    void clearAsksYesOrNo() {
         test::TaskPageFixture f;
         QVERIFY(f.start());
         TCntForm& c = *f.startUp->cntForm();

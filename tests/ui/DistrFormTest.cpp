@@ -136,7 +136,8 @@ private slots:
         QCOMPARE(form->DiagButton->text(), QString("&Chart"));
         QCOMPARE(form->DiagButton->toolTip(), QString("Area-Weight utilization diagram"));
         QVERIFY(!sequenceEnabled());
-        QVERIFY(form->DiagButton->isEnabled() && form->NextButton->isEnabled() && form->PrintButton->isEnabled());
+        QVERIFY(form->DiagButton->isEnabled() && form->NextButton->isEnabled() &&
+                form->PrintButton->isEnabled());
         QVERIFY(!f->startUp->tuneForm()->GridTrack->isEnabled());
         // Both used containers drawn: their labels have positions, the left-over box none.
         QVERIFY(form->view().LabelX[1] != 0 && form->view().LabelX[4] != 0);
@@ -151,7 +152,8 @@ private slots:
         QCOMPARE(form->view().ShownBoxes, std::int16_t(3));
         QVERIFY(sequenceEnabled());
         QVERIFY(!form->DiagButton->isEnabled());
-        QVERIFY(!form->SingleButton->isEnabled() && !form->PrevButton->isEnabled() && !form->NextButton->isEnabled());
+        QVERIFY(!form->SingleButton->isEnabled() && !form->PrevButton->isEnabled() &&
+                !form->NextButton->isEnabled());
         QCOMPARE(form->SingleButton->text(), QString("All"));
         QVERIFY(f->startUp->tuneForm()->GridTrack->isEnabled());
         QVERIFY(f->startUp->tuneForm()->GridLabel->isEnabled());
@@ -193,7 +195,7 @@ private slots:
         QTest::mouseClick(form->OneButton, Qt::LeftButton);
         QCOMPARE(form->view().ShownBoxes, std::int16_t(1));
         QVERIFY(form->view().LabelX[1] != 0);
-        QCOMPARE(form->view().LabelX[2], std::int16_t(0)); // not drawn yet
+        QCOMPARE(form->view().LabelX[2], std::int16_t(0));  // not drawn yet
         QTest::mouseClick(form->MinButton, Qt::LeftButton); // one shown: nothing
         QCOMPARE(form->view().ShownBoxes, std::int16_t(1));
         QTest::mouseClick(form->PlsButton, Qt::LeftButton);
@@ -255,7 +257,8 @@ private slots:
         QVERIFY(form->windowTitle().endsWith("  -  Container Area/Weight Capacity Utilization"));
         QCOMPARE(form->DiagButton->text(), QString("&Image"));
         QCOMPARE(form->DiagButton->toolTip(), QString("Return to 2D Image"));
-        QVERIFY(!form->TuneButton->isEnabled() && !form->PrintButton->isEnabled() && !form->NextButton->isEnabled());
+        QVERIFY(!form->TuneButton->isEnabled() && !form->PrintButton->isEnabled() &&
+                !form->NextButton->isEnabled());
         QVERIFY(form->DiagButton->isEnabled());
         QVERIFY(form->Image1->toolTip().isEmpty()); // no image hints on the chart
         QVERIFY(shown() != layout);

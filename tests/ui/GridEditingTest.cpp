@@ -88,8 +88,8 @@ private slots:
 
         // Pick "Container 20 ft" in the list with the keyboard.
         Cursor& conts = f.dm().conts();
-        const QVariant typeId =
-            conts.valueAt(conts.find(QStringLiteral("Type"), QStringLiteral("Container 20 ft")), QStringLiteral("TypeID"));
+        const QVariant typeId = conts.valueAt(
+            conts.find(QStringLiteral("Type"), QStringLiteral("Container 20 ft")), QStringLiteral("TypeID"));
         QVERIFY(!typeId.isNull());
         QTest::keyClicks(box->view(), QStringLiteral("Container 2"));
         QTest::keyClick(box->view(), Qt::Key_Return);
@@ -108,16 +108,19 @@ private slots:
         const int stored = tc.find(QStringLiteral("TypeID"), typeId);
         QVERIFY(stored >= 0);
         QCOMPARE(tc.currentRow(), stored);
-        QCOMPARE(p.ContsGrid->currentIndex(), p.ContsModel->index(stored, p.ContsModel->columnOf(QStringLiteral("Cost"))));
+        QCOMPARE(p.ContsGrid->currentIndex(),
+                 p.ContsModel->index(stored, p.ContsModel->columnOf(QStringLiteral("Cost"))));
         typeIntoFocus(QStringLiteral("777"));
         // Tab out of the editor stores again and opens the next cell's editor on the same row.
         keyIntoFocus(Qt::Key_Tab);
         QCOMPARE(tc.state(), CursorState::Browse);
         QWidget* next = test::openEditor(p.ContsGrid);
         QVERIFY(next);
-        QCOMPARE(p.ContsGrid->indexAt(next->geometry().center()).row(), tc.find(QStringLiteral("TypeID"), typeId));
+        QCOMPARE(p.ContsGrid->indexAt(next->geometry().center()).row(),
+                 tc.find(QStringLiteral("TypeID"), typeId));
         keyIntoFocus(Qt::Key_Escape);
-        QCOMPARE(tc.valueAt(tc.find(QStringLiteral("TypeID"), typeId), QStringLiteral("Cost")).toDouble(), 777.0);
+        QCOMPARE(tc.valueAt(tc.find(QStringLiteral("TypeID"), typeId), QStringLiteral("Cost")).toDouble(),
+                 777.0);
         QCOMPARE(tc.rowCount(), rows + 1);
     }
 
@@ -129,14 +132,16 @@ private slots:
         QVERIFY(f.start());
         TBoxForm& b = *f.startUp->boxForm();
         Cursor& lib = f.dm().boxes();
-        const QMap<qint64, QString> descriptions = storedColumn(f.dm(), QStringLiteral("boxes"), QStringLiteral("Descr"));
+        const QMap<qint64, QString> descriptions =
+            storedColumn(f.dm(), QStringLiteral("boxes"), QStringLiteral("Descr"));
         QVERIFY(activate(&b));
         b.EditButtonClick();
         const int rows = lib.rowCount();
         QTest::mouseClick(b.DBNavigator1->button(CursorNavigator::Insert), Qt::LeftButton);
         QCOMPARE(lib.rowCount(), rows + 1);
         QCOMPARE(QApplication::focusWidget(), b.DBGrid1);
-        QCOMPARE(b.DBGrid1->currentIndex(), b.Model->index(lib.currentRow(), b.Model->columnOf(QStringLiteral("Kind"))));
+        QCOMPARE(b.DBGrid1->currentIndex(),
+                 b.Model->index(lib.currentRow(), b.Model->columnOf(QStringLiteral("Kind"))));
 
         typeIntoFocus(QStringLiteral("Zeta box"));
         keyIntoFocus(Qt::Key_Tab);
@@ -199,7 +204,8 @@ private slots:
         const int first = lib.find(QStringLiteral("Kind"), QStringLiteral("Cable drum"));
         QCOMPARE(first, 0);
         const qint64 id = lib.rowIdAt(first);
-        QVERIFY(test::typeCell(b.DBGrid1, first, b.Model->columnOf(QStringLiteral("Kind")), QStringLiteral("Zz drum")));
+        QVERIFY(test::typeCell(b.DBGrid1, first, b.Model->columnOf(QStringLiteral("Kind")),
+                               QStringLiteral("Zz drum")));
         const int descr = b.Model->columnOf(QStringLiteral("Descr"));
         QWidget* ed = test::beginEdit(b.DBGrid1, first, descr);
         QVERIFY(ed);
@@ -213,9 +219,10 @@ private slots:
         typeIntoFocus(QStringLiteral(" (moved)"));
         keyIntoFocus(Qt::Key_Return);
         QVERIFY(lib.checkBrowseMode());
-        QVERIFY(lib.valueAt(lib.find(QStringLiteral("Kind"), QStringLiteral("Zz drum")), QStringLiteral("Descr"))
-                    .toString()
-                    .endsWith(QStringLiteral(" (moved)")));
+        QVERIFY(
+            lib.valueAt(lib.find(QStringLiteral("Kind"), QStringLiteral("Zz drum")), QStringLiteral("Descr"))
+                .toString()
+                .endsWith(QStringLiteral(" (moved)")));
         b.close();
     }
 
@@ -275,7 +282,8 @@ private slots:
         QTRY_VERIFY(!test::openEditor(p.BoxesGrid));
         QApplication::setKeyboardInputInterval(interval);
         QCOMPARE(f.dm().tb().value(QStringLiteral("KindID")),
-                 boxes.valueAt(boxes.find(QStringLiteral("Kind"), QStringLiteral("Heavy pallet")), QStringLiteral("KindID")));
+                 boxes.valueAt(boxes.find(QStringLiteral("Kind"), QStringLiteral("Heavy pallet")),
+                               QStringLiteral("KindID")));
     }
 
     // 0 typed into Total is refused with its message; the message takes the focus as a message

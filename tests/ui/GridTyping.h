@@ -2,8 +2,8 @@
 // Typing into the program's grids as a user does: select a cell, open its editor with F2 (so the
 // windows' key guards see the key), replace the text or pick a drop-down entry, commit with
 // Return. Also a snapshot of a task's stored plan for comparing solves.
+#include "DMForm.h"
 #include "Store.h"
-#include "TDMForm.h"
 #include "UiTestUtil.h"
 
 #include <QAbstractSpinBox>
@@ -90,8 +90,9 @@ inline QStringList planSnapshot(TDMForm& dm, qint32 taskId) {
     QSqlQuery q(dm.store()->database());
     const QString id = QString::number(taskId);
     const QString queries[] = {
-        QStringLiteral("SELECT ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont FROM solut WHERE TaskID = %1 "
-                       "ORDER BY ContNo"),
+        QStringLiteral(
+            "SELECT ContNo, TypeID, BoxLoad, WgtLoad, WolLoad, FixCont FROM solut WHERE TaskID = %1 "
+            "ORDER BY ContNo"),
         QStringLiteral("SELECT ContNo, KindID, Placed FROM distr WHERE TaskID = %1 ORDER BY ContNo, KindID"),
         QStringLiteral("SELECT ContNo, BoxNo, KindID, PosX, PosY, PosLh, PosWh, LoadNo FROM posit "
                        "WHERE TaskID = %1 ORDER BY ContNo, BoxNo")};

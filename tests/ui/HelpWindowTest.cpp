@@ -85,9 +85,11 @@ void HelpWindowTest::pagesExistAndTheirLinksResolve() {
                 const QString page = target.section(QLatin1Char('#'), 0, 0);
                 const QString anchor = target.section(QLatin1Char('#'), 1);
                 QFile linked(base + page);
-                QVERIFY2(linked.open(QIODevice::ReadOnly), qPrintable(base + name + QStringLiteral(" -> ") + target));
+                QVERIFY2(linked.open(QIODevice::ReadOnly),
+                         qPrintable(base + name + QStringLiteral(" -> ") + target));
                 if (!anchor.isEmpty())
-                    QVERIFY2(QString::fromUtf8(linked.readAll()).contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                    QVERIFY2(QString::fromUtf8(linked.readAll())
+                                 .contains(QStringLiteral("name=\"%1\"").arg(anchor)),
                              qPrintable(base + name + QStringLiteral(" -> ") + target));
             }
         }
@@ -138,14 +140,16 @@ void HelpWindowTest::pagesSayWhatAPlannerNeeds() {
     };
     const QString contents = page(QStringLiteral("default.html"));
     QVERIFY(contents.contains(QStringLiteral("millimetres and kilograms")));
-    for (const char* reason : {"Ignore Last Container", "Net Cost Factor", "Time Limit", "larger than every container"})
+    for (const char* reason :
+         {"Ignore Last Container", "Net Cost Factor", "Time Limit", "larger than every container"})
         QVERIFY2(contents.contains(QLatin1String(reason)), reason);
     QVERIFY(page(QStringLiteral("topic1.html")).contains(QStringLiteral("Net Cost")));
     const QString boxes = page(QStringLiteral("topic11.html"));
     // The clipboard log holds the pasted text; it is no list of failed lines.
     QVERIFY(boxes.contains(QStringLiteral("PasteBoxesLog.txt")));
     QVERIFY(!boxes.contains(QStringLiteral("lines that fail are logged")));
-    for (const char* example : {"5 Pallet 1200 800", "Pallet 5 1200 800", "Pallet 1200 800 5 25", "Pallet 1200 800 25 5"})
+    for (const char* example :
+         {"5 Pallet 1200 800", "Pallet 5 1200 800", "Pallet 1200 800 5 25", "Pallet 1200 800 25 5"})
         QVERIFY2(boxes.contains(QLatin1String(example)), example);
     QVERIFY(boxes.contains(QStringLiteral("True or False")));
     const QString conts = page(QStringLiteral("topic9.html"));

@@ -65,7 +65,8 @@ std::vector<TsMessage> readTs(const QString& path, QString* language) {
         else if (xml.name() == QLatin1String("source"))
             out.back().source = readTsText(xml);
         else if (xml.name() == QLatin1String("translation")) {
-            out.back().unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            out.back().unfinished =
+                xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
             out.back().translation = readTsText(xml);
         }
     }
@@ -97,8 +98,8 @@ bool topLineFits(TWaitForm* wait) {
     const int titleEnd = wait->progLab()->x() + fm.horizontalAdvance(wait->progLab()->text());
     const QLabel* hint = wait->waitLab();
     const int hintStart = hint->geometry().right() - fm.horizontalAdvance(hint->text());
-    return titleEnd < hintStart && hint->geometry().right() < wait->width()
-           && hint->width() >= fm.horizontalAdvance(hint->text());
+    return titleEnd < hintStart && hint->geometry().right() < wait->width() &&
+           hint->width() >= fm.horizontalAdvance(hint->text());
 }
 
 // Chooses a Language menu entry and lets the windows take the new texts and lay them out.
@@ -124,11 +125,13 @@ private slots:
             QVERIFY2(messages.size() > 300, qPrintable(lang));
             QVERIFY(language.startsWith(lang));
             for (const TsMessage& m : messages) {
-                const QByteArray where = (lang + QLatin1Char(' ') + m.context + QStringLiteral(": ") + m.source).toUtf8();
+                const QByteArray where =
+                    (lang + QLatin1Char(' ') + m.context + QStringLiteral(": ") + m.source).toUtf8();
                 QVERIFY2(!m.unfinished, where.constData());
                 QVERIFY2(!m.translation.isEmpty(), where.constData());
                 QVERIFY2(accelerators(m.source) == accelerators(m.translation), where.constData());
-                QVERIFY2(m.source.count(QLatin1Char('\r')) == m.translation.count(QLatin1Char('\r')), where.constData());
+                QVERIFY2(m.source.count(QLatin1Char('\r')) == m.translation.count(QLatin1Char('\r')),
+                         where.constData());
                 QVERIFY2(placeholders(m.source) == placeholders(m.translation), where.constData());
                 // Texts are joined to numbers and names by their leading and trailing blanks.
                 QVERIFY2(m.source.startsWith(QLatin1Char(' ')) == m.translation.startsWith(QLatin1Char(' ')),
@@ -158,9 +161,10 @@ private slots:
         QCOMPARE(text("palvane::TWaitForm", "Packing progress..."), QStringLiteral("Chargement en cours..."));
         QCOMPARE(text("palvane::TWaitForm", "Aborted..."), QStringLiteral("Avorté..."));
         // Line breaks inside a message survive the translation.
-        QCOMPARE(text("palvane::TDMForm", "This box Kind is used\rin Fixed containers.\rIt should not be deleted.")
-                     .count(QLatin1Char('\r')),
-                 2);
+        QCOMPARE(
+            text("palvane::TDMForm", "This box Kind is used\rin Fixed containers.\rIt should not be deleted.")
+                .count(QLatin1Char('\r')),
+            2);
 
         language->ApplyLanguage(true, ItalianLanguage);
         QCOMPARE(text("palvane::TTasksForm", "Clear current task solution?"),
@@ -171,8 +175,8 @@ private slots:
         QCOMPARE(text("palvane::TWaitForm", "Aborted..."), QStringLiteral("Annullato..."));
 
         // Qt's own button texts come along with the program.
-        std::unique_ptr<QMessageBox> box(
-            MessagePrompter::buildBox(PromptKind::Confirmation, QStringLiteral("?"), PromptButtons::YesNo, {}, nullptr));
+        std::unique_ptr<QMessageBox> box(MessagePrompter::buildBox(
+            PromptKind::Confirmation, QStringLiteral("?"), PromptButtons::YesNo, {}, nullptr));
         QStringList buttons;
         for (QAbstractButton* b : box->buttons())
             buttons << b->text().remove(QLatin1Char('&'));
@@ -180,14 +184,17 @@ private slots:
 
         // Names and numbers stand where the language puts them in the sentence.
         const QString exportDb = text("palvane::TaskExchange", "Export");
-        QCOMPARE(text("palvane::TaskExchange", "%1 DB is empty").arg(exportDb), QStringLiteral("Il DB di esportazione è vuoto"));
+        QCOMPARE(text("palvane::TaskExchange", "%1 DB is empty").arg(exportDb),
+                 QStringLiteral("Il DB di esportazione è vuoto"));
         QCOMPARE(text("palvane::TaskExchange", "Are you sure to delete all %1 DB data?").arg(exportDb),
                  QStringLiteral("Eliminare davvero tutti i dati del DB di esportazione?"));
-        QVERIFY(importLineMessage(QStringLiteral("x"), 3).contains(QStringLiteral("Vedere la riga 3 del file")));
+        QVERIFY(
+            importLineMessage(QStringLiteral("x"), 3).contains(QStringLiteral("Vedere la riga 3 del file")));
         QCOMPARE(text("palvane::BoxImport", "Error proccessing Clipboard paste"),
                  QStringLiteral("Errore durante l'elaborazione dei dati incollati dagli appunti"));
         language->ApplyLanguage(true, FrenchLanguage);
-        QVERIFY(importLineMessage(QStringLiteral("x"), 3).contains(QStringLiteral("Voir la ligne 3 du fichier")));
+        QVERIFY(
+            importLineMessage(QStringLiteral("x"), 3).contains(QStringLiteral("Voir la ligne 3 du fichier")));
         QCOMPARE(text("palvane::TaskExchange", "%1 DB is empty").arg(text("palvane::TaskExchange", "Import")),
                  QStringLiteral("La base Import est vide"));
 
@@ -209,7 +216,8 @@ private slots:
         } cases[] = {{conts, {"Avail", "FillDir", "NoseWt", "TailWt", "NoseDL", "TailDL", "Temp"}},
                      {boxes, {"Total", "TurnOn", "Temp"}}};
         const auto tip = [](LibraryForm* l, const QString& field) {
-            return l->Model->headerData(l->Model->columnOf(field), Qt::Horizontal, Qt::ToolTipRole).toString();
+            return l->Model->headerData(l->Model->columnOf(field), Qt::Horizontal, Qt::ToolTipRole)
+                .toString();
         };
         QStringList english;
         for (const auto& c : cases)
@@ -271,13 +279,16 @@ private slots:
         // Libraries: captions, hints and column titles.
         QCOMPARE(boxes->windowTitle(), QStringLiteral("Bibliothèque de boîtes"));
         QCOMPARE(header(boxes->Model, 0), QStringLiteral("Qté"));
-        QCOMPARE(boxes->ImpPopFile->text(), QStringLiteral("    Lire les pièces / boîtes depuis un fichier..."));
+        QCOMPARE(boxes->ImpPopFile->text(),
+                 QStringLiteral("    Lire les pièces / boîtes depuis un fichier..."));
         // The box import file dialog.
         boxes->ImpPopFile->trigger();
         auto* dialog = boxes->findChild<QFileDialog*>(QStringLiteral("ImportDialog"));
         QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(),
-                 QStringLiteral("Choisir le fichier à partir duquel importer de nouvelles boîtes dans la bibliothèque.."));
+        QCOMPARE(
+            dialog->windowTitle(),
+            QStringLiteral(
+                "Choisir le fichier à partir duquel importer de nouvelles boîtes dans la bibliothèque.."));
         dialog->reject();
         QCOMPARE(conts->windowTitle(), QStringLiteral("Bibliothèque de conteneurs"));
         QCOMPARE(header(conts->Model, 1), QStringLiteral("Feuille / Type de conteneur 2D"));
@@ -286,7 +297,8 @@ private slots:
         // Settings, Select a Task, progress window.
         QCOMPARE(opt->windowTitle(), QStringLiteral("Paramètres"));
         QCOMPARE(opt->PageControl->tabText(0), QStringLiteral("Paramètres de l'optimiseur"));
-        QCOMPARE(opt->KeepRadio->toolTip(), QStringLiteral("Garder les paramètres actifs au changement de tâche"));
+        QCOMPARE(opt->KeepRadio->toolTip(),
+                 QStringLiteral("Garder les paramètres actifs au changement de tâche"));
         QCOMPARE(opt->AddButton->text(), QStringLiteral("&Ajouter la tâche à la base Export"));
         QCOMPARE(opt->ClearButton->text(), QStringLiteral("&Vider la base active"));
         QCOMPARE(names->windowTitle(), QStringLiteral("Choisir une tâche"));
@@ -336,7 +348,8 @@ private slots:
         QCOMPARE(names->windowTitle(), QStringLiteral("Seleziona un progetto"));
         QCOMPARE(wait->progLab()->text(), QStringLiteral("Packing in corso..."));
         QCOMPARE(solut->windowTitle(), applicationTitle() + QStringLiteral("  -  Pagina Soluzione"));
-        QCOMPARE(distr->windowTitle(), applicationTitle() + QStringLiteral("  -  Disposizione delle scatole"));
+        QCOMPARE(distr->windowTitle(),
+                 applicationTitle() + QStringLiteral("  -  Disposizione delle scatole"));
         QCOMPARE(about->windowTitle(), QStringLiteral("Informazioni su  ") + applicationTitle());
         QCOMPARE(tune->NormBut->text(), QStringLiteral("Normale"));
         f.clearAsked();

@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "LayoutRenderer.h"
+#include "UiTestUtil.h"
 #include "ViewSettings.h"
 #include "Workspace.h"
-#include "UiTestUtil.h"
 
 using namespace palvane;
 
@@ -74,8 +74,9 @@ void save(const QImage& img, const QString& name) {
 // depend on the font that happens to be installed.
 int rowsWithColor(const QImage& img, const QRect& area, QRgb color, int tolerance = 0) {
     auto near = [&](QRgb p) {
-        return std::abs(qRed(p) - qRed(color)) <= tolerance && std::abs(qGreen(p) - qGreen(color)) <= tolerance
-               && std::abs(qBlue(p) - qBlue(color)) <= tolerance;
+        return std::abs(qRed(p) - qRed(color)) <= tolerance &&
+               std::abs(qGreen(p) - qGreen(color)) <= tolerance &&
+               std::abs(qBlue(p) - qBlue(color)) <= tolerance;
     };
     int rows = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -115,7 +116,7 @@ private slots:
         BuildPalette(*ws, s);
         QCOMPARE(ws->KindColor[1], 4 * 63 * 0x010101);
         QCOMPARE(ws->KindColor[26], ws->KindColor[1]); // the cycle repeats after 25
-        QCOMPARE(ws->KindColor[5], 4 * 63);           // entry 5: red only
+        QCOMPARE(ws->KindColor[5], 4 * 63);            // entry 5: red only
         s.PaletteShift = 1;
         BuildPalette(*ws, s);
         QCOMPARE(ws->KindColor[1], 4 * 63 * 0x100 + 4 * 63 * 0x10000); // entry 4
@@ -204,7 +205,8 @@ private slots:
         const QRgb inside2 = img.pixel(v.LabelX[b2] + 40, v.LabelY[b2]);
         QCOMPARE(inside2 & 0xFFFFFF, colorOf(ws->KindColor[k2]).rgb() & 0xFFFFFF);
         // Labels are black on kind-coloured boxes.
-        QVERIFY(rowsWithColor(img, QRect(v.LabelX[b1] - 10, v.LabelY[b1] - 10, 20, 20), qRgb(0, 0, 0), 80) > 0);
+        QVERIFY(rowsWithColor(img, QRect(v.LabelX[b1] - 10, v.LabelY[b1] - 10, 20, 20), qRgb(0, 0, 0), 80) >
+                0);
         // The upper-left corner of the picture stays background.
         QCOMPARE(img.pixel(1, img.height() - 2) & 0xFFFFFF, colorOf(s.BackgroundColor).rgb() & 0xFFFFFF);
 
@@ -289,7 +291,8 @@ private slots:
         ws->KindName[k].set("TopDown");
         const QImage flat = draw(*ws, s, v, 900, 900);
         const int oneLine = rowsWithColor(flat, area, qRgb(0, 0, 0), 80);
-        QVERIFY2(twoLines > oneLine * 3 / 2, qPrintable(QStringLiteral("%1 vs %2").arg(twoLines).arg(oneLine)));
+        QVERIFY2(twoLines > oneLine * 3 / 2,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(twoLines).arg(oneLine)));
     }
 
     void measuringGrid() {

@@ -172,7 +172,8 @@ private slots:
         names->DuplButton->click();
         QVERIFY(f->asked().isEmpty());
         QCOMPARE(dm().tasks().rowCount(), count + 1);
-        QCOMPARE(dm().tasks().value(QStringLiteral("Name")).toString(), (name + QStringLiteral(" -dupl")).left(25));
+        QCOMPARE(dm().tasks().value(QStringLiteral("Name")).toString(),
+                 (name + QStringLiteral(" -dupl")).left(25));
         QCOMPARE(f->page().NameEdit->text(), dm().tasks().value(QStringLiteral("Name")).toString());
         QVERIFY(!dm().tc().isEmpty());
     }

@@ -77,7 +77,8 @@ private slots:
         QCOMPARE(w.ActiveLabel->text(), QStringLiteral("Active"));
         QCOMPARE(w.TaskLabel->toolTip(), QStringLiteral("Current task settings"));
         QCOMPARE(w.QgLabel->text(), QStringLiteral("Bind Group Factor"));
-        QCOMPARE(w.QgLabel->toolTip(), QStringLiteral("Helps to keep identical item groups in the same container"));
+        QCOMPARE(w.QgLabel->toolTip(),
+                 QStringLiteral("Helps to keep identical item groups in the same container"));
         QCOMPARE(w.BWLabel->text(), QStringLiteral("Item to Edge Gap"));
         QCOMPARE(w.LastLabel->toolTip(), QStringLiteral("Exclude last half-empty container from results"));
         QCOMPARE(w.TaskRadio->text(), QStringLiteral("Load task specific"));
@@ -159,12 +160,15 @@ private slots:
             QString message;
         };
         const Refused refused[] = {
-            {w.TimeEdit, QStringLiteral("3"), QStringLiteral("Integer from 5 to 5555 required,\rin steps of 5")},
-            {w.TimeEdit, QStringLiteral("61"), QStringLiteral("Integer from 5 to 5555 required,\rin steps of 5")},
+            {w.TimeEdit, QStringLiteral("3"),
+             QStringLiteral("Integer from 5 to 5555 required,\rin steps of 5")},
+            {w.TimeEdit, QStringLiteral("61"),
+             QStringLiteral("Integer from 5 to 5555 required,\rin steps of 5")},
             {w.PowerEdit, QStringLiteral("21"), QStringLiteral("Integer from 0 to 20 required")},
             {w.PowerEdit, QStringLiteral("-1"), QStringLiteral("Integer from 0 to 20 required")},
             {w.RandEdit, QStringLiteral("1x"), QStringLiteral("Integer from 1 to 555 required")},
-            {w.QgEdit, QStringLiteral("35"), QStringLiteral("Integer from 0 to 90 required,\rin steps of 10")},
+            {w.QgEdit, QStringLiteral("35"),
+             QStringLiteral("Integer from 0 to 90 required,\rin steps of 10")},
         };
         for (const Refused& r : refused) {
             f->clearAsked();
@@ -273,7 +277,8 @@ private slots:
         QVERIFY(!w.rowDiffers(SettingField::Qw));
         w.LastCheck->click();
         QVERIFY(w.LastCheck->palette().color(QPalette::Base) != TOptForm::differsColor());
-        QVERIFY(w.LastCheckDB->palette().color(QPalette::Disabled, QPalette::Base) != TOptForm::differsColor());
+        QVERIFY(w.LastCheckDB->palette().color(QPalette::Disabled, QPalette::Base) !=
+                TOptForm::differsColor());
         // A change of the task's row is compared at once.
         setTaskFields({{QStringLiteral("Qw"), 100}, {QStringLiteral("Power"), 7}});
         QVERIFY(!w.rowDiffers(SettingField::Qg));
@@ -286,8 +291,11 @@ private slots:
 
     void loadTaskSpecificAndKeep() {
         TOptForm& w = form();
-        setTaskFields({{QStringLiteral("Qw"), 235}, {QStringLiteral("Power"), 9}, {QStringLiteral("Time"), 60},
-                       {QStringLiteral("BB"), 12}, {QStringLiteral("Last"), false}});
+        setTaskFields({{QStringLiteral("Qw"), 235},
+                       {QStringLiteral("Power"), 9},
+                       {QStringLiteral("Time"), 60},
+                       {QStringLiteral("BB"), 12},
+                       {QStringLiteral("Last"), false}});
         QCOMPARE(w.QwEditDB->text(), QStringLiteral("       35"));
         QCOMPARE(w.QgEditDB->text(), QStringLiteral("       20"));
         // Keep: the active ones stay; Load task specific copies the task's.
@@ -332,7 +340,8 @@ private slots:
 
     void outOfRangeTaskValuesAreShownAsUsed() {
         // A task row written elsewhere may hold values the controls cannot show.
-        setTaskFields({{QStringLiteral("Power"), 25}, {QStringLiteral("Time"), 2}, {QStringLiteral("BW"), 6000}});
+        setTaskFields(
+            {{QStringLiteral("Power"), 25}, {QStringLiteral("Time"), 2}, {QStringLiteral("BW"), 6000}});
         form().TaskRadio->click();
         QCOMPARE(active().Power, qint16(20));
         QCOMPARE(active().Time, qint16(5));

@@ -32,7 +32,8 @@ private:
         const QVariant before = lib.library().value(field);
         if (!test::typeCell(lib.DBGrid1, row, col, text))
             return false;
-        return !sameValue(lib.library().value(field), before) || lib.library().value(field).toString() == text;
+        return !sameValue(lib.library().value(field), before) ||
+               lib.library().value(field).toString() == text;
     }
     // The value of a stored library row read back from the table file.
     QVariant storedValue(const QString& table, const QString& field, const QString& where) {
@@ -63,9 +64,10 @@ private:
         return id;
     }
     // Appends a row to the current task's container or box list through its cursor.
-    bool addListRow(Cursor& list, const QString& key, int id, const QString& quantity, int n, double cost = 0) {
-        return list.append() && list.setValue(key, id) && list.setValue(quantity, n)
-               && (cost == 0 || list.setValue(QStringLiteral("Cost"), cost)) && list.post();
+    bool addListRow(Cursor& list, const QString& key, int id, const QString& quantity, int n,
+                    double cost = 0) {
+        return list.append() && list.setValue(key, id) && list.setValue(quantity, n) &&
+               (cost == 0 || list.setValue(QStringLiteral("Cost"), cost)) && list.post();
     }
     int errorsAsked() const {
         int n = 0;
@@ -118,10 +120,10 @@ void PlannerAbuseTest::garbageTypedIntoTheContainerLibrary() {
     QVERIFY(typeLibrary(c, QStringLiteral("Type"), name));
     // Numbers out of their fields, garbage and negative sizes are refused, each with a message.
     const std::pair<const char*, const char*> refused[] = {
-        {"Length", "abc"},      {"Length", "70000"},       {"Length", "-5"},  {"Length", "0"},
-        {"Width", "12,5"},      {"Width", "-1"},           {"Width", "0"},    {"LoadWt", "99999999999"},
-        {"LoadWt", "-1"},       {"NoseWt", "-1e9"},        {"TailWt", "-20"}, {"NoseDL", "-3"},
-        {"Mark", "ABCD"},       {"Descr", "x"}};
+        {"Length", "abc"}, {"Length", "70000"}, {"Length", "-5"},  {"Length", "0"},
+        {"Width", "12,5"}, {"Width", "-1"},     {"Width", "0"},    {"LoadWt", "99999999999"},
+        {"LoadWt", "-1"},  {"NoseWt", "-1e9"},  {"TailWt", "-20"}, {"NoseDL", "-3"},
+        {"Mark", "ABCD"},  {"Descr", "x"}};
     for (const auto& [field, text] : refused) {
         QString t = QLatin1String(text);
         if (QLatin1String(field) == QLatin1String("Descr"))
@@ -149,7 +151,8 @@ void PlannerAbuseTest::garbageTypedIntoTheContainerLibrary() {
         QVERIFY2(c.library().valueAt(row, QStringLiteral("Avail")).toInt() == 0, q);
     }
     c.ResetButtonClick();
-    QVERIFY(test::typeCell(c.DBGrid1, c.library().find(QStringLiteral("Type"), name), 0, QStringLiteral("-3")));
+    QVERIFY(
+        test::typeCell(c.DBGrid1, c.library().find(QStringLiteral("Type"), name), 0, QStringLiteral("-3")));
     const int listRows = dm().tc().rowCount();
     c.MoveButton->click();
     QCOMPARE(dm().tc().rowCount(), listRows);
@@ -164,10 +167,9 @@ void PlannerAbuseTest::garbageTypedIntoTheBoxLibrary() {
     b.DBNavigator1->press(CursorNavigator::Insert);
     const QString name = QStringLiteral("箱子 🎁 Kiste");
     QVERIFY(typeLibrary(b, QStringLiteral("Kind"), name));
-    const std::pair<const char*, const char*> refused[] = {{"Length", "-10"}, {"Width", "0"},
-                                                           {"Weight", "40000"}, {"Weight", "-7"},
-                                                           {"Mark", "XYZ"}, {"Length", "1.5"},
-                                                           {"Length", "0x10"}, {"Width", "１２"}};
+    const std::pair<const char*, const char*> refused[] = {
+        {"Length", "-10"}, {"Width", "0"},    {"Weight", "40000"}, {"Weight", "-7"},
+        {"Mark", "XYZ"},   {"Length", "1.5"}, {"Length", "0x10"},  {"Width", "１２"}};
     for (const auto& [field, text] : refused) {
         f->clearAsked();
         QVERIFY2(!typeLibrary(b, QLatin1String(field), QLatin1String(text)), field);
@@ -178,9 +180,10 @@ void PlannerAbuseTest::garbageTypedIntoTheBoxLibrary() {
     QVERIFY(typeLibrary(b, QStringLiteral("Weight"), QStringLiteral("0")));
     QVERIFY(typeLibrary(b, QStringLiteral("Mark"), QStringLiteral("箱")));
     b.EditButtonClick();
-    QCOMPARE(storedValue(QStringLiteral("boxes"), QStringLiteral("Mark"), QStringLiteral("Kind = '%1'").arg(name))
-                 .toString(),
-             QStringLiteral("箱"));
+    QCOMPARE(
+        storedValue(QStringLiteral("boxes"), QStringLiteral("Mark"), QStringLiteral("Kind = '%1'").arg(name))
+            .toString(),
+        QStringLiteral("箱"));
     b.close();
 }
 
@@ -244,8 +247,10 @@ void PlannerAbuseTest::solvesOfTasksNoContainerCanTake() {
     const int cont = addRaw(QStringLiteral("conts"), QStringLiteral("Small floor"), 200, 100, 1000);
     const int empty = addRaw(QStringLiteral("conts"), QStringLiteral("Empty floor"), 0, 0, 0);
     const int maxBox = addRaw(QStringLiteral("boxes"), QStringLiteral("Largest box"), 32767, 32767, 32767);
-    const int maxCont = addRaw(QStringLiteral("conts"), QStringLiteral("Largest floor"), 32767, 32767, 2147483647);
-    QVERIFY(box > 0 && zero > 0 && negative > 0 && huge > 0 && cont > 0 && empty > 0 && maxBox > 0 && maxCont > 0);
+    const int maxCont =
+        addRaw(QStringLiteral("conts"), QStringLiteral("Largest floor"), 32767, 32767, 2147483647);
+    QVERIFY(box > 0 && zero > 0 && negative > 0 && huge > 0 && cont > 0 && empty > 0 && maxBox > 0 &&
+            maxCont > 0);
 
     struct Case {
         const char* name;
@@ -272,18 +277,19 @@ void PlannerAbuseTest::solvesOfTasksNoContainerCanTake() {
         // Nothing a container cannot hold is placed (a box of no size fits anywhere), and no
         // figure shows a broken number.
         QSqlQuery q(dm().store()->database());
-        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM posit p JOIN boxes b ON b.KindID = p.KindID "
-                                      "JOIN solut s ON s.TaskID = p.TaskID AND s.ContNo = p.ContNo "
-                                      "JOIN conts c ON c.TypeID = s.TypeID "
-                                      "WHERE p.TaskID = %1 AND (b.Length < 0 OR b.Width < 0 OR p.PosX < 0 "
-                                      "OR p.PosY < 0 OR p.PosX + p.PosLh > c.Length OR p.PosY + p.PosWh > c.Width)")
-                           .arg(dm().currentTaskId())));
+        QVERIFY(q.exec(
+            QStringLiteral("SELECT COUNT(*) FROM posit p JOIN boxes b ON b.KindID = p.KindID "
+                           "JOIN solut s ON s.TaskID = p.TaskID AND s.ContNo = p.ContNo "
+                           "JOIN conts c ON c.TypeID = s.TypeID "
+                           "WHERE p.TaskID = %1 AND (b.Length < 0 OR b.Width < 0 OR p.PosX < 0 "
+                           "OR p.PosY < 0 OR p.PosX + p.PosLh > c.Length OR p.PosY + p.PosWh > c.Width)")
+                .arg(dm().currentTaskId())));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 0);
         for (QLineEdit* e : {page().EffWgt, page().EffVol, page().CostPck, page().LftNmb, page().UsdVol,
                              page().AvlWgt, page().UsdWgt, page().TotWgt})
-            QVERIFY2(!e->text().contains(QLatin1String("nan"), Qt::CaseInsensitive)
-                         && !e->text().contains(QLatin1String("inf"), Qt::CaseInsensitive),
+            QVERIFY2(!e->text().contains(QLatin1String("nan"), Qt::CaseInsensitive) &&
+                         !e->text().contains(QLatin1String("inf"), Qt::CaseInsensitive),
                      qPrintable(QLatin1String(c.name) + QLatin1Char(' ') + e->text()));
         if (page().TaskSolved) {
             page().ViewButton->click();
@@ -423,7 +429,8 @@ void PlannerAbuseTest::rowsDeletedInOddStates() {
     f->clearAsked();
     b.DBNavigator1->press(CursorNavigator::Delete);
     QCOMPARE(b.library().rowCount(), kinds);
-    QVERIFY(f->asked().size() == 2 && f->asked().last().startsWith(QStringLiteral("This box Kind is used in a task:")));
+    QVERIFY(f->asked().size() == 2 &&
+            f->asked().last().startsWith(QStringLiteral("This box Kind is used in a task:")));
     b.EditButtonClick();
     b.close();
 }
@@ -561,7 +568,9 @@ void PlannerAbuseTest::exitWithRowsStillPending() {
     QVERIFY(f->start());
     QCOMPARE(dm().currentTaskId(), task);
     QVERIFY(dm().boxes().find(QStringLiteral("Kind"), QStringLiteral("Left open")) >= 0);
-    QCOMPARE(dm().tb().valueAt(dm().tb().find(QStringLiteral("KindID"), kindId), QStringLiteral("Total")).toInt(), 7);
+    QCOMPARE(
+        dm().tb().valueAt(dm().tb().find(QStringLiteral("KindID"), kindId), QStringLiteral("Total")).toInt(),
+        7);
     QCOMPARE(dm().tasks().textValue(QStringLiteral("Descr")), QStringLiteral("typed just before exit"));
 }
 

@@ -72,7 +72,9 @@ private:
         QVERIFY2(row >= 0, qPrintable(name));
         QVERIFY(test::typeCell(lib.DBGrid1, row, 0, QString::number(quantity)));
         QVERIFY(lib.library().checkBrowseMode());
-        QCOMPARE(lib.library().valueAt(lib.library().find(lib.traits().nameField, name), lib.traits().quantity).toInt(),
+        QCOMPARE(lib.library()
+                     .valueAt(lib.library().find(lib.traits().nameField, name), lib.traits().quantity)
+                     .toInt(),
                  quantity);
     }
 
@@ -144,7 +146,8 @@ void PlannerJourneyTest::newTaskFromTypedLibrariesSolvesRepeatablyAndSurvivesRes
     test::typeText(page().DescrEdit, QStringLiteral("Two trailers, pallets and crates"));
     page().NameEdit->setFocus();
     QCOMPARE(dm().tasks().textValue(QStringLiteral("Name")), name);
-    QCOMPARE(dm().tasks().textValue(QStringLiteral("Descr")), QStringLiteral("Two trailers, pallets and crates"));
+    QCOMPARE(dm().tasks().textValue(QStringLiteral("Descr")),
+             QStringLiteral("Two trailers, pallets and crates"));
     const qint32 taskId = dm().currentTaskId();
     QVERIFY(taskId > 0);
     QCOMPARE(int(dm().tasks().intValue(QStringLiteral("BB"))), 4); // the active settings were copied
@@ -221,7 +224,8 @@ void PlannerJourneyTest::newTaskFromTypedLibrariesSolvesRepeatablyAndSurvivesRes
     const QStringList plan = test::planSnapshot(dm(), taskId);
     QCOMPARE(plan.count(QStringLiteral("--")), 3);
     // Every placed box has its position row.
-    const int positStart = int(plan.indexOf(QStringLiteral("--"), plan.indexOf(QStringLiteral("--")) + 1)) + 1;
+    const int positStart =
+        int(plan.indexOf(QStringLiteral("--"), plan.indexOf(QStringLiteral("--")) + 1)) + 1;
     QCOMPARE(int(plan.size()) - 1 - positStart, placed);
     QVERIFY(test::TaskPageFixture::screenshot(&page(), QStringLiteral("Journey-TaskPage-solved.png")));
 
@@ -250,8 +254,8 @@ void PlannerJourneyTest::newTaskFromTypedLibrariesSolvesRepeatablyAndSurvivesRes
              qPrintable(suggested));
     QVERIFY(test::pdfPageCount(suggested) >= 2);
     const QString report = test::pdfPageTexts(suggested).join(QLatin1Char(' ')).simplified();
-    for (const QString& text : {QStringLiteral("Fähre"), QStringLiteral("Trailer 13.6 m"), QStringLiteral("Pallet EUR"),
-                                QStringLiteral("Ящик Ω")})
+    for (const QString& text : {QStringLiteral("Fähre"), QStringLiteral("Trailer 13.6 m"),
+                                QStringLiteral("Pallet EUR"), QStringLiteral("Ящик Ω")})
         QVERIFY2(report.contains(text), qPrintable(text));
     QVERIFY(page().isEnabled());
 
@@ -280,8 +284,8 @@ void PlannerJourneyTest::newTaskFromTypedLibrariesSolvesRepeatablyAndSurvivesRes
     QCOMPARE(f->asked(), QStringList{QStringLiteral("Clear current task solution?")});
     QVERIFY(!page().TaskSolved);
     QCOMPARE(page().UsdNmb->text(), QStringLiteral("0"));
-    QCOMPARE(test::planSnapshot(dm(), taskId), (QStringList{QStringLiteral("--"), QStringLiteral("--"),
-                                                            QStringLiteral("--")}));
+    QCOMPARE(test::planSnapshot(dm(), taskId),
+             (QStringList{QStringLiteral("--"), QStringLiteral("--"), QStringLiteral("--")}));
     solve();
     QCOMPARE(test::planSnapshot(dm(), taskId), plan);
     const QString effVol = page().EffVol->text(), cost = page().CostPck->text();

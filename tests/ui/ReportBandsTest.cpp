@@ -2,8 +2,8 @@
 // many rows, a summary that moves to a new page with the header, composite parts on new pages,
 // wrapped texts growing their band, frames and texts drawn on a picture, and page ranges in a
 // PDF file.
-#include "PdfPages.h"
 #include "ReportBands.h"
+#include "PdfPages.h"
 #include "UiTestUtil.h"
 
 #include <QFile>
@@ -19,8 +19,7 @@ using palvane::test::pdfPageCount;
 
 namespace {
 
-ReportPart rowsPart(int rows, double detailHeight)
-{
+ReportPart rowsPart(int rows, double detailHeight) {
     ReportPart part;
     Band title;
     title.height = 12.3;
@@ -53,15 +52,13 @@ private:
     QImage device{10, 10, QImage::Format_RGB32};
 
 private slots:
-    void init()
-    {
+    void init() {
         palvane::uitest::failOnViewWarnings();
         device.setDotsPerMeterX(11811); // 300 dpi
         device.setDotsPerMeterY(11811);
     }
 
-    void manyRowsBreakUnderTheColumnHeader()
-    {
+    void manyRowsBreakUnderTheColumnHeader() {
         Report r;
         r.parts.push_back(rowsPart(100, 6.8));
         const double pageHeight = 262.0; // A4 with 10 and 25 mm margins
@@ -88,8 +85,7 @@ private slots:
         QCOMPARE(pages.back().back().kind, PlacedBand::Kind::Summary);
     }
 
-    void summaryThatDoesNotFitGoesToANewPageWithTheHeader()
-    {
+    void summaryThatDoesNotFitGoesToANewPageWithTheHeader() {
         Report r;
         // Exactly fills the first page: 12.3 + 8 + 10 x 24.17 = 262.0.
         r.parts.push_back(rowsPart(10, 24.17));
@@ -100,8 +96,7 @@ private slots:
         QCOMPARE(pages[1][1].kind, PlacedBand::Kind::Summary);
     }
 
-    void emptyPartStillPrintsTitleHeaderAndSummary()
-    {
+    void emptyPartStillPrintsTitleHeaderAndSummary() {
         Report r;
         r.parts.push_back(rowsPart(0, 6.8));
         const auto pages = paginate(r, 262.0, BandMeasure(&device));
@@ -109,8 +104,7 @@ private slots:
         QCOMPARE(pageTexts(pages[0]), QStringList({"Title", "Column", "End"}));
     }
 
-    void everyPartBeginsOnANewPage()
-    {
+    void everyPartBeginsOnANewPage() {
         Report r;
         r.parts.push_back(rowsPart(2, 6.8));
         r.parts.push_back(rowsPart(3, 6.8));
@@ -122,8 +116,7 @@ private slots:
         QCOMPARE(pages[1].front().top, 0.0);
     }
 
-    void bandTallerThanThePageIsPlacedOnce()
-    {
+    void bandTallerThanThePageIsPlacedOnce() {
         Report r;
         r.parts.push_back(rowsPart(3, 300.0));
         const auto pages = paginate(r, 262.0, BandMeasure(&device));
@@ -136,8 +129,7 @@ private slots:
         QCOMPARE(int(pages.size()), 5);
     }
 
-    void wrappedTextGrowsItsBand()
-    {
+    void wrappedTextGrowsItsBand() {
         Band one, many;
         one.height = many.height = 6.8;
         one.add(QStringLiteral("Short"), 149, 1.7).texts.back().wrapWidth = 40;
@@ -152,8 +144,7 @@ private slots:
         QVERIFY2(m.height(many) >= 6.8 + lineMm - 0.01, qPrintable(QString::number(m.height(many))));
     }
 
-    void framesAndTextsAreDrawn()
-    {
+    void framesAndTextsAreDrawn() {
         Report r;
         r.parts.push_back(rowsPart(3, 6.8));
         const auto pages = paginate(r, 262.0, BandMeasure(&device));
@@ -180,13 +171,13 @@ private slots:
         QVERIFY(dark > 50);
     }
 
-    void pdfWithPageRange()
-    {
+    void pdfWithPageRange() {
         QTemporaryDir dir;
         Report r;
         r.page.margins = QMarginsF(10, 10, 10, 25);
         r.parts.push_back(rowsPart(100, 6.8));
-        const QString all = dir.filePath(QStringLiteral("all.pdf")), second = dir.filePath(QStringLiteral("second.pdf"));
+        const QString all = dir.filePath(QStringLiteral("all.pdf")),
+                      second = dir.filePath(QStringLiteral("second.pdf"));
         {
             QPdfWriter w(all);
             w.setPageSize(QPageSize(QPageSize::A4));

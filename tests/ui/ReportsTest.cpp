@@ -13,8 +13,8 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -41,8 +41,7 @@ private:
     ReportPrinter& reports() { return *f->startUp->reports(); }
     TDMForm& dm() { return f->dm(); }
     // The set-up dialog of a printer chooses a PDF file named after the test.
-    void printToPdf(const QString& name)
-    {
+    void printToPdf(const QString& name) {
         pdf = QStringLiteral(PALVANE_TEST_OUT "/") + name + QStringLiteral(".pdf");
         QFile::remove(pdf);
         reports().printerFound = [] { return true; };
@@ -57,15 +56,15 @@ private:
 
     // Draws page `index` of the last report at 100 dpi into <name>.png of the test output
     // folder, for a look at the layout; true when written.
-    bool savePagePicture(const QString& name, int index = 0)
-    {
+    bool savePagePicture(const QString& name, int index = 0) {
         const Report& r = reports().lastReport();
         const bool landscape = r.page.orientation == QPageLayout::Landscape;
         const QSizeF paper = landscape ? QSizeF(297, 210) : QSizeF(210, 297);
         const QRectF area(r.page.margins.left(), r.page.margins.top(),
                           paper.width() - r.page.margins.left() - r.page.margins.right(),
                           paper.height() - r.page.margins.top() - r.page.margins.bottom());
-        QImage picture(int(paper.width() * 100 / 25.4), int(paper.height() * 100 / 25.4), QImage::Format_RGB32);
+        QImage picture(int(paper.width() * 100 / 25.4), int(paper.height() * 100 / 25.4),
+                       QImage::Format_RGB32);
         picture.setDotsPerMeterX(3937);
         picture.setDotsPerMeterY(3937);
         picture.fill(Qt::white);
@@ -80,8 +79,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
@@ -108,8 +106,7 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void containerLibraryFromItsWindow()
-    {
+    void containerLibraryFromItsWindow() {
         printToPdf(QStringLiteral("report-container-library"));
         TCntForm& w = *f->startUp->cntForm();
         w.show();
@@ -133,8 +130,9 @@ private slots:
         QCOMPARE(part.title->textList(), QStringList{"Sheet / 2D Container Library"});
         QCOMPARE(part.title->texts[0].pointSize, 14);
         QVERIFY(part.title->texts[0].bold);
-        QCOMPARE(part.header->textList(), QStringList({"Sheet / Container Type", "Mark", "Length", "Width", "Area",
-                                                       "Fill Dir", "LoadWt", "Nose / Tail Weigt & Posit"}));
+        QCOMPARE(part.header->textList(),
+                 QStringList({"Sheet / Container Type", "Mark", "Length", "Width", "Area", "Fill Dir",
+                              "LoadWt", "Nose / Tail Weigt & Posit"}));
         QCOMPARE(part.header->frame, BandFrame::Box);
         QCOMPARE(int(part.details.size()), conts.rowCount());
         for (int row = 0; row < conts.rowCount(); ++row) {
@@ -150,8 +148,7 @@ private slots:
         QVERIFY(savePagePicture(QStringLiteral("report-container-library")));
     }
 
-    void boxLibraryWrapsLongDescriptions()
-    {
+    void boxLibraryWrapsLongDescriptions() {
         printToPdf(QStringLiteral("report-box-library"));
         Cursor& boxes = dm().boxes();
         // Two kinds no task uses, so their rows may change while the task is solved.
@@ -160,7 +157,8 @@ private slots:
             if (!dm().libraryKeyUsed(Table::Boxes, boxes.valueAt(row, "KindID")))
                 free.push_back(row);
         QVERIFY(free.size() >= 2);
-        const QString longText = QStringLiteral("A long description that needs more than one line in the forty mm column");
+        const QString longText =
+            QStringLiteral("A long description that needs more than one line in the forty mm column");
         dm().setLibraryEditMode(Table::Boxes, true);
         QVERIFY(boxes.moveTo(free[0]));
         QVERIFY(boxes.setValue("Descr", longText));
@@ -188,8 +186,7 @@ private slots:
         QVERIFY(pdfPageCount(pdf) >= 1);
     }
 
-    void taskReportWithLabelsFromTheTaskPage()
-    {
+    void taskReportWithLabelsFromTheTaskPage() {
         printToPdf(QStringLiteral("report-task"));
         TTasksForm& page = f->page();
         page.DBCheckDflt->setChecked(false);
@@ -231,8 +228,7 @@ private slots:
         QCOMPARE(ReportPrinter::taskLabels(page, 0, 0).TurnLbl, QStringLiteral("No"));
     }
 
-    void emptyTaskStillPrintsTheBoxTitleAndHeader()
-    {
+    void emptyTaskStillPrintsTheBoxTitleAndHeader() {
         printToPdf(QStringLiteral("report-empty-task"));
         Cursor& tasks = dm().tasks();
         QVERIFY(tasks.insert());
@@ -247,8 +243,7 @@ private slots:
         QCOMPARE(pdfPageCount(pdf), 2);
     }
 
-    void solutionWithContainerOneSelected()
-    {
+    void solutionWithContainerOneSelected() {
         printToPdf(QStringLiteral("report-solution-cont1"));
         TSolutForm& form = *f->startUp->solutForm();
         Cursor &solut = dm().solut(), &posit = dm().posit();
@@ -283,8 +278,7 @@ private slots:
         QVERIFY(savePagePicture(QStringLiteral("report-solution-2"), 1));
     }
 
-    void solutionWithContainerTwoSelected()
-    {
+    void solutionWithContainerTwoSelected() {
         printToPdf(QStringLiteral("report-solution-cont2"));
         Cursor &solut = dm().solut(), &posit = dm().posit();
         QVERIFY(solut.moveTo(1));
@@ -303,8 +297,7 @@ private slots:
         QCOMPARE(posit.currentRow(), positRow);
     }
 
-    void layoutImageOnALandscapePage()
-    {
+    void layoutImageOnALandscapePage() {
         printToPdf(QStringLiteral("report-image"));
         QSize drawn;
         const int pages = reports().printImage(nullptr, [&drawn](QPainter& p, int w, int h) {
@@ -314,7 +307,8 @@ private slots:
         QCOMPARE(pages, 1);
         QCOMPARE(drawn, QSize(1186, 761));
         QCOMPARE(pdfPageCount(pdf), 1);
-        QCOMPARE(reports().printer(ReportId::TImageReport).pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(reports().printer(ReportId::TImageReport).pageLayout().orientation(),
+                 QPageLayout::Landscape);
         const Report& r = reports().lastReport();
         QCOMPARE(r.page.margins, QMarginsF(10, 15, 5, 10));
         const Band& band = *r.parts[0].summary;
@@ -327,8 +321,7 @@ private slots:
         QCOMPARE(QColor(band.image->image.pixel(10, 10)), QColor(Qt::black));
     }
 
-    void dispositionPrintsItsCurrentImage()
-    {
+    void dispositionPrintsItsCurrentImage() {
         printToPdf(QStringLiteral("report-disposition-image"));
         f->page().UpdatePositTT();
         TDistrForm& w = *f->startUp->distrForm();
@@ -351,8 +344,7 @@ private slots:
         QVERIFY(savePagePicture(QStringLiteral("report-disposition-image")));
     }
 
-    void withoutAnyPrinterEveryReportGoesToAChosenPdfFile()
-    {
+    void withoutAnyPrinterEveryReportGoesToAChosenPdfFile() {
         // The machine's own printer detection, as the program runs it.
         if (ReportPrinter(dm()).printerFound())
             QSKIP("this machine has a printer: the print dialog road is taken");
@@ -384,31 +376,46 @@ private slots:
         QVERIFY(dm().solut().first());
 
         struct Print {
-            QString file;           // chosen in the file dialog (".pdf" is added when missing)
-            QString title;          // the job title the suggested file name starts with
-            bool namedAfterTask;    // the task's reports carry its name
+            QString file;        // chosen in the file dialog (".pdf" is added when missing)
+            QString title;       // the job title the suggested file name starts with
+            bool namedAfterTask; // the task's reports carry its name
             std::function<void()> command;
-            QStringList texts;      // printed texts found in the PDF
+            QStringList texts; // printed texts found in the PDF
         };
         const QString solutType = dm().solut().textValue("Type");
         const std::vector<Print> prints = {
-            {"containers.pdf", "Quillo Container Library", false, [&s] {
+            {"containers.pdf",
+             "Quillo Container Library",
+             false,
+             [&s] {
                  s.cntForm()->show();
                  s.cntForm()->ClearButtonClick();
                  s.cntForm()->hide();
              },
              {"Sheet / 2D Container Library", "Semitrailer 13.6 m", "*** 2D Palvane 1.95 ***"}},
-            {"boxes", "Quillo Box Library", false, [&s] {
+            {"boxes",
+             "Quillo Box Library",
+             false,
+             [&s] {
                  s.boxForm()->show();
                  s.boxForm()->ClearButtonClick();
                  s.boxForm()->hide();
              },
              {"Part / 2D Box Library", "Industrial pallet", "Quarter pallet"}},
-            {"task.pdf", "Quillo Task Report", true, [&s] { s.tasksForm()->PrintButtonClick(); },
+            {"task.pdf",
+             "Quillo Task Report",
+             true,
+             [&s] { s.tasksForm()->PrintButtonClick(); },
              {taskName, "Truck 7.2 m", "EUR pallet", "Long crate"}},
-            {"solution.pdf", "Quillo Solution", true, [&s] { s.solutForm()->PrintButtonClick(); },
+            {"solution.pdf",
+             "Quillo Solution",
+             true,
+             [&s] { s.solutForm()->PrintButtonClick(); },
              {"Solution for a task:", taskName, solutType, "Pos X"}},
-            {"image.pdf", "Quillo Image", true, [&s] { s.distrForm()->PrintButtonClick(); },
+            {"image.pdf",
+             "Quillo Image",
+             true,
+             [&s] { s.distrForm()->PrintButtonClick(); },
              {"Layout for a task:", taskName}},
         };
         for (const Print& print : prints) {
@@ -438,7 +445,8 @@ private slots:
             const QSizeF paper = test::pdfPageSize(written);
             const QSizeF a4(595.28, 841.89);
             const QSizeF expected = print.title == "Quillo Image" ? a4.transposed() : a4;
-            QVERIFY2(qAbs(paper.width() - expected.width()) < 1 && qAbs(paper.height() - expected.height()) < 1,
+            QVERIFY2(qAbs(paper.width() - expected.width()) < 1 &&
+                         qAbs(paper.height() - expected.height()) < 1,
                      qPrintable(print.file));
         }
         QCOMPARE(dialogs, 0);
@@ -454,12 +462,11 @@ private slots:
         QVERIFY(s.tasksForm()->isEnabled());
     }
 
-    void printDialogProposesTheReportsOwnPdfFile()
-    {
+    void printDialogProposesTheReportsOwnPdfFile() {
         QPrinter printer(QPrinter::HighResolution);
         const QString suggested = reports().suggestedFile(ReportId::TSolutReport);
-        QCOMPARE(QFileInfo(suggested).fileName(),
-                 QStringLiteral("Quillo Solution - ") + safeFileStem(dm().tasks().textValue("Name")) + ".pdf");
+        QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("Quillo Solution - ") +
+                                                      safeFileStem(dm().tasks().textValue("Name")) + ".pdf");
         const auto dialog = ReportPrinter::printDialog(printer, nullptr, suggested);
         QVERIFY(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
@@ -475,8 +482,7 @@ private slots:
                  QStringLiteral("Quillo Container Library.pdf"));
     }
 
-    void cancelledSetUpPrintsNothing()
-    {
+    void cancelledSetUpPrintsNothing() {
         pdf = QStringLiteral(PALVANE_TEST_OUT "/report-cancelled.pdf");
         QFile::remove(pdf);
         bool drawn = false;
@@ -491,8 +497,7 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
-    void failedPrintIsReportedAndLeavesEverythingAsItWas()
-    {
+    void failedPrintIsReportedAndLeavesEverythingAsItWas() {
         const QString target = f->tmp.filePath(QStringLiteral("missing-folder/task.pdf"));
         reports().printerFound = [] { return true; };
         reports().setupDialog = [&target](QPrinter& p, QWidget*, const QString&) {
@@ -504,7 +509,8 @@ private slots:
         QVERIFY(tc.last());
         const int row = tc.currentRow();
         QCOMPARE(reports().printTask(f->page()), -1);
-        QCOMPARE(f->asked(), QStringList{"The report could not be printed.\r" + QDir::toNativeSeparators(target)});
+        QCOMPARE(f->asked(),
+                 QStringList{"The report could not be printed.\r" + QDir::toNativeSeparators(target)});
         QCOMPARE(f->prompter.asked.front().kind, PromptKind::Error);
         QVERIFY(f->page().isEnabled());
         QCOMPARE(tc.currentRow(), row);
@@ -513,8 +519,7 @@ private slots:
         QVERIFY(!QFile::exists(target));
     }
 
-    void withoutPrinterAndPdfOutputEveryPrintCommandRefuses()
-    {
+    void withoutPrinterAndPdfOutputEveryPrintCommandRefuses() {
         f->stop();
         f->clearAsked();
         f->startUp = std::make_unique<StartUp>(f->prompter, QStringList{"palvane", "--home", f->tmp.path()});
@@ -541,14 +546,14 @@ private slots:
         s.boxForm()->ClearButtonClick();
         s.solutForm()->PrintButtonClick();
         s.distrForm()->PrintButtonClick();
-        QCOMPARE(f->asked(), QStringList({printerMessage, printerMessage, printerMessage, printerMessage, printerMessage}));
+        QCOMPARE(f->asked(), QStringList({printerMessage, printerMessage, printerMessage, printerMessage,
+                                          printerMessage}));
         QCOMPARE(f->prompter.asked.front().kind, PromptKind::Error);
         QCOMPARE(setups, 0);
         QCOMPARE(printed.count(), 0);
     }
 
-    void preparationStopsAtTheFirstFailure()
-    {
+    void preparationStopsAtTheFirstFailure() {
         int asked = 0;
         reports().printerFound = [&asked] { return ++asked < 3; };
         reports().pdfOutputFound = [] { return false; };

@@ -1,11 +1,11 @@
 // The Solution Page over a solved sample task on real table files: captions, titles and hints,
 // linked grids, the fixing switch stored at once, column order and scaling, the File command's
 // question and files, Print's questions, and a screenshot.
+#include "SolutForm.h"
 #include "CliCommands.h"
 #include "ColumnFit.h"
 #include "DatabaseAliases.h"
 #include "HomeFolder.h"
-#include "SolutForm.h"
 #include "TaskPageFixture.h"
 #include "UiTestUtil.h"
 
@@ -26,8 +26,7 @@ private:
     QString exportFolder;
 
 private slots:
-    void init()
-    {
+    void init() {
         palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
@@ -38,14 +37,12 @@ private slots:
         exportFolder = HomeFolder(f->tmp.path()).exportFolder();
         form = std::make_unique<TSolutForm>(f->dm(), f->prompter, f->page(), exportFolder);
     }
-    void cleanup()
-    {
+    void cleanup() {
         form.reset();
         f.reset();
     }
 
-    void textsTitlesAndHints()
-    {
+    void textsTitlesAndHints() {
         QVERIFY(form->windowTitle().endsWith("  -  Solution page"));
         QCOMPARE(form->property("helpContext").toInt(), 5);
         QCOMPARE(form->minimumSize(), QSize(650, 470).expandedTo(form->layout()->totalMinimumSize()));
@@ -59,22 +56,23 @@ private slots:
         QStringList titles;
         for (int i = 0; i < form->SolutModel->columnCount(); ++i)
             titles << form->SolutModel->headerData(i, Qt::Horizontal).toString();
-        QCOMPARE(titles, QStringList({"Container Type", "No", "Fixed", "Box", "Area", "%Area", "Weight", "%Wgt",
-                                      "Cost", "NoseWt", "TailWt"}));
+        QCOMPARE(titles, QStringList({"Container Type", "No", "Fixed", "Box", "Area", "%Area", "Weight",
+                                      "%Wgt", "Cost", "NoseWt", "TailWt"}));
         QCOMPARE(form->DistrModel->headerData(2, Qt::Horizontal).toString(), QString(" Area"));
         QCOMPARE(form->PositModel->headerData(6, Qt::Horizontal).toString(), QString("Load N"));
         QCOMPARE(form->SolutModel->data(form->SolutModel->index(0, 2), Qt::BackgroundRole).value<QColor>(),
                  QColor(0xE6, 0xE6, 0xE6));
-        QCOMPARE(form->DistrModel->flags(form->DistrModel->index(0, 0)) & Qt::ItemIsEditable, Qt::ItemFlags());
+        QCOMPARE(form->DistrModel->flags(form->DistrModel->index(0, 0)) & Qt::ItemIsEditable,
+                 Qt::ItemFlags());
     }
 
-    void gridsFollowTheSelectedContainer()
-    {
+    void gridsFollowTheSelectedContainer() {
         Cursor& s = f->dm().solut();
         s.last();
         const int contNo = s.intValue("ContNo");
         QSqlQuery q(f->dm().store()->database());
-        QVERIFY(q.exec(QString("SELECT COUNT(*) FROM posit WHERE TaskID = 1 AND ContNo = %1").arg(contNo)) && q.next());
+        QVERIFY(q.exec(QString("SELECT COUNT(*) FROM posit WHERE TaskID = 1 AND ContNo = %1").arg(contNo)) &&
+                q.next());
         QCOMPARE(form->PositModel->rowCount(), q.value(0).toInt());
         QCOMPARE(form->TypeValue->text(), s.textValue("Type"));
         QCOMPARE(form->SolutGrid->currentIndex().row(), s.currentRow());
@@ -83,8 +81,7 @@ private slots:
         QCOMPARE(f->dm().distr().value("ContNo").toInt(), s.intValue("ContNo"));
     }
 
-    void fixSelectedIsStoredAtOnce()
-    {
+    void fixSelectedIsStoredAtOnce() {
         f->dm().solut().first();
         QVERIFY(!form->FixDBCheck->isChecked());
         form->show();
@@ -96,8 +93,7 @@ private slots:
         QVERIFY(q.value(0).toBool());
     }
 
-    void columnsKeepOrderAndScaleWithTheWindow()
-    {
+    void columnsKeepOrderAndScaleWithTheWindow() {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QHeaderView* h = form->SolutGrid->horizontalHeader();
@@ -119,8 +115,7 @@ private slots:
         QCOMPARE(form->DistrGrid->columnWidth(0), ColumnFitter::of(form->DistrGrid)->baseWidths()[0]);
     }
 
-    void fileAsksAndWritesTheThreeFiles()
-    {
+    void fileAsksAndWritesTheThreeFiles() {
         f->clearAsked();
         f->prompter.answers = {PromptAnswer::Cancel};
         form->FileButtonClick();
@@ -139,8 +134,7 @@ private slots:
         QVERIFY(!QApplication::overrideCursor());
     }
 
-    void printAsksTwiceOnlyWithWarnings()
-    {
+    void printAsksTwiceOnlyWithWarnings() {
         QSignalSpy print(form.get(), &TSolutForm::printRequested);
         f->clearAsked();
         f->prompter.answers = {PromptAnswer::Cancel};
@@ -148,8 +142,9 @@ private slots:
         QCOMPARE(print.count(), 0);
         f->clearAsked();
         form->PrintButtonClick();
-        QCOMPARE(f->asked(), QStringList({"Print current solution report now?",
-                                          "Note: to print the other container\rdata, select it and press \"Print\""}));
+        QCOMPARE(f->asked(),
+                 QStringList({"Print current solution report now?",
+                              "Note: to print the other container\rdata, select it and press \"Print\""}));
         QCOMPARE(print.count(), 1);
         f->clearAsked();
         f->dm().WarnsCheck = false;
@@ -162,8 +157,7 @@ private slots:
         QCOMPARE(f->asked().size(), 1);
     }
 
-    void viewCloseAndScreenshot()
-    {
+    void viewCloseAndScreenshot() {
         QSignalSpy chart(form.get(), &TSolutForm::chartRequested);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));

@@ -55,7 +55,8 @@ private slots:
     void existingHomeWithoutGoodSettingsFileIsWarned_data() {
         QTest::addColumn<QByteArray>("content"); // empty: no file
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("damaged") << QByteArray("12   TaskIni\n3   VolMultPow\n5   Opt.Intens\nabc   Opt.Time\n");
+        QTest::newRow("damaged") << QByteArray(
+            "12   TaskIni\n3   VolMultPow\n5   Opt.Intens\nabc   Opt.Time\n");
     }
     void existingHomeWithoutGoodSettingsFileIsWarned() {
         QFETCH(QByteArray, content);
@@ -246,8 +247,10 @@ private slots:
         QVERIFY(aliases.save());
         f.clearAsked();
         QVERIFY(!f.start(false));
-        QCOMPARE(f.asked(), QStringList{QStringLiteral("The aliases KorvanB and Korvanimp name the same DB location:\r") +
-                                        QFileInfo(aliases.directory(MainDatabase)).canonicalFilePath()});
+        QCOMPARE(
+            f.asked(),
+            QStringList{QStringLiteral("The aliases KorvanB and Korvanimp name the same DB location:\r") +
+                        QFileInfo(aliases.directory(MainDatabase)).canonicalFilePath()});
         QVERIFY(f.startUp->dataModule() && !f.dm().DatabaseReady);
     }
 

@@ -9,8 +9,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QTest>
+#include <QTextStream>
 #include <memory>
 
 namespace palvane::test {
@@ -46,9 +46,10 @@ struct TaskPageFixture {
         QString out, err;
         QTextStream o(&out), e(&err);
         CliContext context{o, e};
-        const int rc = runCli({QStringLiteral("--home"), home.path(), QStringLiteral("solve"), QStringLiteral("--task"),
-                               QStringLiteral("1"), QStringLiteral("--power"), QStringLiteral("1")},
-                              context);
+        const int rc =
+            runCli({QStringLiteral("--home"), home.path(), QStringLiteral("solve"), QStringLiteral("--task"),
+                    QStringLiteral("1"), QStringLiteral("--power"), QStringLiteral("1")},
+                   context);
         if (rc != CliOk)
             qWarning("%s", qPrintable(err));
         return rc == CliOk;

@@ -330,7 +330,8 @@ private slots:
         // beam longer than every container.
         auto addKind = [&dm](const QString& name, int length, int width) {
             QSqlQuery q(dm.store()->database());
-            q.prepare(QStringLiteral("INSERT INTO boxes (Kind, Length, Width, Weight, TurnOn) VALUES (?, ?, ?, 10, 1)"));
+            q.prepare(QStringLiteral(
+                "INSERT INTO boxes (Kind, Length, Width, Weight, TurnOn) VALUES (?, ?, ?, 10, 1)"));
             q.addBindValue(name);
             q.addBindValue(length);
             q.addBindValue(width);
@@ -371,8 +372,8 @@ private slots:
         // The task's common rule forbids turning: the panel, which fits only turned, is named.
         f->startUp->iniValues().settings.BW = 0;
         Cursor& tasks = dm.tasks();
-        QVERIFY(tasks.setValue(QStringLiteral("DefltOn"), true) && tasks.setValue(QStringLiteral("TurnOn"), false) &&
-                tasks.post());
+        QVERIFY(tasks.setValue(QStringLiteral("DefltOn"), true) &&
+                tasks.setValue(QStringLiteral("TurnOn"), false) && tasks.post());
         std::tie(asked, solved) = solveAndClear();
         QVERIFY(solved);
         QCOMPARE(asked, QStringList{intro + QStringLiteral("  Wide panel\r  Long beam")});
@@ -386,7 +387,8 @@ private slots:
 
     void leftNumberSaysWhyBoxesAreLeft() {
         const QString hint = page().LftNmb->toolTip();
-        for (const char* reason : {"Ignore Last Container", "Net Cost Factor", "time limit", "larger than every container"})
+        for (const char* reason :
+             {"Ignore Last Container", "Net Cost Factor", "time limit", "larger than every container"})
             QVERIFY2(hint.contains(QLatin1String(reason)), reason);
     }
 

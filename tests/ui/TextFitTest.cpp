@@ -2,8 +2,8 @@
 // cut (the largest numbers the tables hold included), every label and button of every window is
 // as wide as its text needs, and every window stays inside the screen's free area. Screenshots
 // of the main windows in each language go to the test output folder.
-#include "TAboutForm.h"
-#include "TAcknoForm.h"
+#include "AboutForm.h"
+#include "AcknoForm.h"
 #include "LanguageSwitch.h"
 #include "TaskPageFixture.h"
 #include "UiTestUtil.h"
@@ -81,8 +81,8 @@ int buttonTextWidth(const QAbstractButton* b) {
     const QStyle* s = b->style();
     QString text = b->text();
     text.remove(QLatin1Char('&'));
-    return textWidth(b->font(), text) + s->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b)
-           + 2 * s->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+    return textWidth(b->font(), text) + s->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) +
+           2 * s->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
 }
 
 // Labels and buttons of a window (not of the windows it owns) narrower than their texts need.
@@ -90,8 +90,8 @@ QStringList squeezedControls(QWidget* window) {
     QStringList out;
     const auto own = [window](QWidget* w) { return w->window() == window && w->isVisibleTo(window); };
     for (QLabel* l : window->findChildren<QLabel*>()) {
-        if (own(l) && !l->wordWrap() && !l->text().isEmpty() && l->pixmap().isNull()
-            && l->width() < l->sizeHint().width())
+        if (own(l) && !l->wordWrap() && !l->text().isEmpty() && l->pixmap().isNull() &&
+            l->width() < l->sizeHint().width())
             out << QStringLiteral("%1 (%2 < %3)").arg(l->text()).arg(l->width()).arg(l->sizeHint().width());
     }
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
@@ -127,17 +127,17 @@ private:
     // The largest numbers the tables hold, in the rows every grid shows.
     void fillWithLargeNumbers() {
         QSqlQuery q(f->dm().store()->database());
-        for (const char* sql : {
-                 "UPDATE conts SET Length = 32000, Width = 32000, LoadWt = 2000000000, NoseWt = 2000000000, "
-                 "TailWt = 2000000000, NoseDL = 32000, TailDL = 32000, Avail = 1000, Cost = 99999.99",
-                 "UPDATE boxes SET Length = 32000, Width = 32000, Weight = 30000, Total = 1000, Cost = 99999.99",
-                 "UPDATE tc SET Avail = 999, Used = 999, Cost = 99999.99",
-                 "UPDATE tb SET Total = 999, Placed = 999, Cost = 99999.99",
-                 "UPDATE solut SET BoxLoad = 1000, WgtLoad = 2000000000, WolLoad = 1024000000, "
-                 "CostLoad = 99999999, NoseLoad = 2000000000, TailLoad = 2000000000",
-                 "UPDATE distr SET Placed = 1000",
-                 "UPDATE posit SET BoxNo = 1000, PosX = 32000, PosY = 32000, PosLh = 32000, PosWh = 32000, "
-                 "LoadNo = 1000"})
+        for (const char* sql :
+             {"UPDATE conts SET Length = 32000, Width = 32000, LoadWt = 2000000000, NoseWt = 2000000000, "
+              "TailWt = 2000000000, NoseDL = 32000, TailDL = 32000, Avail = 1000, Cost = 99999.99",
+              "UPDATE boxes SET Length = 32000, Width = 32000, Weight = 30000, Total = 1000, Cost = 99999.99",
+              "UPDATE tc SET Avail = 999, Used = 999, Cost = 99999.99",
+              "UPDATE tb SET Total = 999, Placed = 999, Cost = 99999.99",
+              "UPDATE solut SET BoxLoad = 1000, WgtLoad = 2000000000, WolLoad = 1024000000, "
+              "CostLoad = 99999999, NoseLoad = 2000000000, TailLoad = 2000000000",
+              "UPDATE distr SET Placed = 1000",
+              "UPDATE posit SET BoxNo = 1000, PosX = 32000, PosY = 32000, PosLh = 32000, PosWh = 32000, "
+              "LoadNo = 1000"})
             QVERIFY2(q.exec(QLatin1String(sql)), sql);
         // Areas in the smallest unit: the longest numbers.
         f->dm().UpdateAreaMultiplier(0);
@@ -159,8 +159,13 @@ private:
     QList<QTableView*> grids() {
         TTasksForm& p = f->page();
         TSolutForm* s = f->startUp->solutForm();
-        return {p.ContsGrid,    p.BoxesGrid,  f->startUp->boxForm()->DBGrid1, f->startUp->cntForm()->DBGrid1,
-                s->SolutGrid,   s->DistrGrid, s->PositGrid,
+        return {p.ContsGrid,
+                p.BoxesGrid,
+                f->startUp->boxForm()->DBGrid1,
+                f->startUp->cntForm()->DBGrid1,
+                s->SolutGrid,
+                s->DistrGrid,
+                s->PositGrid,
                 f->startUp->nameForm()->findChild<QTableView*>()};
     }
 
@@ -217,9 +222,7 @@ private slots:
         QVERIFY(cutTexts(s->SolutGrid).isEmpty());
     }
 
-    void windowsFitTheirTextsAndStayOnScreen_data() {
-        gridsShowTitlesAndNumbersWhole_data();
-    }
+    void windowsFitTheirTextsAndStayOnScreen_data() { gridsShowTitlesAndNumbersWhole_data(); }
     void windowsFitTheirTextsAndStayOnScreen() {
         QFETCH(int, pointSize);
         useFontSize(pointSize);
@@ -253,20 +256,26 @@ private slots:
                 settle();
             }
             for (QWidget* w : windows) {
-                const QString where = QStringLiteral("%1 %2").arg(QLatin1String(lang.suffix), w->objectName());
+                const QString where =
+                    QStringLiteral("%1 %2").arg(QLatin1String(lang.suffix), w->objectName());
                 const QStringList squeezed = squeezedControls(w);
-                QVERIFY2(squeezed.isEmpty(), qPrintable(where + QStringLiteral(": ") + squeezed.join(QStringLiteral(", "))));
-                QVERIFY2(onScreen(w), qPrintable(where + QStringLiteral(" at %1,%2 %3x%4")
-                                                             .arg(w->frameGeometry().x())
-                                                             .arg(w->frameGeometry().y())
-                                                             .arg(w->frameGeometry().width())
-                                                             .arg(w->frameGeometry().height())
-                                                             + QStringLiteral(" min %1x%2").arg(w->minimumWidth()).arg(w->minimumHeight())));
+                QVERIFY2(squeezed.isEmpty(),
+                         qPrintable(where + QStringLiteral(": ") + squeezed.join(QStringLiteral(", "))));
+                QVERIFY2(
+                    onScreen(w),
+                    qPrintable(where +
+                               QStringLiteral(" at %1,%2 %3x%4")
+                                   .arg(w->frameGeometry().x())
+                                   .arg(w->frameGeometry().y())
+                                   .arg(w->frameGeometry().width())
+                                   .arg(w->frameGeometry().height()) +
+                               QStringLiteral(" min %1x%2").arg(w->minimumWidth()).arg(w->minimumHeight())));
             }
             // The second page of the Settings window.
             opt->PageControl->setCurrentIndex(1);
             settle();
-            QVERIFY2(squeezedControls(opt).isEmpty(), qPrintable(squeezedControls(opt).join(QStringLiteral(", "))));
+            QVERIFY2(squeezedControls(opt).isEmpty(),
+                     qPrintable(squeezedControls(opt).join(QStringLiteral(", "))));
             if (pointSize == 0) {
                 const QString suffix = QStringLiteral("-%1.png").arg(QLatin1String(lang.suffix));
                 QVERIFY(test::TaskPageFixture::screenshot(opt, QStringLiteral("SettingsExchange") + suffix));
@@ -274,10 +283,14 @@ private slots:
                 const struct {
                     QWidget* window;
                     const char* name;
-                } shots[] = {{&p, "TaskPage"},          {f->startUp->boxForm(), "BoxLibrary"},
-                             {f->startUp->cntForm(), "ContainerLibrary"}, {opt, "Settings"},
-                             {f->startUp->solutForm(), "SolutionPage"}, {distr, "Disposition"},
-                             {tune, "ViewOptions"},     {f->startUp->nameForm(), "SelectTask"},
+                } shots[] = {{&p, "TaskPage"},
+                             {f->startUp->boxForm(), "BoxLibrary"},
+                             {f->startUp->cntForm(), "ContainerLibrary"},
+                             {opt, "Settings"},
+                             {f->startUp->solutForm(), "SolutionPage"},
+                             {distr, "Disposition"},
+                             {tune, "ViewOptions"},
+                             {f->startUp->nameForm(), "SelectTask"},
                              {f->startUp->aboutForm(), "About"}};
                 for (const auto& s : shots)
                     QVERIFY(test::TaskPageFixture::screenshot(s.window, QLatin1String(s.name) + suffix));

@@ -64,7 +64,8 @@ private slots:
         // The designed size, wider where the captions need it.
         QVERIFY(tune->width() >= 174);
         QCOMPARE(tune->height(), 311);
-        for (QWidget* w : std::initializer_list<QWidget*>{tune->MarkKindCheck, tune->OrientCheck, tune->Label13})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{tune->MarkKindCheck, tune->OrientCheck, tune->Label13})
             QVERIFY(w->geometry().right() < tune->width() && w->width() >= w->sizeHint().width());
         QCOMPARE(tune->property("helpContext").toInt(), 7);
         struct Row {
@@ -74,16 +75,26 @@ private slots:
             const char *caption, *hint, *labelHint;
         };
         const Row rows[] = {
-            {tune->GridTrack, -4, 4, 1, 1, 1, 0, tune->GridLabel, "Grid", "Choose grid frequency", "Click to reset grid"},
-            {tune->MagnTrack, 0, 100, 2, 10, 10, 30, tune->Label4, "Size", "Overall scale tuner", "Click to reset size"},
-            {tune->ShiftXTrack, -100, 100, 2, 15, 20, 0, tune->Label1, "Move X", "Move across", "Click to reset shifts"},
-            {tune->ShiftYTrack, -100, 100, 2, 15, 20, 0, tune->Label5, "Move Y", "Move up/down", "Click to reset shifts"},
-            {tune->SpaceTrack, 0, 8, 1, 1, 1, 1, tune->Label9, "Gaps", "Visual separation", "Click to reset gaps"},
-            {tune->LineTrack, 0, 4, 1, 1, 1, 1, tune->Label10, "Lines", "Wire line width", "Click to reset lines"},
-            {tune->PalettTrack, 0, 8, 1, 1, 1, 0, tune->Label11, "Colors", "Choose color set", "Click to reset coloring"},
-            {tune->BrightTrack, 0, 16, 1, 1, 2, 16, tune->Label12, "Light", "Line brightness", "Click to reset coloring"},
-            {tune->PartGrTrack, 0, 16, 1, 1, 2, 4, tune->Label2, "Parts", "Box / Part color", "Click to reset coloring"},
-            {tune->BackGrTrack, 0, 16, 1, 1, 2, 2, tune->Label13, "Ground", "Background color", "Click to reset coloring"},
+            {tune->GridTrack, -4, 4, 1, 1, 1, 0, tune->GridLabel, "Grid", "Choose grid frequency",
+             "Click to reset grid"},
+            {tune->MagnTrack, 0, 100, 2, 10, 10, 30, tune->Label4, "Size", "Overall scale tuner",
+             "Click to reset size"},
+            {tune->ShiftXTrack, -100, 100, 2, 15, 20, 0, tune->Label1, "Move X", "Move across",
+             "Click to reset shifts"},
+            {tune->ShiftYTrack, -100, 100, 2, 15, 20, 0, tune->Label5, "Move Y", "Move up/down",
+             "Click to reset shifts"},
+            {tune->SpaceTrack, 0, 8, 1, 1, 1, 1, tune->Label9, "Gaps", "Visual separation",
+             "Click to reset gaps"},
+            {tune->LineTrack, 0, 4, 1, 1, 1, 1, tune->Label10, "Lines", "Wire line width",
+             "Click to reset lines"},
+            {tune->PalettTrack, 0, 8, 1, 1, 1, 0, tune->Label11, "Colors", "Choose color set",
+             "Click to reset coloring"},
+            {tune->BrightTrack, 0, 16, 1, 1, 2, 16, tune->Label12, "Light", "Line brightness",
+             "Click to reset coloring"},
+            {tune->PartGrTrack, 0, 16, 1, 1, 2, 4, tune->Label2, "Parts", "Box / Part color",
+             "Click to reset coloring"},
+            {tune->BackGrTrack, 0, 16, 1, 1, 2, 2, tune->Label13, "Ground", "Background color",
+             "Click to reset coloring"},
         };
         int top = -1;
         for (const Row& r : rows) {
@@ -277,9 +288,8 @@ private slots:
 
         // Values outside the ranges are clamped: a grid of 7 comes back at 4.
         f->page().close();
-        const SavedViewOptions clamped = savedAfterRestart([](IniValues& v) {
-            v.view = {12, -1, 3, 40, 2, 4, 7, 1, 1};
-        });
+        const SavedViewOptions clamped =
+            savedAfterRestart([](IniValues& v) { v.view = {12, -1, 3, 40, 2, 4, 7, 1, 1}; });
         QCOMPARE(clamped, (SavedViewOptions{8, 0, 3, 16, 2, 4, 4, 1, 1}));
         QVERIFY(tune->OrientCheck->isChecked());
 

@@ -16,8 +16,8 @@ namespace palvane::uitest {
 // editor that lost its view (the row it edited was stored or re-read under it) or an edit of a
 // cell that no longer exists. Both mean keystrokes could reach another row than the one shown.
 inline void failOnViewWarnings() {
-    QTest::failOnWarning(
-        QRegularExpression(QStringLiteral("closeEditor called with an editor that does not belong to this view")));
+    QTest::failOnWarning(QRegularExpression(
+        QStringLiteral("closeEditor called with an editor that does not belong to this view")));
     QTest::failOnWarning(QRegularExpression(QStringLiteral("edit: index was invalid")));
 }
 

@@ -9,10 +9,10 @@
 #include <QTest>
 
 #include "LayoutRenderer.h"
+#include "UiTestUtil.h"
 #include "UtilisationChart.h"
 #include "ViewSettings.h"
 #include "Workspace.h"
-#include "UiTestUtil.h"
 
 using namespace palvane;
 

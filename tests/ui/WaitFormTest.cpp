@@ -1,7 +1,7 @@
 // The progress window: its controls at creation, the display protocol of a Solve, the busy
 // frame, Esc as the only key with an effect (also while another window has the focus), no way
 // to close it, and a real Solve stopped by an Esc that reaches the window at a progress tick.
-#include "TWaitForm.h"
+#include "WaitForm.h"
 #include "SolvePipeline.h"
 #include "TaskRowsFixtures.h"
 #include "UiTestUtil.h"
@@ -13,7 +13,7 @@
 
 using namespace palvane;
 
-class TWaitFormTest : public QObject {
+class WaitFormTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { palvane::uitest::failOnViewWarnings(); }
@@ -25,7 +25,7 @@ private slots:
     void escStopsARealSolveAtAProgressTick();
 };
 
-void TWaitFormTest::createdWithEmptyTextsAndNoSystemButtons() {
+void WaitFormTest::createdWithEmptyTextsAndNoSystemButtons() {
     TWaitForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("2D Palvane"));
     QCOMPARE(form.size(), QSize(292, 84));
@@ -51,7 +51,7 @@ void TWaitFormTest::createdWithEmptyTextsAndNoSystemButtons() {
     QCOMPARE(form.timeLab()->cursor().shape(), Qt::WaitCursor);
 }
 
-void TWaitFormTest::solveDisplayProtocol() {
+void WaitFormTest::solveDisplayProtocol() {
     TWaitForm form;
     ProgressSink& sink = form;
     form.show();
@@ -101,7 +101,7 @@ void TWaitFormTest::solveDisplayProtocol() {
     }
 }
 
-void TWaitFormTest::busyFrameShowsCaptionAndPosition() {
+void WaitFormTest::busyFrameShowsCaptionAndPosition() {
     TWaitForm form;
     form.setOverall(70);
     form.showProgress(QStringLiteral("Deleting DB task data..."));
@@ -114,7 +114,7 @@ void TWaitFormTest::busyFrameShowsCaptionAndPosition() {
     QVERIFY(!form.isVisible());
 }
 
-void TWaitFormTest::onlyEscHasAnEffect() {
+void WaitFormTest::onlyEscHasAnEffect() {
     std::uint8_t flag = 1;
     int callbacks = 0; // both outlive the form that points at them
     TWaitForm form;
@@ -142,7 +142,7 @@ void TWaitFormTest::onlyEscHasAnEffect() {
     QVERIFY(form.isVisible());
 }
 
-void TWaitFormTest::escCountsWhileAnotherWindowHasTheFocus() {
+void WaitFormTest::escCountsWhileAnotherWindowHasTheFocus() {
     QLineEdit other;
     other.show();
     std::uint8_t flag = 0;
@@ -161,7 +161,7 @@ void TWaitFormTest::escCountsWhileAnotherWindowHasTheFocus() {
     QCOMPARE(flag, std::uint8_t(0));
 }
 
-void TWaitFormTest::escStopsARealSolveAtAProgressTick() {
+void WaitFormTest::escStopsARealSolveAtAProgressTick() {
     using namespace palvane::testing;
     std::vector<TbRow> boxes;
     for (int k = 0; k < 12; ++k)
@@ -195,5 +195,5 @@ void TWaitFormTest::escStopsARealSolveAtAProgressTick() {
     QVERIFY(form.timeLab()->text().endsWith(QStringLiteral(" sec")));
 }
 
-QTEST_MAIN(TWaitFormTest)
-#include "TWaitFormTest.moc"
+QTEST_MAIN(WaitFormTest)
+#include "WaitFormTest.moc"

@@ -1,8 +1,8 @@
-#include "TAboutForm.h"
+#include "AboutForm.h"
 
+#include "DMForm.h"
 #include "ProgramIcon.h"
 #include "ProgramSwitches.h"
-#include "TDMForm.h"
 
 #include <QCheckBox>
 #include <QEvent>

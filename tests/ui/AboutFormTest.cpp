@@ -1,8 +1,8 @@
 // The About window with the program-wide switches (tooltips of every window off while "Prompts"
 // is cleared), the Acknowledgements window, and both following a language switch at once.
-#include "TAboutForm.h"
+#include "AboutForm.h"
+#include "AcknoForm.h"
 #include "ProgramSwitches.h"
-#include "TAcknoForm.h"
 #include "UiTestUtil.h"
 
 #include <QCheckBox>
@@ -48,7 +48,7 @@ public:
 
 } // namespace
 
-class TAboutFormTest : public QObject {
+class AboutFormTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { palvane::uitest::failOnViewWarnings(); }
@@ -59,7 +59,7 @@ private slots:
     void languageSwitchChangesOpenWindows();
 };
 
-void TAboutFormTest::aboutShowsTitleVersionAndSwitches() {
+void AboutFormTest::aboutShowsTitleVersionAndSwitches() {
     TAboutForm about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About  2D Palvane"));
     QCOMPARE(about.ThanksLab()->text(), QStringLiteral("Thank you for using  2D Palvane"));
@@ -84,7 +84,7 @@ void TAboutFormTest::aboutShowsTitleVersionAndSwitches() {
     QCOMPARE(about.result(), int(QDialog::Accepted));
 }
 
-void TAboutFormTest::promptsSwitchSuppressesTooltipsEverywhere() {
+void AboutFormTest::promptsSwitchSuppressesTooltipsEverywhere() {
     ProgramSwitches* switches = ProgramSwitches::instance();
     TAboutForm about;
     HintTarget other; // a control of another window
@@ -116,7 +116,7 @@ void TAboutFormTest::promptsSwitchSuppressesTooltipsEverywhere() {
     switches->setHintsOn(true);
 }
 
-void TAboutFormTest::warningsSwitchIsAnnounced() {
+void AboutFormTest::warningsSwitchIsAnnounced() {
     ProgramSwitches* switches = ProgramSwitches::instance();
     TAboutForm about;
     about.show();
@@ -130,7 +130,7 @@ void TAboutFormTest::warningsSwitchIsAnnounced() {
     QCOMPARE(spy.count(), 2);
 }
 
-void TAboutFormTest::acknowledgementsWindow() {
+void AboutFormTest::acknowledgementsWindow() {
     TAcknoForm ackno;
     QCOMPARE(ackno.windowTitle(), QStringLiteral("Acknowlegements"));
     QCOMPARE(
@@ -149,7 +149,7 @@ void TAboutFormTest::acknowledgementsWindow() {
     QVERIFY(!ackno.isVisible());
 }
 
-void TAboutFormTest::languageSwitchChangesOpenWindows() {
+void AboutFormTest::languageSwitchChangesOpenWindows() {
     TAboutForm about;
     TAcknoForm ackno;
     about.show();
@@ -166,5 +166,5 @@ void TAboutFormTest::languageSwitchChangesOpenWindows() {
     QCOMPARE(ackno.windowTitle(), QStringLiteral("Acknowlegements"));
 }
 
-QTEST_MAIN(TAboutFormTest)
-#include "TAboutFormTest.moc"
+QTEST_MAIN(AboutFormTest)
+#include "AboutFormTest.moc"

@@ -1,6 +1,6 @@
-#include "TWaitForm.h"
+#include "WaitForm.h"
 
-#include "TDMForm.h"
+#include "DMForm.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "TAcknoForm.h"
+#include "AcknoForm.h"
 
 #include "MessagePrompter.h"
 

@@ -1,19 +1,17 @@
-#include "TDMForm.h"
+#include "DMForm.h"
 
 #include <QDir>
 #include <cmath>
 
 namespace palvane {
 
-QString applicationTitle()
-{
+QString applicationTitle() {
     return QStringLiteral("2D Palvane");
 }
 
 namespace {
 
-QStringList fields(std::initializer_list<const char*> names)
-{
+QStringList fields(std::initializer_list<const char*> names) {
     QStringList l;
     for (const char* n : names)
         l << QLatin1String(n);
@@ -21,15 +19,13 @@ QStringList fields(std::initializer_list<const char*> names)
 }
 
 // A float column value as the store keeps it: single precision.
-QVariant singleValue(long double v)
-{
+QVariant singleValue(long double v) {
     return QVariant(double(float(v)));
 }
 
 } // namespace
 
-TDMForm::TDMForm(Prompter* prompter, QObject* parent) : QObject(parent), m_prompter(prompter)
-{
+TDMForm::TDMForm(Prompter* prompter, QObject* parent) : QObject(parent), m_prompter(prompter) {
     createCursors();
     addCalculatedColumns();
     installLibraryRules(Table::Conts);
@@ -39,8 +35,7 @@ TDMForm::TDMForm(Prompter* prompter, QObject* parent) : QObject(parent), m_promp
     installTaskRules();
 }
 
-TDMForm::~TDMForm()
-{
+TDMForm::~TDMForm() {
     ActivateExchTables(false);
     for (Cursor* c : mainCursorsInOpenOrder()) {
         c->close();
@@ -49,8 +44,7 @@ TDMForm::~TDMForm()
     m_store.reset();
 }
 
-void TDMForm::createCursors()
-{
+void TDMForm::createCursors() {
     auto make = [this](const char* name, Table t, std::initializer_list<const char*> order) {
         auto c = std::make_unique<Cursor>(QLatin1String(name), t);
         c->setOrder(fields(order));
@@ -83,8 +77,7 @@ void TDMForm::createCursors()
     m_posit->setMaster(m_solut.get(), contKey, contKey);
 }
 
-void TDMForm::addCalculatedColumns()
-{
+void TDMForm::addCalculatedColumns() {
     // Library areas: exact (Wolume) and in display units (Volume); empty without a current task.
     for (Cursor* lib : {m_conts.get(), m_boxes.get()}) {
         lib->addCalculated(QStringLiteral("Volume"), FieldType::Int32, [this](const Cursor& c, int row) {
@@ -116,8 +109,8 @@ void TDMForm::addCalculatedColumns()
     for (Cursor* list : {m_tc.get(), m_tb.get()})
         list->setDisplayFormat(QStringLiteral("Cost"), QStringLiteral("0.##"));
     m_tb->addCalculated(QStringLiteral("Left"), FieldType::Int16, [](const Cursor& c, int row) {
-        return QVariant(c.valueAt(row, QStringLiteral("Total")).toInt()
-                        - c.valueAt(row, QStringLiteral("Placed")).toInt());
+        return QVariant(c.valueAt(row, QStringLiteral("Total")).toInt() -
+                        c.valueAt(row, QStringLiteral("Placed")).toInt());
     });
 
     auto lhw = [](const Cursor& c, int row) {
@@ -138,32 +131,33 @@ void TDMForm::addCalculatedColumns()
                            taskGuard([this, num](const Cursor& c, int row) {
                                return QVariant(AreaToInt(num(c, row, "WolLoad") / AreaMultiplier));
                            }));
-    m_solut->addCalculated(QStringLiteral("WgtEff"), FieldType::Float, taskGuard([num](const Cursor& c, int row) {
+    m_solut->addCalculated(QStringLiteral("WgtEff"), FieldType::Float,
+                           taskGuard([num](const Cursor& c, int row) {
                                long double cap = num(c, row, "LoadWt");
                                return singleValue(cap != 0 ? num(c, row, "WgtLoad") / cap * 100 : 0);
                            }));
-    m_solut->addCalculated(QStringLiteral("VolEff"), FieldType::Float, taskGuard([num](const Cursor& c, int row) {
+    m_solut->addCalculated(QStringLiteral("VolEff"), FieldType::Float,
+                           taskGuard([num](const Cursor& c, int row) {
                                long double cap = num(c, row, "Wolume");
                                return singleValue(cap != 0 ? num(c, row, "WolLoad") / cap * 100 : 0);
                            }));
     m_solut->addCalculated(QStringLiteral("LHW"), FieldType::String, taskGuard(lhw));
     m_solut->setDisplayFormat(QStringLiteral("WgtEff"), QStringLiteral("0.00"));
     m_solut->setDisplayFormat(QStringLiteral("VolEff"), QStringLiteral("0.00"));
-    m_distr->addCalculated(QStringLiteral("WgtSum"), FieldType::Int32, taskGuard([](const Cursor& c, int row) {
-                               qint64 s = qint64(c.valueAt(row, QStringLiteral("Weight")).toInt())
-                                          * c.valueAt(row, QStringLiteral("Placed")).toInt();
+    m_distr->addCalculated(QStringLiteral("WgtSum"), FieldType::Int32,
+                           taskGuard([](const Cursor& c, int row) {
+                               qint64 s = qint64(c.valueAt(row, QStringLiteral("Weight")).toInt()) *
+                                          c.valueAt(row, QStringLiteral("Placed")).toInt();
                                return QVariant(qint32(s));
                            }));
-    m_distr->addCalculated(QStringLiteral("VolSum"), FieldType::Int32,
-                           taskGuard([this, num](const Cursor& c, int row) {
-                               return QVariant(AreaToInt(num(c, row, "Wolume") * num(c, row, "Placed")
-                                                         / AreaMultiplier));
-                           }));
+    m_distr->addCalculated(
+        QStringLiteral("VolSum"), FieldType::Int32, taskGuard([this, num](const Cursor& c, int row) {
+            return QVariant(AreaToInt(num(c, row, "Wolume") * num(c, row, "Placed") / AreaMultiplier));
+        }));
     m_distr->addCalculated(QStringLiteral("LHW"), FieldType::String, taskGuard(lhw));
 }
 
-Cursor& TDMForm::cursor(Table table)
-{
+Cursor& TDMForm::cursor(Table table) {
     switch (table) {
     case Table::Conts:
         return *m_conts;
@@ -187,31 +181,26 @@ Cursor& TDMForm::cursor(Table table)
 
 // ---- databases ----
 
-void TDMForm::setDatabaseDirectory(int code, const QString& directory)
-{
+void TDMForm::setDatabaseDirectory(int code, const QString& directory) {
     if (code >= 0 && code <= 2)
         m_dirs[code] = directory;
 }
 
-QString TDMForm::databaseDirectory(int code) const
-{
+QString TDMForm::databaseDirectory(int code) const {
     return (code >= 0 && code <= 2) ? m_dirs[code] : m_dirs[0];
 }
 
-void TDMForm::setDatabaseDirectories(const DatabaseAliases& aliases)
-{
+void TDMForm::setDatabaseDirectories(const DatabaseAliases& aliases) {
     for (int code = 0; code < 3; ++code)
         m_dirs[code] = aliases.directory(code);
 }
 
-std::vector<Cursor*> TDMForm::mainCursorsInOpenOrder() const
-{
-    return {m_conts.get(), m_boxes.get(), m_tb.get(), m_tc.get(), m_posit.get(),
-            m_distr.get(), m_solut.get(), m_tasks.get()};
+std::vector<Cursor*> TDMForm::mainCursorsInOpenOrder() const {
+    return {m_conts.get(), m_boxes.get(), m_tb.get(),    m_tc.get(),
+            m_posit.get(), m_distr.get(), m_solut.get(), m_tasks.get()};
 }
 
-bool TDMForm::ActivateTables(bool active)
-{
+bool TDMForm::ActivateTables(bool active) {
     m_openError.clear();
     if (!active) {
         for (Cursor* c : mainCursorsInOpenOrder()) {
@@ -242,8 +231,7 @@ bool TDMForm::ActivateTables(bool active)
     return ok;
 }
 
-void TDMForm::showFittedValues()
-{
+void TDMForm::showFittedValues() {
     for (Cursor* c : mainCursorsInOpenOrder()) {
         if (c->fittedValueCount() == 0)
             continue;
@@ -254,8 +242,7 @@ void TDMForm::showFittedValues()
     }
 }
 
-void TDMForm::SetTablesDatabase(int code)
-{
+void TDMForm::SetTablesDatabase(int code) {
     for (Cursor* c : mainCursorsInOpenOrder())
         if (c->isActive())
             return; // only closed cursors are rebound
@@ -263,15 +250,13 @@ void TDMForm::SetTablesDatabase(int code)
     m_store.reset();
 }
 
-Store* TDMForm::exchangeStore() const
-{
+Store* TDMForm::exchangeStore() const {
     if (!m_exchOpen)
         return nullptr;
     return m_boundCode == ExportDatabase ? m_store.get() : m_exchStore.get();
 }
 
-bool TDMForm::openExchangeStore()
-{
+bool TDMForm::openExchangeStore() {
     if (m_boundCode == ExportDatabase && m_store)
         return true;
     if (m_exchStore)
@@ -280,8 +265,7 @@ bool TDMForm::openExchangeStore()
     return m_exchStore != nullptr;
 }
 
-bool TDMForm::ActivateExchTables(bool active)
-{
+bool TDMForm::ActivateExchTables(bool active) {
     if (!active) {
         for (auto& c : m_ex) {
             c->checkBrowseMode();
@@ -308,17 +292,15 @@ bool TDMForm::ActivateExchTables(bool active)
     return true;
 }
 
-bool TDMForm::PostAllTables()
-{
+bool TDMForm::PostAllTables() {
     bool ok = true;
-    for (Cursor* c : {m_conts.get(), m_boxes.get(), m_tasks.get(), m_tc.get(), m_tb.get(),
-                      m_solut.get(), m_distr.get(), m_posit.get()})
+    for (Cursor* c : {m_conts.get(), m_boxes.get(), m_tasks.get(), m_tc.get(), m_tb.get(), m_solut.get(),
+                      m_distr.get(), m_posit.get()})
         ok = c->postIfModified() && ok;
     return ok;
 }
 
-void TDMForm::RefreshTables()
-{
+void TDMForm::RefreshTables() {
     suspendTotals();
     // Masters last re-read their details, so the libraries go first and tasks last.
     for (Cursor* c : {m_conts.get(), m_boxes.get(), m_tasks.get()})
@@ -328,8 +310,7 @@ void TDMForm::RefreshTables()
     resumeTotals();
 }
 
-bool TDMForm::DataModuleCreate(qint32 taskIni)
-{
+bool TDMForm::DataModuleCreate(qint32 taskIni) {
     if (ActivateTables(true)) {
         if (taskIni != 0)
             m_tasks->locate(QStringLiteral("TaskID"), taskIni);
@@ -349,23 +330,20 @@ bool TDMForm::DataModuleCreate(qint32 taskIni)
     return false;
 }
 
-qint32 TDMForm::currentTaskId() const
-{
+qint32 TDMForm::currentTaskId() const {
     if (!m_tasks->isActive() || m_tasks->currentRow() < 0)
         return 0;
     return m_tasks->value(QStringLiteral("TaskID")).toInt();
 }
 
-void TDMForm::UpdateAreaMultiplier(int volMultPow)
-{
+void TDMForm::UpdateAreaMultiplier(int volMultPow) {
     AreaMultiplier = palvane::AreaMultiplier(volMultPow);
     for (Cursor* c : {m_conts.get(), m_boxes.get(), m_tc.get(), m_tb.get(), m_solut.get(), m_distr.get()})
         c->notifyValuesChanged();
     recomputeTotals();
 }
 
-void TDMForm::setLibraryEditMode(Table library, bool on)
-{
+void TDMForm::setLibraryEditMode(Table library, bool on) {
     if (library == Table::Conts) {
         ContsEditMode = on;
         ContsEditAsk = true;
@@ -377,8 +355,7 @@ void TDMForm::setLibraryEditMode(Table library, bool on)
 
 // ---- totals ----
 
-void TDMForm::TaskCntTotals()
-{
+void TDMForm::TaskCntTotals() {
     std::vector<TcTotalsRow> rows;
     qint32 id = currentTaskId();
     if (m_store && id != 0)
@@ -392,8 +369,7 @@ void TDMForm::TaskCntTotals()
         error(m_contTotals.error);
 }
 
-void TDMForm::TaskBoxTotals()
-{
+void TDMForm::TaskBoxTotals() {
     std::vector<TbTotalsRow> rows;
     qint32 id = currentTaskId();
     if (m_store && id != 0)
@@ -408,14 +384,12 @@ void TDMForm::TaskBoxTotals()
         error(m_boxTotals.error);
 }
 
-void TDMForm::TasksCalcEff()
-{
+void TDMForm::TasksCalcEff() {
     m_eff = currentTaskId() != 0 ? palvane::TasksCalcEff(m_contTotals, m_boxTotals) : EffTexts{};
     emit totalsChanged();
 }
 
-void TDMForm::recomputeTotals()
-{
+void TDMForm::recomputeTotals() {
     if (m_totalsSuspended > 0) {
         m_totalsPending = true;
         return;
@@ -426,31 +400,26 @@ void TDMForm::recomputeTotals()
     TasksCalcEff();
 }
 
-void TDMForm::suspendTotals()
-{
+void TDMForm::suspendTotals() {
     ++m_totalsSuspended;
 }
 
-void TDMForm::resumeTotals()
-{
+void TDMForm::resumeTotals() {
     if (m_totalsSuspended > 0 && --m_totalsSuspended == 0 && m_totalsPending)
         recomputeTotals();
 }
 
 // ---- messages ----
 
-void TDMForm::warn(const QString& text)
-{
+void TDMForm::warn(const QString& text) {
     m_prompter->ask(PromptKind::Warning, text, PromptButtons::Ok);
 }
 
-void TDMForm::inform(const QString& text)
-{
+void TDMForm::inform(const QString& text) {
     m_prompter->ask(PromptKind::Information, text, PromptButtons::Ok);
 }
 
-void TDMForm::error(const QString& text)
-{
+void TDMForm::error(const QString& text) {
     m_prompter->ask(PromptKind::Error, text, PromptButtons::Ok);
 }
 
