@@ -327,7 +327,7 @@ std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QSt
         if (!aliases.load(&error))
             return nullptr;
         directory = aliases.directory(MainDatabase);
-        if (!QFileInfo(directory).isDir()) {
+        if (!aliases.isServer(MainDatabase) && !QFileInfo(directory).isDir()) {
             error = aliases.missingDirectoryMessages().value(0) + QLatin1Char(' ') + directory;
             return nullptr;
         }

@@ -1,5 +1,7 @@
 #include "Cursor.h"
 
+#include "ServerSchema.h"
+
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -30,6 +32,7 @@ bool Cursor::setDatabase(const QSqlDatabase& db) {
     if (isActive())
         return false;
     m_db = db;
+    m_server = isServerConnection(db);
     return true;
 }
 
@@ -190,6 +193,8 @@ bool Cursor::readRows(qint64 keepRowId, int keepIndex) {
 
     const TableDef& d = def();
     QStringList cols{QStringLiteral("rowid")};
+    if (m_server)
+        cols << QLatin1String(ServerRowVersionColumn);
     cols << d.fieldNames();
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(cols.join(QLatin1Char(',')), tableName(m_table));
     if (m_master) {
@@ -202,7 +207,7 @@ bool Cursor::readRows(qint64 keepRowId, int keepIndex) {
     for (const QString& f : m_order) {
         const FieldDef* fd = d.field(f);
         bool text = fd && fd->type == FieldType::String;
-        order << (text ? f + QStringLiteral(" COLLATE NOCASE") : f);
+        order << (text ? caseFoldedOrder(m_db, f) : f);
     }
     order << QStringLiteral("rowid");
     sql += QStringLiteral(" ORDER BY ") + order.join(QLatin1Char(','));
@@ -223,11 +228,14 @@ bool Cursor::readRows(qint64 keepRowId, int keepIndex) {
     while (q.next()) {
         Row r;
         r.rowId = q.value(0).toLongLong();
+        const int first = m_server ? 2 : 1;
+        if (m_server)
+            r.version = q.value(1).toLongLong();
         r.values.resize(n);
         for (int i = 0; i < n; ++i) {
             const FieldDef& f = d.fields[size_t(i)];
             FieldFit fit = FieldFit::Fits;
-            QVariant v = fitToField(f, q.value(i + 1), &fit);
+            QVariant v = fitToField(f, q.value(i + first), &fit);
             if (fit != FieldFit::Fits)
                 ++m_fittedCount;
             if (f.type == FieldType::Boolean && !v.isNull())

@@ -192,6 +192,7 @@ signals:
 private:
     struct Row {
         qint64 rowId = 0;
+        qint64 version = 0;       // the row version on a server, 0 in a table file
         QVector<QVariant> values; // stored fields in schema order
         bool pending = false;     // the new row of a pending insert
     };
@@ -232,6 +233,8 @@ private:
     QString m_name;
     Table m_table;
     QSqlDatabase m_db;
+    bool m_server = false;       // m_db goes to a server: edits check the row version
+    bool m_rowConflict = false;  // the last write found the row changed by another user
     Prompter* m_prompter = nullptr;
     QStringList m_order;
     Cursor* m_master = nullptr;

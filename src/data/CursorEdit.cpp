@@ -1,6 +1,8 @@
 // Cursor editing: pending inserts and edits, storing, cancelling and deleting rows.
 #include "Cursor.h"
 
+#include "Store.h"
+
 #include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -157,6 +159,12 @@ bool Cursor::writePending(qint64* newRowId) {
         sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                   .arg(tableName(m_table), sets.join(QLatin1Char(',')));
         vals << *newRowId;
+        if (m_server) {
+            // Another planner may have changed the row since it was read: store only over the
+            // version that was read.
+            sql += QStringLiteral(" AND rowversion = ?");
+            vals << m_rows[size_t(m_current)].version;
+        }
     }
     QSqlQuery q(m_db);
     bool ok = q.prepare(sql);
@@ -165,9 +173,16 @@ bool Cursor::writePending(qint64* newRowId) {
             q.addBindValue(v);
         ok = q.exec();
     }
+    if (ok && m_server && m_state == CursorState::Edit && q.numRowsAffected() == 0) {
+        m_rowConflict = true;
+        m_lastError = rowChangedText();
+        return false;
+    }
     if (!ok) {
         m_lastError = q.lastError().text();
-        if (m_lastError.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
+        if (m_server && m_table == Table::Tasks && isLockConflict(q.lastError()))
+            showError(taskBusyText());
+        else if (m_lastError.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive))
             showError(tr("Key violation."));
         else
             showError(
@@ -189,8 +204,17 @@ bool Cursor::post() {
     if (!checkRequired())
         return false;
     qint64 rowId = 0;
-    if (!writePending(&rowId))
+    m_rowConflict = false;
+    if (!writePending(&rowId)) {
+        if (m_rowConflict) {
+            // The pending values were made against a row that is no more: drop them and show
+            // the row as it is stored now.
+            cancel();
+            refresh();
+            showError(rowChangedText());
+        }
         return false;
+    }
     int previous = m_current;
     if (emitting())
         emit aboutToResetRows();

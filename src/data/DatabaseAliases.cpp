@@ -57,9 +57,32 @@ bool DatabaseAliases::load(QString* error) {
         return false;
     }
     for (int i = 0; i < 3; ++i) {
-        const QString key = QLatin1String(AliasNames[i]) + QStringLiteral("/Path");
-        const QString value = ini.value(key).toString().trimmed();
-        m_paths[i] = value.isEmpty() ? QLatin1String(AliasNames[i]) : value;
+        const QString alias = QLatin1String(AliasNames[i]);
+        auto entry = [&](const char* key) {
+            return ini.value(alias + QLatin1Char('/') + QLatin1String(key)).toString().trimmed();
+        };
+        const QString value = entry("Path");
+        m_paths[i] = value.isEmpty() ? alias : value;
+        const QString driver = entry("Driver");
+        m_isServer[i] = driver.compare(QLatin1String("QPSQL"), Qt::CaseInsensitive) == 0;
+        if (!m_isServer[i] && !driver.isEmpty() && driver.compare(QLatin1String("QSQLITE"), Qt::CaseInsensitive) != 0) {
+            if (error)
+                *error = tr("Database configuration cannot be read:") + QLatin1Char('\r') +
+                         tr("Unknown driver %1 for the alias %2").arg(driver, alias);
+            return false;
+        }
+        ServerLocation& server = m_servers[i];
+        server = ServerLocation();
+        if (!m_isServer[i])
+            continue;
+        server.host = entry("Host");
+        server.port = entry("Port").toInt();
+        server.database = entry("Database");
+        server.user = entry("User");
+        server.service = entry("Service");
+        server.schema = entry("Schema");
+        if (server.schema.isEmpty())
+            server.schema = alias.toLower();
     }
     return true;
 }
@@ -69,8 +92,22 @@ bool DatabaseAliases::save(QString* error) const {
     {
         QSettings ini(file, QSettings::IniFormat);
         ini.clear();
-        for (int i = 0; i < 3; ++i)
-            ini.setValue(QLatin1String(AliasNames[i]) + QStringLiteral("/Path"), m_paths[i]);
+        for (int i = 0; i < 3; ++i) {
+            const QString alias = QLatin1String(AliasNames[i]) + QLatin1Char('/');
+            if (!m_isServer[i]) {
+                ini.setValue(alias + QStringLiteral("Path"), m_paths[i]);
+                continue;
+            }
+            const ServerLocation& server = m_servers[i];
+            ini.setValue(alias + QStringLiteral("Driver"), QStringLiteral("QPSQL"));
+            const std::pair<const char*, QString> entries[] = {
+                {"Host", server.host},         {"Port", server.port > 0 ? QString::number(server.port) : QString()},
+                {"Database", server.database}, {"User", server.user},
+                {"Schema", server.schema},     {"Service", server.service}};
+            for (const auto& [key, value] : entries)
+                if (!value.isEmpty())
+                    ini.setValue(alias + QLatin1String(key), value);
+        }
         ini.sync();
         if (ini.status() == QSettings::NoError && QFileInfo(file).isFile())
             return true;
@@ -89,15 +126,29 @@ void DatabaseAliases::setConfiguredPath(int code, const QString& path) {
     m_paths[slot(code)] = path;
 }
 
+void DatabaseAliases::setServer(int code, const ServerLocation& location) {
+    m_isServer[slot(code)] = true;
+    m_servers[slot(code)] = location;
+}
+
 QString DatabaseAliases::directory(int code) const {
+    if (isServer(code))
+        return m_servers[slot(code)].toString();
     return m_home.absolute(configuredPath(code));
+}
+
+int DatabaseAliases::aliasCode(const QString& name) {
+    for (int i = 0; i < 3; ++i)
+        if (name.compare(QLatin1String(AliasNames[i]), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
 }
 
 QStringList DatabaseAliases::missingDirectoryMessages() const {
     static const char* const roles[3] = {QT_TR_NOOP("Main/Home"), QT_TR_NOOP("Export"), QT_TR_NOOP("Import")};
     QStringList messages;
     for (int i = 0; i < 3; ++i) {
-        if (QFileInfo(directory(i)).isDir())
+        if (isServer(i) || QFileInfo(directory(i)).isDir())
             continue;
         messages << tr(roles[i]) + QLatin1Char(' ') + tr("DB location not found, alias:") + QLatin1Char(' ') +
                         QLatin1String(AliasNames[i]);
@@ -109,6 +160,8 @@ QStringList DatabaseAliases::directoryClashMessages() const {
     // Canonical paths see through links and "..": two aliases that reach one folder clash.
     auto place = [this](int code) {
         const QString dir = directory(code);
+        if (isServer(code))
+            return dir;
         const QString canonical = QFileInfo(dir).canonicalFilePath();
         return canonical.isEmpty() ? QDir::cleanPath(dir) : canonical;
     };
@@ -119,7 +172,8 @@ QStringList DatabaseAliases::directoryClashMessages() const {
                 continue;
             messages << tr("The aliases %1 and %2 name the same DB location:")
                                 .arg(QLatin1String(AliasNames[i]), QLatin1String(AliasNames[j])) +
-                            QLatin1Char('\r') + QDir::toNativeSeparators(place(i));
+                            QLatin1Char('\r') +
+                        (isServer(i) ? databaseDisplayName(place(i)) : QDir::toNativeSeparators(place(i)));
         }
     }
     return messages;

@@ -1,8 +1,11 @@
 #pragma once
 // The three task databases and where they live. Each database alias names a directory by its
 // "Path" entry in the home folder's "databases.ini" (one section per alias; the path is
-// absolute or relative to the home folder).
+// absolute or relative to the home folder). A section with "Driver=QPSQL" names a schema of a
+// PostgreSQL database instead, by "Host", "Port", "Database", "User", "Schema" (default: the
+// alias in lower case) and "Service"; the password is never kept there (libpq finds it).
 #include "HomeFolder.h"
+#include "ServerLocation.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -38,8 +41,14 @@ public:
     // The "Path" of the alias as configured (relative or absolute).
     QString configuredPath(int code) const;
     void setConfiguredPath(int code, const QString& path);
-    // The database directory of a code, absolute.
+    // Points the alias at a server schema instead of a directory.
+    void setServer(int code, const ServerLocation& location);
+    // Whether the alias names a server schema.
+    bool isServer(int code) const { return m_isServer[slot(code)]; }
+    // The database directory of a code, absolute; for a server alias its location text.
     QString directory(int code) const;
+    // The code of an alias name (case-insensitive), -1 when the name is none of the three.
+    static int aliasCode(const QString& name);
 
     // The start-up check of the database directories, in the order "KorvanB", "Korvanexp",
     // "Korvanimp": one message per missing directory, e.g.
@@ -57,6 +66,8 @@ private:
     static int slot(int code);
     HomeFolder m_home;
     QString m_paths[3];
+    bool m_isServer[3] = {false, false, false};
+    ServerLocation m_servers[3];
 };
 
 // First start: when the home folder holds no "databases.ini", creates the three database

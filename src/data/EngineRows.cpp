@@ -253,6 +253,22 @@ bool writeSolutionRows(Statements& s, std::int32_t taskId, const SolutionWrite& 
     return true;
 }
 
+// Takes the task's row for the open unit: a second planner writing the same task's solution
+// waits for nothing and is refused.
+bool lockTask(Store& store, std::int32_t taskId, std::string& error) {
+    switch (store.lockTask(taskId)) {
+    case TaskLock::Locked:
+        return true;
+    case TaskLock::Busy:
+        error = taskBusyText().toStdString();
+        return false;
+    case TaskLock::Failed:
+        break;
+    }
+    error = store.lastError().toStdString();
+    return false;
+}
+
 } // namespace
 
 EngineRows::EngineRows(Store& store) : m_store(store) {}
@@ -285,6 +301,8 @@ RowsStatus EngineRows::replaceSolution(std::int32_t taskId, const SolutionWrite&
         error = m_store.lastError().toStdString();
         return RowsStatus::Failed;
     }
+    if (!lockTask(m_store, taskId, error))
+        return RowsStatus::Failed;
     int taskRows = 0;
     const TaskSolveFields& f = w.solve;
     bool ok =
@@ -320,6 +338,8 @@ RowsStatus EngineRows::clearSolution(std::int32_t taskId, const SolutionClear& c
         error = m_store.lastError().toStdString();
         return RowsStatus::Failed;
     }
+    if (!lockTask(m_store, taskId, error))
+        return RowsStatus::Failed;
     int taskRows = 0;
     bool ok = s.exec(QStringLiteral("UPDATE tasks SET Solut = 0 WHERE TaskID = ?"), {taskId}, &taskRows);
     if (ok && taskRows == 0) {

@@ -1,5 +1,7 @@
 #include "Store.h"
 
+#include "ServerLocation.h"
+
 #include <QAtomicInt>
 #include <QDateTime>
 #include <QDir>
@@ -201,6 +203,14 @@ QString diskFullText() {
     return QCoreApplication::translate("palvane::Store", "The disk is full");
 }
 
+QString taskBusyText() {
+    return QCoreApplication::translate("palvane::Store", "The task is being solved by another user.");
+}
+
+QString rowChangedText() {
+    return QCoreApplication::translate("palvane::Store", "The row was changed by another user.");
+}
+
 QString StoreError::details() const {
     QStringList lines;
     if (!reason.isEmpty())
@@ -210,6 +220,9 @@ QString StoreError::details() const {
     if (!missingFiles.isEmpty())
         lines << QCoreApplication::translate("palvane::Store", "Missing table files: %1")
                      .arg(missingFiles.join(QStringLiteral(", ")));
+    if (!schemaDifferences.isEmpty())
+        lines << QCoreApplication::translate("palvane::Store", "The tables differ: %1")
+                     .arg(schemaDifferences.join(QStringLiteral("; ")));
     return lines.join(QLatin1Char('\r'));
 }
 
@@ -229,7 +242,13 @@ QString Store::tableFilePath(const QString& directory, Table table) {
 }
 
 QString Store::tableFilePath(Table table) const {
+    if (m_server)
+        return displayName() + QLatin1Char('.') + tableName(table);
     return tableFilePath(m_directory, table);
+}
+
+QString Store::displayName() const {
+    return databaseDisplayName(m_directory);
 }
 
 std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode, StoreError* error,
@@ -237,6 +256,8 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
     StoreError local;
     StoreError& err = error ? *error : local;
     err = {};
+    if (isServerLocation(directory))
+        return openServer(directory, access, err);
     const bool create = mode == StoreOpenMode::CreateMissing;
     const bool readOnly = access == StoreAccess::ReadOnly;
     const QString dirPath = QDir(directory).absolutePath();
@@ -417,7 +438,8 @@ std::unique_ptr<Store> Store::open(const QString& directory, StoreOpenMode mode,
 
 std::shared_ptr<Store> Store::openShared(const QString& directory, StoreOpenMode mode, StoreError* error) {
     static QHash<QString, std::weak_ptr<Store>> open;
-    const QString key = QDir::cleanPath(QDir(directory).absolutePath());
+    const QString key =
+        isServerLocation(directory) ? directory : QDir::cleanPath(QDir(directory).absolutePath());
     if (std::shared_ptr<Store> existing = open.value(key).lock()) {
         if (error)
             *error = {};
@@ -468,9 +490,11 @@ bool Store::exec(const QString& sql) {
 
 bool Store::begin() {
     // A read-only store takes no write lock: its units only read.
-    const QString sql = m_depth > 0  ? QStringLiteral("SAVEPOINT unit%1").arg(m_depth)
-                        : m_readOnly ? QStringLiteral("BEGIN")
-                                     : QStringLiteral("BEGIN IMMEDIATE");
+    // On a server rows are locked one by one as they are changed (and a task's row by
+    // lockTask()).
+    const QString sql = m_depth > 0             ? QStringLiteral("SAVEPOINT unit%1").arg(m_depth)
+                        : m_readOnly || m_server ? QStringLiteral("BEGIN")
+                                                 : QStringLiteral("BEGIN IMMEDIATE");
     if (!execRaw(sql))
         return false;
     ++m_depth;

@@ -4,6 +4,10 @@
 // file attached, so unqualified table names work and one transaction spans all files (rollback
 // journal with a super-journal: a commit over several files is atomic). A lock file keeps a
 // second program instance out of a directory in use.
+//
+// A store may instead be a schema of a PostgreSQL server (a location made by ServerLocation):
+// several program instances then use it at once, without a lock; the changes that must not mix
+// lock the task's row first (lockTask()).
 #include "TableSchema.h"
 
 #include <QCoreApplication>
@@ -13,6 +17,7 @@
 #include <memory>
 
 class QLockFile;
+class QSqlError;
 
 namespace palvane {
 
@@ -47,6 +52,8 @@ struct StoreError {
     QString reason;
     // Table files missing from a directory that holds some of them.
     QStringList missingFiles;
+    // Tables or columns of a server schema that differ from the eight tables.
+    QStringList schemaDifferences;
 
     bool isError() const { return kind != Kind::None; }
     // The program's refusal text, "DB is busy or wrong", followed by the lines of details().
@@ -66,6 +73,21 @@ inline constexpr int UnreadableLockStaleSeconds = 5;
 
 // The refusal text shown when a database cannot be opened.
 QString dbBusyOrWrongText();
+// The refusal of a change to a task whose row another planner holds locked on a server.
+QString taskBusyText();
+
+// Whether a failed statement on a server waited in vain for a row another connection holds.
+bool isLockConflict(const QSqlError& error);
+
+// The refusal of a row edit whose row another planner changed after it was read.
+QString rowChangedText();
+
+// Outcome of Store::lockTask().
+enum class TaskLock {
+    Locked, // this transaction holds the task's row (or the store needs no row locks)
+    Busy,   // another connection holds it: taskBusyText()
+    Failed, // the statement failed: lastError()
+};
 
 // Name of the lock file kept in a database directory while a program instance uses it.
 inline constexpr const char* StoreLockFileName = "palvane.lck";
@@ -93,6 +115,9 @@ public:
     // are. Same refusals as open().
     static bool createDatabase(const QString& directory, StoreError* error = nullptr);
 
+    // Opens `location` (a directory, or a server location) with the server's own rules: no
+    // lock; the schema is made when it does not exist, its tables when it holds none of them,
+    // and a schema whose tables or columns differ is refused naming them.
     // Closes the connection and releases the lock. Every QSqlQuery on the connection must be
     // gone by then.
     ~Store();
@@ -102,9 +127,13 @@ public:
     // The connection; table names need no schema prefix.
     QSqlDatabase database() const;
     QString connectionName() const { return m_connection; }
-    // Absolute path of the database directory.
+    // Absolute path of the database directory, or the server location.
     QString directory() const { return m_directory; }
-    // Path of one table file of this database.
+    // The database as messages name it: the directory, or the server and schema.
+    QString displayName() const;
+    // The database lives on a server (several program instances may use it at once).
+    bool isServer() const { return m_server; }
+    // Path of one table file of this database (on a server: schema and table).
     QString tableFilePath(Table table) const;
     static QString tableFilePath(const QString& directory, Table table);
     // Schema name under which a table file is attached ("main" for the connection's own file).
@@ -119,6 +148,15 @@ public:
     int transactionDepth() const { return m_depth; }
     // The store was opened read-only.
     bool isReadOnly() const { return m_readOnly; }
+    // Inside an open transaction: locks the row of task `taskId` until the transaction ends,
+    // without waiting when another connection holds it. A store in a directory needs no row
+    // locks (its lock file keeps every other instance out): Locked at once. A task without a
+    // row is Locked too; the caller finds it missing.
+    TaskLock lockTask(qint32 taskId);
+    // Inside an open transaction on a server: keeps other connections from changing the list
+    // tables (tc and tb) until the transaction ends, so a check of them stays true until the
+    // change that depends on it is stored. Nothing to do in a directory.
+    bool lockListTables();
     // Runs one statement without results; false and lastError() on failure.
     bool exec(const QString& sql);
     // Message of the last failed operation of this store.
@@ -127,8 +165,10 @@ public:
 private:
     Store() = default;
     bool execRaw(const QString& sql);
+    static std::unique_ptr<Store> openServer(const QString& location, StoreAccess access, StoreError& err);
 
     QString m_directory;
+    bool m_server = false;
     QString m_connection;
     std::unique_ptr<QLockFile> m_lock;
     int m_depth = 0;

@@ -21,6 +21,7 @@ public:
         setPosition(0);
         StoreTransaction unit(m_store);
         bool ok = unit.isActive() || fail(m_store.lastError());
+        ok = ok && lockTask();
         ok = ok && deleteSolution();
         setPosition(ok ? 5 : 100);
         ok = ok && exec(QStringLiteral("DELETE FROM tc WHERE TaskID = ?"));
@@ -39,6 +40,19 @@ public:
     QString error() const { return m_error; }
 
 private:
+    // Another planner solving or changing the task holds its row: nothing is deleted.
+    bool lockTask() {
+        switch (m_store.lockTask(m_taskId)) {
+        case TaskLock::Locked:
+            return true;
+        case TaskLock::Busy:
+            return fail(taskBusyText());
+        case TaskLock::Failed:
+            break;
+        }
+        return fail(m_store.lastError());
+    }
+
     bool deleteSolution() {
         QSqlQuery q(m_store.database());
         q.prepare(QStringLiteral("SELECT ContNo FROM solut WHERE TaskID = ? ORDER BY ContNo"));

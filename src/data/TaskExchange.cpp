@@ -174,7 +174,7 @@ bool TaskExchange::copyLibraries(Store& exportStore) {
         position(at);
     }
     if (!unit.commit()) {
-        error(exportFileError(exportStore.directory()) + QLatin1Char('\r') + exportStore.lastError());
+        error(exportFileError(exportStore.displayName()) + QLatin1Char('\r') + exportStore.lastError());
         return false;
     }
     return true;
