@@ -489,6 +489,10 @@
         <source>The aliases %1 and %2 name the same DB location:</source>
         <translation>Les alias %1 et %2 désignent le même emplacement de BD :</translation>
     </message>
+    <message>
+        <source>Unknown driver %1 for the alias %2</source>
+        <translation>Pilote %1 inconnu pour l&apos;alias %2</translation>
+    </message>
 </context>
 <context>
     <name>palvane::EngineRows</name>
@@ -769,6 +773,26 @@
     <message>
         <source>Missing table files: %1</source>
         <translation>Fichiers de table manquants : %1</translation>
+    </message>
+    <message>
+        <source>The task is being solved by another user.</source>
+        <translation>La tâche est en cours de résolution par un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>The row was changed by another user.</source>
+        <translation>La ligne a été modifiée par un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>The tables differ: %1</source>
+        <translation>Les tables diffèrent : %1</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt is not installed</source>
+        <translation>Le pilote PostgreSQL de Qt n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>The database server refused the connection: %1</source>
+        <translation>Le serveur de base de données a refusé la connexion : %1</translation>
     </message>
 </context>
 <context>

@@ -489,6 +489,10 @@
         <source>The aliases %1 and %2 name the same DB location:</source>
         <translation>Gli alias %1 e %2 indicano la stessa posizione del DB:</translation>
     </message>
+    <message>
+        <source>Unknown driver %1 for the alias %2</source>
+        <translation>Driver %1 sconosciuto per l&apos;alias %2</translation>
+    </message>
 </context>
 <context>
     <name>palvane::EngineRows</name>
@@ -769,6 +773,26 @@
     <message>
         <source>Missing table files: %1</source>
         <translation>File di tabella mancanti: %1</translation>
+    </message>
+    <message>
+        <source>The task is being solved by another user.</source>
+        <translation>Il compito è in corso di risoluzione da parte di un altro utente.</translation>
+    </message>
+    <message>
+        <source>The row was changed by another user.</source>
+        <translation>La riga è stata modificata da un altro utente.</translation>
+    </message>
+    <message>
+        <source>The tables differ: %1</source>
+        <translation>Le tabelle differiscono: %1</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt is not installed</source>
+        <translation>Il driver PostgreSQL di Qt non è installato</translation>
+    </message>
+    <message>
+        <source>The database server refused the connection: %1</source>
+        <translation>Il server del database ha rifiutato la connessione: %1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "CliCommands.h"
 
+#include <optional>
+
 #include "ActiveSettings.h"
 #include "CliReports.h"
 #include "DatabaseAliases.h"
@@ -394,6 +396,18 @@ bool readOrReport(EngineRows& rows, std::int32_t taskId, TaskRows& task, CliCont
 }
 
 int solve(Store& store, const CliOptions& o, CliContext& c) {
+    // On a server the task's row stays locked from the read to the stored plan: a second
+    // planner solving the same task is refused at once rather than storing a plan over this
+    // one, and a kill leaves the task as it was (the server drops the whole unit).
+    std::optional<StoreTransaction> hold;
+    if (store.isServer()) {
+        hold.emplace(store);
+        const TaskLock lock = hold->isActive() ? store.lockTask(o.taskId) : TaskLock::Failed;
+        if (lock == TaskLock::Busy)
+            return fail(c, taskBusyText());
+        if (lock != TaskLock::Locked)
+            return fail(c, store.lastError());
+    }
     EngineRows rows(store);
     TaskRows task;
     std::string detail;
@@ -422,6 +436,8 @@ int solve(Store& store, const CliOptions& o, CliContext& c) {
     progress.finish();
     if (outcome.status != SolveStatus::Ok)
         return fail(c, solveStatusText(outcome.status, o.taskId, outcome.error));
+    if (hold && !hold->commit())
+        return fail(c, store.lastError());
     c.out << solveSummary(*ws, outcome);
     return CliOk;
 }

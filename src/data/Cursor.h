@@ -236,8 +236,8 @@ private:
     QString m_name;
     Table m_table;
     QSqlDatabase m_db;
-    bool m_server = false;       // m_db goes to a server: edits check the row version
-    bool m_rowConflict = false;  // the last write found the row changed by another user
+    bool m_server = false;      // m_db goes to a server: edits check the row version
+    bool m_rowConflict = false; // the last write found the row changed by another user
     Prompter* m_prompter = nullptr;
     QStringList m_order;
     Cursor* m_master = nullptr;

@@ -65,7 +65,8 @@ bool DatabaseAliases::load(QString* error) {
         m_paths[i] = value.isEmpty() ? alias : value;
         const QString driver = entry("Driver");
         m_isServer[i] = driver.compare(QLatin1String("QPSQL"), Qt::CaseInsensitive) == 0;
-        if (!m_isServer[i] && !driver.isEmpty() && driver.compare(QLatin1String("QSQLITE"), Qt::CaseInsensitive) != 0) {
+        if (!m_isServer[i] && !driver.isEmpty() &&
+            driver.compare(QLatin1String("QSQLITE"), Qt::CaseInsensitive) != 0) {
             if (error)
                 *error = tr("Database configuration cannot be read:") + QLatin1Char('\r') +
                          tr("Unknown driver %1 for the alias %2").arg(driver, alias);
@@ -101,9 +102,12 @@ bool DatabaseAliases::save(QString* error) const {
             const ServerLocation& server = m_servers[i];
             ini.setValue(alias + QStringLiteral("Driver"), QStringLiteral("QPSQL"));
             const std::pair<const char*, QString> entries[] = {
-                {"Host", server.host},         {"Port", server.port > 0 ? QString::number(server.port) : QString()},
-                {"Database", server.database}, {"User", server.user},
-                {"Schema", server.schema},     {"Service", server.service}};
+                {"Host", server.host},
+                {"Port", server.port > 0 ? QString::number(server.port) : QString()},
+                {"Database", server.database},
+                {"User", server.user},
+                {"Schema", server.schema},
+                {"Service", server.service}};
             for (const auto& [key, value] : entries)
                 if (!value.isEmpty())
                     ini.setValue(alias + QLatin1String(key), value);
@@ -173,7 +177,8 @@ QStringList DatabaseAliases::directoryClashMessages() const {
             messages << tr("The aliases %1 and %2 name the same DB location:")
                                 .arg(QLatin1String(AliasNames[i]), QLatin1String(AliasNames[j])) +
                             QLatin1Char('\r') +
-                        (isServer(i) ? databaseDisplayName(place(i)) : QDir::toNativeSeparators(place(i)));
+                            (isServer(i) ? databaseDisplayName(place(i))
+                                         : QDir::toNativeSeparators(place(i)));
         }
     }
     return messages;

@@ -53,7 +53,8 @@ bool isServerConnection(const QSqlDatabase& db) {
 }
 
 QString caseFoldedOrder(const QSqlDatabase& db, const QString& column) {
-    return isServerConnection(db) ? QStringLiteral("lower(%1)").arg(column) : column + QStringLiteral(" COLLATE NOCASE");
+    return isServerConnection(db) ? QStringLiteral("lower(%1)").arg(column)
+                                  : column + QStringLiteral(" COLLATE NOCASE");
 }
 
 QString quotedIdentifier(const QString& name) {
@@ -81,7 +82,8 @@ QStringList serverCreateSql() {
             cols << col;
         }
         if (key)
-            cols << QStringLiteral("rowid bigint GENERATED ALWAYS AS (%1) STORED").arg(QLatin1String(key->name));
+            cols << QStringLiteral("rowid bigint GENERATED ALWAYS AS (%1) STORED")
+                        .arg(QLatin1String(key->name));
         else
             cols << QStringLiteral("rowid bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY");
         cols << QStringLiteral("rowversion integer NOT NULL DEFAULT 0");
@@ -100,13 +102,15 @@ QStringList serverCreateSql() {
         if (key) {
             const QString column = lower(key->name);
             const QString seq = QStringLiteral("%1_%2_seq").arg(table, column);
-            sql << QStringLiteral("CREATE FUNCTION %1_key() RETURNS trigger LANGUAGE plpgsql "
-                                  "SET search_path FROM CURRENT AS $$ BEGIN "
-                                  "IF NEW.%2 > (SELECT CASE WHEN is_called THEN last_value ELSE last_value - 1 "
-                                  "END FROM %3) THEN PERFORM setval('%3', NEW.%2); END IF; "
-                                  "RETURN NEW; END $$")
+            sql << QStringLiteral(
+                       "CREATE FUNCTION %1_key() RETURNS trigger LANGUAGE plpgsql "
+                       "SET search_path FROM CURRENT AS $$ BEGIN "
+                       "IF NEW.%2 > (SELECT CASE WHEN is_called THEN last_value ELSE last_value - 1 "
+                       "END FROM %3) THEN PERFORM setval('%3', NEW.%2); END IF; "
+                       "RETURN NEW; END $$")
                        .arg(table, column, seq);
-            sql << QStringLiteral("CREATE TRIGGER %1_key AFTER INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION %1_key()")
+            sql << QStringLiteral(
+                       "CREATE TRIGGER %1_key AFTER INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION %1_key()")
                        .arg(table);
         }
     }
@@ -150,11 +154,13 @@ ServerSchemaState inspectServerSchema(QSqlDatabase& db, const QString& schema) {
             if (c.type != type || (length > 0 && c.length != length))
                 state.differences << QStringLiteral("%1.%2: %3%4, not %5%6")
                                          .arg(table, name, c.type,
-                                              c.length > 0 ? QStringLiteral("(%1)").arg(c.length) : QString(), type,
+                                              c.length > 0 ? QStringLiteral("(%1)").arg(c.length) : QString(),
+                                              type,
                                               length > 0 ? QStringLiteral("(%1)").arg(length) : QString());
         };
         for (const FieldDef& f : def.fields)
-            expect(QLatin1String(f.name), serverType(f).catalogue, f.type == FieldType::String ? f.length : 0);
+            expect(QLatin1String(f.name), serverType(f).catalogue,
+                   f.type == FieldType::String ? f.length : 0);
         expect(QLatin1String(ServerRowIdColumn), QStringLiteral("bigint"), 0);
         expect(QLatin1String(ServerRowVersionColumn), QStringLiteral("integer"), 0);
         for (auto it = columns.cbegin(); it != columns.cend(); ++it)

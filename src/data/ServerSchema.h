@@ -23,9 +23,9 @@ QStringList serverCreateSql();
 
 // What an existing schema holds of the eight tables.
 struct ServerSchemaState {
-    int tablesPresent = 0;       // how many of the eight tables exist
-    QStringList differences;     // e.g. "tc: no column Prior", "conts.Length: integer, not smallint"
-    QString error;               // the catalogue could not be read
+    int tablesPresent = 0;   // how many of the eight tables exist
+    QStringList differences; // e.g. "tc: no column Prior", "conts.Length: integer, not smallint"
+    QString error;           // the catalogue could not be read
 };
 
 // Compares the tables of `schema` with the eight tables (missing tables, missing, extra or

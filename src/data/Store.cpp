@@ -492,7 +492,7 @@ bool Store::begin() {
     // A read-only store takes no write lock: its units only read.
     // On a server rows are locked one by one as they are changed (and a task's row by
     // lockTask()).
-    const QString sql = m_depth > 0             ? QStringLiteral("SAVEPOINT unit%1").arg(m_depth)
+    const QString sql = m_depth > 0              ? QStringLiteral("SAVEPOINT unit%1").arg(m_depth)
                         : m_readOnly || m_server ? QStringLiteral("BEGIN")
                                                  : QStringLiteral("BEGIN IMMEDIATE");
     if (!execRaw(sql))

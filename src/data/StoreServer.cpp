@@ -91,7 +91,8 @@ std::unique_ptr<Store> Store::openServer(const QString& location, StoreAccess ac
                 return false;
             }
             q.finish();
-            QStringList sql{QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(quotedIdentifier(where.schema))};
+            QStringList sql{
+                QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(quotedIdentifier(where.schema))};
             state = inspectServerSchema(db, where.schema);
             if (state.tablesPresent == 0)
                 sql << serverCreateSql();
