@@ -64,7 +64,8 @@ LayoutSearch& PlanningSession::search() {
     return *m_ownSearch;
 }
 
-TaskCheck PlanningSession::checkTask(Store& store, std::int32_t taskId, int wallGap) const {
+TaskCheck PlanningSession::checkTask(Store& store, std::int32_t taskId,
+                                     const std::optional<SolveSettings>& settings) const {
     TaskCheck check;
     EngineRows rows(store);
     TaskRows task;
@@ -74,7 +75,8 @@ TaskCheck PlanningSession::checkTask(Store& store, std::int32_t taskId, int wall
     check.status = CheckSolvePreconditions(task);
     check.solved = task.task.Solut;
     check.taskSettings = settingsFromTask(task.task.solve);
-    check.kindsFittingNoContainer = kindsFittingNoContainer(task, wallGap);
+    check.settings = settings.value_or(check.taskSettings);
+    check.kindsFittingNoContainer = kindsFittingNoContainer(task, check.settings.BW);
     return check;
 }
 

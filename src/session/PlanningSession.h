@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,8 @@ struct TaskCheck {
     SolveStatus status = SolveStatus::Ok; // whether the task's rows fit the workspace
     bool solved = false;                  // the task holds a stored solution
     SolveSettings taskSettings;           // the settings stored with the task
-    // The kinds with boxes that fit no container of the task (with the wall gap asked for).
+    SolveSettings settings;               // the settings the check was made for
+    // The kinds with boxes that fit no container of the task (with the settings' wall gap).
     std::vector<std::string> kindsFittingNoContainer;
 
     bool ok() const { return read == RowsStatus::Ok && status == SolveStatus::Ok; }
@@ -53,6 +55,11 @@ public:
     void forget();
     // The plan the session holds (an empty view when it holds none).
     const PlanView& plan() const { return m_plan; }
+    // Holds a plan made elsewhere (a preview, a test's hand-made plan) as the plan of its task.
+    void holdPlan(const PlanView& plan) {
+        m_plan = plan;
+        m_taskId = plan.taskId;
+    }
     // How many times a stored plan was laid out.
     int rebuildCount() const { return m_rebuilds; }
 
@@ -62,9 +69,10 @@ public:
     void requestAbort();
     bool abortRequested() const;
 
-    // Reads the task and checks that it can be solved; the kinds fitting no container are
-    // looked for with the given wall gap.
-    TaskCheck checkTask(Store& store, std::int32_t taskId, int wallGap = 0) const;
+    // Reads the task and checks that it can be solved with the given settings (the task's own
+    // when none are given).
+    TaskCheck checkTask(Store& store, std::int32_t taskId,
+                        const std::optional<SolveSettings>& settings = std::nullopt) const;
     // Solves the task with the settings and stores the plan. A solved task is solved anew: its
     // solution is replaced (fixed containers stay) only once the new plan is stored, so an
     // interruption leaves the task as it was. Progress and the engine's messages go to the

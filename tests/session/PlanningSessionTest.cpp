@@ -70,10 +70,16 @@ TEST_F(PlanningSessionTest, CheckReadsTheTaskItsSettingsAndItsLimits) {
     EXPECT_EQ(check.taskSettings.Qg, 3);
     EXPECT_EQ(check.taskSettings.BW, 7);
     EXPECT_EQ(check.taskSettings.Improve, 0);
+    EXPECT_EQ(check.settings, check.taskSettings);
     EXPECT_EQ(check.kindsFittingNoContainer, std::vector<std::string>{"Kind4"});
     // The wall gap counts: with 301 on each side the 500 x 400 kind fits neither floor (398
     // wide) in either orientation.
-    EXPECT_EQ(session.checkTask(*db.store, 1, 301).kindsFittingNoContainer.size(), 2u);
+    SolveSettings wide;
+    wide.BW = 301;
+    const TaskCheck withGap = session.checkTask(*db.store, 1, wide);
+    EXPECT_EQ(withGap.kindsFittingNoContainer.size(), 2u);
+    EXPECT_EQ(withGap.settings, wide);
+    EXPECT_EQ(withGap.taskSettings.BW, 7);
 
     EXPECT_EQ(session.checkTask(*db.store, 99).read, RowsStatus::NoTask);
     EXPECT_FALSE(session.checkTask(*db.store, 99).ok());
