@@ -17,7 +17,7 @@ function(palvane_add_translations target)
       ${CMAKE_SOURCE_DIR}/src/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/src/${dir}/*.h)
     list(APPEND text_sources ${dir_sources})
   endforeach()
-  list(FILTER text_sources EXCLUDE REGEX "/src/data/Cli[^/]*$|/src/app/cli\\.cpp$")
+  list(FILTER text_sources EXCLUDE REGEX "/src/app/cli\\.cpp$")
 
   qt_add_lupdate(${target}
     TS_FILES ${PALVANE_TS_FILES}

@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
-cmake --build "$BUILD_DIR" -j2 --target data_tests palvane-cli >/dev/null
-PALVANE_KILL_ROUNDS=${1:-20} "$BUILD_DIR/tests/data_tests" --gtest_filter='CliKillTest.*'
+cmake --build "$BUILD_DIR" -j2 --target cli_tests palvane-cli >/dev/null
+PALVANE_KILL_ROUNDS=${1:-20} "$BUILD_DIR/tests/cli_tests" --gtest_filter='CliKillTest.*'

@@ -2,9 +2,9 @@
 // The command-line front end: lists the tasks of a database, solves a task with its own stored
 // settings (each option overriding one), clears and shows a stored solution. The executable
 // only wires the terminal and Ctrl-C to runCli().
+#include "CliTexts.h"
 #include "SolveSettings.h"
 
-#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -68,10 +68,5 @@ struct CliContext {
 
 // Runs the command line (arguments after the program name) and returns the exit status.
 int runCli(const QStringList& arguments, CliContext& context);
-
-// Texts of the command-line front end.
-class CliTexts {
-    Q_DECLARE_TR_FUNCTIONS(palvane::CliTexts)
-};
 
 } // namespace palvane

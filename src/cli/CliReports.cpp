@@ -1,6 +1,6 @@
 #include "CliReports.h"
 
-#include "CliCommands.h"
+#include "CliTexts.h"
 #include "Store.h"
 #include "TableSchema.h"
 #include "TaskTotals.h"
