@@ -16,10 +16,6 @@ namespace palvane {
 
 namespace {
 
-QString tr(const char* text) {
-    return TaskJsonTexts::tr(text);
-}
-
 QJsonObject header() {
     return {{QStringLiteral("format"), QLatin1String(PlanJsonFormat)},
             {QStringLiteral("version"), PlanJsonVersion}};
@@ -67,7 +63,7 @@ bool taskPart(Store& store, qint32 taskId, QJsonObject& task, QString& error) {
     if (!q.exec())
         return fail(q, error);
     if (!q.next()) {
-        error = tr("Task %1 not found").arg(taskId);
+        error = TaskJsonTexts::tr("Task %1 not found").arg(taskId);
         return false;
     }
     auto t = [&](const char* field, int column) { return fitted(Table::Tasks, field, q.value(column)); };
@@ -283,7 +279,7 @@ bool showTaskJson(Store& store, qint32 taskId, QJsonObject& document, QString& e
     TaskRows rows;
     std::string detail;
     if (engineRows.readTask(taskId, rows, detail) != RowsStatus::Ok) {
-        error = tr("Task %1 could not be read: %2").arg(taskId).arg(str(detail));
+        error = TaskJsonTexts::tr("Task %1 could not be read: %2").arg(taskId).arg(str(detail));
         return false;
     }
     document = header();

@@ -22,10 +22,6 @@ namespace palvane {
 
 namespace {
 
-QString tr(const char* text) {
-    return TaskJsonTexts::tr(text);
-}
-
 // A refusal: the message is complete, with its line.
 struct Refused {
     QString message;
@@ -58,28 +54,28 @@ public:
     Reader(const JsonLines& lines) : m_lines(lines) {}
 
     [[noreturn]] void refuse(const QString& path, const QString& what) const {
-        throw Refused{tr("line %1: %2: %3").arg(m_lines.line(path)).arg(path, what)};
+        throw Refused{TaskJsonTexts::tr("line %1: %2: %3").arg(m_lines.line(path)).arg(path, what)};
     }
 
     // Only the known members: a misspelt name would otherwise be dropped without a word.
     void onlyKnown(const QJsonObject& o, const QString& path, const QStringList& known) const {
         for (auto it = o.begin(); it != o.end(); ++it)
             if (!known.contains(it.key()))
-                refuse(jsonMemberPath(path, it.key()), tr("unknown member"));
+                refuse(jsonMemberPath(path, it.key()), TaskJsonTexts::tr("unknown member"));
     }
 
     QJsonObject object(const QJsonValue& v, const QString& path) const {
         if (!v.isObject())
-            refuse(path, tr("needs an object"));
+            refuse(path, TaskJsonTexts::tr("needs an object"));
         return v.toObject();
     }
 
     QJsonArray array(const QJsonObject& o, const QString& path, const QString& key) const {
         const QJsonValue v = o.value(key);
         if (v.isUndefined())
-            refuse(jsonMemberPath(path, key), tr("is missing"));
+            refuse(jsonMemberPath(path, key), TaskJsonTexts::tr("is missing"));
         if (!v.isArray())
-            refuse(jsonMemberPath(path, key), tr("needs an array"));
+            refuse(jsonMemberPath(path, key), TaskJsonTexts::tr("needs an array"));
         return v.toArray();
     }
 
@@ -89,13 +85,13 @@ public:
         const QString p = jsonMemberPath(path, key);
         if (v.isUndefined()) {
             if (required)
-                refuse(p, tr("is missing"));
+                refuse(p, TaskJsonTexts::tr("is missing"));
             return std::nullopt;
         }
         const double d = v.toDouble();
         if (!v.isDouble() || !std::isfinite(d) || std::floor(d) != d || d < double(minimum) ||
             d > double(maximum))
-            refuse(p, tr("needs a whole number from %1 to %2").arg(minimum).arg(maximum));
+            refuse(p, TaskJsonTexts::tr("needs a whole number from %1 to %2").arg(minimum).arg(maximum));
         return qint64(d);
     }
 
@@ -106,7 +102,8 @@ public:
         const double d = v.toDouble();
         // Costs are stored at single precision: a larger value could not be kept.
         if (!v.isDouble() || !std::isfinite(d) || d < 0 || d > double(FLT_MAX))
-            refuse(jsonMemberPath(path, key), tr("needs a number from 0 to %1").arg(double(FLT_MAX)));
+            refuse(jsonMemberPath(path, key),
+                   TaskJsonTexts::tr("needs a number from 0 to %1").arg(double(FLT_MAX)));
         return d;
     }
 
@@ -115,7 +112,7 @@ public:
         if (v.isUndefined())
             return std::nullopt;
         if (!v.isBool())
-            refuse(jsonMemberPath(path, key), tr("needs true or false"));
+            refuse(jsonMemberPath(path, key), TaskJsonTexts::tr("needs true or false"));
         return v.toBool();
     }
 
@@ -127,18 +124,18 @@ public:
         const QString p = jsonMemberPath(path, key);
         if (v.isUndefined()) {
             if (required)
-                refuse(p, tr("is missing"));
+                refuse(p, TaskJsonTexts::tr("is missing"));
             return std::nullopt;
         }
         if (!v.isString())
-            refuse(p, tr("needs a text"));
+            refuse(p, TaskJsonTexts::tr("needs a text"));
         const QString s = v.toString();
         if (hasControlCharacters(s))
-            refuse(p, tr("%1 holds control characters").arg(quoted(s)));
+            refuse(p, TaskJsonTexts::tr("%1 holds control characters").arg(quoted(s)));
         if (s.size() > length)
-            refuse(p, tr("%1 is longer than %2 characters").arg(quoted(s)).arg(length));
+            refuse(p, TaskJsonTexts::tr("%1 is longer than %2 characters").arg(quoted(s)).arg(length));
         if (name && s.trimmed().isEmpty())
-            refuse(p, tr("needs a name"));
+            refuse(p, TaskJsonTexts::tr("needs a name"));
         return s;
     }
 
@@ -239,8 +236,9 @@ public:
         const qint32 taskId = q.lastInsertId().toInt();
 
         const Library conts{Table::Conts, QStringLiteral("TypeID"), QStringLiteral("Type"),
-                            tr("container type")};
-        const Library kinds{Table::Boxes, QStringLiteral("KindID"), QStringLiteral("Kind"), tr("box kind")};
+                            TaskJsonTexts::tr("container type")};
+        const Library kinds{Table::Boxes, QStringLiteral("KindID"), QStringLiteral("Kind"),
+                            TaskJsonTexts::tr("box kind")};
         const QString containersPath = jsonMemberPath(path, QStringLiteral("containers"));
         const QString boxesPath = jsonMemberPath(path, QStringLiteral("boxes"));
         std::set<qint32> seen;
@@ -258,13 +256,14 @@ public:
             const qint32 typeId = libraryRow(conts, c, p, QStringLiteral("typeId"), QStringLiteral("type"),
                                              ContainerFields, result.createdTypes);
             if (!seen.insert(typeId).second)
-                m_read.refuse(p, tr("the container type is listed twice"));
+                m_read.refuse(p, TaskJsonTexts::tr("the container type is listed twice"));
             const qint64 avail =
                 *m_read.integer(c, p, QStringLiteral("available"), 1, kMaxTaskContainers, true);
             sum += avail;
             if (sum > kMaxTaskContainers)
-                m_read.refuse(jsonMemberPath(p, QStringLiteral("available")),
-                              tr("more than %1 containers in the task").arg(kMaxTaskContainers));
+                m_read.refuse(
+                    jsonMemberPath(p, QStringLiteral("available")),
+                    TaskJsonTexts::tr("more than %1 containers in the task").arg(kMaxTaskContainers));
             const FieldDef& prior = *tableDef(Table::Tc).field(QStringLiteral("Prior"));
             m_sql.run(
                 QStringLiteral(
@@ -287,12 +286,12 @@ public:
             const qint32 kindId = libraryRow(kinds, b, p, QStringLiteral("kindId"), QStringLiteral("kind"),
                                              BoxFields, result.createdKinds);
             if (!seen.insert(kindId).second)
-                m_read.refuse(p, tr("the box kind is listed twice"));
+                m_read.refuse(p, TaskJsonTexts::tr("the box kind is listed twice"));
             const qint64 total = *m_read.integer(b, p, QStringLiteral("total"), 1, kMaxTaskBoxes, true);
             sum += total;
             if (sum > kMaxTaskBoxes)
                 m_read.refuse(jsonMemberPath(p, QStringLiteral("total")),
-                              tr("more than %1 boxes in the task").arg(kMaxTaskBoxes));
+                              TaskJsonTexts::tr("more than %1 boxes in the task").arg(kMaxTaskBoxes));
             const FieldDef& prior = *tableDef(Table::Tb).field(QStringLiteral("Prior"));
             const FieldDef& bind = *tableDef(Table::Tb).field(QStringLiteral("Bind"));
             m_sql.run(
@@ -350,7 +349,7 @@ private:
         const std::optional<QString> name =
             m_read.text(o, path, nameKey, fieldLength(lib.table, conts ? "Type" : "Kind"), true);
         if (!id && !name)
-            m_read.refuse(path, tr("needs %1 or %2").arg(nameKey, idKey));
+            m_read.refuse(path, TaskJsonTexts::tr("needs %1 or %2").arg(nameKey, idKey));
         const std::optional<QString> mark =
             m_read.text(o, path, QStringLiteral("mark"), fieldLength(lib.table, "Mark"), false);
         std::vector<std::optional<qint64>> given;
@@ -364,12 +363,13 @@ private:
             if (fillDir && *fillDir != QLatin1String("Length") && *fillDir != QLatin1String("Width") &&
                 *fillDir != QLatin1String("Either"))
                 m_read.refuse(jsonMemberPath(path, QStringLiteral("fillDir")),
-                              tr("needs Length, Width or Either"));
+                              TaskJsonTexts::tr("needs Length, Width or Either"));
             const qint64 length = given[0].value_or(32767), nose = given[5].value_or(0),
                          tail = given[6].value_or(0);
             if (nose + tail >= length && (given[5] || given[6]))
-                m_read.refuse(jsonMemberPath(path, QStringLiteral("noseDistance")),
-                              tr("nose and tail distances together must be less than the length"));
+                m_read.refuse(
+                    jsonMemberPath(path, QStringLiteral("noseDistance")),
+                    TaskJsonTexts::tr("nose and tail distances together must be less than the length"));
         } else {
             turnOn = m_read.boolean(o, path, QStringLiteral("turnOn"));
         }
@@ -384,7 +384,8 @@ private:
             if (q.next() && (!name || q.value(0).toString() == *name))
                 found = qint32(*id);
             else if (!name)
-                m_read.refuse(jsonMemberPath(path, idKey), tr("no %1 has the id %2").arg(lib.label).arg(*id));
+                m_read.refuse(jsonMemberPath(path, idKey),
+                              TaskJsonTexts::tr("no %1 has the id %2").arg(lib.label).arg(*id));
         }
         if (!found) {
             QSqlQuery q = m_sql.run(
@@ -394,10 +395,11 @@ private:
             while (q.next())
                 rows.push_back(q.value(0).toInt());
             if (rows.size() > 1)
-                m_read.refuse(jsonMemberPath(path, nameKey), tr("%1 names %2 library rows; give %3 too")
-                                                                 .arg(quoted(*name))
-                                                                 .arg(rows.size())
-                                                                 .arg(idKey));
+                m_read.refuse(jsonMemberPath(path, nameKey),
+                              TaskJsonTexts::tr("%1 names %2 library rows; give %3 too")
+                                  .arg(quoted(*name))
+                                  .arg(rows.size())
+                                  .arg(idKey));
             if (rows.size() == 1)
                 found = rows.front();
         }
@@ -416,27 +418,28 @@ private:
             for (size_t i = 0; i < N; ++i)
                 if (given[i] && q.value(int(i)).toLongLong() != *given[i])
                     m_read.refuse(jsonMemberPath(path, QLatin1String(fields[i].json)),
-                                  tr("%1 differs from the library's %2 (%3)")
+                                  TaskJsonTexts::tr("%1 differs from the library's %2 (%3)")
                                       .arg(*given[i])
                                       .arg(lib.label)
                                       .arg(q.value(int(i)).toLongLong()));
             if (mark && q.value(int(N)).toString() != *mark)
                 m_read.refuse(jsonMemberPath(path, QStringLiteral("mark")),
-                              tr("%1 differs from the library's %2 (%3)")
+                              TaskJsonTexts::tr("%1 differs from the library's %2 (%3)")
                                   .arg(quoted(*mark), lib.label, quoted(q.value(int(N)).toString())));
             if (fillDir && q.value(int(N) + 1).toString() != *fillDir)
                 m_read.refuse(jsonMemberPath(path, QStringLiteral("fillDir")),
-                              tr("%1 differs from the library's %2 (%3)")
+                              TaskJsonTexts::tr("%1 differs from the library's %2 (%3)")
                                   .arg(quoted(*fillDir), lib.label, quoted(q.value(int(N) + 1).toString())));
             if (turnOn && (q.value(int(N) + 1).toInt() != 0) != *turnOn)
                 m_read.refuse(jsonMemberPath(path, QStringLiteral("turnOn")),
-                              tr("differs from the library's %1").arg(lib.label));
+                              TaskJsonTexts::tr("differs from the library's %1").arg(lib.label));
             return found;
         }
         if (!m_options.createMissing)
-            m_read.refuse(jsonMemberPath(path, nameKey), tr("unknown %1 %2").arg(lib.label, quoted(*name)));
+            m_read.refuse(jsonMemberPath(path, nameKey),
+                          TaskJsonTexts::tr("unknown %1 %2").arg(lib.label, quoted(*name)));
         if (!given[0] || !given[1])
-            m_read.refuse(path, tr("a new %1 needs its length and width").arg(lib.label));
+            m_read.refuse(path, TaskJsonTexts::tr("a new %1 needs its length and width").arg(lib.label));
         ++created;
         if (conts) {
             QSqlQuery q = m_sql.run(
@@ -465,19 +468,19 @@ private:
 TaskJsonResult addTaskFromJson(Store& store, const QByteArray& json, const TaskJsonOptions& options) {
     TaskJsonResult result;
     if (json.size() > MaxTaskJsonBytes) {
-        result.error = tr("the input is larger than %1 bytes").arg(MaxTaskJsonBytes);
+        result.error = TaskJsonTexts::tr("the input is larger than %1 bytes").arg(MaxTaskJsonBytes);
         return result;
     }
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        result.error = tr("line %1: %2")
+        result.error = TaskJsonTexts::tr("line %1: %2")
                            .arg(JsonLines::lineOfOffset(json, parseError.offset))
                            .arg(parseError.errorString());
         return result;
     }
     if (!doc.isObject()) {
-        result.error = tr("line 1: the input needs to be a JSON object");
+        result.error = TaskJsonTexts::tr("line 1: the input needs to be a JSON object");
         return result;
     }
     const JsonLines lines(json);
