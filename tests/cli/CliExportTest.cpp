@@ -290,8 +290,9 @@ TEST_F(CliExportTest, TheProgramExportsWithoutADisplay) {
                              << "1"),
               CliOk);
     const QString oneText = test::pdfPageTexts(one).join(QString());
-    if (!oneText.isEmpty())
+    if (!oneText.isEmpty()) {
         EXPECT_TRUE(oneText.contains(QStringLiteral("Container 1 of")));
+    }
     // The layout drawing as SVG and PNG.
     const QString svg = outDir + QStringLiteral("/cli-layout.svg");
     ASSERT_EQ(program(home() << "export"
