@@ -13,6 +13,7 @@
 // give the same plan on any machine; the wall clock only stops a run that takes more than
 // twice its seconds. Esc (the abort flag) stops the stage with the best plan so far.
 
+#include "SolveOutcome.h"
 #include "Workspace.h"
 
 #include <cstdint>
@@ -22,15 +23,6 @@ namespace palvane {
 
 // Work units granted per second of budget (about a second of work on a desktop computer).
 inline constexpr std::int64_t kImproveWorkPerSecond = 40'000'000;
-
-struct ImproveReport {
-    bool ran = false;        // the stage ran (a budget above 0 and no abort before it)
-    bool improved = false;   // ResultPlan was replaced by a better plan
-    bool aborted = false;    // Esc ended the stage
-    bool wallCapped = false; // the wall clock ended the stage before its work budget
-    std::int64_t work = 0;   // work units spent
-    int moves = 0;           // re-packs applied to the working plan
-};
 
 // Runs the stage for the given seconds on the workspace after Optimise (0 does nothing). When
 // it finds a better plan, ResultPlan, BestPlan, KindPlaced and TypeUsed describe it.

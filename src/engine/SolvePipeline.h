@@ -4,6 +4,7 @@
 
 #include "ImprovePlan.h"
 #include "Optimiser.h"
+#include "SolveOutcome.h"
 #include "SolveSettings.h"
 #include "TaskRows.h"
 #include "Workspace.h"
@@ -11,28 +12,6 @@
 #include <string>
 
 namespace palvane {
-
-// How a Solve or a rebuild ended.
-enum class SolveStatus {
-    Ok,
-    NoTask,            // the task does not exist
-    NoContainers,      // the task has no container row
-    NoBoxes,           // the task has no box row
-    TooManyContainers, // more than 24 containers in total
-    TooManyBoxes,      // more than 1000 boxes in total
-    ReadFailed,        // the task rows could not be read
-    WriteFailed,       // the plan could not be stored; the previous solution is unchanged
-};
-
-// Result of a pipeline run.
-struct SolveOutcome {
-    SolveStatus status = SolveStatus::Ok;
-    std::string error;       // the store's message when reading or writing failed
-    std::int32_t taskId = 0; // the task whose plan the workspace now holds; 0 when none
-    bool stopped = false;    // the optimiser stopped early on time-out or abort
-    bool aborted = false;    // the stop was an abort
-    ImproveReport improve;   // what the improvement stage did (nothing when it is off)
-};
 
 // What the Solve pipeline talks to besides the workspace.
 struct EngineServices {

