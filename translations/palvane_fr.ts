@@ -797,6 +797,10 @@
         <source>All containers</source>
         <translation>Tous les conteneurs</translation>
     </message>
+    <message>
+        <source>S&amp;heet</source>
+        <translation>F&amp;iche</translation>
+    </message>
 </context>
 <context>
     <name>palvane::MessagePrompter</name>

@@ -797,6 +797,10 @@
         <source>All containers</source>
         <translation>Tutti i contenitori</translation>
     </message>
+    <message>
+        <source>S&amp;heet</source>
+        <translation>Sc&amp;heda</translation>
+    </message>
 </context>
 <context>
     <name>palvane::MessagePrompter</name>

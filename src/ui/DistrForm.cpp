@@ -117,7 +117,9 @@ void TDistrForm::createControls() {
     PrintButton = button(64);
     DiagButton = button(64);
     CloseButton = button(64);
-    SheetButton = new LoadingSheetButton(this);
+    SheetButton = new LoadingSheetButton(this, true);
+    SheetButton->setFixedWidth(64);
+    SheetButton->setProperty("designWidth", 64);
     SheetButton->currentContainer = [this] { return int(m_view.CurrentCont); };
     connect(SheetButton, &LoadingSheetButton::requested, this, [this](int container) {
         if (m_page.ReportsRefused())

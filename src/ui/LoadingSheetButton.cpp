@@ -4,7 +4,8 @@
 
 namespace palvane {
 
-LoadingSheetButton::LoadingSheetButton(QWidget* parent) : QPushButton(parent) {
+LoadingSheetButton::LoadingSheetButton(QWidget* parent, bool shortCaption)
+    : QPushButton(parent), m_short(shortCaption) {
     setObjectName(QStringLiteral("SheetButton"));
     setAutoDefault(false);
     auto* menu = new QMenu(this);
@@ -26,7 +27,7 @@ LoadingSheetButton::LoadingSheetButton(QWidget* parent) : QPushButton(parent) {
 }
 
 void LoadingSheetButton::retranslate() {
-    setText(tr("Loading s&heet"));
+    setText(m_short ? tr("S&heet") : tr("Loading s&heet"));
     setToolTip(tr("Print the loading sheet: one page per container for the loading dock"));
     m_all->setText(tr("All containers"));
     m_current->setText(tr("Current container"));

@@ -11,7 +11,8 @@ namespace palvane {
 class LoadingSheetButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit LoadingSheetButton(QWidget* parent = nullptr);
+    // A short caption ("Sheet") suits a crowded button row.
+    explicit LoadingSheetButton(QWidget* parent = nullptr, bool shortCaption = false);
     // The number of the window's current container (0 when there is none).
     std::function<int()> currentContainer;
     // Sets the texts in the current language.
@@ -24,6 +25,7 @@ signals:
     void requested(int container);
 
 private:
+    bool m_short;
     QAction* m_all;
     QAction* m_current;
 };
