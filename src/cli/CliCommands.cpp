@@ -4,6 +4,8 @@
 #include "CliReports.h"
 #include "DatabaseAliases.h"
 #include "EngineRows.h"
+#include "HomeFolder.h"
+#include "IniFile.h"
 #include "Optimiser.h"
 #include "Progress.h"
 #include "SolvePipeline.h"
@@ -354,8 +356,14 @@ QString cliDatabaseDirectory(const CliOptions& o, StoreOpenMode& mode, QString& 
             return QString();
         }
         const HomeFolder home(path);
-        if (!prepareDatabases(home, nullptr, &error))
+        bool created = false;
+        if (!prepareDatabases(home, &created, &error))
             return QString();
+        // A home folder made here gets its settings file too, so the desktop program's first start
+        // on it is as quiet as on a home folder it makes itself (the defaults are what it would
+        // load). Without the file the program warns and loads the same defaults.
+        if (created && !QFileInfo::exists(iniFilePath(home.path())))
+            WriteIniQuietly(iniFilePath(home.path()), IniValues{});
         DatabaseAliases aliases(home);
         if (!aliases.load(&error))
             return QString();

@@ -188,6 +188,9 @@ signals:
     void valuesChanged();
     void currentChanged(int current, int previous);
     void stateChanged(palvane::CursorState state);
+    // Sent before the cursor leaves the current row or its edit state: bound grids store what an
+    // open editor holds into the current row (and close it) first.
+    void updateRecordRequested();
 
 private:
     struct Row {

@@ -288,6 +288,8 @@ bool Cursor::remove() {
 }
 
 bool Cursor::checkBrowseMode() {
+    if (emitting())
+        emit updateRecordRequested();
     if (!isEditing())
         return true;
     if (m_modified)

@@ -257,21 +257,23 @@ bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
     return ok;
 }
 
-bool SaveIni(const QString& path, const IniValues& values, Prompter& prompter) {
+bool WriteIniQuietly(const QString& path, const IniValues& values) {
     // Unbuffered, so that a short write (a full disk, a file size limit) shows in write()'s
     // count: a buffered QSaveFile can flush only part of the text and still commit it.
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (ok) {
-        const QByteArray text = formatIni(values);
-        if (file.write(text) == text.size())
-            ok = file.commit();
-        else {
-            file.cancelWriting();
-            ok = false;
-        }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray text = formatIni(values);
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
     }
+    return file.commit();
+}
+
+bool SaveIni(const QString& path, const IniValues& values, Prompter& prompter) {
+    const bool ok = WriteIniQuietly(path, values);
     if (!ok)
         prompter.ask(PromptKind::Warning, IniFileTexts::tr("IniFile write error"), PromptButtons::Ok);
     return ok;

@@ -72,6 +72,9 @@ bool LoadIni(const QString& path, IniValues& values, Prompter& prompter,
 // "IniFile write error" is shown and false returned.
 bool SaveIni(const QString& path, const IniValues& values, Prompter& prompter);
 
+// SaveIni without the warning: false when the file could not be written whole.
+bool WriteIniQuietly(const QString& path, const IniValues& values);
+
 // Saving at exit: only while the main database (code 0) is active; with another database active
 // the file keeps its previous contents. Returns true when nothing failed.
 bool SaveIniOnClose(int activeDatabase, const QString& path, const IniValues& values, Prompter& prompter);

@@ -1,5 +1,7 @@
 #include "CursorTableModel.h"
 
+#include "DataGrid.h"
+
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <algorithm>
@@ -239,6 +241,8 @@ void followCursorRow(QTableView* grid, Cursor& cursor) {
     QObject::connect(&cursor, &Cursor::currentChanged, grid, follow);
     QObject::connect(&cursor, &Cursor::rowsReset, grid, follow);
     QObject::connect(&cursor, &Cursor::rowInserted, grid, follow);
+    if (auto* dataGrid = qobject_cast<DataGrid*>(grid))
+        QObject::connect(&cursor, &Cursor::updateRecordRequested, dataGrid, &DataGrid::finishEditing);
 }
 
 } // namespace palvane

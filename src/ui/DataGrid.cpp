@@ -20,7 +20,19 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {}
 void DataGrid::commitData(QWidget* editor) {
     m_committing = editor;
     m_committingHadFocus = editor && holdsFocus(editor);
+    m_inCommit = true;
     QTableView::commitData(editor);
+    m_inCommit = false;
+}
+
+void DataGrid::finishEditing() {
+    if (m_inCommit || state() != EditingState)
+        return;
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor)
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {

@@ -10,6 +10,10 @@ class DataGrid : public QTableView {
     Q_OBJECT
 public:
     explicit DataGrid(QWidget* parent = nullptr);
+    // Stores what the open editor holds into its row and closes it, as leaving the cell would.
+    // A button that takes no focus (the navigators') calls this, through the cursor, before it
+    // moves, inserts or stores rows: the editor's row index would otherwise shift under it.
+    void finishEditing();
 
 protected:
     void commitData(QWidget* editor) override;
@@ -25,6 +29,7 @@ private:
     // The editor whose value is being stored, and whether it had the window's focus then.
     QPointer<QWidget> m_committing;
     bool m_committingHadFocus = false;
+    bool m_inCommit = false; // storing a value may move the cursor, which asks to finish again
 };
 
 } // namespace palvane

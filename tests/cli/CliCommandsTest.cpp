@@ -5,6 +5,7 @@
 #include "DatabaseAliases.h"
 #include "EngineRows.h"
 #include "FakeSearch.h"
+#include "IniFile.h"
 #include "RowChecks.h"
 #include "Store.h"
 
@@ -155,6 +156,16 @@ TEST_F(CliTest, BadOptionsPrintTheUsage) {
 TEST_F(CliTest, FreshHomeGetsTheSampleTaskAndSolvesIt) {
     ASSERT_EQ(run(home() << "tasks"), CliOk) << err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(tmp.filePath("home/databases.ini")));
+    // The settings file is made with the home folder, holding the defaults, so that the desktop
+    // program's first start on it has nothing to warn about.
+    {
+        QFile ini(iniFilePath(tmp.filePath("home")));
+        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+        IniValues values;
+        values.LanguageCode = 3;
+        ASSERT_TRUE(parseIni(ini.readAll(), values));
+        EXPECT_EQ(values, IniValues{});
+    }
     const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].contains("not solved"));

@@ -322,6 +322,50 @@ private slots:
         QCOMPARE(f.dm().tasks().textValue(QStringLiteral("Name")), taskName);
     }
 
+    // A drop-down editor left open on a stored row when "+" (or another navigator button, which
+    // takes no focus) is clicked: the editor is closed on its own row first, so the new row is
+    // inserted before that row, is the one being edited, and the stored row keeps its values and
+    // its text in the grid.
+    void navigatorClosesAnOpenEditorFirst() {
+        test::TaskPageFixture f;
+        QVERIFY(f.start());
+        TTasksForm& p = f.page();
+        QVERIFY(activate(&p));
+        Cursor& tc = f.dm().tc();
+        const QMap<qint64, QString> typesBefore =
+            storedColumn(f.dm(), QStringLiteral("tc"), QStringLiteral("TypeID"));
+        const int rows = tc.rowCount();
+        const QString firstType = p.ContsModel->data(p.ContsModel->index(0, 0)).toString();
+        QVERIFY(!firstType.isEmpty());
+        QVERIFY(qobject_cast<GridComboBox*>(test::beginEdit(p.ContsGrid, 0, 0)));
+        QTest::mouseClick(p.ContsNavigator->button(CursorNavigator::Insert), Qt::LeftButton);
+        QApplication::processEvents();
+        QCOMPARE(tc.rowCount(), rows + 1);
+        QCOMPARE(tc.state(), CursorState::Insert);
+        QCOMPARE(tc.currentRow(), 0);
+        QCOMPARE(p.ContsGrid->currentIndex().row(), 0);
+        QVERIFY(!test::openEditor(p.ContsGrid));
+        QVERIFY(p.ContsModel->data(p.ContsModel->index(0, 0)).toString().isEmpty());
+        QCOMPARE(p.ContsModel->data(p.ContsModel->index(1, 0)).toString(), firstType);
+        tc.cancel();
+        QCOMPARE(tc.rowCount(), rows);
+        QCOMPARE(storedColumn(f.dm(), QStringLiteral("tc"), QStringLiteral("TypeID")), typesBefore);
+        QCOMPARE(p.ContsModel->data(p.ContsModel->index(0, 0)).toString(), firstType);
+
+        // An edited value in the open editor is stored on its own row before the cursor moves.
+        Cursor& tb = f.dm().tb();
+        const int totalColumn = p.BoxesModel->columnOf(QStringLiteral("Total"));
+        QWidget* ed = test::beginEdit(p.BoxesGrid, 1, totalColumn);
+        auto* line = qobject_cast<QLineEdit*>(ed);
+        QVERIFY(line);
+        line->setText(QStringLiteral("7"));
+        QTest::mouseClick(p.BoxesNavigator->button(CursorNavigator::First), Qt::LeftButton);
+        QApplication::processEvents();
+        QCOMPARE(tb.state(), CursorState::Browse);
+        QCOMPARE(tb.currentRow(), 0);
+        QCOMPARE(tb.valueAt(1, QStringLiteral("Total")).toInt(), 7);
+    }
+
     // "+" of either list navigator puts the focus on the new row's first editable cell of its
     // own grid, wherever the focus was; typing then fills that cell.
     void navigatorInsertFocusesItsGrid() {

@@ -226,7 +226,7 @@ void HelpWindowTest::helpFromModalWindowsTakesClicks() {
             QTest::keyClick(button, Qt::Key_F1);
             HelpWindow* help = hook.window();
             shown = hook.isShowing() && help->currentPage() == HelpHook::topicPage(context);
-            QTest::qWaitForWindowExposed(help);
+            shown = QTest::qWaitForWindowExposed(help) && shown;
             clickThroughWindow(help, QStringLiteral("&Index"));
             indexShown = help->currentPage() == HelpHook::indexPage();
             closed = help->close() && !hook.isShowing();
