@@ -6,16 +6,12 @@
 #include "EngineRows.h"
 #include "HomeFolder.h"
 #include "IniFile.h"
-#include "Optimiser.h"
+#include "PlanningSession.h"
 #include "Progress.h"
-#include "SolvePipeline.h"
 #include "Store.h"
-#include "TaskLoading.h"
-#include "WriteBack.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
-#include <memory>
 
 namespace palvane {
 
@@ -269,7 +265,7 @@ private:
 // The progress line of a solve, and the way Ctrl-C reaches the search.
 class CliProgress : public ProgressSink {
 public:
-    CliProgress(CliContext& context, PackWorkspace& ws) : m_context(context), m_ws(ws) {}
+    CliProgress(CliContext& context, PlanningSession& session) : m_context(context), m_session(session) {}
     ~CliProgress() override { finish(); }
 
     void setTitle(ProgressTitle title) override {
@@ -290,7 +286,7 @@ public:
     }
     void processEvents() override {
         if (m_context.interrupted && *m_context.interrupted)
-            m_ws.AbortFlag = 1;
+            m_session.requestAbort();
     }
     // Ends the progress line.
     void finish() {
@@ -334,7 +330,7 @@ private:
     }
 
     CliContext& m_context;
-    PackWorkspace& m_ws;
+    PlanningSession& m_session;
     ProgressTitle m_title = ProgressTitle::ReadingTask;
     int m_overall = 0;
     QString m_seconds;
@@ -424,62 +420,58 @@ int fail(CliContext& c, const QString& message) {
     return CliFailed;
 }
 
+// Why the task could not be read.
+QString readFailureText(RowsStatus read, std::int32_t taskId, const std::string& detail) {
+    return read == RowsStatus::NoTask
+               ? tr("Task %1 not found").arg(taskId)
+               : tr("Task %1 could not be read: %2").arg(taskId).arg(QString::fromStdString(detail));
+}
+
 // Reads the rows of the task; on failure says why and returns false.
 bool readOrReport(EngineRows& rows, std::int32_t taskId, TaskRows& task, CliContext& c) {
     std::string detail;
     const RowsStatus read = rows.readTask(taskId, task, detail);
     if (read == RowsStatus::Ok)
         return true;
-    fail(c, read == RowsStatus::NoTask
-                ? tr("Task %1 not found").arg(taskId)
-                : tr("Task %1 could not be read: %2").arg(taskId).arg(QString::fromStdString(detail)));
+    fail(c, readFailureText(read, taskId, detail));
     return false;
 }
 
 int solve(Store& store, const CliOptions& o, CliContext& c) {
-    EngineRows rows(store);
-    TaskRows task;
-    std::string detail;
-    if (!readOrReport(rows, o.taskId, task, c))
-        return CliFailed;
-    const SolveStatus check = CheckSolvePreconditions(task);
-    if (check != SolveStatus::Ok)
-        return fail(c, solveStatusText(check, o.taskId, detail));
-    StreamPrompter prompter(c.err);
-    PrompterMessages messages(prompter);
-    auto ws = std::make_unique<PackWorkspace>();
-    ws->clock = c.clock;
-    CliProgress progress(c, *ws);
-    ws->progress = &progress;
-    if (task.task.Solut && !o.clearFirst)
+    PlanningSession session;
+    session.setClock(c.clock);
+    session.setLayoutSearch(c.search);
+    const TaskCheck check = session.checkTask(store, o.taskId);
+    if (check.read != RowsStatus::Ok)
+        return fail(c, readFailureText(check.read, o.taskId, check.error));
+    if (check.status != SolveStatus::Ok)
+        return fail(c, solveStatusText(check.status, o.taskId, check.error));
+    if (check.solved && !o.clearFirst)
         return fail(c, tr("Task %1 is solved; clear it first or add --clear-first").arg(o.taskId));
-    const SolveSettings settings = o.overrides.applyTo(ActiveSettings::fromTaskRow(task.task.solve));
-    std::unique_ptr<LayoutSearch> ownSearch;
-    if (!c.search)
-        ownSearch = NewLayoutSearch();
-    // The solve reads the task as the clear would leave it; the stored rows change only when
-    // the new plan replaces them, so an interruption in between leaves the task as it was.
-    ClearedTaskSource cleared(rows, messages, progress);
-    EngineServices services{cleared, rows, messages, c.search ? *c.search : *ownSearch};
-    const SolveOutcome outcome = SolveTask(*ws, o.taskId, settings, services);
+    StreamPrompter prompter(c.err);
+    CliProgress progress(c, session);
+    // The session replaces a stored solution only together with the new plan, so an
+    // interruption in between leaves the task as it was.
+    const SolveOutcome outcome =
+        session.solve(store, o.taskId, o.overrides.applyTo(check.taskSettings), prompter, progress);
     progress.finish();
     if (outcome.status != SolveStatus::Ok)
         return fail(c, solveStatusText(outcome.status, o.taskId, outcome.error));
-    c.out << solveSummary(*ws, outcome);
+    c.out << solveSummary(session.plan(), outcome);
     return CliOk;
 }
 
 int clear(Store& store, const CliOptions& o, CliContext& c) {
-    EngineRows rows(store);
+    PlanningSession session;
     StreamPrompter prompter(c.err);
-    PrompterMessages messages(prompter);
     ProgressSink silent;
     std::string detail;
-    const RowsStatus status = ClearSolution(o.taskId, rows, rows, messages, silent, detail);
+    const RowsStatus status = session.clear(store, o.taskId, prompter, silent, detail);
     if (status == RowsStatus::NoTask)
         return fail(c, tr("Task %1 not found").arg(o.taskId));
     if (status != RowsStatus::Ok)
         return fail(c, tr("The solution could not be cleared: %1").arg(QString::fromStdString(detail)));
+    EngineRows rows(store);
     TaskRows after;
     rows.readTask(o.taskId, after, detail);
     c.out << tr("Task %1 cleared; fixed containers kept: %2").arg(o.taskId).arg(after.solut.size())

@@ -9,6 +9,7 @@
 #include "HomeFolder.h"
 #include "LayoutRenderer.h"
 #include "LoadingSheet.h"
+#include "PlanningSession.h"
 #include "RegularFile.h"
 #include "Reports.h"
 #include "SolutionCsv.h"
@@ -157,21 +158,20 @@ QImage layoutPicture(Store& store, qint32 taskId, int container) {
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(Qt::white);
-    EngineRows rows(store);
-    auto ws = std::make_unique<PackWorkspace>();
-    if (RebuildStoredPlan(*ws, taskId, rows).status != SolveStatus::Ok)
+    PlanningSession session;
+    if (session.rebuild(store, taskId).status != SolveStatus::Ok)
         return picture;
     ViewSettings settings;
     settings.LineWidth = 2;
     settings.PartColor = 0xFFFFFF;
     settings.Dimming = 6;
     settings.BackgroundColor = 0xFFFFFF;
-    BuildPalette(*ws, settings, settings.LineWidth - 1);
+    BuildPalette(settings, settings.LineWidth - 1);
     LayoutViewState view;
     view.CurrentCont = std::int16_t(container);
-    view.ShownBoxes = container > 0 ? ws->ResultPlan.BoxLoad[size_t(container)] : 0;
+    view.ShownBoxes = std::int16_t(session.plan().boxLoad(container));
     QPainter painter(&picture);
-    DrawLayout(painter, picture.width(), picture.height(), true, *ws, settings, view);
+    DrawLayout(painter, picture.width(), picture.height(), true, session.plan(), settings, view);
     return picture;
 }
 

@@ -203,7 +203,7 @@ void TDistrForm::FormShow() {
     m_tune.ScreenColors();
     m_view.CurrentCont = 0;
     StopSequence();
-    if (m_page.workspace().ResultPlan.UsedConts == 1)
+    if (m_page.plan().usedContainers == 1)
         m_view.CurrentCont = std::int16_t(firstUsedContainer());
     m_view.ShownBoxes = std::int16_t(currentLoad());
     SetButtonCaptions();
@@ -325,7 +325,7 @@ void TDistrForm::EnableViewControls(bool on) {
     TuneButton->setEnabled(on);
     PrintButton->setEnabled(on);
     SheetButton->setEnabled(on);
-    const bool navigate = on && m_page.workspace().ResultPlan.UsedConts > 1;
+    const bool navigate = on && m_page.plan().usedContainers > 1;
     for (QPushButton* b : {SingleButton, PrevButton, NextButton})
         b->setEnabled(navigate);
 }
@@ -346,7 +346,7 @@ void TDistrForm::DrawLayout() {
     const int w = std::min(Image1->width(), BitmapWidth), h = std::min(Image1->height(), BitmapHeight);
     {
         QPainter painter(&m_bitmap);
-        ::palvane::DrawLayout(painter, w, h, false, m_page.workspace(), m_tune.settings(), m_view);
+        ::palvane::DrawLayout(painter, w, h, false, m_page.plan(), m_tune.settings(), m_view);
     }
     Image1->update();
 }
@@ -355,13 +355,13 @@ void TDistrForm::DrawChart() {
     const int w = std::min(Image1->width(), BitmapWidth), h = std::min(Image1->height(), BitmapHeight);
     {
         QPainter painter(&m_bitmap);
-        ::palvane::DrawChart(painter, w, h, m_page.workspace(), m_tune.settings());
+        ::palvane::DrawChart(painter, w, h, m_page.plan(), m_tune.settings());
     }
     Image1->update();
 }
 
 void TDistrForm::DrawReportImage(QPainter& painter, int width, int height) {
-    ::palvane::DrawLayout(painter, width, height, true, m_page.workspace(), m_tune.settings(), m_view);
+    ::palvane::DrawLayout(painter, width, height, true, m_page.plan(), m_tune.settings(), m_view);
 }
 
 } // namespace palvane

@@ -103,7 +103,7 @@ bool StartUp::run(bool show) {
 
     // 4. View Options, then the data module, which opens the tables and makes the remembered
     // task current.
-    m_tuneForm = std::make_unique<TTuneForm>(m_tasks->workspace(), m_tasks.get());
+    m_tuneForm = std::make_unique<TTuneForm>(m_tasks.get());
     QObject::connect(m_dm.get(), &TDMForm::viewOptionsResetRequested, m_tuneForm.get(),
                      [tune = m_tuneForm.get()] { tune->NormalTracks(false); });
     if (createViewOptions)

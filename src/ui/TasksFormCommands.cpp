@@ -1,13 +1,10 @@
 // The Task Page's behaviour: start-up steps, the task edits, grid guards, Solve and Clear with
 // the busy frame, the window events and the commands of its buttons.
-#include "EngineRows.h"
 #include "LanguageSwitch.h"
 #include "NameForm.h"
-#include "SolvePipeline.h"
 #include "StoreCheck.h"
 #include "TasksForm.h"
 #include "WindowFit.h"
-#include "WriteBack.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,7 +97,7 @@ TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home) {
     m_dm.setDatabaseDirectories(*m_aliases);
 
     m_dm.ActiveDatabase = MainDatabase;
-    WorkspaceTaskID = 0;
+    m_session.forget();
     TaskSolved = false;
     m_dm.ContsEditMode = m_dm.BoxesEditMode = false;
     TasksControls(false);
@@ -337,7 +334,7 @@ void TTasksForm::closeEvent(QCloseEvent* event) {
 void TTasksForm::setWaitForm(TWaitForm* form) {
     m_wait = form;
     if (m_wait)
-        m_wait->setAbortFlag(&m_ws->AbortFlag);
+        m_wait->setAbortFlag(m_session.abortFlag());
 }
 
 void TTasksForm::placeWaitForm() {
