@@ -4,6 +4,7 @@
 // their messages and computes the current task's totals for the Task Page. Windows connect to
 // its signals for the calls the rules make on them; with nothing connected those do nothing.
 #include "ActiveSettings.h"
+#include "ApplicationTitle.h"
 #include "Cursor.h"
 #include "DatabaseAliases.h"
 #include "Prompter.h"
@@ -209,8 +210,5 @@ private:
     BoxTotals m_boxTotals;
     EffTexts m_eff;
 };
-
-// The application title shown in the module's start-up refusal.
-QString applicationTitle();
 
 } // namespace palvane

@@ -1,6 +1,6 @@
 // Page set-ups, the table helper, the two library reports and the layout image report.
+#include "ApplicationTitle.h"
 #include "Cursor.h"
-#include "DMForm.h"
 #include "Reports.h"
 
 #include "LoadingSheet.h"
