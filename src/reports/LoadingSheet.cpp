@@ -1,6 +1,6 @@
 #include "LoadingSheet.h"
 
-#include "DMForm.h"
+#include "ApplicationTitle.h"
 
 #include <QDate>
 #include <QFontMetricsF>
