@@ -3,6 +3,8 @@
 #include "Cursor.h"
 #include "Reports.h"
 
+#include "LoadingSheet.h"
+
 namespace palvane {
 
 namespace {
@@ -23,6 +25,8 @@ ReportPageSetup Reports::pageSetup(ReportId id) {
         return {tr("Quillo Task Report"), QPageLayout::Portrait, QMarginsF(15, 10, 10, 25)};
     case ReportId::TSolutReport:
         return {tr("Quillo Solution"), QPageLayout::Portrait, QMarginsF(15, 10, 10, 25)};
+    case ReportId::TLoadingSheet:
+        return LoadingSheet::pageSetup();
     case ReportId::TImageReport:
         break;
     }
