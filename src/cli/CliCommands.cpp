@@ -134,6 +134,12 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error) {
                 break;
             }
             if (!known) {
+                const ExportParse taken = parseExportArgument(args, i, o.command, o.exports, error);
+                if (taken == ExportParse::Failed)
+                    return false;
+                known = taken == ExportParse::Taken;
+            }
+            if (!known) {
                 error = a.startsWith(QLatin1Char('-')) ? tr("Unknown option %1").arg(a)
                                                        : tr("Unexpected argument %1").arg(a);
                 return false;
@@ -146,8 +152,10 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error) {
         error = tr("Give either --home or --db, not both");
         return false;
     }
-    const QStringList commands = {QStringLiteral("tasks"), QStringLiteral("solve"), QStringLiteral("clear"),
-                                  QStringLiteral("show")};
+    const QStringList commands = {QStringLiteral("tasks"),    QStringLiteral("solve"),
+                                  QStringLiteral("clear"),    QStringLiteral("show"),
+                                  QStringLiteral("add-task"), QStringLiteral("import-boxes"),
+                                  QStringLiteral("export")};
     if (o.command.isEmpty()) {
         error = tr("No command given");
         return false;
@@ -156,7 +164,9 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error) {
         error = tr("Unknown command %1").arg(o.command);
         return false;
     }
-    if (o.command != QLatin1String("tasks") && !o.hasTask) {
+    if (!checkExportOptions(o.command, o.hasTask, o.exports, error))
+        return false;
+    if (commandNeedsTask(o.command, o.exports) && !o.hasTask) {
         error = tr("%1 needs --task ID").arg(o.command);
         return false;
     }
@@ -179,6 +189,28 @@ QString cliUsage() {
               "  solve --task ID       solve a task with its own stored settings and store the plan\n"
               "  clear --task ID       clear the stored solution (fixed containers stay)\n"
               "  show --task ID        print the stored plan\n"
+              "  tasks --json, show --task ID --json\n"
+              "                        the same as JSON (schema: docs/plan.schema.json)\n"
+              "  add-task FILE.json|-  store a new task from JSON (- reads standard input) and\n"
+              "                        print its id; the form is the task part of show --json\n"
+              "    --create-missing    add container types and box kinds not in the library\n"
+              "                        (given with their length and width)\n"
+              "    --solve             solve the new task at once and print its plan as\n"
+              "                        show --json does\n"
+              "  import-boxes FILE     add box kinds to the box library from a text file\n"
+              "    --order 0-3         column order (default: the stored import setting)\n"
+              "    --separator blanks|comma\n"
+              "                        field separators (default: the stored setting)\n"
+              "    --header N          non-empty lines to skip first (default: stored setting)\n"
+              "  export --task ID --csv [DIR]\n"
+              "                        the three CSV files of the Solution Page's File command,\n"
+              "                        into DIR (default: the home folder's solutions folder)\n"
+              "  export --task ID --pdf FILE --report task|solution|layout|sheet [--container N]\n"
+              "  export --pdf FILE --report boxes|containers\n"
+              "                        a printed report as a PDF file (A4); --container chooses\n"
+              "                        the container of the solution report and the sheet\n"
+              "  export --task ID --svg FILE|--png FILE [--container N] [--width PX]\n"
+              "                        the layout drawing with loading numbers and marks\n"
               "\n"
               "Solve options (each overrides one of the task's settings):\n"
               "  --power N             optimiser intensity, 0 to 20\n"
@@ -307,21 +339,22 @@ private:
     QString m_lastLine;
 };
 
-// The database the options name, opened (and on a home folder's first use, created).
-std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QString& error) {
+} // namespace
+
+QString cliDatabaseDirectory(const CliOptions& o, StoreOpenMode& mode, QString& error) {
     QString directory = o.db;
-    StoreOpenMode mode = StoreOpenMode::CreateMissing;
+    mode = StoreOpenMode::CreateMissing;
     if (directory.isEmpty()) {
         const QString path =
             o.home.isEmpty() ? HomeFolder::resolve({QCoreApplication::applicationName()}) : o.home;
         if (path.isEmpty()) {
             error = tr("No home folder can be found; give --home DIR");
-            return nullptr;
+            return QString();
         }
         const HomeFolder home(path);
         bool created = false;
         if (!prepareDatabases(home, &created, &error))
-            return nullptr;
+            return QString();
         // A home folder made here gets its settings file too, so the desktop program's first start
         // on it is as quiet as on a home folder it makes itself (the defaults are what it would
         // load). Without the file the program warns and loads the same defaults.
@@ -329,25 +362,35 @@ std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QSt
             WriteIniQuietly(iniFilePath(home.path()), IniValues{});
         DatabaseAliases aliases(home);
         if (!aliases.load(&error))
-            return nullptr;
+            return QString();
         directory = aliases.directory(MainDatabase);
         if (!QFileInfo(directory).isDir()) {
             error = aliases.missingDirectoryMessages().value(0) + QLatin1Char(' ') + directory;
-            return nullptr;
+            return QString();
         }
         const QStringList clashes = aliases.directoryClashMessages();
         if (!clashes.isEmpty()) {
             error = clashes.first();
-            return nullptr;
+            return QString();
         }
         mode = StoreOpenMode::ExistingOnly;
     }
+    return directory;
+}
+
+std::unique_ptr<Store> openCliDatabase(const CliOptions& o, StoreAccess access, QString& error) {
+    StoreOpenMode mode = StoreOpenMode::CreateMissing;
+    const QString directory = cliDatabaseDirectory(o, mode, error);
+    if (directory.isEmpty())
+        return nullptr;
     StoreError storeError;
     auto store = Store::open(directory, mode, &storeError, access);
     if (!store)
         error = storeError.message();
     return store;
 }
+
+namespace {
 
 QString solveStatusText(SolveStatus status, std::int32_t taskId, const std::string& detail) {
     switch (status) {
@@ -460,8 +503,10 @@ int runCli(const QStringList& arguments, CliContext& c) {
     }
     // Listing and showing only read: they leave every table file as it is (a file in WAL mode
     // stays in it); the commands that write switch the files to the rollback journal.
+    if (isExportCommand(o.command, o.exports))
+        return runExportCommand(o, c);
     const bool reads = o.command == QLatin1String("tasks") || o.command == QLatin1String("show");
-    auto store = openDatabase(o, reads ? StoreAccess::ReadOnly : StoreAccess::ReadWrite, error);
+    auto store = openCliDatabase(o, reads ? StoreAccess::ReadOnly : StoreAccess::ReadWrite, error);
     if (!store)
         return fail(c, error);
     if (o.command == QLatin1String("tasks")) {

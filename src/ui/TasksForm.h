@@ -208,6 +208,7 @@ private:
     bool m_reposition[int(RepositionWindow::Count)] = {};
     bool m_showingRow = false;
     bool m_closed = false;
+    bool m_busy = false; // busyFrame() runs a command with the page disabled
 };
 
 } // namespace palvane

@@ -131,6 +131,10 @@ void TTasksForm::connectDataModule() {
             QApplication::restoreOverrideCursor();
     });
     connect(&m_dm, &TDMForm::taskPageEnableRequested, this, [this](bool on) { setEnabled(on); });
+    connect(&m_dm, &TDMForm::windowStateAsked, this, [this](WindowState& state) {
+        if (m_busy)
+            state.taskPageBusy = true;
+    });
     Cursor& t = m_dm.tasks();
     connect(&t, &Cursor::currentChanged, this, [this] { showTaskRow(); });
     connect(&t, &Cursor::rowChanged, this, [this] { showTaskRow(); });
@@ -368,11 +372,11 @@ void TTasksForm::busyFrame(const std::function<void()>& operation) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     setEnabled(false);
-    m_dm.TaskPageDisabled = true;
+    m_busy = true;
     operation();
     m_dm.PostAllTables();
     QCoreApplication::processEvents();
-    m_dm.TaskPageDisabled = false;
+    m_busy = false;
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     hideProgress();
