@@ -102,6 +102,12 @@ void ActiveSettings::loadTaskRow(const TaskSolveFields& row) {
     Improve = improve;
 }
 
+ActiveSettings ActiveSettings::fromTaskRow(const TaskSolveFields& row) {
+    ActiveSettings s;
+    s.loadTaskRow(row); // Improve stays at its default, 0
+    return s;
+}
+
 std::optional<qint16> parseGapText(const QString& text, QString* normalized) {
     QString t = text.trimmed();
     if (t.isEmpty())

@@ -59,6 +59,8 @@ struct ActiveSettings : SolveSettings {
     TaskSolveFields toTaskRow() const { return taskFieldsFromSettings(*this); }
     // Takes a tasks row's copy into the optimiser fields, keeping TaskOptSet and Improve.
     void loadTaskRow(const TaskSolveFields& row);
+    // The settings a tasks row holds, TaskOptSet left at its default.
+    static ActiveSettings fromTaskRow(const TaskSolveFields& row);
     // True when the field differs from the same field of other (compared as numbers).
     bool differsFrom(const ActiveSettings& other, SettingField field) const {
         return value(field) != other.value(field);

@@ -84,11 +84,8 @@ TEST(ActiveSettingsTest, TaskRowPacksWeightAndBindGroupFactors) {
     EXPECT_EQ(ActiveSettings::weightFactorOf(235), 35);
     EXPECT_EQ(ActiveSettings::bindGroupOf(235), 2);
     EXPECT_EQ(ActiveSettings::bindGroupOf(95), 0);
-    // Fresh settings loaded from the row keep TaskOptSet at its default.
-    ActiveSettings fresh;
-    fresh.loadTaskRow(row);
-    EXPECT_EQ(fresh.Qg, 2);
-    EXPECT_TRUE(fresh.TaskOptSet);
+    EXPECT_EQ(ActiveSettings::fromTaskRow(row).Qg, 2);
+    EXPECT_TRUE(ActiveSettings::fromTaskRow(row).TaskOptSet);
 }
 
 TEST(ActiveSettingsTest, DefaultsCommandKeepsTheTaskSwitchAndComparisonIsPerField) {
