@@ -31,8 +31,8 @@ void deliver(PackWorkspace& ws, int n) {
             ws.ItemBox[i] = std::int16_t(i);
             ws.ItemKind[i] = std::int16_t(kind);
             ws.ItemRun[i] = std::int16_t(count);
-            ws.ItemLen[i] = len;
-            ws.ItemWid[i] = wid;
+            ws.items.Len[i] = len;
+            ws.items.Wid[i] = wid;
             ws.ItemWeight[i] = weight;
             ws.ItemWolume[i] = float(len * wid);
             ws.ItemCost[i] = float(weight);
@@ -75,7 +75,7 @@ void SearchContainerBench(benchmark::State& state) {
         PrepareSearch(*ws);
         SearchContainer(*ws);
         passes += ws->PassTotal;
-        placed = ws->PassCount;
+        placed = ws->pass.Count;
         benchmark::DoNotOptimize(ws->SearchScore);
     }
     state.counters["passes/search"] = benchmark::Counter(double(passes) / double(state.iterations()));

@@ -378,6 +378,29 @@
     </message>
 </context>
 <context>
+    <name>palvane::ContainerPlan</name>
+    <message>
+        <source>FRONT</source>
+        <translation>AVANT</translation>
+    </message>
+    <message>
+        <source>REAR</source>
+        <translation>ARRIÈRE</translation>
+    </message>
+    <message>
+        <source>Loading direction: from the rear towards the front</source>
+        <translation>Sens de chargement : de l&apos;arrière vers l&apos;avant</translation>
+    </message>
+    <message>
+        <source>Container %1: %2</source>
+        <translation>Conteneur %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 boxes, %2 % of the area, load %3</source>
+        <translation>%1 colis, %2 % de la surface, charge %3</translation>
+    </message>
+</context>
+<context>
     <name>palvane::Cursor</name>
     <message>
         <source>Field &apos;%1&apos; must have a value.</source>
@@ -642,6 +665,148 @@
     </message>
 </context>
 <context>
+    <name>palvane::LoadingSheet</name>
+    <message>
+        <source>%1 of %2 (%3 %)</source>
+        <translation>%1 sur %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Loading sheet</source>
+        <translation>Fiche de chargement</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Container %1 of %2</source>
+        <translation>Conteneur %1 sur %2</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation>(suite)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Container type:</source>
+        <translation>Type de conteneur :</translation>
+    </message>
+    <message>
+        <source>Floor L x W:</source>
+        <translation>Plancher L x l :</translation>
+    </message>
+    <message>
+        <source>Boxes:</source>
+        <translation>Colis :</translation>
+    </message>
+    <message>
+        <source>Used area:</source>
+        <translation>Surface utilisée :</translation>
+    </message>
+    <message>
+        <source>Load weight:</source>
+        <translation>Poids chargé :</translation>
+    </message>
+    <message>
+        <source>Nose load:</source>
+        <translation>Charge avant :</translation>
+    </message>
+    <message>
+        <source>Tail load:</source>
+        <translation>Charge arrière :</translation>
+    </message>
+    <message>
+        <source>Kinds on this container</source>
+        <translation>Types dans ce conteneur</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>L x W</source>
+        <translation>L x l</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>... and %1 more kinds</source>
+        <translation>... et %1 autres types</translation>
+    </message>
+    <message>
+        <source>Corner triangle: box turned by 90 degrees</source>
+        <translation>Triangle dans le coin : colis tourné de 90 degrés</translation>
+    </message>
+    <message>
+        <source>Boxes in loading order</source>
+        <translation>Colis dans l&apos;ordre de chargement</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Turned</source>
+        <translation>Tourné</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Quillo Loading Sheet</source>
+        <translation>Quillo Fiche de chargement</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::LoadingSheetButton</name>
+    <message>
+        <source>Current container (%1)</source>
+        <translation>Conteneur courant (%1)</translation>
+    </message>
+    <message>
+        <source>Current container</source>
+        <translation>Conteneur courant</translation>
+    </message>
+    <message>
+        <source>Loading s&amp;heet</source>
+        <translation>F&amp;iche de chargement</translation>
+    </message>
+    <message>
+        <source>Print the loading sheet: one page per container for the loading dock</source>
+        <translation>Imprimer la fiche de chargement : une page par conteneur pour le quai de chargement</translation>
+    </message>
+    <message>
+        <source>All containers</source>
+        <translation>Tous les conteneurs</translation>
+    </message>
+    <message>
+        <source>S&amp;heet</source>
+        <translation>F&amp;iche</translation>
+    </message>
+</context>
+<context>
     <name>palvane::MessagePrompter</name>
     <message>
         <source>All</source>
@@ -731,6 +896,10 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>There is no stored plan to print.</source>
+        <translation>Il n&apos;y a pas de plan enregistré à imprimer.</translation>
     </message>
 </context>
 <context>
@@ -2403,6 +2572,137 @@
     <message>
         <source>Are you sure to delete all %1 DB data?</source>
         <translation>Supprimer vraiment toutes les données de la base %1?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TaskJson</name>
+    <message>
+        <source>Task %1 not found</source>
+        <translation>Tâche %1 introuvable</translation>
+    </message>
+    <message>
+        <source>Task %1 could not be read: %2</source>
+        <translation>La tâche %1 n&apos;a pas pu être lue : %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <translation>ligne %1 : %2 : %3</translation>
+    </message>
+    <message>
+        <source>unknown member</source>
+        <translation>membre inconnu</translation>
+    </message>
+    <message>
+        <source>needs an object</source>
+        <translation>demande un objet</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>manque</translation>
+    </message>
+    <message>
+        <source>needs an array</source>
+        <translation>demande un tableau</translation>
+    </message>
+    <message>
+        <source>needs a whole number from %1 to %2</source>
+        <translation>demande un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>needs a number from 0 to %1</source>
+        <translation>demande un nombre de 0 à %1</translation>
+    </message>
+    <message>
+        <source>needs true or false</source>
+        <translation>demande true ou false</translation>
+    </message>
+    <message>
+        <source>needs a text</source>
+        <translation>demande un texte</translation>
+    </message>
+    <message>
+        <source>%1 holds control characters</source>
+        <translation>%1 contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>needs a name</source>
+        <translation>demande un nom</translation>
+    </message>
+    <message>
+        <source>container type</source>
+        <translation>type de conteneur</translation>
+    </message>
+    <message>
+        <source>box kind</source>
+        <translation>type de colis</translation>
+    </message>
+    <message>
+        <source>the container type is listed twice</source>
+        <translation>le type de conteneur figure deux fois</translation>
+    </message>
+    <message>
+        <source>more than %1 containers in the task</source>
+        <translation>plus de %1 conteneurs dans la tâche</translation>
+    </message>
+    <message>
+        <source>the box kind is listed twice</source>
+        <translation>le type de colis figure deux fois</translation>
+    </message>
+    <message>
+        <source>more than %1 boxes in the task</source>
+        <translation>plus de %1 colis dans la tâche</translation>
+    </message>
+    <message>
+        <source>needs %1 or %2</source>
+        <translation>demande %1 ou %2</translation>
+    </message>
+    <message>
+        <source>needs Length, Width or Either</source>
+        <translation>demande Length, Width ou Either</translation>
+    </message>
+    <message>
+        <source>nose and tail distances together must be less than the length</source>
+        <translation>les distances avant et arrière ensemble doivent être inférieures à la longueur</translation>
+    </message>
+    <message>
+        <source>no %1 has the id %2</source>
+        <translation>aucun %1 n&apos;a l&apos;identifiant %2</translation>
+    </message>
+    <message>
+        <source>%1 names %2 library rows; give %3 too</source>
+        <translation>%1 désigne %2 lignes de la bibliothèque ; indiquez aussi %3</translation>
+    </message>
+    <message>
+        <source>%1 differs from the library&apos;s %2 (%3)</source>
+        <translation>%1 diffère de la bibliothèque pour %2 (%3)</translation>
+    </message>
+    <message>
+        <source>differs from the library&apos;s %1</source>
+        <translation>diffère de la bibliothèque pour %1</translation>
+    </message>
+    <message>
+        <source>unknown %1 %2</source>
+        <translation>%1 inconnu %2</translation>
+    </message>
+    <message>
+        <source>a new %1 needs its length and width</source>
+        <translation>un nouveau %1 a besoin de sa longueur et de sa largeur</translation>
+    </message>
+    <message>
+        <source>the input is larger than %1 bytes</source>
+        <translation>l&apos;entrée dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line 1: the input needs to be a JSON object</source>
+        <translation>ligne 1 : l&apos;entrée doit être un objet JSON</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,29 @@
     </message>
 </context>
 <context>
+    <name>palvane::ContainerPlan</name>
+    <message>
+        <source>FRONT</source>
+        <translation>ANTERIORE</translation>
+    </message>
+    <message>
+        <source>REAR</source>
+        <translation>POSTERIORE</translation>
+    </message>
+    <message>
+        <source>Loading direction: from the rear towards the front</source>
+        <translation>Direzione di carico: dal retro verso la parte anteriore</translation>
+    </message>
+    <message>
+        <source>Container %1: %2</source>
+        <translation>Contenitore %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 boxes, %2 % of the area, load %3</source>
+        <translation>%1 colli, %2 % della superficie, carico %3</translation>
+    </message>
+</context>
+<context>
     <name>palvane::Cursor</name>
     <message>
         <source>Field &apos;%1&apos; must have a value.</source>
@@ -642,6 +665,148 @@
     </message>
 </context>
 <context>
+    <name>palvane::LoadingSheet</name>
+    <message>
+        <source>%1 of %2 (%3 %)</source>
+        <translation>%1 su %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Loading sheet</source>
+        <translation>Scheda di carico</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Container %1 of %2</source>
+        <translation>Contenitore %1 di %2</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <translation>(segue)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Container type:</source>
+        <translation>Tipo di contenitore:</translation>
+    </message>
+    <message>
+        <source>Floor L x W:</source>
+        <translation>Pianale L x L:</translation>
+    </message>
+    <message>
+        <source>Boxes:</source>
+        <translation>Colli:</translation>
+    </message>
+    <message>
+        <source>Used area:</source>
+        <translation>Superficie usata:</translation>
+    </message>
+    <message>
+        <source>Load weight:</source>
+        <translation>Peso caricato:</translation>
+    </message>
+    <message>
+        <source>Nose load:</source>
+        <translation>Carico anteriore:</translation>
+    </message>
+    <message>
+        <source>Tail load:</source>
+        <translation>Carico posteriore:</translation>
+    </message>
+    <message>
+        <source>Kinds on this container</source>
+        <translation>Tipi in questo contenitore</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marca</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>L x W</source>
+        <translation>L x L</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>... and %1 more kinds</source>
+        <translation>... e altri %1 tipi</translation>
+    </message>
+    <message>
+        <source>Corner triangle: box turned by 90 degrees</source>
+        <translation>Triangolo nell&apos;angolo: collo ruotato di 90 gradi</translation>
+    </message>
+    <message>
+        <source>Boxes in loading order</source>
+        <translation>Colli in ordine di carico</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Turned</source>
+        <translation>Ruotato</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>Quillo Loading Sheet</source>
+        <translation>Quillo Scheda di carico</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::LoadingSheetButton</name>
+    <message>
+        <source>Current container (%1)</source>
+        <translation>Contenitore corrente (%1)</translation>
+    </message>
+    <message>
+        <source>Current container</source>
+        <translation>Contenitore corrente</translation>
+    </message>
+    <message>
+        <source>Loading s&amp;heet</source>
+        <translation>Sc&amp;heda di carico</translation>
+    </message>
+    <message>
+        <source>Print the loading sheet: one page per container for the loading dock</source>
+        <translation>Stampa la scheda di carico: una pagina per contenitore per la banchina di carico</translation>
+    </message>
+    <message>
+        <source>All containers</source>
+        <translation>Tutti i contenitori</translation>
+    </message>
+    <message>
+        <source>S&amp;heet</source>
+        <translation>Sc&amp;heda</translation>
+    </message>
+</context>
+<context>
     <name>palvane::MessagePrompter</name>
     <message>
         <source>All</source>
@@ -731,6 +896,10 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>There is no stored plan to print.</source>
+        <translation>Non c&apos;è alcun piano memorizzato da stampare.</translation>
     </message>
 </context>
 <context>
@@ -2403,6 +2572,137 @@
     <message>
         <source>Are you sure to delete all %1 DB data?</source>
         <translation>Eliminare davvero tutti i dati del DB di %1?</translation>
+    </message>
+</context>
+<context>
+    <name>palvane::TaskJson</name>
+    <message>
+        <source>Task %1 not found</source>
+        <translation>Compito %1 non trovato</translation>
+    </message>
+    <message>
+        <source>Task %1 could not be read: %2</source>
+        <translation>Non è stato possibile leggere il compito %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <translation>riga %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>unknown member</source>
+        <translation>membro sconosciuto</translation>
+    </message>
+    <message>
+        <source>needs an object</source>
+        <translation>richiede un oggetto</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>manca</translation>
+    </message>
+    <message>
+        <source>needs an array</source>
+        <translation>richiede un array</translation>
+    </message>
+    <message>
+        <source>needs a whole number from %1 to %2</source>
+        <translation>richiede un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>needs a number from 0 to %1</source>
+        <translation>richiede un numero da 0 a %1</translation>
+    </message>
+    <message>
+        <source>needs true or false</source>
+        <translation>richiede true o false</translation>
+    </message>
+    <message>
+        <source>needs a text</source>
+        <translation>richiede un testo</translation>
+    </message>
+    <message>
+        <source>%1 holds control characters</source>
+        <translation>%1 contiene caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters</source>
+        <translation>%1 supera %2 caratteri</translation>
+    </message>
+    <message>
+        <source>needs a name</source>
+        <translation>richiede un nome</translation>
+    </message>
+    <message>
+        <source>container type</source>
+        <translation>tipo di contenitore</translation>
+    </message>
+    <message>
+        <source>box kind</source>
+        <translation>tipo di collo</translation>
+    </message>
+    <message>
+        <source>the container type is listed twice</source>
+        <translation>il tipo di contenitore compare due volte</translation>
+    </message>
+    <message>
+        <source>more than %1 containers in the task</source>
+        <translation>più di %1 contenitori nel compito</translation>
+    </message>
+    <message>
+        <source>the box kind is listed twice</source>
+        <translation>il tipo di collo compare due volte</translation>
+    </message>
+    <message>
+        <source>more than %1 boxes in the task</source>
+        <translation>più di %1 colli nel compito</translation>
+    </message>
+    <message>
+        <source>needs %1 or %2</source>
+        <translation>richiede %1 o %2</translation>
+    </message>
+    <message>
+        <source>needs Length, Width or Either</source>
+        <translation>richiede Length, Width o Either</translation>
+    </message>
+    <message>
+        <source>nose and tail distances together must be less than the length</source>
+        <translation>le distanze anteriore e posteriore insieme devono essere minori della lunghezza</translation>
+    </message>
+    <message>
+        <source>no %1 has the id %2</source>
+        <translation>nessun %1 ha l&apos;identificativo %2</translation>
+    </message>
+    <message>
+        <source>%1 names %2 library rows; give %3 too</source>
+        <translation>%1 indica %2 righe della libreria; indicare anche %3</translation>
+    </message>
+    <message>
+        <source>%1 differs from the library&apos;s %2 (%3)</source>
+        <translation>%1 differisce dalla libreria per %2 (%3)</translation>
+    </message>
+    <message>
+        <source>differs from the library&apos;s %1</source>
+        <translation>differisce dalla libreria per %1</translation>
+    </message>
+    <message>
+        <source>unknown %1 %2</source>
+        <translation>%1 sconosciuto %2</translation>
+    </message>
+    <message>
+        <source>a new %1 needs its length and width</source>
+        <translation>un nuovo %1 richiede lunghezza e larghezza</translation>
+    </message>
+    <message>
+        <source>the input is larger than %1 bytes</source>
+        <translation>l&apos;input supera %1 byte</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>line 1: the input needs to be a JSON object</source>
+        <translation>riga 1: l&apos;input deve essere un oggetto JSON</translation>
     </message>
 </context>
 <context>

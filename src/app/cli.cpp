@@ -2,9 +2,12 @@
 #include "CliCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -21,7 +24,19 @@ extern "C" void onInterrupt(int) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // export draws reports and layouts, which needs the fonts of a GUI application: it runs on
+    // the offscreen platform, so it works without a display (and never opens a window).
+    bool draws = false;
+    for (int i = 1; i < argc; ++i)
+        draws = draws || std::strcmp(argv[i], "export") == 0;
+    std::unique_ptr<QCoreApplication> application;
+    if (draws) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("palvane"));
     std::signal(SIGINT, onInterrupt);
 

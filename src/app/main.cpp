@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
         return 1;
     // SIGTERM and SIGHUP end the program as closing the Task Page does: the settings are saved.
     palvane::TerminationSignals onSignal([&startUp] {
-        palvane::closeProgramOnSignal(startUp.tasksForm(), &startUp.tasksForm()->workspace().AbortFlag);
+        palvane::closeProgramOnSignal(startUp.tasksForm(), startUp.tasksForm()->session().abortFlag());
     });
     return app.exec();
 }

@@ -8,16 +8,12 @@
 #include "EngineRows.h"
 #include "HomeFolder.h"
 #include "IniFile.h"
-#include "Optimiser.h"
+#include "PlanningSession.h"
 #include "Progress.h"
-#include "SolvePipeline.h"
 #include "Store.h"
-#include "TaskLoading.h"
-#include "WriteBack.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
-#include <memory>
 
 namespace palvane {
 
@@ -140,6 +136,12 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error) {
                 break;
             }
             if (!known) {
+                const ExportParse taken = parseExportArgument(args, i, o.command, o.exports, error);
+                if (taken == ExportParse::Failed)
+                    return false;
+                known = taken == ExportParse::Taken;
+            }
+            if (!known) {
                 error = a.startsWith(QLatin1Char('-')) ? tr("Unknown option %1").arg(a)
                                                        : tr("Unexpected argument %1").arg(a);
                 return false;
@@ -152,8 +154,10 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error) {
         error = tr("Give either --home or --db, not both");
         return false;
     }
-    const QStringList commands = {QStringLiteral("tasks"), QStringLiteral("solve"), QStringLiteral("clear"),
-                                  QStringLiteral("show")};
+    const QStringList commands = {QStringLiteral("tasks"),    QStringLiteral("solve"),
+                                  QStringLiteral("clear"),    QStringLiteral("show"),
+                                  QStringLiteral("add-task"), QStringLiteral("import-boxes"),
+                                  QStringLiteral("export")};
     if (o.command.isEmpty()) {
         error = tr("No command given");
         return false;
@@ -162,7 +166,9 @@ bool parseCliArguments(const QStringList& args, CliOptions& o, QString& error) {
         error = tr("Unknown command %1").arg(o.command);
         return false;
     }
-    if (o.command != QLatin1String("tasks") && !o.hasTask) {
+    if (!checkExportOptions(o.command, o.hasTask, o.exports, error))
+        return false;
+    if (commandNeedsTask(o.command, o.exports) && !o.hasTask) {
         error = tr("%1 needs --task ID").arg(o.command);
         return false;
     }
@@ -185,6 +191,28 @@ QString cliUsage() {
               "  solve --task ID       solve a task with its own stored settings and store the plan\n"
               "  clear --task ID       clear the stored solution (fixed containers stay)\n"
               "  show --task ID        print the stored plan\n"
+              "  tasks --json, show --task ID --json\n"
+              "                        the same as JSON (schema: docs/plan.schema.json)\n"
+              "  add-task FILE.json|-  store a new task from JSON (- reads standard input) and\n"
+              "                        print its id; the form is the task part of show --json\n"
+              "    --create-missing    add container types and box kinds not in the library\n"
+              "                        (given with their length and width)\n"
+              "    --solve             solve the new task at once and print its plan as\n"
+              "                        show --json does\n"
+              "  import-boxes FILE     add box kinds to the box library from a text file\n"
+              "    --order 0-3         column order (default: the stored import setting)\n"
+              "    --separator blanks|comma\n"
+              "                        field separators (default: the stored setting)\n"
+              "    --header N          non-empty lines to skip first (default: stored setting)\n"
+              "  export --task ID --csv [DIR]\n"
+              "                        the three CSV files of the Solution Page's File command,\n"
+              "                        into DIR (default: the home folder's solutions folder)\n"
+              "  export --task ID --pdf FILE --report task|solution|layout|sheet [--container N]\n"
+              "  export --pdf FILE --report boxes|containers\n"
+              "                        a printed report as a PDF file (A4); --container chooses\n"
+              "                        the container of the solution report and the sheet\n"
+              "  export --task ID --svg FILE|--png FILE [--container N] [--width PX]\n"
+              "                        the layout drawing with loading numbers and marks\n"
               "\n"
               "Solve options (each overrides one of the task's settings):\n"
               "  --power N             optimiser intensity, 0 to 20\n"
@@ -239,7 +267,7 @@ private:
 // The progress line of a solve, and the way Ctrl-C reaches the search.
 class CliProgress : public ProgressSink {
 public:
-    CliProgress(CliContext& context, PackWorkspace& ws) : m_context(context), m_ws(ws) {}
+    CliProgress(CliContext& context, PlanningSession& session) : m_context(context), m_session(session) {}
     ~CliProgress() override { finish(); }
 
     void setTitle(ProgressTitle title) override {
@@ -260,7 +288,7 @@ public:
     }
     void processEvents() override {
         if (m_context.interrupted && *m_context.interrupted)
-            m_ws.AbortFlag = 1;
+            m_session.requestAbort();
     }
     // Ends the progress line.
     void finish() {
@@ -304,7 +332,7 @@ private:
     }
 
     CliContext& m_context;
-    PackWorkspace& m_ws;
+    PlanningSession& m_session;
     ProgressTitle m_title = ProgressTitle::ReadingTask;
     int m_overall = 0;
     QString m_seconds;
@@ -313,21 +341,22 @@ private:
     QString m_lastLine;
 };
 
-// The database the options name, opened (and on a home folder's first use, created).
-std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QString& error) {
+} // namespace
+
+QString cliDatabaseDirectory(const CliOptions& o, StoreOpenMode& mode, QString& error) {
     QString directory = o.db;
-    StoreOpenMode mode = StoreOpenMode::CreateMissing;
+    mode = StoreOpenMode::CreateMissing;
     if (directory.isEmpty()) {
         const QString path =
             o.home.isEmpty() ? HomeFolder::resolve({QCoreApplication::applicationName()}) : o.home;
         if (path.isEmpty()) {
             error = tr("No home folder can be found; give --home DIR");
-            return nullptr;
+            return QString();
         }
         const HomeFolder home(path);
         bool created = false;
         if (!prepareDatabases(home, &created, &error))
-            return nullptr;
+            return QString();
         // A home folder made here gets its settings file too, so the desktop program's first start
         // on it is as quiet as on a home folder it makes itself (the defaults are what it would
         // load). Without the file the program warns and loads the same defaults.
@@ -335,25 +364,35 @@ std::unique_ptr<Store> openDatabase(const CliOptions& o, StoreAccess access, QSt
             WriteIniQuietly(iniFilePath(home.path()), IniValues{});
         DatabaseAliases aliases(home);
         if (!aliases.load(&error))
-            return nullptr;
+            return QString();
         directory = aliases.directory(MainDatabase);
         if (!aliases.isServer(MainDatabase) && !QFileInfo(directory).isDir()) {
             error = aliases.missingDirectoryMessages().value(0) + QLatin1Char(' ') + directory;
-            return nullptr;
+            return QString();
         }
         const QStringList clashes = aliases.directoryClashMessages();
         if (!clashes.isEmpty()) {
             error = clashes.first();
-            return nullptr;
+            return QString();
         }
         mode = StoreOpenMode::ExistingOnly;
     }
+    return directory;
+}
+
+std::unique_ptr<Store> openCliDatabase(const CliOptions& o, StoreAccess access, QString& error) {
+    StoreOpenMode mode = StoreOpenMode::CreateMissing;
+    const QString directory = cliDatabaseDirectory(o, mode, error);
+    if (directory.isEmpty())
+        return nullptr;
     StoreError storeError;
     auto store = Store::open(directory, mode, &storeError, access);
     if (!store)
         error = storeError.message();
     return store;
 }
+
+namespace {
 
 QString solveStatusText(SolveStatus status, std::int32_t taskId, const std::string& detail) {
     switch (status) {
@@ -383,15 +422,20 @@ int fail(CliContext& c, const QString& message) {
     return CliFailed;
 }
 
+// Why the task could not be read.
+QString readFailureText(RowsStatus read, std::int32_t taskId, const std::string& detail) {
+    return read == RowsStatus::NoTask
+               ? tr("Task %1 not found").arg(taskId)
+               : tr("Task %1 could not be read: %2").arg(taskId).arg(QString::fromStdString(detail));
+}
+
 // Reads the rows of the task; on failure says why and returns false.
 bool readOrReport(EngineRows& rows, std::int32_t taskId, TaskRows& task, CliContext& c) {
     std::string detail;
     const RowsStatus read = rows.readTask(taskId, task, detail);
     if (read == RowsStatus::Ok)
         return true;
-    fail(c, read == RowsStatus::NoTask
-                ? tr("Task %1 not found").arg(taskId)
-                : tr("Task %1 could not be read: %2").arg(taskId).arg(QString::fromStdString(detail)));
+    fail(c, readFailureText(read, taskId, detail));
     return false;
 }
 
@@ -408,51 +452,42 @@ int solve(Store& store, const CliOptions& o, CliContext& c) {
         if (lock != TaskLock::Locked)
             return fail(c, store.lastError());
     }
-    EngineRows rows(store);
-    TaskRows task;
-    std::string detail;
-    if (!readOrReport(rows, o.taskId, task, c))
-        return CliFailed;
-    const SolveStatus check = CheckSolvePreconditions(task);
-    if (check != SolveStatus::Ok)
-        return fail(c, solveStatusText(check, o.taskId, detail));
-    StreamPrompter prompter(c.err);
-    PrompterMessages messages(prompter);
-    auto ws = std::make_unique<PackWorkspace>();
-    ws->clock = c.clock;
-    CliProgress progress(c, *ws);
-    ws->progress = &progress;
-    if (task.task.Solut && !o.clearFirst)
+    PlanningSession session;
+    session.setClock(c.clock);
+    session.setLayoutSearch(c.search);
+    const TaskCheck check = session.checkTask(store, o.taskId);
+    if (check.read != RowsStatus::Ok)
+        return fail(c, readFailureText(check.read, o.taskId, check.error));
+    if (check.status != SolveStatus::Ok)
+        return fail(c, solveStatusText(check.status, o.taskId, check.error));
+    if (check.solved && !o.clearFirst)
         return fail(c, tr("Task %1 is solved; clear it first or add --clear-first").arg(o.taskId));
-    const SolveSettings settings = o.overrides.applyTo(ActiveSettings::fromTaskRow(task.task.solve));
-    std::unique_ptr<LayoutSearch> ownSearch;
-    if (!c.search)
-        ownSearch = NewLayoutSearch();
-    // The solve reads the task as the clear would leave it; the stored rows change only when
-    // the new plan replaces them, so an interruption in between leaves the task as it was.
-    ClearedTaskSource cleared(rows, messages, progress);
-    EngineServices services{cleared, rows, messages, c.search ? *c.search : *ownSearch};
-    const SolveOutcome outcome = SolveTask(*ws, o.taskId, settings, services);
+    StreamPrompter prompter(c.err);
+    CliProgress progress(c, session);
+    // The session replaces a stored solution only together with the new plan, so an
+    // interruption in between leaves the task as it was.
+    const SolveOutcome outcome =
+        session.solve(store, o.taskId, o.overrides.applyTo(check.taskSettings), prompter, progress);
     progress.finish();
     if (outcome.status != SolveStatus::Ok)
         return fail(c, solveStatusText(outcome.status, o.taskId, outcome.error));
     if (hold && !hold->commit())
         return fail(c, store.lastError());
-    c.out << solveSummary(*ws, outcome);
+    c.out << solveSummary(session.plan(), outcome);
     return CliOk;
 }
 
 int clear(Store& store, const CliOptions& o, CliContext& c) {
-    EngineRows rows(store);
+    PlanningSession session;
     StreamPrompter prompter(c.err);
-    PrompterMessages messages(prompter);
     ProgressSink silent;
     std::string detail;
-    const RowsStatus status = ClearSolution(o.taskId, rows, rows, messages, silent, detail);
+    const RowsStatus status = session.clear(store, o.taskId, prompter, silent, detail);
     if (status == RowsStatus::NoTask)
         return fail(c, tr("Task %1 not found").arg(o.taskId));
     if (status != RowsStatus::Ok)
         return fail(c, tr("The solution could not be cleared: %1").arg(QString::fromStdString(detail)));
+    EngineRows rows(store);
     TaskRows after;
     rows.readTask(o.taskId, after, detail);
     c.out << tr("Task %1 cleared; fixed containers kept: %2").arg(o.taskId).arg(after.solut.size())
@@ -484,8 +519,10 @@ int runCli(const QStringList& arguments, CliContext& c) {
     }
     // Listing and showing only read: they leave every table file as it is (a file in WAL mode
     // stays in it); the commands that write switch the files to the rollback journal.
+    if (isExportCommand(o.command, o.exports))
+        return runExportCommand(o, c);
     const bool reads = o.command == QLatin1String("tasks") || o.command == QLatin1String("show");
-    auto store = openDatabase(o, reads ? StoreAccess::ReadOnly : StoreAccess::ReadWrite, error);
+    auto store = openCliDatabase(o, reads ? StoreAccess::ReadOnly : StoreAccess::ReadWrite, error);
     if (!store)
         return fail(c, error);
     if (o.command == QLatin1String("tasks")) {

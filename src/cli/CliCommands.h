@@ -2,8 +2,10 @@
 // The command-line front end: lists the tasks of a database, solves a task with its own stored
 // settings (each option overriding one), clears and shows a stored solution. The executable
 // only wires the terminal and Ctrl-C to runCli().
+#include "CliExport.h"
 #include "CliTexts.h"
 #include "SolveSettings.h"
+#include "Store.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,6 +45,8 @@ struct CliOptions {
     bool clearFirst = false;
     bool help = false;
     SettingOverrides overrides;
+    // Options of the commands that import and export (add-task, import-boxes, export, --json).
+    ExportOptions exports;
 };
 
 // Parses the arguments after the program name. False with a one-line message when they are
@@ -64,7 +68,17 @@ struct CliContext {
     const volatile std::sig_atomic_t* interrupted = nullptr;
     LayoutSearch* search = nullptr;
     MsClock* clock = nullptr;
+    // Standard input for "add-task -" (the process's standard input when null).
+    QIODevice* input = nullptr;
 };
+
+// The database directory the options name: --db, else the main database of the home folder
+// (created with the sample data on first use); `mode` says how a store opens it. Empty with a
+// message when there is none.
+QString cliDatabaseDirectory(const CliOptions& options, StoreOpenMode& mode, QString& error);
+// The store of that directory opened for `access`; null with a message when it cannot be.
+
+std::unique_ptr<Store> openCliDatabase(const CliOptions& options, StoreAccess access, QString& error);
 
 // Runs the command line (arguments after the program name) and returns the exit status.
 int runCli(const QStringList& arguments, CliContext& context);

@@ -89,22 +89,21 @@ bool taskList(Store& store, QString& text, QString& error) {
     return true;
 }
 
-QString solveSummary(const PackWorkspace& ws, const SolveOutcome& outcome) {
-    const PackPlan& plan = ws.ResultPlan;
+QString solveSummary(const PlanView& plan, const SolveOutcome& outcome) {
     QString text;
     QTextStream out(&text);
     out << tr("Task %1 solved: %2 containers used, %3 boxes placed, %4 left")
                .arg(outcome.taskId)
-               .arg(plan.UsedConts)
-               .arg(plan.PlacedBoxes)
-               .arg(ws.BoxCount - plan.PlacedBoxes)
+               .arg(plan.usedContainers)
+               .arg(plan.placedBoxes)
+               .arg(plan.unplacedBoxes())
         << '\n';
     out << tr("Area utilisation %1 %, weight utilisation %2 %")
-               .arg(QString::number(plan.AreaEff * 100.0, 'f', 2),
-                    QString::number(plan.WeightEff * 100.0, 'f', 2))
+               .arg(QString::number(plan.areaEff * 100.0, 'f', 2),
+                    QString::number(plan.weightEff * 100.0, 'f', 2))
         << '\n';
-    out << tr("Score %1").arg(QString::number(plan.Score, 'f', 4)) << '\n';
-    QString run = tr("Run %1 sec").arg(QString::fromLatin1(ws.ElapsedText.c_str()));
+    out << tr("Score %1").arg(QString::number(plan.score, 'f', 4)) << '\n';
+    QString run = tr("Run %1 sec").arg(QString::fromStdString(outcome.elapsedText));
     if (outcome.aborted)
         run += QLatin1Char(' ') + tr("(aborted, best plan so far stored)");
     else if (outcome.stopped)

@@ -1,7 +1,8 @@
 #pragma once
 // The texts the command-line front end prints: the task list, the summary of a solve and the
 // stored plan of a task.
-#include "SolvePipeline.h"
+#include "PlanView.h"
+#include "SolveOutcome.h"
 #include "TaskRows.h"
 
 #include <QString>
@@ -19,8 +20,8 @@ QString printableText(const QString& text);
 bool taskList(Store& store, QString& text, QString& error);
 
 // The summary of a finished solve: containers used, boxes placed and left, area and weight
-// utilisation, score and run time, from the plan the workspace holds.
-QString solveSummary(const PackWorkspace& ws, const SolveOutcome& outcome);
+// utilisation, score and run time, from the plan the solve made.
+QString solveSummary(const PlanView& plan, const SolveOutcome& outcome);
 
 // The stored plan of a task: per container its number, type, boxes, loads and efficiencies,
 // then per box its number, kind, container, position, extents and loading number.

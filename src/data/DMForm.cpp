@@ -5,10 +5,6 @@
 
 namespace palvane {
 
-QString applicationTitle() {
-    return QStringLiteral("2D Palvane");
-}
-
 namespace {
 
 QStringList fields(std::initializer_list<const char*> names) {

@@ -4,6 +4,7 @@
 // their messages and computes the current task's totals for the Task Page. Windows connect to
 // its signals for the calls the rules make on them; with nothing connected those do nothing.
 #include "ActiveSettings.h"
+#include "ApplicationTitle.h"
 #include "Cursor.h"
 #include "DatabaseAliases.h"
 #include "Prompter.h"
@@ -15,6 +16,13 @@
 #include <memory>
 
 namespace palvane {
+
+// What the rules ask of the windows (through windowStateAsked): all false when no window
+// answers.
+struct WindowState {
+    bool taskPageBusy = false;   // the Task Page runs a long command and is disabled meanwhile
+    bool selectTaskOpen = false; // the Select a Task window is open
+};
 
 // The optimiser settings a new task copies and the switch that loads a task's own settings when
 // it becomes current: the active settings.
@@ -118,10 +126,6 @@ public:
     bool DatabaseReady = false;
     // Program-wide switch: while cleared, confirmation questions are skipped as if confirmed.
     bool WarnsCheck = true;
-    // Window states the rules read: the Task Page is disabled (a long command runs), the
-    // Select a Task window is visible.
-    bool TaskPageDisabled = false;
-    bool SelectTaskVisible = false;
 
     // Source of the active optimiser settings a new task copies; the defaults when unset.
     std::function<NewTaskSettings()> activeSettings;
@@ -144,6 +148,9 @@ signals:
     void busyCursorChanged(bool busy);
     // Enable or disable the Task Page.
     void taskPageEnableRequested(bool enabled);
+    // A rule asks what the windows are doing; each window fills in its part (direct
+    // connections only).
+    void windowStateAsked(palvane::WindowState& state);
     // New totals texts (contTotals(), boxTotals(), effTexts()).
     void totalsChanged();
     // The tables could not be opened at start-up: the program should end.
@@ -169,6 +176,8 @@ private:
     bool tasksBeforeDelete(Cursor& c);
     void tasksAfterInsert(Cursor& c);
     void afterTaskChange(bool scroll, bool post);
+    // The windows' answer to windowStateAsked.
+    WindowState windowState();
     // Rows of the list table (tc or tb) of any task using the key, in index order, with the
     // task names: condition "" for all, "> 0" or "= 0" on the used column.
     struct TaskUse {
@@ -195,13 +204,11 @@ private:
     std::unique_ptr<Cursor> m_conts, m_boxes, m_tasks, m_tc, m_tb, m_solut, m_distr, m_posit;
     std::unique_ptr<Cursor> m_ex[8];
     int m_totalsSuspended = 0;
+    bool m_deletingTask = false; // a task's rows are being deleted with it
     bool m_totalsPending = false;
     ContTotals m_contTotals;
     BoxTotals m_boxTotals;
     EffTexts m_eff;
 };
-
-// The application title shown in the module's start-up refusal.
-QString applicationTitle();
 
 } // namespace palvane

@@ -309,8 +309,11 @@ bool TDMForm::listCostValidate(const LibrarySide& s, Cursor& c, const QString& f
 }
 
 bool TDMForm::listBeforeDelete(const LibrarySide& s, Cursor& c) {
-    if (TaskPageDisabled || SelectTaskVisible)
+    if (m_deletingTask)
         return true; // a cascade is running
+    const WindowState windows = windowState();
+    if (windows.taskPageBusy || windows.selectTaskOpen)
+        return true; // a command of the Task Page or of Select a Task deletes the rows
     if (c.intValue(s.used) > 0)
         return m_prompter->ask(PromptKind::Warning, s.fixedDelete, PromptButtons::OkIgnore) ==
                PromptAnswer::Ignore;

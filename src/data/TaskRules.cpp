@@ -64,19 +64,25 @@ void TDMForm::afterTaskChange(bool scroll, bool post) {
         emit viewOptionsResetRequested();
 }
 
+WindowState TDMForm::windowState() {
+    WindowState state;
+    emit windowStateAsked(state);
+    return state;
+}
+
 bool TDMForm::tasksBeforeDelete(Cursor& c) {
     if (!m_store)
         return false;
     const qint32 id = c.value(QStringLiteral("TaskID")).toInt();
-    const bool disablePage = !SelectTaskVisible;
-    const bool wasDisabled = TaskPageDisabled;
+    // With the Select a Task window open the Task Page stays as it is.
+    const bool disablePage = !windowState().selectTaskOpen;
+    const bool wasDeleting = m_deletingTask;
+    m_deletingTask = true;
     emit busyCursorChanged(true);
     emit progressShown(tr("Deleting DB task data..."));
     emit progressPositionChanged(0);
-    if (disablePage) {
-        TaskPageDisabled = true;
+    if (disablePage)
         emit taskPageEnableRequested(false);
-    }
     Cursor* quiet[] = {m_tc.get(), m_tb.get(), m_distr.get(), m_posit.get()};
     for (Cursor* q : quiet)
         q->disableControls();
@@ -103,10 +109,9 @@ bool TDMForm::tasksBeforeDelete(Cursor& c) {
     emit progressHidden();
     emit progressPositionChanged(0);
     emit busyCursorChanged(false);
-    if (disablePage) {
-        TaskPageDisabled = wasDisabled;
+    m_deletingTask = wasDeleting;
+    if (disablePage)
         emit taskPageEnableRequested(true);
-    }
     m_totalsPending = false; // the task is going; its totals follow the next current task
     resumeTotals();
     if (!ok)

@@ -20,50 +20,27 @@ constexpr std::int64_t kEstimateCap = 25555;
 
 void restoreIdentityOrder(SearchState& s) {
     for (int p = 1; p <= s.ItemCount; ++p)
-        s.ItemOrder[p] = std::int16_t(p);
+        s.order.Item[p] = std::int16_t(p);
 }
 
 void saveBest(SearchState& s) {
-    s.BestScore = s.SearchScore;
-    s.bestPassWolume = s.PassWolume;
-    s.bestPassCost = s.PassCost;
-    s.bestPassWeight = s.PassWeight;
-    s.bestPassCount = s.PassCount;
-    s.bestPassNoseLoad = s.PassNoseLoad;
-    s.bestPassTailLoad = s.PassTailLoad;
-    s.bestPosX = s.ItemPosX;
-    s.bestPosY = s.ItemPosY;
-    s.bestLen = s.ItemLen;
-    s.bestWid = s.ItemWid;
-    s.bestPlaced = s.ItemPlaced;
-    s.bestOrder = s.ItemOrder;
-    s.bestCornerDir = s.CornerDir;
-    s.bestTurnMode = s.TurnMode;
-    s.bestLenVar = s.ItemLenVar;
-    s.bestWidVar = s.ItemWidVar;
+    s.best.Score = s.SearchScore;
+    s.best.pass = s.pass;
+    s.best.items = s.items;
+    s.best.order = s.order;
 }
 
+// The ordering of the best pass, its turning variant's extents as the current ones.
 void restoreBestOrdering(SearchState& s) {
-    s.ItemLen = s.ItemLenVar = s.bestLenVar;
-    s.ItemWid = s.ItemWidVar = s.bestWidVar;
-    s.ItemOrder = s.bestOrder;
-    s.CornerDir = s.bestCornerDir;
-    s.TurnMode = s.bestTurnMode;
+    s.order = s.best.order;
+    s.items.Len = s.order.LenVar;
+    s.items.Wid = s.order.WidVar;
 }
 
 void restoreBestPass(SearchState& s) {
-    s.SearchScore = s.BestScore;
-    s.PassWolume = s.bestPassWolume;
-    s.PassCost = s.bestPassCost;
-    s.PassWeight = s.bestPassWeight;
-    s.PassCount = s.bestPassCount;
-    s.PassNoseLoad = s.bestPassNoseLoad;
-    s.PassTailLoad = s.bestPassTailLoad;
-    s.ItemPosX = s.bestPosX;
-    s.ItemPosY = s.bestPosY;
-    s.ItemLen = s.bestLen;
-    s.ItemWid = s.bestWid;
-    s.ItemPlaced = s.bestPlaced;
+    s.SearchScore = s.best.Score;
+    s.pass = s.best.pass;
+    s.items = s.best.items;
 }
 
 // The progress tick after every scored pass. Returns true when time ran out or the user
@@ -102,7 +79,7 @@ bool packingLoop(PackWorkspace& ws) {
             ScorePass(ws);
             if (ws.passObserver)
                 ws.passObserver->passScored(ws);
-            if (ws.SearchScore > ws.BestScore) {
+            if (ws.SearchScore > ws.best.Score) {
                 saveBest(ws);
                 if (ws.ImproveLeft == ws.ImproveBudget && ws.PendingShuffles == 0) {
                     ws.BestRuleNo = ws.RuleNo;
@@ -120,11 +97,11 @@ bool packingLoop(PackWorkspace& ws) {
                 ShuffleByClass(ws, 1);
                 break; // back to the start: near shuffles are granted afresh
             }
-            if (ws.NearShuffles >= 1 && (long double)ws.BestScore * ws.NearBest < ws.SearchScore &&
+            if (ws.NearShuffles >= 1 && (long double)ws.best.Score * ws.NearBest < ws.SearchScore &&
                 ws.ImproveLeft == ws.ImproveBudget) {
                 ws.NearShuffles -= 1;
-                ws.ItemLen = ws.ItemLenVar;
-                ws.ItemWid = ws.ItemWidVar;
+                ws.items.Len = ws.order.LenVar;
+                ws.items.Wid = ws.order.WidVar;
                 ShuffleByClass(ws, 1);
                 continue;
             }
@@ -141,7 +118,7 @@ void estimateOrders(PackWorkspace& ws) {
     while (i <= ws.ItemCount) {
         int end = i;
         while (end < ws.ItemCount && ws.ItemKind[end + 1] == ws.ItemKind[i] &&
-               ws.ItemWid[end + 1] == ws.ItemWid[i])
+               ws.items.Wid[end + 1] == ws.items.Wid[i])
             ++end;
         const std::int64_t t = end - i + 1;
         if (t >= 2) {
@@ -159,12 +136,12 @@ void estimateOrders(PackWorkspace& ws) {
 
 // Entering a turning variant: orientations (skipping duplicates), estimates, rows, rule count.
 void enterVariant(PackWorkspace& ws) {
-    ws.RandState =
-        std::uint32_t(std::int64_t(ws.SearchSeed) + ws.VariantNo + ws.TurnMode + ws.CornerDir + 101);
+    ws.RandState = std::uint32_t(std::int64_t(ws.SearchSeed) + ws.VariantNo + ws.order.TurnMode +
+                                 ws.order.CornerDir + 101);
     for (;;) {
         ws.VariantTries += 1;
-        ws.ItemLen = ws.ItemLen0;
-        ws.ItemWid = ws.ItemWid0;
+        ws.items.Len = ws.ItemLen0;
+        ws.items.Wid = ws.ItemWid0;
         restoreIdentityOrder(ws);
         ws.GroupCount = std::uint16_t(ws.KindRunCount);
         ClearClasses(ws);
@@ -188,7 +165,7 @@ void enterVariant(PackWorkspace& ws) {
     ClearClasses(ws);
     ws.RowRules = 0;
     ws.RowFlag = 0;
-    if (ws.RowsAllowed && ws.TurnMode < 2) {
+    if (ws.RowsAllowed && ws.order.TurnMode < 2) {
         MarkRows(ws, 2, false);
         ws.RowRules = std::int32_t(OrderCount(ws.RowGroups));
         ws.RowFlag = (ws.GroupCount != ws.RowGroups || ws.RowRests >= 1) ? 1 : 0;
@@ -201,8 +178,8 @@ void enterVariant(PackWorkspace& ws) {
     ws.RowRules = std::min(
         ws.RowRules, NearestInt<std::int32_t>(((long double)ws.RuleCount + 1) * ws.RowRulePercent / 100));
 
-    ws.ItemLenVar = ws.ItemLen;
-    ws.ItemWidVar = ws.ItemWid;
+    ws.order.LenVar = ws.items.Len;
+    ws.order.WidVar = ws.items.Wid;
     ws.RuleNo = ws.RuleTries = ws.RuleSkips = ws.RuleBase = 0;
     ws.RuleSigA.fill(0);
     ws.RuleSigB.fill(0);
@@ -212,8 +189,8 @@ void enterVariant(PackWorkspace& ws) {
 void prepareRule(PackWorkspace& ws) {
     for (;;) {
         ws.RuleTries += 1;
-        ws.ItemLen = ws.ItemLenVar;
-        ws.ItemWid = ws.ItemWidVar;
+        ws.items.Len = ws.order.LenVar;
+        ws.items.Wid = ws.order.WidVar;
         restoreIdentityOrder(ws);
         MarkRuns(ws);
         ApplyOrderingRule(ws);
@@ -236,8 +213,8 @@ void prepareRule(PackWorkspace& ws) {
 // The main phase over corner directions, turn modes, variants and rules. Returns true when the
 // search has to stop.
 bool mainPhase(PackWorkspace& ws) {
-    ws.CornerDir = 1;
-    ws.TurnMode = ws.TurnModeFirst;
+    ws.order.CornerDir = 1;
+    ws.order.TurnMode = ws.TurnModeFirst;
     for (;;) { // turn mode entered
         ws.VariantNo = ws.VariantTries = ws.VariantSkips = 0;
         ws.VariantSig.fill(0);
@@ -257,19 +234,19 @@ bool mainPhase(PackWorkspace& ws) {
                 break;
         }
         ws.VariantNo -= 1;
-        ws.TurnMode += 1;
-        if (ws.AnyTurn && ws.TurnMode <= ws.TurnModeLast)
+        ws.order.TurnMode += 1;
+        if (ws.AnyTurn && ws.order.TurnMode <= ws.TurnModeLast)
             continue;
-        ws.TurnMode -= 1;
-        if (ws.CornerDir != 1)
+        ws.order.TurnMode -= 1;
+        if (ws.order.CornerDir != 1)
             return false;
-        ws.CornerDir = 2;
-        ws.TurnMode = ws.TurnModeFirst;
+        ws.order.CornerDir = 2;
+        ws.order.TurnMode = ws.TurnModeFirst;
     }
 }
 
 void improvementPhase(PackWorkspace& ws) {
-    while (ws.ImproveLeft >= 1 && ws.BestScore > 0) {
+    while (ws.ImproveLeft >= 1 && ws.best.Score > 0) {
         ws.ImproveLeft -= 1;
         restoreBestOrdering(ws);
         if (std::abs(ws.BindMode) >= 1)
@@ -296,7 +273,7 @@ void SearchContainer(PackWorkspace& ws) {
     if (ws.progress)
         ws.progress->setContainer(0);
     ws.ProgressTick = 0;
-    ws.CornerDir = 1;
+    ws.order.CornerDir = 1;
     ws.CornerCapacity = ws.ItemCount / 2 + 30;
     AllocCorners(ws, ws.CornerCapacity + 1);
     ws.BestRuleNo = ws.BestVariantNo = 0;
@@ -310,7 +287,7 @@ void SearchContainer(PackWorkspace& ws) {
     if (!mainPhase(ws))
         improvementPhase(ws);
 
-    if (ws.BestScore > 0) {
+    if (ws.best.Score > 0) {
         restoreBestOrdering(ws);
         restoreBestPass(ws);
     }

@@ -72,7 +72,7 @@ void GrowCorners(SearchState& s) {
 
 float CornerKey(const SearchState& s, std::int32_t slot) {
     const long double x = s.CornerX[slot], y = s.CornerY[slot];
-    if (s.CornerDir == 2)
+    if (s.order.CornerDir == 2)
         return float(x * 0.001L + y * 1.0L);
     return float(x * 1.0L + y * 0.001L);
 }
@@ -95,8 +95,8 @@ void deleteCorner(SearchState& s, std::int32_t slot) {
 
 void DropCoveredCorners(SearchState& s) {
     const int k = s.PassItem;
-    const Coord x1 = s.ItemPosX[k], x2 = x1 + s.ItemLen[k];
-    const Coord y1 = s.ItemPosY[k], y2 = y1 + s.ItemWid[k];
+    const Coord x1 = s.items.PosX[k], x2 = x1 + s.items.Len[k];
+    const Coord y1 = s.items.PosY[k], y2 = y1 + s.items.Wid[k];
     for (std::int32_t i = s.CornerCount; i >= 1; --i) {
         if (s.CornerX[i] + s.CornerGapL[i] >= x1 && s.CornerX[i] < x2 &&
             s.CornerY[i] + s.CornerGapW[i] >= y1 && s.CornerY[i] < y2)
@@ -111,8 +111,8 @@ namespace {
 // appended unless a placed item meets its free rectangle. A discarded corner only ever occupied
 // the slot above the list, which holds no corner, so it is tested before it is written.
 void addContactCorner(SearchState& s, CornerSide side, int k, Coord qx1, Coord qy1, Coord qx2, Coord qy2) {
-    const Coord x1 = s.ItemPosX[k], x2 = x1 + s.ItemLen[k];
-    const Coord y1 = s.ItemPosY[k], y2 = y1 + s.ItemWid[k];
+    const Coord x1 = s.items.PosX[k], x2 = x1 + s.items.Len[k];
+    const Coord y1 = s.items.PosY[k], y2 = y1 + s.items.Wid[k];
     Coord cx, cy, gapL, gapW;
     if (side == CornerSide::X) {
         cx = x2;
@@ -147,8 +147,8 @@ bool makesContact(CornerSide side, Coord x2, Coord y2, Coord qx2, Coord qy2) {
 
 void AddContactCorners(SearchState& s, CornerSide side) {
     const int k = s.PassItem;
-    const Coord x2 = s.ItemPosX[k] + s.ItemLen[k];
-    const Coord y2 = s.ItemPosY[k] + s.ItemWid[k];
+    const Coord x2 = s.items.PosX[k] + s.items.Len[k];
+    const Coord y2 = s.items.PosY[k] + s.items.Wid[k];
     // Position 0 is the floor, whose edges lie at 0.
     addContactCorner(s, side, k, 0, 0, 0, 0);
     if (s.placedGrid.active) {
@@ -159,11 +159,11 @@ void AddContactCorners(SearchState& s, CornerSide side) {
         return;
     }
     for (int i = 1; i < s.PassPos; ++i) {
-        const int q = s.ItemOrder[i];
-        const Coord qx2 = s.ItemPosX[q] + s.ItemLen[q];
-        const Coord qy2 = s.ItemPosY[q] + s.ItemWid[q];
-        if (s.ItemPlaced[q] == 1 && makesContact(side, x2, y2, qx2, qy2))
-            addContactCorner(s, side, k, s.ItemPosX[q], s.ItemPosY[q], qx2, qy2);
+        const int q = s.order.Item[i];
+        const Coord qx2 = s.items.PosX[q] + s.items.Len[q];
+        const Coord qy2 = s.items.PosY[q] + s.items.Wid[q];
+        if (s.items.Placed[q] == 1 && makesContact(side, x2, y2, qx2, qy2))
+            addContactCorner(s, side, k, s.items.PosX[q], s.items.PosY[q], qx2, qy2);
     }
 }
 

@@ -59,9 +59,9 @@ void deliverItems(PackWorkspace& ws) {
         ws.ItemWeight[n] = ws.KindWeight[k];
         ws.ItemCost[n] = ws.KindCost[k];
         ws.ItemTurnOn[n] = ws.KindTurnOn[k];
-        ws.ItemLen[n] = ws.KindLength[k] + ws.ItemGap;
-        ws.ItemWid[n] = ws.KindWidth[k] + ws.ItemGap;
-        ws.ItemPlaced[n] = 0;
+        ws.items.Len[n] = ws.KindLength[k] + ws.ItemGap;
+        ws.items.Wid[n] = ws.KindWidth[k] + ws.ItemGap;
+        ws.items.Placed[n] = 0;
     }
     ws.ItemCount = static_cast<std::int16_t>(n);
 }
@@ -160,7 +160,7 @@ void scanContainers(PackWorkspace& ws, LayoutSearch& search, Scan& s) {
 
         searchContainer(ws, search, s.t, s.cont, false);
 
-        s.packed = ws.PassCount;
+        s.packed = ws.pass.Count;
         ws.LastSearchScore = ws.SearchScore;
 
         if (s.packed == 0 || ws.LastSearchScore <= 0.0f) {
@@ -238,11 +238,11 @@ void finishAfterTimeOut(PackWorkspace& ws, LayoutSearch& search) {
         searchContainer(ws, search, t, cont, true);
         if (ws.AbortFlag)
             break;
-        if (ws.PassCount == 0 || ws.SearchScore <= 0.0f) {
+        if (ws.pass.Count == 0 || ws.SearchScore <= 0.0f) {
             skipType = t;
             continue;
         }
-        AddContainer(ws, plan, cont, ws.PassCount, ws.TypeLoadWt[t], ws.TypeWolume[t]);
+        AddContainer(ws, plan, cont, ws.pass.Count, ws.TypeLoadWt[t], ws.TypeWolume[t]);
         skipType = 0;
         added = true;
     }

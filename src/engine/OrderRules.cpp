@@ -95,8 +95,8 @@ template <typename Key>
 void sortSpan(SearchState& s, int first, int last, const ItemArray<Key>& key, bool ascending = false) {
     if (last <= first)
         return;
-    auto* begin = s.ItemOrder.data() + first;
-    auto* end = s.ItemOrder.data() + last + 1;
+    auto* begin = s.order.Item.data() + first;
+    auto* end = s.order.Item.data() + last + 1;
     if constexpr (std::is_same_v<Key, float>) {
         if (sortStableFloat(begin, end, key, ascending))
             return;
@@ -124,7 +124,7 @@ template <typename F> int itemRunEnd(const SearchState& s, int i, F same) {
 }
 
 Coord extentOf(const SearchState& s, Extent e, int i) {
-    return e == Extent::Len ? s.ItemLen[i] : s.ItemWid[i];
+    return e == Extent::Len ? s.items.Len[i] : s.items.Wid[i];
 }
 
 // Integer division that treats a zero divisor (a box of zero size) as giving 0.
@@ -146,11 +146,11 @@ std::int64_t OrderCount(std::int64_t g) {
 }
 
 int TurnClass(const SearchState& s, int i) {
-    return (!s.ItemTurnOn[i] || s.ItemLen[i] == s.ItemWid[i]) ? 1 : 2;
+    return (!s.ItemTurnOn[i] || s.items.Len[i] == s.items.Wid[i]) ? 1 : 2;
 }
 
 void TurnItem(SearchState& s, int i) {
-    std::swap(s.ItemLen[i], s.ItemWid[i]);
+    std::swap(s.items.Len[i], s.items.Wid[i]);
 }
 
 void ClearClasses(SearchState& s) {
@@ -164,18 +164,18 @@ void MarkRuns(SearchState& s) {
     s.MaxRun = 1;
     int p = 1;
     while (p <= s.ItemCount) {
-        const int a = s.ItemOrder[p];
+        const int a = s.order.Item[p];
         int q = p;
         while (q < s.ItemCount) {
-            const int b = s.ItemOrder[q + 1];
+            const int b = s.order.Item[q + 1];
             if (s.ItemKind[b] != s.ItemKind[a] || s.ItemClass[b] != s.ItemClass[a] ||
-                s.ItemWid[b] != s.ItemWid[a])
+                s.items.Wid[b] != s.items.Wid[a])
                 break;
             ++q;
         }
         const std::int16_t len = std::int16_t(q - p + 1);
         for (int x = p; x <= q; ++x)
-            s.ItemRun[s.ItemOrder[x]] = len;
+            s.ItemRun[s.order.Item[x]] = len;
         s.MaxRun = std::max(s.MaxRun, len);
         p = q + 1;
     }
@@ -192,9 +192,9 @@ void FindModule(SearchState& s) {
     Coord a = 0, b = 25555;
     bool any = false;
     for (int i = 1; i <= s.ItemCount; ++i) {
-        if (s.ItemPlaced[i] != 0)
+        if (s.items.Placed[i] != 0)
             continue;
-        const Coord len = s.ItemLen[i], wid = s.ItemWid[i];
+        const Coord len = s.items.Len[i], wid = s.items.Wid[i];
         if (!any) {
             a = std::max(len, wid);
             b = std::min(len, wid);
@@ -228,17 +228,17 @@ void MarkRows(PackWorkspace& ws, int a, bool random) {
     int i = 1;
     while (i <= ws.ItemCount) {
         const int end = itemRunEnd(ws, i, [&](int f, int j) {
-            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f];
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.items.Wid[j] == ws.items.Wid[f];
         });
         const std::int32_t k = end - i + 1;
-        const bool alongX = ws.CornerDir != 2;
-        const Coord side = alongX ? ws.ItemWid[i] : ws.ItemLen[i];
+        const bool alongX = ws.order.CornerDir != 2;
+        const Coord side = alongX ? ws.items.Wid[i] : ws.items.Len[i];
         const Coord per = divOrZero(alongX ? ws.CornerGapW[0] : ws.CornerGapL[0], side);
         const Coord rowW = per * side;
         std::int32_t rows = per < a ? 0 : k / per;
         if (random) {
-            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i])
-                                       : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
+            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.items.Len[i])
+                                       : divOrZero(ws.CornerGapW[0], ws.items.Wid[i]);
             rows = k == per ? 0 : std::min(rows, lanes);
             if (rows > 0)
                 rows = ws.RandomBelow(rows) + 1;
@@ -275,7 +275,7 @@ void TurnAllLong(SearchState& s, Axis longSideAlong) {
     for (int i = 1; i <= s.ItemCount; ++i) {
         if (!s.ItemTurnOn[i])
             continue;
-        if (longSideAlong == Axis::Y ? s.ItemWid[i] < s.ItemLen[i] : s.ItemLen[i] < s.ItemWid[i])
+        if (longSideAlong == Axis::Y ? s.items.Wid[i] < s.items.Len[i] : s.items.Len[i] < s.items.Wid[i])
             TurnItem(s, i);
     }
 }
@@ -288,9 +288,9 @@ void TurnAll(SearchState& s) {
 
 void TurnToModule(SearchState& s, int mode) {
     for (int i = 1; i <= s.ItemCount; ++i) {
-        if (!s.ItemTurnOn[i] || s.ItemLen[i] == s.ItemWid[i])
+        if (!s.ItemTurnOn[i] || s.items.Len[i] == s.items.Wid[i])
             continue;
-        const Coord dl = std::abs(s.ItemLen[i] - s.ModuleDim), dw = std::abs(s.ItemWid[i] - s.ModuleDim);
+        const Coord dl = std::abs(s.items.Len[i] - s.ModuleDim), dw = std::abs(s.items.Wid[i] - s.ModuleDim);
         if (mode == 1 ? dw < dl : dl < dw)
             TurnItem(s, i);
     }
@@ -300,7 +300,7 @@ void TurnRandomGroups(PackWorkspace& ws, int /*mode*/) {
     int i = 1;
     while (i <= ws.ItemCount) {
         const int end = itemRunEnd(ws, i, [&](int f, int j) {
-            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f];
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.items.Wid[j] == ws.items.Wid[f];
         });
         const int d = TurnClass(ws, i) == 2 ? ws.RandomBelow(2) : 0;
         if (d == 1)
@@ -320,12 +320,12 @@ void SplitTurn(PackWorkspace& ws, int a) {
         ws.GroupCount += 1;
         // The coin is only thrown for a turnable run of several items.
         if (TurnClass(ws, i) == 2 && k > 1 && ws.RandomBelow(2) == 1) {
-            const bool alongX = ws.CornerDir != 2;
-            const Coord per = alongX ? divOrZero(ws.CornerGapW[0], ws.ItemWid[i])
-                                     : divOrZero(ws.CornerGapL[0], ws.ItemLen[i]);
+            const bool alongX = ws.order.CornerDir != 2;
+            const Coord per = alongX ? divOrZero(ws.CornerGapW[0], ws.items.Wid[i])
+                                     : divOrZero(ws.CornerGapL[0], ws.items.Len[i]);
             const std::int32_t rows = per < a ? 0 : k / per;
-            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.ItemLen[i])
-                                       : divOrZero(ws.CornerGapW[0], ws.ItemWid[i]);
+            const Coord lanes = alongX ? divOrZero(ws.CornerGapL[0], ws.items.Len[i])
+                                       : divOrZero(ws.CornerGapW[0], ws.items.Wid[i]);
             std::int32_t m = k == per ? 0 : std::min(lanes, rows);
             if (m > 0)
                 m = ws.RandomBelow(m) + 1;
@@ -342,31 +342,32 @@ void SplitTurn(PackWorkspace& ws, int a) {
 }
 
 void SortLinear(SearchState& s, float a, float b) {
-    sortAllBy(s, [&](int i) { return (long double)a * s.ItemLen[i] + (long double)b * s.ItemWid[i]; });
+    sortAllBy(s, [&](int i) { return (long double)a * s.items.Len[i] + (long double)b * s.items.Wid[i]; });
 }
 
 void SortLinearRun(SearchState& s, std::int16_t k, float a, float b) {
     sortAllBy(s, [&](int i) {
-        return ((long double)a * s.ItemLen[i] + (long double)b * s.ItemWid[i]) *
+        return ((long double)a * s.items.Len[i] + (long double)b * s.items.Wid[i]) *
                ((long double)s.ItemRun[i] + k);
     });
 }
 
 void SortAreaRun(SearchState& s, std::int16_t k) {
-    sortAllBy(
-        s, [&](int i) { return (long double)s.ItemLen[i] * s.ItemWid[i] * ((long double)s.ItemRun[i] + k); });
+    sortAllBy(s, [&](int i) {
+        return (long double)s.items.Len[i] * s.items.Wid[i] * ((long double)s.ItemRun[i] + k);
+    });
 }
 
 void SortArea(SearchState& s) {
-    sortAllBy(s, [&](int i) { return (long double)s.ItemLen[i] * s.ItemWid[i]; });
+    sortAllBy(s, [&](int i) { return (long double)s.items.Len[i] * s.items.Wid[i]; });
 }
 
 void SortLenRun(SearchState& s, std::int16_t k) {
-    sortAllBy(s, [&](int i) { return (long double)s.ItemLen[i] * ((long double)s.ItemRun[i] + k); });
+    sortAllBy(s, [&](int i) { return (long double)s.items.Len[i] * ((long double)s.ItemRun[i] + k); });
 }
 
 void SortWidRun(SearchState& s, std::int16_t k) {
-    sortAllBy(s, [&](int i) { return (long double)s.ItemWid[i] * ((long double)s.ItemRun[i] + k); });
+    sortAllBy(s, [&](int i) { return (long double)s.items.Wid[i] * ((long double)s.ItemRun[i] + k); });
 }
 
 void SortBy(SearchState& s, Extent a) {
@@ -381,7 +382,7 @@ void SortBy2(SearchState& s, Extent a, Extent b) {
     int p = 1;
     while (p <= s.ItemCount) {
         int q = p;
-        while (q < s.ItemCount && extentOf(s, a, s.ItemOrder[q + 1]) == extentOf(s, a, s.ItemOrder[p]))
+        while (q < s.ItemCount && extentOf(s, a, s.order.Item[q + 1]) == extentOf(s, a, s.order.Item[p]))
             ++q;
         sortSpan(s, p, q, key);
         p = q + 1;
@@ -394,7 +395,7 @@ void SortClass(SearchState& s) {
 
 void SortRowArea(SearchState& s, std::int16_t k) {
     sortAllBy(s, [&](int i) {
-        long double key = (long double)s.ItemLen[i] * s.ItemWid[i] * ((long double)s.ItemRun[i] + k);
+        long double key = (long double)s.items.Len[i] * s.items.Wid[i] * ((long double)s.ItemRun[i] + k);
         if (s.ItemClass[i] >= 0 && s.ItemClass[i] <= 4)
             key *= 0.00001L;
         else if (s.ItemClass[i] >= 5 && s.ItemClass[i] <= 9)
@@ -408,7 +409,7 @@ void ShuffleRuns(PackWorkspace& ws) {
     int i = 1;
     while (i <= ws.ItemCount) {
         const int end = itemRunEnd(ws, i, [&](int f, int j) {
-            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f];
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.items.Wid[j] == ws.items.Wid[f];
         });
         const float r = float(ws.RandomBelow(999));
         for (int x = i; x <= end; ++x)
@@ -423,7 +424,7 @@ void ShuffleByClass(PackWorkspace& ws, int mode) {
     int i = 1;
     while (i <= ws.ItemCount) {
         const int end = itemRunEnd(ws, i, [&](int f, int j) {
-            return ws.ItemKind[j] == ws.ItemKind[f] && ws.ItemWid[j] == ws.ItemWid[f] &&
+            return ws.ItemKind[j] == ws.ItemKind[f] && ws.items.Wid[j] == ws.items.Wid[f] &&
                    ws.ItemClass[j] == ws.ItemClass[f];
         });
         std::int32_t r;
@@ -446,10 +447,10 @@ void ShuffleByClass(PackWorkspace& ws, int mode) {
 void SwapAdjacentRuns(PackWorkspace& ws, int s) {
     const int n = ws.ItemCount;
     auto runEnd = [&](int p) {
-        const int a = ws.ItemOrder[p];
+        const int a = ws.order.Item[p];
         int q = p;
-        while (q < n && ws.ItemKind[ws.ItemOrder[q + 1]] == ws.ItemKind[a] &&
-               ws.ItemWid[ws.ItemOrder[q + 1]] == ws.ItemWid[a])
+        while (q < n && ws.ItemKind[ws.order.Item[q + 1]] == ws.ItemKind[a] &&
+               ws.items.Wid[ws.order.Item[q + 1]] == ws.items.Wid[a])
             ++q;
         return q;
     };
@@ -460,8 +461,8 @@ void SwapAdjacentRuns(PackWorkspace& ws, int s) {
             return;
         const int b1 = runEnd(a1 + 1);
         if (ws.RandomBelow(s + 1) == 0) {
-            std::rotate(ws.ItemOrder.begin() + a0, ws.ItemOrder.begin() + a1 + 1,
-                        ws.ItemOrder.begin() + b1 + 1);
+            std::rotate(ws.order.Item.begin() + a0, ws.order.Item.begin() + a1 + 1,
+                        ws.order.Item.begin() + b1 + 1);
             a0 = b1 + 1;
         } else {
             if (b1 + 1 >= n)
@@ -475,21 +476,21 @@ void RandomSwaps(PackWorkspace& ws) {
     for (int t = 0; t < ws.ItemCount; ++t) {
         const std::int32_t u = ws.RandomBelow(ws.ItemCount);
         const std::int32_t v = ws.RandomBelow(ws.ItemCount);
-        std::swap(ws.ItemOrder[v + 1], ws.ItemOrder[u + 1]);
+        std::swap(ws.order.Item[v + 1], ws.order.Item[u + 1]);
     }
 }
 
 void SwapNeighbours(PackWorkspace& ws, int hit) {
     for (int p = 1; p <= ws.ItemCount - 1; ++p) {
-        if (ws.ItemKind[ws.ItemOrder[p]] != ws.ItemKind[ws.ItemOrder[p + 1]] && ws.RandomBelow(4) == hit)
-            std::swap(ws.ItemOrder[p], ws.ItemOrder[p + 1]);
+        if (ws.ItemKind[ws.order.Item[p]] != ws.ItemKind[ws.order.Item[p + 1]] && ws.RandomBelow(4) == hit)
+            std::swap(ws.order.Item[p], ws.order.Item[p + 1]);
     }
 }
 
 void SortByPosition(SearchState& s) {
     ItemArray<std::int64_t> key;
     for (int i = 1; i <= s.ItemCount; ++i) {
-        const std::int64_t x = s.ItemPosX[i], y = s.ItemPosY[i];
+        const std::int64_t x = s.items.PosX[i], y = s.items.PosY[i];
         key[i] = s.SearchFillDir == 1   ? 10 * x + 2 * y
                  : s.SearchFillDir == 2 ? 10 * y + 2 * x
                                         : 6 * x + 6 * y;

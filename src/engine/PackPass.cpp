@@ -19,20 +19,20 @@ long double ratioOrZero(long double a, long double b) {
 // Step 1: clean item placement, one corner at the origin, zero totals.
 void startPass(SearchState& s) {
     for (int i = 0; i <= s.ItemCount; ++i) {
-        s.ItemPlaced[i] = 0;
-        s.ItemPosX[i] = 0;
-        s.ItemPosY[i] = 0;
+        s.items.Placed[i] = 0;
+        s.items.PosX[i] = 0;
+        s.items.PosY[i] = 0;
     }
-    s.ItemPlaced[0] = 1;
+    s.items.Placed[0] = 1;
     ResetCorners(s, 0, s.CornerCapacity);
     s.CornerCount = 1;
     StartPlacedGrid(s);
-    s.CostWeightX = s.CornerDir == 2 ? 1 : 100;
-    s.CostWeightY = s.CornerDir == 2 ? 100 : 1;
+    s.CostWeightX = s.order.CornerDir == 2 ? 1 : 100;
+    s.CostWeightY = s.order.CornerDir == 2 ? 100 : 1;
     s.PassPos = 0;
-    s.PassWolume = s.PassCost = 0;
-    s.PassWeight = s.PassCount = 0;
-    s.PassNoseLoad = s.PassTailLoad = 0;
+    s.pass.Wolume = s.pass.Cost = 0;
+    s.pass.Weight = s.pass.Count = 0;
+    s.pass.NoseLoad = s.pass.TailLoad = 0;
     s.LoadMaxX = s.LoadMaxY = 0;
     s.ExtentRatio = 0;
     s.Compactness = 1.0f;
@@ -44,28 +44,28 @@ void startPass(SearchState& s) {
 void placeItem(SearchState& s, std::int32_t j) {
     const int it = s.PassItem;
     const std::int32_t w = s.ItemWeight[it];
-    s.ItemLen[it] = s.chosenLen;
-    s.ItemWid[it] = s.chosenWid;
-    s.ItemPosX[it] = s.CornerX[j];
-    s.ItemPosY[it] = s.CornerY[j];
-    s.ItemPlaced[it] = 1;
+    s.items.Len[it] = s.chosenLen;
+    s.items.Wid[it] = s.chosenWid;
+    s.items.PosX[it] = s.CornerX[j];
+    s.items.PosY[it] = s.CornerY[j];
+    s.items.Placed[it] = 1;
     GridInsert(s, it);
-    s.PassCount += 1;
-    s.PassCost = float((long double)s.PassCost + s.ItemCost[it]);
-    s.PassWeight += w;
-    s.PassWolume = float((long double)s.PassWolume + s.ItemWolume[it]);
-    s.LoadCentreX = float((((long double)s.PassWeight - w) * s.LoadCentreX +
-                           ((long double)s.ItemLen[it] * 0.5L + s.ItemPosX[it]) * w) /
-                          ((long double)s.PassWeight + 1e-5L));
+    s.pass.Count += 1;
+    s.pass.Cost = float((long double)s.pass.Cost + s.ItemCost[it]);
+    s.pass.Weight += w;
+    s.pass.Wolume = float((long double)s.pass.Wolume + s.ItemWolume[it]);
+    s.LoadCentreX = float((((long double)s.pass.Weight - w) * s.LoadCentreX +
+                           ((long double)s.items.Len[it] * 0.5L + s.items.PosX[it]) * w) /
+                          ((long double)s.pass.Weight + 1e-5L));
     UpdateExtents(s);
     if (s.PassPos < s.ItemCount)
         UpdateCornersAfterPlacement(s, j);
 }
 
 bool capacityExceeded(const SearchState& s, int it) {
-    if ((long double)s.SearchLoadWt * 1.001L < (long double)s.PassWeight + s.ItemWeight[it])
+    if ((long double)s.SearchLoadWt * 1.001L < (long double)s.pass.Weight + s.ItemWeight[it])
         return true;
-    return (long double)s.SearchWolume * 1.001L < (long double)s.PassWolume + s.ItemWolume[it];
+    return (long double)s.SearchWolume * 1.001L < (long double)s.pass.Wolume + s.ItemWolume[it];
 }
 
 bool sameAsLastFailure(const SearchState& s, int it) {
@@ -76,8 +76,8 @@ bool sameAsLastFailure(const SearchState& s, int it) {
 
 // Step 2.8: room left for at least the lightest and the smallest item.
 bool roomForAnotherItem(const SearchState& s) {
-    return (long double)s.SearchLoadWt * 1.001L >= (long double)s.PassWeight + s.MinItemWeight &&
-           (long double)s.SearchWolume * 1.001L >= (long double)s.PassWolume + s.MinItemWolume;
+    return (long double)s.SearchLoadWt * 1.001L >= (long double)s.pass.Weight + s.MinItemWeight &&
+           (long double)s.SearchWolume * 1.001L >= (long double)s.pass.Wolume + s.MinItemWolume;
 }
 
 // Steps 2.4-2.7 for the item at PassPos.
@@ -85,10 +85,10 @@ void tryItem(SearchState& s) {
     const int it = s.PassItem;
     s.BestCornerCost = kNoCornerCost;
     ChooseCorner(s);
-    const bool turnWanted = (s.TurnMode >= 1 && s.BestCornerCost == kNoCornerCost) ||
-                            (s.TurnMode >= 2 && s.TurnExtent <= s.ExtentRatio);
-    if (s.AnyTurn && turnWanted && s.ItemTurnOn[it] && s.ItemWid[it] != s.ItemLen[it]) {
-        std::swap(s.ItemLen[it], s.ItemWid[it]);
+    const bool turnWanted = (s.order.TurnMode >= 1 && s.BestCornerCost == kNoCornerCost) ||
+                            (s.order.TurnMode >= 2 && s.TurnExtent <= s.ExtentRatio);
+    if (s.AnyTurn && turnWanted && s.ItemTurnOn[it] && s.items.Wid[it] != s.items.Len[it]) {
+        std::swap(s.items.Len[it], s.items.Wid[it]);
         ChooseCorner(s);
     }
     const bool found = s.BestCornerCost != kNoCornerCost;
@@ -113,9 +113,9 @@ void PackPass(SearchState& s) {
     startPass(s);
     for (;;) {
         s.PassPos += 1;
-        s.PassItem = std::uint16_t(s.ItemOrder[s.PassPos]);
+        s.PassItem = std::uint16_t(s.order.Item[s.PassPos]);
         const int it = s.PassItem;
-        if (s.ItemPlaced[it] != 1 && !capacityExceeded(s, it) && !sameAsLastFailure(s, it))
+        if (s.items.Placed[it] != 1 && !capacityExceeded(s, it) && !sameAsLastFailure(s, it))
             tryItem(s);
         if (s.PassPos >= s.ItemCount || !roomForAnotherItem(s))
             break;
@@ -128,12 +128,12 @@ void PackPass(SearchState& s) {
 
 void ChooseCorner(SearchState& s) {
     const int it = s.PassItem;
-    const Coord len = s.ItemLen[it], wid = s.ItemWid[it];
+    const Coord len = s.items.Len[it], wid = s.items.Wid[it];
     const std::int32_t w = s.ItemWeight[it];
     const bool checks = SupportChecksApply(s);
     const long double d = Wheelbase(s);
-    const long double q = (long double)s.PassWeight * s.LoadCentreX;
-    const long double g = (long double)s.PassWeight + w;
+    const long double q = (long double)s.pass.Weight * s.LoadCentreX;
+    const long double g = (long double)s.pass.Weight + w;
     const long double m = g * s.NoseAxleX;
     const long double o = ((long double)s.CornerGapL[0] - s.TailAxleDist) * g;
     const long double noseWt = s.SearchNoseWt, tailWt = s.SearchTailWt;
@@ -170,38 +170,38 @@ void ChooseCorner(SearchState& s) {
 
 void UpdateExtents(SearchState& s) {
     const int it = s.PassItem;
-    s.LoadMaxX = std::max(s.LoadMaxX, s.ItemPosX[it] + s.ItemLen[it]);
-    s.LoadMaxY = std::max(s.LoadMaxY, s.ItemPosY[it] + s.ItemWid[it]);
-    const int dir = s.SearchFillDir != 0 ? s.SearchFillDir : s.CornerDir;
+    s.LoadMaxX = std::max(s.LoadMaxX, s.items.PosX[it] + s.items.Len[it]);
+    s.LoadMaxY = std::max(s.LoadMaxY, s.items.PosY[it] + s.items.Wid[it]);
+    const int dir = s.SearchFillDir != 0 ? s.SearchFillDir : s.order.CornerDir;
     if (dir == 2)
         s.ExtentRatio = float(ratioOrZero(s.LoadMaxY, s.CornerGapW[0]));
     else
         s.ExtentRatio = float(ratioOrZero(s.LoadMaxX, s.CornerGapL[0]));
-    s.Compactness = float(ratioOrZero(s.PassWolume, s.SearchWolume) / ((long double)s.ExtentRatio + 1e-5L));
+    s.Compactness = float(ratioOrZero(s.pass.Wolume, s.SearchWolume) / ((long double)s.ExtentRatio + 1e-5L));
 }
 
 void ComputeAxleLoads(SearchState& s) {
     const Coord d = Wheelbase(s);
     if (d >= 1)
-        s.PassTailLoad =
-            NearestInt<std::int32_t>(((long double)s.LoadCentreX - s.NoseAxleX) * s.PassWeight / d);
+        s.pass.TailLoad =
+            NearestInt<std::int32_t>(((long double)s.LoadCentreX - s.NoseAxleX) * s.pass.Weight / d);
     else
-        s.PassTailLoad = 0; // supports meet or cross: the whole load counts on the nose
-    s.PassNoseLoad = std::int32_t(std::int64_t(s.PassWeight) - s.PassTailLoad);
+        s.pass.TailLoad = 0; // supports meet or cross: the whole load counts on the nose
+    s.pass.NoseLoad = std::int32_t(std::int64_t(s.pass.Weight) - s.pass.TailLoad);
 }
 
 void ShiftLoadRearward(SearchState& s) {
     if (!SupportChecksApply(s))
         return;
-    if (s.PassWeight < 1 || s.PassNoseLoad <= s.SearchNoseWt)
+    if (s.pass.Weight < 1 || s.pass.NoseLoad <= s.SearchNoseWt)
         return;
     const long double d = Wheelbase(s);
-    Coord shift = NearestInt<Coord>(d / s.PassWeight * ((long double)s.PassNoseLoad - s.SearchNoseWt));
+    Coord shift = NearestInt<Coord>(d / s.pass.Weight * ((long double)s.pass.NoseLoad - s.SearchNoseWt));
     if (std::int64_t(s.LoadMaxX) + shift > s.CornerGapL[0])
         shift = s.CornerGapL[0] - s.LoadMaxX;
     for (int i = 1; i <= s.ItemCount; ++i)
-        if (s.ItemPlaced[i] == 1)
-            s.ItemPosX[i] += shift;
+        if (s.items.Placed[i] == 1)
+            s.items.PosX[i] += shift;
     s.LoadCentreX = float((long double)s.LoadCentreX + shift);
     ComputeAxleLoads(s);
 }
@@ -209,30 +209,30 @@ void ShiftLoadRearward(SearchState& s) {
 void ApplyBindRule(SearchState& s) {
     const int kind = s.ItemKind[s.PassItem];
     int p = s.PassPos - 1;
-    while (p > 0 && !(s.ItemKind[s.ItemOrder[p]] != kind && s.ItemPlaced[s.ItemOrder[p]] == 1))
+    while (p > 0 && !(s.ItemKind[s.order.Item[p]] != kind && s.items.Placed[s.order.Item[p]] == 1))
         --p;
     if (p == 0 && std::abs(s.BindMode) < 3)
         return;
-    for (p = s.PassPos - 1; p >= 1 && s.ItemKind[s.ItemOrder[p]] == kind; --p) {
-        const int q = s.ItemOrder[p];
+    for (p = s.PassPos - 1; p >= 1 && s.ItemKind[s.order.Item[p]] == kind; --p) {
+        const int q = s.order.Item[p];
         const std::int32_t w = s.ItemWeight[q];
-        s.LoadCentreX = float(((long double)s.PassWeight * s.LoadCentreX -
-                               ((long double)s.ItemLen[q] * 0.5L + s.ItemPosX[q]) * w) /
-                              (std::abs((long double)s.PassWeight - w) + 1e-5L));
-        s.PassWolume = float((long double)s.PassWolume - s.ItemWolume[q]);
-        s.PassWeight -= w;
-        s.PassCost = float((long double)s.PassCost - s.ItemCost[q]);
-        s.PassCount -= 1;
-        if (s.ItemPlaced[q] == 1)
+        s.LoadCentreX = float(((long double)s.pass.Weight * s.LoadCentreX -
+                               ((long double)s.items.Len[q] * 0.5L + s.items.PosX[q]) * w) /
+                              (std::abs((long double)s.pass.Weight - w) + 1e-5L));
+        s.pass.Wolume = float((long double)s.pass.Wolume - s.ItemWolume[q]);
+        s.pass.Weight -= w;
+        s.pass.Cost = float((long double)s.pass.Cost - s.ItemCost[q]);
+        s.pass.Count -= 1;
+        if (s.items.Placed[q] == 1)
             GridRemove(s, q);
-        s.ItemPlaced[q] = 0;
-        s.ItemLen[q] = s.ItemWid[q] = 0;
-        s.ItemPosX[q] = s.ItemPosY[q] = 0;
+        s.items.Placed[q] = 0;
+        s.items.Len[q] = s.items.Wid[q] = 0;
+        s.items.PosX[q] = s.items.PosY[q] = 0;
     }
     if (s.BindMode < 1) {
         s.PassPos = s.ItemCount;
     } else {
-        while (s.PassPos < s.ItemCount && s.ItemKind[s.ItemOrder[s.PassPos + 1]] == kind)
+        while (s.PassPos < s.ItemCount && s.ItemKind[s.order.Item[s.PassPos + 1]] == kind)
             s.PassPos += 1;
     }
 }

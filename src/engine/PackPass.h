@@ -1,5 +1,5 @@
 #pragma once
-// The placement pass: fills one container floor with the items in ItemOrder, each on the first
+// The placement pass: fills one container floor with the items in order.Item, each on the first
 // fitting corner of the corner list, under the weight, area and support limits.
 
 #include "SearchState.h"
@@ -9,15 +9,14 @@ namespace palvane {
 // Cost meaning "no corner chosen yet".
 inline constexpr std::int32_t kNoCornerCost = 1555555555;
 
-// Runs one pass over ItemOrder; the item table then holds the placement and the Pass* fields
-// the totals.
+// Runs one pass over order.Item; `items` then holds the placement and `pass` the totals.
 void PackPass(SearchState& s);
 // Looks for the first fitting corner of PassItem in its current orientation and keeps it when
 // it is cheaper than the best found so far.
 void ChooseCorner(SearchState& s);
 // Updates LoadMaxX, LoadMaxY, ExtentRatio and Compactness after PassItem was placed.
 void UpdateExtents(SearchState& s);
-// Splits PassWeight over the two supports from the load centre.
+// Splits pass.Weight over the two supports from the load centre.
 void ComputeAxleLoads(SearchState& s);
 // Slides every placed item rearward when the nose support is overloaded.
 void ShiftLoadRearward(SearchState& s);

@@ -8,10 +8,10 @@ namespace {
 
 bool scanMeets(const SearchState& s, Coord xMin, Coord xMax, Coord yMin, Coord yMax, int exclude) {
     for (int p = s.PassPos - 1; p >= 1; --p) {
-        const int r = s.ItemOrder[p];
-        if (s.ItemPlaced[r] == 1 && r != exclude && s.ItemPosX[r] <= xMax &&
-            xMin < s.ItemPosX[r] + s.ItemLen[r] && s.ItemPosY[r] <= yMax &&
-            yMin < s.ItemPosY[r] + s.ItemWid[r])
+        const int r = s.order.Item[p];
+        if (s.items.Placed[r] == 1 && r != exclude && s.items.PosX[r] <= xMax &&
+            xMin < s.items.PosX[r] + s.items.Len[r] && s.items.PosY[r] <= yMax &&
+            yMin < s.items.PosY[r] + s.items.Wid[r])
             return true;
     }
     return false;
@@ -26,7 +26,8 @@ int shiftFor(std::int64_t extent, std::int64_t cells) {
 }
 
 PlacedRect rectOf(const SearchState& s, int i) {
-    return {s.ItemPosX[i], s.ItemPosY[i], s.ItemPosX[i] + s.ItemLen[i], s.ItemPosY[i] + s.ItemWid[i], i};
+    return {s.items.PosX[i], s.items.PosY[i], s.items.PosX[i] + s.items.Len[i],
+            s.items.PosY[i] + s.items.Wid[i], i};
 }
 
 // Cells an item occupies; an item of zero extent still sits in the cell of its corner.

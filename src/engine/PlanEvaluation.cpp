@@ -122,11 +122,11 @@ void CountSplits(const PackWorkspace& ws, PackPlan& plan) {
 void AddContainer(const PackWorkspace& ws, PackPlan& plan, int cont, int packed, std::int32_t cap,
                   float area) {
     plan.BoxLoad[cont] = static_cast<std::int16_t>(packed);
-    plan.WolLoad[cont] = ws.PassWolume;
-    plan.CostLoad[cont] = ws.PassCost;
-    plan.WgtLoad[cont] = ws.PassWeight;
-    plan.NoseLoad[cont] = ws.PassNoseLoad;
-    plan.TailLoad[cont] = ws.PassTailLoad;
+    plan.WolLoad[cont] = ws.pass.Wolume;
+    plan.CostLoad[cont] = ws.pass.Cost;
+    plan.WgtLoad[cont] = ws.pass.Weight;
+    plan.NoseLoad[cont] = ws.pass.NoseLoad;
+    plan.TailLoad[cont] = ws.pass.TailLoad;
 
     plan.ContWgtEff[cont] = static_cast<float>(plan.WgtLoad[cont] / (cap + kTiny));
     plan.ContAreaEff[cont] = static_cast<float>(plan.WolLoad[cont] / (area + kTiny));
@@ -146,16 +146,16 @@ void AddContainer(const PackWorkspace& ws, PackPlan& plan, int cont, int packed,
 
     int n = 0;
     for (int p = 1; p <= ws.ItemCount; ++p) {
-        const int it = ws.ItemOrder[p];
-        if (ws.ItemPlaced[it] != 1)
+        const int it = ws.order.Item[p];
+        if (ws.items.Placed[it] != 1)
             continue;
         const int b = ws.ItemBox[it];
         plan.ContNo[b] = static_cast<std::int16_t>(cont);
         plan.LoadNo[b] = static_cast<std::int16_t>(++n);
-        plan.PosX[b] = static_cast<std::int16_t>(ws.ItemPosX[it] + ws.WallGap);
-        plan.PosY[b] = static_cast<std::int16_t>(ws.ItemPosY[it] + ws.WallGap);
-        plan.PosLh[b] = static_cast<std::int16_t>(ws.ItemLen[it] - ws.ItemGap);
-        plan.PosWh[b] = static_cast<std::int16_t>(ws.ItemWid[it] - ws.ItemGap);
+        plan.PosX[b] = static_cast<std::int16_t>(ws.items.PosX[it] + ws.WallGap);
+        plan.PosY[b] = static_cast<std::int16_t>(ws.items.PosY[it] + ws.WallGap);
+        plan.PosLh[b] = static_cast<std::int16_t>(ws.items.Len[it] - ws.ItemGap);
+        plan.PosWh[b] = static_cast<std::int16_t>(ws.items.Wid[it] - ws.ItemGap);
     }
 }
 

@@ -12,7 +12,7 @@ int RuleTableSize(int strategy);
 // Applies the table rule of the strategy at index i; r is the rule number, whose value the
 // ranged rows use. An index outside the table shuffles the runs instead.
 void ApplyTableRule(PackWorkspace& ws, int strategy, int i, std::int32_t r);
-// Orders ItemOrder (starting from the identity) for the rule number RuleNo: random phase, row
+// Orders order.Item (starting from the identity) for the rule number RuleNo: random phase, row
 // phase or the table of OrderStrategy.
 void ApplyOrderingRule(PackWorkspace& ws);
 // Presets orientations for the variant number VariantNo (only when AnyTurn is set).

@@ -20,9 +20,9 @@ long double ratioOrZero(long double a, long double b) {
 // Length-to-width ratio of item j times its group key.
 long double groupedRatio(const SearchState& s, int j) {
     RatioMemo& m = s.ratioMemo[j];
-    if (m.len != s.ItemLen[j] || m.wid != s.ItemWid[j] || m.key != s.ItemGroupKey[j])
-        m = {s.ItemLen[j], s.ItemWid[j], s.ItemGroupKey[j],
-             ratioOrZero(s.ItemLen[j], s.ItemWid[j]) * s.ItemGroupKey[j]};
+    if (m.len != s.items.Len[j] || m.wid != s.items.Wid[j] || m.key != s.ItemGroupKey[j])
+        m = {s.items.Len[j], s.items.Wid[j], s.ItemGroupKey[j],
+             ratioOrZero(s.items.Len[j], s.items.Wid[j]) * s.ItemGroupKey[j]};
     return m.value;
 }
 
@@ -40,26 +40,26 @@ const std::array<long double, kItemSlots>& positionRoots() {
 } // namespace
 
 void ScorePass(PackWorkspace& ws) {
-    const float fillA = float(ws.PassWolume / ((long double)ws.SearchWolume + kE));
-    const float fillW = float(ws.PassWeight / ((long double)ws.SearchLoadWt + kE));
+    const float fillA = float(ws.pass.Wolume / ((long double)ws.SearchWolume + kE));
+    const float fillW = float(ws.pass.Weight / ((long double)ws.SearchLoadWt + kE));
     const float fill =
         float((1.0L - ws.SearchWeightFactor) * fillA + (long double)ws.SearchWeightFactor * fillW);
-    const float value = float(ws.PassCost / ((long double)ws.TotBoxCost + kE) *
+    const float value = float(ws.pass.Cost / ((long double)ws.TotBoxCost + kE) *
                               (ratioOrZero(ws.TotBoxWolume, ws.SearchWolume) +
                                ws.TotBoxWeight / ((long double)ws.SearchLoadWt + kE)));
     const float economy =
         float(2.0L / (1.0L + (ws.SearchCost / ((long double)ws.TotContCost + kE)) /
-                                 (ratioOrZero(ws.PassWolume, ws.TotContWolume) +
-                                  ws.PassWeight / ((long double)ws.TotCapacity + kE) + kE)));
+                                 (ratioOrZero(ws.pass.Wolume, ws.TotContWolume) +
+                                  ws.pass.Weight / ((long double)ws.TotCapacity + kE) + kE)));
     float s = float((1.0L - ws.SearchCostFactor) * fill +
                     (long double)ws.SearchCostFactor * (0.5L * economy + 0.5L * value));
     s = float((1.0L - ws.SearchLeftFactor) * s +
-              (long double)ws.SearchLeftFactor * ratioOrZero(ws.PassCount, ws.ItemCount));
+              (long double)ws.SearchLeftFactor * ratioOrZero(ws.pass.Count, ws.ItemCount));
 
     // Kinds (by number 1..KindRunCount) that have items both placed and left over.
     ItemArray<std::uint8_t> placed{}, unplaced{};
     for (int i = 1; i <= ws.ItemCount; ++i)
-        (ws.ItemPlaced[i] == 1 ? placed : unplaced)[ws.ItemKind[i]] = 1;
+        (ws.items.Placed[i] == 1 ? placed : unplaced)[ws.ItemKind[i]] = 1;
     int split = 0;
     for (int k = 1; k <= ws.KindRunCount && k < kItemSlots; ++k)
         if (placed[k] && unplaced[k])
@@ -82,7 +82,7 @@ RuleSignature OrderingSignature(const SearchState& s, bool rowsOnly) {
     RuleSignature sig;
     const auto& roots = positionRoots();
     for (int x = 1; x <= s.ItemCount && x < kItemSlots; ++x) {
-        const int j = s.ItemOrder[x];
+        const int j = s.order.Item[x];
         if (rowsOnly && s.ItemClass[j] < 10)
             continue;
         const long double f = groupedRatio(s, j);

@@ -92,13 +92,14 @@ void setBudgets(PackWorkspace& ws) {
 } // namespace
 
 void ResetSearch(PackWorkspace& ws) {
-    zero(ws.ItemLen), zero(ws.ItemWid), zero(ws.ItemLen0), zero(ws.ItemWid0);
-    zero(ws.ItemLenVar), zero(ws.ItemWidVar), zero(ws.ItemPosX), zero(ws.ItemPosY);
-    zero(ws.ItemPlaced), zero(ws.ItemKind), zero(ws.ItemOrder), zero(ws.ItemBox);
+    zero(ws.items.Len), zero(ws.items.Wid), zero(ws.ItemLen0), zero(ws.ItemWid0);
+    zero(ws.order.LenVar), zero(ws.order.WidVar), zero(ws.items.PosX), zero(ws.items.PosY);
+    zero(ws.items.Placed), zero(ws.ItemKind), zero(ws.order.Item), zero(ws.ItemBox);
     zero(ws.ItemRun), zero(ws.ItemClass), zero(ws.ItemGroupKey), zero(ws.ItemWeight);
     zero(ws.ItemWolume), zero(ws.ItemCost), zero(ws.ItemTurnOn);
-    zero(ws.bestPosX), zero(ws.bestPosY), zero(ws.bestLen), zero(ws.bestWid);
-    zero(ws.bestPlaced), zero(ws.bestOrder), zero(ws.bestLenVar), zero(ws.bestWidVar);
+    zero(ws.best.items.PosX), zero(ws.best.items.PosY), zero(ws.best.items.Len), zero(ws.best.items.Wid);
+    zero(ws.best.items.Placed), zero(ws.best.order.Item), zero(ws.best.order.LenVar),
+        zero(ws.best.order.WidVar);
     ws.ItemCount = 0;
     ws.SearchIntensity = 5;
     ws.BindMode = 0;
@@ -158,12 +159,12 @@ void PrepareSearch(PackWorkspace& ws) {
     if (std::abs(ws.BindMode) >= 2)
         ws.RowsAllowed = 0;
     for (int i = 1; i <= ws.ItemCount; ++i) {
-        ws.ItemLen0[i] = ws.ItemLen[i];
-        ws.ItemWid0[i] = ws.ItemWid[i];
+        ws.ItemLen0[i] = ws.items.Len[i];
+        ws.ItemWid0[i] = ws.items.Wid[i];
     }
     markKindRuns(ws);
     for (int p = 1; p <= ws.ItemCount; ++p)
-        ws.ItemOrder[p] = std::int16_t(p);
+        ws.order.Item[p] = std::int16_t(p);
     MarkRuns(ws);
     setBudgets(ws);
 }

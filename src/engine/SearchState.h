@@ -45,19 +45,47 @@ struct RatioMemo {
     long double value = 0; // the ratio of len, wid and key; 0 for the all-zero start
 };
 
+// The totals of a placement pass over the items it placed.
+struct PassTotals {
+    float Wolume = 0, Cost = 0;
+    std::int32_t Weight = 0, Count = 0;
+    std::int32_t NoseLoad = 0, TailLoad = 0; // loads on the nose and tail supports
+};
+
+// The extents and positions of the items in a pass (slots 0..1001).
+struct ItemPlacement {
+    ItemArray<Coord> Len{}, Wid{};    // current X and Y extent (turning swaps them)
+    ItemArray<Coord> PosX{}, PosY{};  // front-left corner of the placed item
+    ItemArray<std::int16_t> Placed{}; // 1 when placed by the pass
+};
+
+// What a pass is run on: the order the items are tried in, their extents after the turning
+// variant, the corner direction and the turn mode.
+struct PassOrdering {
+    ItemArray<std::int16_t> Item{};      // item tried at position p
+    ItemArray<Coord> LenVar{}, WidVar{}; // extents after the turning variant
+    std::int16_t CornerDir = 1;          // 1 corner list ordered along X, 2 along Y
+    std::int16_t TurnMode = 0;
+};
+
+// A scored pass kept as the best so far: its score, totals, placement and ordering.
+struct BestPass {
+    float Score = 0;
+    PassTotals pass;
+    ItemPlacement items;
+    PassOrdering order;
+};
+
 // Search fields of the workspace (see PackWorkspace).
 struct SearchState {
     // --- Item table (slots 0..1001) ---
     std::int16_t ItemCount = 0;
-    ItemArray<Coord> ItemLen{}, ItemWid{};       // current X and Y extent (turning swaps them)
-    ItemArray<Coord> ItemLen0{}, ItemWid0{};     // extents as delivered, never turned
-    ItemArray<Coord> ItemLenVar{}, ItemWidVar{}; // extents after the turning variant
-    ItemArray<Coord> ItemPosX{}, ItemPosY{};     // front-left corner of the placed item
-    ItemArray<std::int16_t> ItemPlaced{};        // 1 when placed by the current pass
-    ItemArray<std::int16_t> ItemKind{};          // kind number; kinds are consecutive from 1
-    ItemArray<std::int16_t> ItemOrder{};         // item tried at position p
-    ItemArray<std::int16_t> ItemBox{};           // box number the driver delivered the item for
-    ItemArray<std::int16_t> ItemRun{};           // length of the item's run
+    ItemPlacement items;                     // extents and placement of the running pass
+    PassOrdering order;                      // order, turning variant and corner direction
+    ItemArray<Coord> ItemLen0{}, ItemWid0{}; // extents as delivered, never turned
+    ItemArray<std::int16_t> ItemKind{};      // kind number; kinds are consecutive from 1
+    ItemArray<std::int16_t> ItemBox{};       // box number the driver delivered the item for
+    ItemArray<std::int16_t> ItemRun{};       // length of the item's run
     // Row class: 0..4 free, 5..9 rest of a row run, >= 10 filled row width (32-bit like a length).
     ItemArray<std::int32_t> ItemClass{};
     ItemArray<std::int32_t> ItemGroupKey{}; // random key shared by one kind run
@@ -90,9 +118,8 @@ struct SearchState {
     std::int32_t CornerCapacity = 0;
     std::int32_t CornerCount = 0;
     std::int32_t CornerFirstNew = 0;
-    std::int16_t CornerDir = 1; // 1 list ordered along X, 2 along Y
-    Coord MinGap = 0;           // smallest item dimension minus 1
-    PlacedGrid placedGrid;      // the items placed in the running pass, by floor cell
+    Coord MinGap = 0;      // smallest item dimension minus 1
+    PlacedGrid placedGrid; // the items placed in the running pass, by floor cell
 
     // --- Placement pass state and results ---
     std::int16_t PassPos = 0;
@@ -102,9 +129,7 @@ struct SearchState {
     Coord chosenLen = 0, chosenWid = 0; // orientation that won the corner choice
     std::int32_t CostWeightX = 100, CostWeightY = 1;
     std::int16_t LastFailedItem = 0;
-    float PassWolume = 0, PassCost = 0;
-    std::int32_t PassWeight = 0, PassCount = 0;
-    std::int32_t PassNoseLoad = 0, PassTailLoad = 0;
+    PassTotals pass;
     float LoadCentreX = 0;
     Coord LoadMaxX = 0, LoadMaxY = 0;
     float ExtentRatio = 0;
@@ -118,7 +143,7 @@ struct SearchState {
     std::int32_t RowRests = 0;
     std::uint16_t SwapOdds = 4;
     std::uint16_t OrderStrategy = 0;
-    std::int16_t TurnMode = 0, TurnModeFirst = 0, TurnModeLast = 0;
+    std::int16_t TurnModeFirst = 0, TurnModeLast = 0; // range of order.TurnMode
     std::int32_t VariantNo = 0, VariantLimit = 0, VariantLimit0 = 0, VariantTries = 0, VariantSkips = 0;
     std::int32_t RuleNo = 0, RuleCount = 0, RuleLimit = 0, RuleBudget = 0, RuleTries = 0, RuleSkips = 0;
     std::int32_t RuleBase = 0, RowRules = 0, RowFlag = 0, RowRulePercent = 70;
@@ -143,15 +168,8 @@ struct SearchState {
     mutable ItemArray<RatioMemo> ratioMemo{}; // only a memo: never read as search state
     std::array<std::int64_t, kRuleSigSlots> RuleSigA{}, RuleSigB{};
 
-    // --- Best snapshot ---
-    float BestScore = 0;
-    float bestPassWolume = 0, bestPassCost = 0;
-    std::int32_t bestPassWeight = 0, bestPassCount = 0, bestPassNoseLoad = 0, bestPassTailLoad = 0;
-    ItemArray<Coord> bestPosX{}, bestPosY{}, bestLen{}, bestWid{};
-    ItemArray<std::int16_t> bestPlaced{};
-    ItemArray<std::int16_t> bestOrder{};
-    ItemArray<Coord> bestLenVar{}, bestWidVar{};
-    std::int16_t bestCornerDir = 1, bestTurnMode = 0;
+    // --- The best pass so far (saved and put back whole) ---
+    BestPass best;
 };
 
 } // namespace palvane

@@ -40,6 +40,7 @@ struct SolveOutcome {
     bool stopped = false;    // the optimiser stopped early on time-out or abort
     bool aborted = false;    // the stop was an abort
     ImproveReport improve;   // what the improvement stage did (nothing when it is off)
+    std::string elapsedText; // the run time in seconds as the progress window shows it
 };
 
 } // namespace palvane

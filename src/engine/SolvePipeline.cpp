@@ -70,6 +70,7 @@ SolveOutcome SolveTask(PackWorkspace& ws, std::int32_t taskId, const SolveSettin
     if (WriteBack(ws, ws.ResultPlan, settings, rows, services.sink, outcome.error) != RowsStatus::Ok)
         outcome.status = SolveStatus::WriteFailed;
     progress.setTimeVisible(false);
+    outcome.elapsedText = std::string(ws.ElapsedText.view());
     return outcome;
 }
 

@@ -40,12 +40,10 @@ QString GridSteps::label(long long k) const {
     return QString::number(k * factor) + QString(decade, QLatin1Char('0'));
 }
 
-QString BoxLabelText(const PackWorkspace& ws, const ViewSettings& settings, int j) {
-    const PackPlan& p = ws.ResultPlan;
-    const int k = ws.BoxKind[j];
-    QString text = QString::fromUtf8(settings.ShowKinds ? ws.KindName[k].c_str() : ws.KindMark[k].c_str());
+QString BoxLabelText(const PlanBoxView& box, const ViewSettings& settings) {
+    QString text = QString::fromStdString(settings.ShowKinds ? box.kindName : box.mark);
     if (settings.ShowTurnSigns) {
-        const double lh = p.PosLh[j], wh = p.PosWh[j];
+        const double lh = box.length, wh = box.width;
         if (lh < wh && lh > 0.83 * wh)
             text += QLatin1Char('|');
         if (wh < lh && wh > 0.83 * lh)
@@ -90,8 +88,8 @@ void DrawStackedLabel(LayoutCanvas& c, int x0, int y0, QString text) {
 
 class LayoutDrawing {
 public:
-    LayoutDrawing(LayoutCanvas& c, const PackWorkspace& ws, const ViewSettings& s, LayoutViewState& v)
-        : c_(c), ws_(ws), s_(s), v_(v) {}
+    LayoutDrawing(LayoutCanvas& c, const PlanView& plan, const ViewSettings& s, LayoutViewState& v)
+        : c_(c), plan_(plan), s_(s), v_(v) {}
 
     void run();
 
@@ -100,11 +98,11 @@ private:
                  const QString& label);
     void drawGrid();
     void chooseGrid();
-    void drawContainer(int i, int seq);
+    void drawContainer(const PlanContainerView& cont, int seq);
     void drawSummary();
 
     LayoutCanvas& c_;
-    const PackWorkspace& ws_;
+    const PlanView& plan_;
     const ViewSettings& s_;
     LayoutViewState& v_;
     FloorTransform f_;
@@ -180,21 +178,16 @@ void LayoutDrawing::drawGrid() {
 }
 
 void LayoutDrawing::chooseGrid() {
-    const PackPlan& p = ws_.ResultPlan;
     v_.MaxDrawnWidth = 0;
-    for (int i = 1; i <= ws_.ContCount && i < kContSlots; ++i)
-        if (p.BoxLoad[i] >= 1)
-            v_.MaxDrawnWidth = std::max(v_.MaxDrawnWidth, float(ws_.TypeWidth[ws_.ContType[i]]));
-    const int n = p.UsedConts;
+    for (const PlanContainerView& cont : plan_.containers)
+        v_.MaxDrawnWidth = std::max(v_.MaxDrawnWidth, float(cont.width));
+    const int n = plan_.usedContainers;
     double best = 0;
     for (int cols = 1; cols <= n; ++cols) {
         const int rows = (n + cols - 1) / cols;
         double s = 25555.0;
-        for (int i = 1; i <= ws_.ContCount && i < kContSlots; ++i) {
-            if (p.BoxLoad[i] < 1)
-                continue;
-            const int t = ws_.ContType[i];
-            const double L = ws_.TypeLength[t], W = ws_.TypeWidth[t];
+        for (const PlanContainerView& cont : plan_.containers) {
+            const double L = cont.length, W = cont.width;
             s = std::min(s, double(c_.width() - 2 * cols * v_.CellMarginX) / cols / L);
             s = std::min(
                 s, double(c_.height() - 2 * rows * v_.CellMarginY - rows * v_.CaptionHeight - v_.TopLine) /
@@ -209,10 +202,9 @@ void LayoutDrawing::chooseGrid() {
     commonScale_ = best * s_.Magnification;
 }
 
-void LayoutDrawing::drawContainer(int i, int seq) {
-    const PackPlan& p = ws_.ResultPlan;
-    const int t = ws_.ContType[i];
-    const int L = ws_.TypeLength[t], W = ws_.TypeWidth[t];
+void LayoutDrawing::drawContainer(const PlanContainerView& cont, int seq) {
+    const int L = cont.length, W = cont.width;
+    const int load = int(cont.boxes.size());
     const int row = (seq - 1) / v_.GridCols + 1, col = (seq - 1) % v_.GridCols + 1;
     const int Wimg = c_.width(), Himg = c_.height();
     f_.cx = Wimg * (2 * col - 1) / (2 * v_.GridCols);
@@ -232,32 +224,31 @@ void LayoutDrawing::drawContainer(int i, int seq) {
     }
     drawBox(0, 0, 0, L, W, ContOutlineColor, 0, QString());
     if (!single)
-        v_.ShownBoxes = p.BoxLoad[i];
+        v_.ShownBoxes = std::int16_t(load);
 
+    // The boxes in loading order: the first box of each loading number up to the shown ones.
     int minX = L, maxX = 0, maxY = 0;
     for (int q = 1; q <= v_.ShownBoxes; ++q) {
-        int j = 1;
-        while (j <= ws_.BoxCount && !(p.ContNo[j] == i && p.LoadNo[j] == q))
-            ++j;
-        if (j > ws_.BoxCount)
+        const auto b = std::find_if(cont.boxes.begin(), cont.boxes.end(),
+                                    [q](const PlanBoxView& box) { return box.loadNo == q; });
+        if (b == cont.boxes.end())
             continue;
-        minX = std::min(minX, int(p.PosX[j]));
-        maxX = std::max(maxX, p.PosX[j] + p.PosLh[j]);
-        maxY = std::max(maxY, p.PosY[j] + p.PosWh[j]);
-        const int k = ws_.BoxKind[j];
-        const QString text = BoxLabelText(ws_, s_, j);
-        drawBox(j, p.PosX[j], p.PosY[j], p.PosLh[j], p.PosWh[j], ws_.KindColor[k], s_.VisualGap, text);
+        minX = std::min(minX, b->x);
+        maxX = std::max(maxX, b->x + b->length);
+        maxY = std::max(maxY, b->y + b->width);
+        drawBox(b->number, b->x, b->y, b->length, b->width, s_.kindColor(b->kind), s_.VisualGap,
+                BoxLabelText(*b, s_));
     }
     if (single && s_.GridLevel != 0)
         drawGrid();
 
     c_.setInk(s_.CaptionColor);
-    QString caption = QString::number(i) + QStringLiteral(". ") + QString::fromUtf8(ws_.TypeMark[t].c_str()) +
-                      QStringLiteral(": ") + percentText(p.ContWgtEff[i]) + QStringLiteral(" %W,  ") +
-                      percentText(p.ContAreaEff[i]) + QStringLiteral(" %A,  ");
-    if (p.BoxLoad[i] > v_.ShownBoxes)
+    QString caption = QString::number(cont.number) + QStringLiteral(". ") +
+                      QString::fromStdString(cont.mark) + QStringLiteral(": ") + percentText(cont.weightEff) +
+                      QStringLiteral(" %W,  ") + percentText(cont.areaEff) + QStringLiteral(" %A,  ");
+    if (load > v_.ShownBoxes)
         caption += QString::number(v_.ShownBoxes) + LayoutTexts::tr(" of ");
-    caption += QString::number(p.BoxLoad[i]) + LayoutTexts::tr(" it.");
+    caption += QString::number(load) + LayoutTexts::tr(" it.");
     if (single)
         caption += QStringLiteral(", dX=") + QString::number(maxX - minX) + QStringLiteral(" dY=") +
                    QString::number(maxY);
@@ -268,24 +259,23 @@ void LayoutDrawing::drawContainer(int i, int seq) {
 }
 
 void LayoutDrawing::drawSummary() {
-    const PackPlan& p = ws_.ResultPlan;
     c_.setInk(s_.CaptionColor);
     int x = 5;
-    const int unplaced = ws_.BoxCount - p.PlacedBoxes;
+    const int unplaced = plan_.unplacedBoxes();
     if (unplaced >= 1) {
         const QString t = LayoutTexts::tr("Left boxes:") + QLatin1Char(' ') + QString::number(unplaced);
         c_.textOut(5, 2, t);
         x = c_.textWidth(t) + 20;
     }
-    if (ws_.ContCount >= 2 && p.LastCont >= 1 && p.LastCont <= 499)
-        c_.textOut(x, 2, LayoutTexts::tr("Last cont:") + QLatin1Char(' ') + QString::number(p.LastCont));
+    if (plan_.containerCount >= 2 && plan_.lastContainer >= 1 && plan_.lastContainer <= 499)
+        c_.textOut(x, 2,
+                   LayoutTexts::tr("Last cont:") + QLatin1Char(' ') + QString::number(plan_.lastContainer));
 }
 
 void LayoutDrawing::run() {
-    const PackPlan& p = ws_.ResultPlan;
     c_.clear(s_.BackgroundColor, s_.LineWidth);
-    if (v_.CurrentCont < 0 || v_.CurrentCont >= kContSlots || v_.CurrentCont > ws_.ContCount ||
-        (v_.CurrentCont != 0 && p.BoxLoad[v_.CurrentCont] == 0))
+    if (v_.CurrentCont < 0 || v_.CurrentCont > plan_.containerCount ||
+        (v_.CurrentCont != 0 && plan_.boxLoad(v_.CurrentCont) == 0))
         v_.CurrentCont = 0;
     c_.setLabelFont(7, v_.DrawingForReport);
     const int th = c_.textHeight(QStringLiteral("0"));
@@ -304,22 +294,20 @@ void LayoutDrawing::run() {
     c_.setLabelFont(v_.GridCols * v_.GridRows == 1 ? 7 : 6, v_.DrawingForReport);
 
     int seq = 0;
-    const int first = single ? v_.CurrentCont : 1;
-    const int last = single ? v_.CurrentCont : std::min<int>(ws_.ContCount, kContSlots - 1);
-    for (int i = first; i <= last; ++i)
-        if (p.BoxLoad[i] >= 1)
-            drawContainer(i, ++seq);
-    if (!single || p.UsedConts <= 1)
+    for (const PlanContainerView& cont : plan_.containers)
+        if (!single || cont.number == v_.CurrentCont)
+            drawContainer(cont, ++seq);
+    if (!single || plan_.usedContainers <= 1)
         drawSummary();
 }
 
 } // namespace
 
-void DrawLayout(QPainter& painter, int width, int height, bool forReport, const PackWorkspace& ws,
+void DrawLayout(QPainter& painter, int width, int height, bool forReport, const PlanView& plan,
                 const ViewSettings& settings, LayoutViewState& view) {
     view.DrawingForReport = forReport;
     LayoutCanvas canvas(painter, width, height);
-    LayoutDrawing(canvas, ws, settings, view).run();
+    LayoutDrawing(canvas, plan, settings, view).run();
 }
 
 } // namespace palvane

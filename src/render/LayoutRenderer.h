@@ -1,5 +1,5 @@
 #pragma once
-// Draws the loading plan held in the workspace's ResultPlan: every used container in a grid of
+// Draws a loading plan from its plan view: every used container in a grid of
 // cells, or one container filling the drawing with its loading sequence and an optional
 // measuring grid. The same routine draws the screen image and the printed layout image.
 
@@ -8,8 +8,9 @@
 
 #include <QString>
 
+#include "PlanView.h"
+#include "SolveOutcome.h"
 #include "ViewSettings.h"
-#include "Workspace.h"
 
 class QPainter;
 
@@ -26,8 +27,8 @@ struct LayoutViewState {
     std::int16_t GridCols = 1, GridRows = 1;
     std::int16_t CellMarginX = 0, CellMarginY = 0, CaptionHeight = 0, TopLine = 0;
     float MaxDrawnWidth = 0;
-    // Label centre of each box in the last drawing; 0, 0 for a box not drawn.
-    std::array<std::int16_t, kBoxSlots> LabelX{}, LabelY{};
+    // Label centre of each box (by box number) in the last drawing; 0, 0 for a box not drawn.
+    std::array<std::int16_t, kMaxTaskBoxes + 1> LabelX{}, LabelY{};
 };
 
 // Nearest integer, halves to even.
@@ -35,7 +36,7 @@ int roundEven(double value);
 
 // The whole plan drawing onto a canvas of width x height pixels. forReport marks a target that
 // is not the window's screen image (larger fonts).
-void DrawLayout(QPainter& painter, int width, int height, bool forReport, const PackWorkspace& ws,
+void DrawLayout(QPainter& painter, int width, int height, bool forReport, const PlanView& plan,
                 const ViewSettings& settings, LayoutViewState& view);
 
 // The measuring grid of a floor L x W at a grid level -4..4 (not 0).
@@ -49,8 +50,8 @@ struct GridSteps {
 };
 GridSteps MeasuringGrid(int L, int W, int level);
 
-// Label text of box j as drawn: kind name or mark, with an orientation sign when asked.
-QString BoxLabelText(const PackWorkspace& ws, const ViewSettings& settings, int j);
+// Label text of a box as drawn: kind name or mark, with an orientation sign when asked.
+QString BoxLabelText(const PlanBoxView& box, const ViewSettings& settings);
 
 // The caption's utilisation: 100 x fraction rounded and right-aligned in two characters.
 QString percentText(float fraction);

@@ -1,14 +1,15 @@
 #include "UtilisationChart.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QPainter>
 
 #include "LayoutCanvas.h"
 #include "LayoutRenderer.h"
+#include "PlanView.h"
 #include "ViewSettings.h"
-#include "Workspace.h"
 
 namespace palvane {
 
@@ -22,71 +23,70 @@ constexpr std::int32_t kTickPen = 0x808080;
 
 } // namespace
 
-void DrawChart(QPainter& painter, int width, int height, const PackWorkspace& ws, const ViewSettings& s) {
+void DrawChart(QPainter& painter, int width, int height, const PlanView& plan, const ViewSettings& s) {
     LayoutCanvas c(painter, width, height);
-    const PackPlan& p = ws.ResultPlan;
     c.clear(s.BackgroundColor, s.LineWidth);
     c.setLabelFont(7, false);
     const int H = height;
     const int a = c.textHeight(QStringLiteral("A"));
-    const double weightScale = ws.MaxTypeLoadWt == 0 ? 0.0 : double(H - 5 * a) / ws.MaxTypeLoadWt;
-    const double areaScale = ws.MaxTypeWolume == 0 ? 0.0 : double(H - 5 * a) / ws.MaxTypeWolume;
-    const int n = std::max<int>(p.UsedConts, 3);
+    const double weightScale = plan.maxTypeLoadLimit == 0 ? 0.0 : double(H - 5 * a) / plan.maxTypeLoadLimit;
+    const double areaScale = plan.maxTypeArea == 0 ? 0.0 : double(H - 5 * a) / plan.maxTypeArea;
+    const int n = std::max<int>(plan.usedContainers, 3);
     const int cw = width / (3 * n);
 
     int k = 0;
-    for (int i = 1; i <= ws.ContCount && i < kContSlots; ++i) {
-        if (p.BoxLoad[i] < 1)
-            continue;
+    for (const PlanContainerView& cont : plan.containers) {
         ++k;
-        const int t = ws.ContType[i];
         c.setLabelFont(7, false);
         c.setInk(s.CaptionColor);
         const int x0 = cw * (3 * k - 2) - 1;
         const QString head =
-            QString::number(i) + QStringLiteral(". ") + QString::fromUtf8(ws.TypeMark[t].c_str());
+            QString::number(cont.number) + QStringLiteral(". ") + QString::fromStdString(cont.mark);
         const int th = c.textHeight(head);
         c.textOut(x0, 5, head);
         c.textOut(x0, th + 5,
-                  QString::number(p.BoxLoad[i]) + QCoreApplication::translate("LayoutRenderer", " it."));
+                  QString::number(cont.boxes.size()) + QCoreApplication::translate("LayoutRenderer", " it."));
 
         const int areaLeft = cw * (3 * k - 2) - 3, areaRight = cw * (3 * k - 1) - 5;
         const int wgtLeft = cw * (3 * k - 1) - 3, wgtRight = cw * 3 * k - 5;
-        const int areaTop = H - roundEven(ws.TypeWolume[t] * areaScale);
-        const int wgtTop = H - roundEven(ws.TypeLoadWt[t] * weightScale);
+        const int areaTop = H - roundEven(cont.area * areaScale);
+        const int wgtTop = H - roundEven(cont.loadLimit * weightScale);
         c.setInk(kAreaInk);
         c.rectangle(areaLeft, H, areaRight, areaTop);
-        c.textOut(x0, 3 * th + 5, percentText(p.ContAreaEff[i]) + QStringLiteral(" %A"));
+        c.textOut(x0, 3 * th + 5, percentText(cont.areaEff) + QStringLiteral(" %A"));
         c.setInk(kWeightInk);
         c.rectangle(wgtLeft, H, wgtRight, wgtTop);
-        c.textOut(x0, 2 * th + 5, percentText(p.ContWgtEff[i]) + QStringLiteral(" %W"));
+        c.textOut(x0, 2 * th + 5, percentText(cont.weightEff) + QStringLiteral(" %W"));
 
         c.setLabelFont(6, false);
         c.setInk(s.CaptionColor);
         c.setPenColor(kTickPen);
+        // The running totals go by box number.
+        std::vector<const PlanBoxView*> boxes;
+        for (const PlanBoxView& b : cont.boxes)
+            boxes.push_back(&b);
+        std::sort(boxes.begin(), boxes.end(),
+                  [](const PlanBoxView* x, const PlanBoxView* y) { return x->number < y->number; });
         float area = 0;
         std::int32_t weight = 0;
-        for (int j = 1; j <= ws.BoxCount && j < kBoxSlots; ++j) {
-            if (p.ContNo[j] != i)
-                continue;
-            const int kind = ws.BoxKind[j];
-            area += ws.KindWolume[kind];
-            weight += ws.KindWeight[kind];
+        for (const PlanBoxView* box : boxes) {
+            area += box->area;
+            weight += box->weight;
             const int ya = H - roundEven(area * areaScale);
             const int yw = H - roundEven(weight * weightScale);
             c.line(areaLeft, ya, areaRight, ya);
             c.line(wgtLeft, yw, wgtRight, yw);
-            const QString mark = QString::fromUtf8(ws.KindMark[kind].c_str());
+            const QString mark = QString::fromStdString(box->mark);
             c.textOut(areaLeft - c.textWidth(mark) - 1, ya, mark);
         }
         const int areaDone = roundEven(area * areaScale);
-        const int areaCap = roundEven(ws.TypeWolume[t] * areaScale);
+        const int areaCap = roundEven(cont.area * areaScale);
         c.setPenColor(kSpareArea);
         c.setBrush(kSpareArea);
         if (areaDone + 1 < areaCap - 2)
             c.rectangle(cw * (3 * k - 2) - 1, H - areaDone - 1, cw * (3 * k - 1) - 7, H - areaCap + 2);
         const int wgtDone = roundEven(weight * weightScale);
-        const int wgtCap = roundEven(ws.TypeLoadWt[t] * weightScale);
+        const int wgtCap = roundEven(cont.loadLimit * weightScale);
         c.setPenColor(kSpareWeight);
         c.setBrush(kSpareWeight);
         if (wgtDone + 1 < wgtCap - 2)

@@ -7,11 +7,10 @@ class QPainter;
 
 namespace palvane {
 
-struct PackWorkspace;
+struct PlanView;
 struct ViewSettings;
 
-// Draws the chart of ws.ResultPlan onto a width x height canvas.
-void DrawChart(QPainter& painter, int width, int height, const PackWorkspace& ws,
-               const ViewSettings& settings);
+// Draws the chart of the plan onto a width x height canvas.
+void DrawChart(QPainter& painter, int width, int height, const PlanView& plan, const ViewSettings& settings);
 
 } // namespace palvane

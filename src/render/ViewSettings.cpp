@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "Workspace.h"
-
 namespace palvane {
 
 std::int32_t BackColor(int position) {
@@ -11,7 +9,7 @@ std::int32_t BackColor(int position) {
     return c < 0 ? 0 : c;
 }
 
-void BuildPalette(PackWorkspace& ws, ViewSettings& settings, int lineTrackPosition) {
+void BuildPalette(ViewSettings& settings, int lineTrackPosition) {
     const std::int32_t v = 63 - settings.Dimming;
     const std::int32_t R = v, G = v * 0x100, B = v * 0x10000;
     const std::array<std::int32_t, 25> table = {4 * R + 4 * G + 4 * B,
@@ -39,8 +37,8 @@ void BuildPalette(PackWorkspace& ws, ViewSettings& settings, int lineTrackPositi
                                                 4 * R + 4 * G,
                                                 3 * R + 4 * B,
                                                 4 * R + 2 * G + 3 * B};
-    for (int k = 1; k <= ws.KindCount && k < kBoxSlots; ++k)
-        ws.KindColor[k] = table[(k - 1 + 3 * settings.PaletteShift) % 25];
+    for (std::size_t k = 0; k < table.size(); ++k)
+        settings.KindColors[k] = table[(k + 3 * std::size_t(settings.PaletteShift)) % 25];
 
     settings.CaptionColor = settings.BackgroundColor <= 0x909090 ? 0xEEEEEE : 0x101010;
     if (settings.PartColor == 0) {

@@ -2,13 +2,12 @@
 // Drawing settings of the layout and the colours derived from them. Colours are 24-bit values
 // 0x00BBGGRR: red in the low byte, blue in the high byte.
 
+#include <array>
 #include <cstdint>
 
 #include <QColor>
 
 namespace palvane {
-
-struct PackWorkspace;
 
 // Outline colour of every container floor.
 inline constexpr std::int32_t ContOutlineColor = 0x808080;
@@ -28,22 +27,26 @@ struct ViewSettings {
     bool ShowTurnSigns = false;              // orientation signs on nearly square boxes
 
     // Derived by BuildPalette.
+    std::array<std::int32_t, 25> KindColors{}; // kind k takes entry (k - 1) mod 25
     std::int32_t CaptionColor = 0xEEEEEE;
     std::int32_t LightPartInk = 0xEEEEEE;
     std::int32_t GridCoarseColor = 0x808080;
     std::int32_t GridFineColor = 0x606060;
+
+    // The colour of box kind k (from 1).
+    std::int32_t kindColor(int k) const { return k >= 1 ? KindColors[std::size_t((k - 1) % 25)] : 0; }
 };
 
 // The grey of a colour track position: p x 0x101010 - 0x010101, never below 0.
 std::int32_t BackColor(int position);
 
-// Fills ws.KindColor[1..KindCount] and the derived colours of the settings. lineTrackPosition is
+// Fills the kind colours and the other derived colours of the settings. lineTrackPosition is
 // the line control's position; below LineWidth (printing) caption and light label ink turn black.
-void BuildPalette(PackWorkspace& ws, ViewSettings& settings, int lineTrackPosition);
+void BuildPalette(ViewSettings& settings, int lineTrackPosition);
 
 // The same with the line control where LineWidth puts it (the screen).
-inline void BuildPalette(PackWorkspace& ws, ViewSettings& settings) {
-    BuildPalette(ws, settings, settings.LineWidth);
+inline void BuildPalette(ViewSettings& settings) {
+    BuildPalette(settings, settings.LineWidth);
 }
 
 // The Qt colour of a 0x00BBGGRR value.

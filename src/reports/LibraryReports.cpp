@@ -1,7 +1,9 @@
 // Page set-ups, the table helper, the two library reports and the layout image report.
+#include "ApplicationTitle.h"
 #include "Cursor.h"
-#include "DMForm.h"
 #include "Reports.h"
+
+#include "LoadingSheet.h"
 
 namespace palvane {
 
@@ -23,6 +25,8 @@ ReportPageSetup Reports::pageSetup(ReportId id) {
         return {tr("Quillo Task Report"), QPageLayout::Portrait, QMarginsF(15, 10, 10, 25)};
     case ReportId::TSolutReport:
         return {tr("Quillo Solution"), QPageLayout::Portrait, QMarginsF(15, 10, 10, 25)};
+    case ReportId::TLoadingSheet:
+        return LoadingSheet::pageSetup();
     case ReportId::TImageReport:
         break;
     }

@@ -11,8 +11,9 @@ namespace palvane {
 
 class Cursor;
 
-// The reports, in the order the program prepares them at start-up.
-enum class ReportId { TBoxReport, TCntReport, TTaskReport, TSolutReport, TImageReport };
+// The reports; AllReports lists those the program prepares at start-up, in that order (the
+// loading sheet gets its printer when it is first printed).
+enum class ReportId { TBoxReport, TCntReport, TTaskReport, TSolutReport, TImageReport, TLoadingSheet };
 inline constexpr ReportId AllReports[] = {ReportId::TBoxReport, ReportId::TCntReport, ReportId::TTaskReport,
                                           ReportId::TSolutReport, ReportId::TImageReport};
 

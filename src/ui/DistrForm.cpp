@@ -117,6 +117,18 @@ void TDistrForm::createControls() {
     PrintButton = button(64);
     DiagButton = button(64);
     CloseButton = button(64);
+    SheetButton = new LoadingSheetButton(this, true);
+    SheetButton->setFixedWidth(64);
+    SheetButton->setProperty("designWidth", 64);
+    SheetButton->currentContainer = [this] { return int(m_view.CurrentCont); };
+    connect(SheetButton, &LoadingSheetButton::requested, this, [this](int container) {
+        if (m_page.ReportsRefused())
+            return;
+        StopSequence();
+        emit sheetRequested(container);
+        // The receiver disables this window while it prints; it is usable again in any case.
+        setEnabled(true);
+    });
     QFont larger = MinButton->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.4);
     PlsButton->setFont(larger);
@@ -156,7 +168,8 @@ void TDistrForm::layoutControls() {
     for (QPushButton* b : {PrevButton, SingleButton, NextButton})
         row->addWidget(b);
     row->addSpacing(10);
-    for (QPushButton* b : {TuneButton, PrintButton, DiagButton, CloseButton})
+    for (QPushButton* b :
+         {TuneButton, PrintButton, static_cast<QPushButton*>(SheetButton), DiagButton, CloseButton})
         row->addWidget(b);
     row->addStretch();
     auto* all = new QVBoxLayout(this);
@@ -190,7 +203,7 @@ void TDistrForm::FormShow() {
     m_tune.ScreenColors();
     m_view.CurrentCont = 0;
     StopSequence();
-    if (m_page.workspace().ResultPlan.UsedConts == 1)
+    if (m_page.plan().usedContainers == 1)
         m_view.CurrentCont = std::int16_t(firstUsedContainer());
     m_view.ShownBoxes = std::int16_t(currentLoad());
     SetButtonCaptions();
@@ -279,6 +292,7 @@ void TDistrForm::retranslate() {
     TuneButton->setToolTip(tr("View Options"));
     PrintButton->setText(tr("&Print"));
     PrintButton->setToolTip(tr("Print Current Image"));
+    SheetButton->retranslate();
     CloseButton->setText(tr("Clos&e"));
     CloseButton->setToolTip(tr("Return to Task / Solution page"));
     SetButtonCaptions();
@@ -310,7 +324,8 @@ void TDistrForm::EnableSequenceControls(bool on) {
 void TDistrForm::EnableViewControls(bool on) {
     TuneButton->setEnabled(on);
     PrintButton->setEnabled(on);
-    const bool navigate = on && m_page.workspace().ResultPlan.UsedConts > 1;
+    SheetButton->setEnabled(on);
+    const bool navigate = on && m_page.plan().usedContainers > 1;
     for (QPushButton* b : {SingleButton, PrevButton, NextButton})
         b->setEnabled(navigate);
 }
@@ -331,7 +346,7 @@ void TDistrForm::DrawLayout() {
     const int w = std::min(Image1->width(), BitmapWidth), h = std::min(Image1->height(), BitmapHeight);
     {
         QPainter painter(&m_bitmap);
-        ::palvane::DrawLayout(painter, w, h, false, m_page.workspace(), m_tune.settings(), m_view);
+        ::palvane::DrawLayout(painter, w, h, false, m_page.plan(), m_tune.settings(), m_view);
     }
     Image1->update();
 }
@@ -340,13 +355,13 @@ void TDistrForm::DrawChart() {
     const int w = std::min(Image1->width(), BitmapWidth), h = std::min(Image1->height(), BitmapHeight);
     {
         QPainter painter(&m_bitmap);
-        ::palvane::DrawChart(painter, w, h, m_page.workspace(), m_tune.settings());
+        ::palvane::DrawChart(painter, w, h, m_page.plan(), m_tune.settings());
     }
     Image1->update();
 }
 
 void TDistrForm::DrawReportImage(QPainter& painter, int width, int height) {
-    ::palvane::DrawLayout(painter, width, height, true, m_page.workspace(), m_tune.settings(), m_view);
+    ::palvane::DrawLayout(painter, width, height, true, m_page.plan(), m_tune.settings(), m_view);
 }
 
 } // namespace palvane

@@ -4,6 +4,7 @@
 // the area/weight utilisation chart, navigation between containers, picking a box to see its data
 // in the image's hint, the View Options window and printing of the current image.
 #include "LayoutRenderer.h"
+#include "LoadingSheetButton.h"
 #include "Prompter.h"
 #include "TuneForm.h"
 
@@ -103,12 +104,15 @@ public:
     QLabel *Label3, *Label1;
     QPushButton *OneButton, *MinButton, *PlsButton, *FillButton, *SumButton, *PrevButton, *SingleButton,
         *NextButton, *TuneButton, *PrintButton, *DiagButton, *CloseButton;
+    LoadingSheetButton* SheetButton;
 
 signals:
     // Print the image report: the receiver shows the printer set-up and, unless cancelled, draws
     // the report's image with DrawReportImage and prints it. Emitted after the question, with the
     // print colours set; the screen colours come back after it returns.
     void printRequested();
+    // Print the loading sheet of the container numbered `container` (all when 0).
+    void sheetRequested(int container);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -11,16 +11,12 @@
 namespace palvane {
 
 int TDistrForm::firstUsedContainer() const {
-    const PackWorkspace& ws = m_page.workspace();
-    for (int i = 1; i <= ws.ContCount && i < kContSlots; ++i)
-        if (ws.ResultPlan.BoxLoad[i] >= 1)
-            return i;
-    return 0;
+    const PlanView& plan = m_page.plan();
+    return plan.containers.empty() ? 0 : plan.containers.front().number;
 }
 
 int TDistrForm::currentLoad() const {
-    const int i = m_view.CurrentCont;
-    return i >= 0 && i < kContSlots ? m_page.workspace().ResultPlan.BoxLoad[i] : 0;
+    return m_page.plan().boxLoad(m_view.CurrentCont);
 }
 
 void TDistrForm::runSequenceTimer(int interval) {
@@ -54,26 +50,25 @@ void TDistrForm::SingleButtonClick() {
 
 void TDistrForm::PrevButtonClick() {
     StopSequence();
-    const PackWorkspace& ws = m_page.workspace();
-    int c = m_view.CurrentCont == 0 ? std::min<int>(ws.ContCount, kContSlots - 1) + 1 : m_view.CurrentCont;
+    const PlanView& plan = m_page.plan();
+    int c = m_view.CurrentCont == 0 ? plan.containerCount + 1 : m_view.CurrentCont;
     do
         --c;
-    while (c > 0 && ws.ResultPlan.BoxLoad[c] < 1);
+    while (c > 0 && plan.boxLoad(c) < 1);
     showContainer(c);
 }
 
 void TDistrForm::NextButtonClick() {
     StopSequence();
-    const PackWorkspace& ws = m_page.workspace();
-    const int last = std::min<int>(ws.ContCount, kContSlots - 1);
+    const PlanView& plan = m_page.plan();
     int c = m_view.CurrentCont;
     do {
         ++c;
-        if (c > last) {
+        if (c > plan.containerCount) {
             c = 0;
             break;
         }
-    } while (ws.ResultPlan.BoxLoad[c] < 1);
+    } while (plan.boxLoad(c) < 1);
     showContainer(c);
 }
 
@@ -150,21 +145,24 @@ void TDistrForm::DiagButtonClick() {
 }
 
 QString TDistrForm::pickedBoxHint(int x, int y) const {
-    const PackWorkspace& ws = m_page.workspace();
-    const PackPlan& p = ws.ResultPlan;
-    for (int j = 1; j <= ws.BoxCount && j < kBoxSlots; ++j) {
-        const int lx = m_view.LabelX[j], ly = m_view.LabelY[j];
+    // The boxes by number: the first drawn label near the click names its box.
+    std::vector<const PlanBoxView*> boxes(std::size_t(kMaxTaskBoxes) + 1, nullptr);
+    for (const PlanContainerView& c : m_page.plan().containers)
+        for (const PlanBoxView& b : c.boxes)
+            if (b.number >= 1 && b.number <= kMaxTaskBoxes)
+                boxes[std::size_t(b.number)] = &b;
+    for (int j = 1; j <= kMaxTaskBoxes; ++j) {
+        const int lx = m_view.LabelX[std::size_t(j)], ly = m_view.LabelY[std::size_t(j)];
         if (lx == 0 && ly == 0)
             continue; // not drawn
-        if (std::abs(lx - x) + std::abs(ly - y) >= 15)
+        if (std::abs(lx - x) + std::abs(ly - y) >= 15 || !boxes[std::size_t(j)])
             continue;
-        const int k = ws.BoxKind[j];
+        const PlanBoxView& b = *boxes[std::size_t(j)];
         const QChar br = QLatin1Char('\n');
-        return QString::fromUtf8(ws.KindMark[k].c_str()) + QStringLiteral(": ") +
-               QString::fromUtf8(ws.KindName[k].c_str()) + br + tr("Dims: ") + QString::number(p.PosLh[j]) +
-               QLatin1Char('*') + QString::number(p.PosWh[j]) + br + tr("Wgt: ") +
-               QString::number(ws.KindWeight[k]) + br + tr("XY: ") + QString::number(p.PosX[j]) +
-               QStringLiteral(", ") + QString::number(p.PosY[j]);
+        return QString::fromStdString(b.mark) + QStringLiteral(": ") + QString::fromStdString(b.kindName) +
+               br + tr("Dims: ") + QString::number(b.length) + QLatin1Char('*') + QString::number(b.width) +
+               br + tr("Wgt: ") + QString::number(b.weight) + br + tr("XY: ") + QString::number(b.x) +
+               QStringLiteral(", ") + QString::number(b.y);
     }
     return tr("Right click mouse to adjust view");
 }

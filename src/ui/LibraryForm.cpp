@@ -198,7 +198,7 @@ void LibraryForm::leaveEditMode() {
 
 void LibraryForm::setMode(bool edit) {
     m_dm.setLibraryEditMode(m_traits.library, edit);
-    MoveButtonState();
+    moveButtonState();
     ResetButton->setEnabled(!edit);
     DBNavigator1->setEditButtonsVisible(edit);
     const int n = Model->columnCount();
@@ -230,7 +230,7 @@ void LibraryForm::EditButtonClick() {
         enterEditMode();
 }
 
-void LibraryForm::MoveButtonState() {
+void LibraryForm::moveButtonState() {
     const bool solved = m_dm.tasks().value(QStringLiteral("Solut")).toBool();
     MoveButton->setEnabled(!editMode() && !solved && m_dm.currentTaskId() != 0);
 }

@@ -64,7 +64,7 @@ public:
     void ClearButtonClick();
     void CloseButtonClick();
     // Enables "Copy to" in browse mode for a current task without a stored solution.
-    void MoveButtonState();
+    void moveButtonState();
     // Tells why a key cannot change the selected column; true when a message was shown.
     bool MessEdit(int key);
     // Switches to edit mode or back to browse mode with every control change.

@@ -46,6 +46,10 @@ TNameForm::TNameForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
     lay->addLayout(buttons);
     resize(482, 290);
 
+    connect(&dm, &TDMForm::windowStateAsked, this, [this](WindowState& state) {
+        if (m_modal)
+            state.selectTaskOpen = true;
+    });
     Cursor& tasks = dm.tasks();
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, &tasks](const QModelIndex& now) {
@@ -86,9 +90,9 @@ void TNameForm::updateButtons() {
 }
 
 int TNameForm::showModal() {
-    m_dm.SelectTaskVisible = true;
+    m_modal = true;
     const int r = exec();
-    m_dm.SelectTaskVisible = false;
+    m_modal = false;
     return r;
 }
 

@@ -15,7 +15,7 @@ class TNameForm : public QDialog {
 public:
     TNameForm(TDMForm& dm, Prompter& prompter, QWidget* parent = nullptr);
 
-    // Shows the window modally; the data module knows it is visible meanwhile.
+    // Shows the window modally; the data module's rules learn it is open meanwhile.
     int showModal();
     // Deletes the current task after the question (the data module's cascade).
     void DeleteButtonClick();
@@ -42,6 +42,7 @@ private:
     void retranslate();
     TDMForm& m_dm;
     Prompter& m_prompter;
+    bool m_modal = false; // showModal() runs
 };
 
 } // namespace palvane

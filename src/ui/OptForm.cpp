@@ -51,7 +51,7 @@ TOptForm::TOptForm(TDMForm& dm, ActiveSettings& active, Prompter& prompter, TTas
     retranslate();
     resize(291, 425);
     m_created = true;
-    ShowTaskSettings();
+    showTaskSettings();
     ShowActiveSettings();
 }
 
@@ -220,17 +220,17 @@ void TOptForm::connectControls() {
     // The data module asks for the colours after a task is stored and for the task's settings
     // when another task becomes current (its own handler has loaded them by then).
     connect(&m_dm, &TDMForm::currOptSetColorsRequested, this, [this] {
-        ShowTaskSettings();
+        showTaskSettings();
         CurrOptSetColors();
     });
     connect(&m_dm, &TDMForm::loadTaskSettingsRequested, this, [this] {
-        ShowTaskSettings();
+        showTaskSettings();
         ShowActiveSettings();
     });
     // The Current Task column follows the tasks cursor.
     Cursor* tasks = &m_dm.tasks();
     auto follow = [this] {
-        ShowTaskSettings();
+        showTaskSettings();
         CurrOptSetColors();
     };
     connect(tasks, &Cursor::currentChanged, this, follow);

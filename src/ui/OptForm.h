@@ -39,7 +39,7 @@ public:
     // `ShowActiveSettings`.
     void LoadTaskSettings();
     // Shows the current task's fields in the Current Task column.
-    void ShowTaskSettings();
+    void showTaskSettings();
     // Shows the window (placed beside the Task Page when the page asks for it) and activates it.
     void showSettings();
 

@@ -52,7 +52,7 @@ void TOptForm::ShowActiveSettings() {
     CurrOptSetColors();
 }
 
-void TOptForm::ShowTaskSettings() {
+void TOptForm::showTaskSettings() {
     const Cursor& tasks = m_dm.tasks();
     if (!tasks.isActive() || tasks.currentRow() < 0) {
         m_task.reset();
@@ -85,7 +85,7 @@ bool TOptForm::rowDiffers(SettingField field) const {
 
 void TOptForm::LoadTaskSettings() {
     palvane::LoadTaskSettings(m_active, m_dm.tasks());
-    ShowTaskSettings();
+    showTaskSettings();
     ShowActiveSettings();
 }
 
@@ -213,7 +213,7 @@ bool TOptForm::eventFilter(QObject* watched, QEvent* event) {
 void TOptForm::showSettings() {
     const bool placing = m_page && m_page->reposition(RepositionWindow::Settings);
     place();
-    ShowTaskSettings();
+    showTaskSettings();
     CurrOptSetColors();
     show();
     // The layout may have made the window larger than the placement counted on.

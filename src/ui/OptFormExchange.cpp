@@ -71,7 +71,7 @@ void TOptForm::connectExchange() {
     });
     connect(ex, &TaskExchange::workspaceOutdated, this, [this] {
         if (m_page)
-            m_page->WorkspaceTaskID = 0;
+            m_page->session().forget();
     });
     // Select a Task offers Duplicate through the same command.
     if (m_page && m_page->nameForm()) {

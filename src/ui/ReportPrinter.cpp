@@ -4,9 +4,12 @@
 
 #include "DMForm.h"
 #include "DistrForm.h"
+#include "EngineRows.h"
 #include "LibraryForm.h"
+#include "LoadingSheet.h"
 #include "SolutForm.h"
 #include "SolutionCsv.h"
+#include "Store.h"
 #include "TasksForm.h"
 
 #include <QDir>
@@ -87,7 +90,8 @@ QString choosePdfFile(QWidget* parent, const QString& suggestedFile) {
 
 // The reports that belong to the current task carry its name in their file name.
 bool ofTheTask(ReportId id) {
-    return id == ReportId::TTaskReport || id == ReportId::TSolutReport || id == ReportId::TImageReport;
+    return id == ReportId::TTaskReport || id == ReportId::TSolutReport || id == ReportId::TImageReport ||
+           id == ReportId::TLoadingSheet;
 }
 
 } // namespace
@@ -170,6 +174,14 @@ QPrinter& ReportPrinter::printer(ReportId id) {
 
 int ReportPrinter::run(ReportId id, QWidget* window, const std::vector<Cursor*>& cursors,
                        const std::function<Report()>& build) {
+    return runPages(id, window, cursors, [this, &build](QPrinter& p, int from, int to) {
+        m_last = build();
+        return printReport(m_last, p, from, to);
+    });
+}
+
+int ReportPrinter::runPages(ReportId id, QWidget* window, const std::vector<Cursor*>& cursors,
+                            const std::function<int(QPrinter&, int, int)>& print) {
     QPrinter& p = printer(id);
     const ReportPageSetup setup = Reports::pageSetup(id);
     p.setDocName(setup.jobTitle);
@@ -184,9 +196,8 @@ int ReportPrinter::run(ReportId id, QWidget* window, const std::vector<Cursor*>&
     {
         WindowDisabled disabled(window);
         CursorsKept kept(cursors);
-        m_last = build();
         const bool range = p.printRange() == QPrinter::PageRange;
-        pages = printReport(m_last, p, range ? p.fromPage() : 0, range ? p.toPage() : 0);
+        pages = print(p, range ? p.fromPage() : 0, range ? p.toPage() : 0);
     }
     if (pages < 0 && m_prompter) {
         // The printer or the chosen file could not be opened: say so rather than end silently.
@@ -240,6 +251,30 @@ int ReportPrinter::printImage(QWidget* window, const std::function<void(QPainter
     });
 }
 
+int ReportPrinter::printLoadingSheet(QWidget* window, int container) {
+    ContainerPlans plans;
+    if (Store* store = m_dm.store()) {
+        TaskRows rows;
+        std::string error;
+        if (EngineRows(*store).readTask(m_dm.currentTaskId(), rows, error) == RowsStatus::Ok)
+            plans = containerPlans(rows);
+    }
+    const bool some =
+        std::any_of(plans.containers.begin(), plans.containers.end(),
+                    [container](const auto& c) { return container == 0 || c.number == container; });
+    if (!some) {
+        if (m_prompter)
+            m_prompter->ask(PromptKind::Information, tr("There is no stored plan to print."),
+                            PromptButtons::Ok);
+        return 0;
+    }
+    return runPages(ReportId::TLoadingSheet, window, {},
+                    [this, &plans, container](QPrinter& p, int from, int to) {
+                        m_last = Report{LoadingSheet::pageSetup(), {}};
+                        return LoadingSheet::print(plans, p, container, from, to);
+                    });
+}
+
 void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, LibraryForm* boxes,
                                    TSolutForm* solution, TDistrForm* disposition) {
     if (tasks)
@@ -249,14 +284,20 @@ void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, L
                 [this, containers] { printContainerLibrary(containers); });
     if (boxes)
         connect(boxes, &LibraryForm::printRequested, this, [this, boxes] { printBoxLibrary(boxes); });
-    if (solution)
+    if (solution) {
         connect(solution, &TSolutForm::printRequested, this, [this, solution] { printSolution(solution); });
+        connect(solution, &TSolutForm::sheetRequested, this,
+                [this, solution](int container) { printLoadingSheet(solution, container); });
+    }
     if (disposition)
         connect(disposition, &TDistrForm::printRequested, this, [this, disposition] {
             printImage(disposition, [disposition](QPainter& p, int width, int height) {
                 disposition->DrawReportImage(p, width, height);
             });
         });
+    if (disposition)
+        connect(disposition, &TDistrForm::sheetRequested, this,
+                [this, disposition](int container) { printLoadingSheet(disposition, container); });
 }
 
 TaskReportLabels ReportPrinter::taskLabels(const TTasksForm& page, qint16 itemGap, qint16 wallGap) {

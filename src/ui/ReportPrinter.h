@@ -71,6 +71,9 @@ public:
     // The layout image: `draw` paints the current layout onto the report's picture of
     // kReportImageWidth x kReportImageHeight pixels after the set-up dialog was accepted.
     int printImage(QWidget* window, const std::function<void(QPainter&, int width, int height)>& draw);
+    // The loading sheet of the current task's stored plan: every used container (container 0)
+    // or the one numbered `container`. Without a stored plan it says so and prints nothing.
+    int printLoadingSheet(QWidget* window, int container);
 
     // Connects the print requests of the windows given (any may be null).
     void connectWindows(TTasksForm* tasks, LibraryForm* containers, LibraryForm* boxes, TSolutForm* solution,
@@ -88,6 +91,10 @@ signals:
 private:
     int run(ReportId id, QWidget* window, const std::vector<Cursor*>& cursors,
             const std::function<Report()>& build);
+    // The common road of every print: `print` draws pages from..to (0: first or last) onto the
+    // set-up printer and returns the pages drawn, -1 on failure.
+    int runPages(ReportId id, QWidget* window, const std::vector<Cursor*>& cursors,
+                 const std::function<int(QPrinter&, int from, int to)>& print);
     // Sets up the printer for a print: the print dialog, or without a printer the PDF file
     // chosen in the file dialog. False when cancelled.
     bool setUp(ReportId id, QPrinter& printer, QWidget* window);

@@ -129,6 +129,15 @@ TSolutForm::TSolutForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const 
     PrintButton = new QPushButton(this);
     FileButton = new QPushButton(this);
     CloseButton = new QPushButton(this);
+    SheetButton = new LoadingSheetButton(this);
+    SheetButton->currentContainer = [this] {
+        Cursor& solut = m_dm.solut();
+        return solut.isActive() && !solut.isEmpty() ? solut.intValue(QStringLiteral("ContNo")) : 0;
+    };
+    connect(SheetButton, &LoadingSheetButton::requested, this, [this](int container) {
+        if (!m_page.ReportsRefused())
+            emit sheetRequested(container);
+    });
     for (QPushButton* b : {ChartButton, PrintButton, FileButton, CloseButton})
         b->setAutoDefault(false);
     ChartButton->setObjectName(QStringLiteral("ChartButton"));
@@ -155,6 +164,7 @@ TSolutForm::TSolutForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const 
     buttons->addWidget(PrintButton, 0, 1);
     buttons->addWidget(FileButton, 1, 0);
     buttons->addWidget(CloseButton, 1, 1);
+    buttons->addWidget(SheetButton, 2, 0, 1, 2);
     auto* right = new QVBoxLayout;
     right->addWidget(Label3);
     right->addWidget(DistrGrid, 1);
@@ -249,6 +259,7 @@ void TSolutForm::retranslate() {
     ChartButton->setToolTip(tr("Open Image Page"));
     PrintButton->setText(tr("&Print"));
     PrintButton->setToolTip(tr("Print Solution Data"));
+    SheetButton->retranslate();
     FileButton->setText(tr("&File"));
     FileButton->setToolTip(tr("File Solution Data"));
     CloseButton->setText(tr("Clos&e"));

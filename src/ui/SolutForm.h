@@ -4,6 +4,7 @@
 // fixing switch, and the View, Print, File and Close commands.
 #include "CursorTableModel.h"
 #include "DMForm.h"
+#include "LoadingSheetButton.h"
 #include "Prompter.h"
 #include "TasksForm.h"
 
@@ -67,11 +68,14 @@ public:
     QLabel *TypeLabel, *LoadWtLabel, *VolLabel1, *LhwLabel1, *KindLabel, *WeightLabel, *VolLabel2, *LhwLabel2;
     QLabel *TypeValue, *LoadWtValue, *VolValue1, *LhwValue1, *KindValue, *WeightValue, *VolValue2, *LhwValue2;
     QPushButton *ChartButton, *PrintButton, *FileButton, *CloseButton;
+    LoadingSheetButton* SheetButton;
 
 signals:
     // The drawn layout (Disposition window) and the solution report are asked for.
     void chartRequested();
     void printRequested();
+    // The loading sheet of the container numbered `container` (all when 0) is asked for.
+    void sheetRequested(int container);
 
 protected:
     void showEvent(QShowEvent* event) override;

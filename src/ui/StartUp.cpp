@@ -29,7 +29,7 @@ StartUp::~StartUp() {
     m_dm.reset();
 }
 
-void StartUp::LoadIniValues() {
+void StartUp::loadIniValues() {
     LanguageSwitch* language = LanguageSwitch::instance();
     // A home folder created just now has no settings file yet: the defaults, without a word.
     LoadIni(
@@ -41,7 +41,7 @@ void StartUp::LoadIniValues() {
     connectDataModule(*m_dm, m_ini);
 }
 
-void StartUp::SaveIniValues() {
+void StartUp::saveIniValues() {
     m_ini.VolMultPow = m_tasks->VolMultPow;
     if (m_tuneForm)
         m_ini.view = m_tuneForm->savedValues();
@@ -84,13 +84,13 @@ bool StartUp::run(bool show) {
         if (loadIni)
             loadIni(*m_tasks, *m_dm, *m_home);
         else
-            LoadIniValues();
+            loadIniValues();
     };
     m_tasks->saveIni = [this] {
         if (saveIni)
             saveIni(*m_tasks, *m_dm, *m_home);
         else
-            SaveIniValues();
+            saveIniValues();
     };
     m_help = std::make_unique<HelpHook>(m_tasks.get());
     m_help->setInstalled(true);
@@ -103,7 +103,7 @@ bool StartUp::run(bool show) {
 
     // 4. View Options, then the data module, which opens the tables and makes the remembered
     // task current.
-    m_tuneForm = std::make_unique<TTuneForm>(m_tasks->workspace(), m_tasks.get());
+    m_tuneForm = std::make_unique<TTuneForm>(m_tasks.get());
     QObject::connect(m_dm.get(), &TDMForm::viewOptionsResetRequested, m_tuneForm.get(),
                      [tune = m_tuneForm.get()] { tune->NormalTracks(false); });
     if (createViewOptions)

@@ -95,8 +95,8 @@ public:
     Prompter& prompter() const { return m_prompter; }
 
 private:
-    void LoadIniValues();
-    void SaveIniValues();
+    void loadIniValues();
+    void saveIniValues();
     void hideSplash();
 
     mutable GuardedPrompter m_prompter;

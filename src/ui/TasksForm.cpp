@@ -92,7 +92,7 @@ void colourColumns(CursorTableModel* model) {
 } // namespace
 
 TTasksForm::TTasksForm(TDMForm& dm, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_dm(dm), m_prompter(prompter), m_ws(std::make_unique<PackWorkspace>()) {
+    : QWidget(parent), m_dm(dm), m_prompter(prompter) {
     setObjectName(QStringLiteral("TasksForm"));
     createControls();
     createGrids();

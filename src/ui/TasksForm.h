@@ -8,12 +8,11 @@
 #include "HelpMenu.h"
 #include "HomeFolder.h"
 #include "LookupDelegate.h"
-#include "Optimiser.h"
+#include "PlanningSession.h"
 #include "Progress.h"
 #include "SolveSettings.h"
 #include "UpDown.h"
 #include "WaitForm.h"
-#include "Workspace.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -29,7 +28,6 @@
 
 namespace palvane {
 
-class EngineRows;
 class TNameForm;
 
 // The secondary windows that place themselves next to the Task Page after it was created or
@@ -68,7 +66,6 @@ public:
 
     // ---- state ----
     bool TaskSolved = false;
-    qint32 WorkspaceTaskID = 0;
     // 10 to this power is the area multiplier (0 to 6).
     int VolMultPow = 0;
     // Set at start-up when the printed reports cannot be prepared (no printer and no PDF file
@@ -82,11 +79,13 @@ public:
     bool FirstStart = false;
     bool reposition(RepositionWindow w) const { return m_reposition[int(w)]; }
     void clearReposition(RepositionWindow w) { m_reposition[int(w)] = false; }
-    PackWorkspace& workspace() { return *m_ws; }
+    // The planning session: the plan of the task it holds (see UpdatePositTT), Solve and Clear.
+    PlanningSession& session() { return m_session; }
+    const PlanView& plan() const { return m_session.plan(); }
     // The layout search of a Solve; the product's own unless a test sets another.
-    void setLayoutSearch(LayoutSearch* search) { m_search = search; }
+    void setLayoutSearch(LayoutSearch* search) { m_session.setLayoutSearch(search); }
     // The progress window of Solve, Clear and the long table operations; Esc in it sets the
-    // workspace's abort flag. Without it the operations run without a progress display.
+    // session's abort flag. Without it the operations run without a progress display.
     void setWaitForm(TWaitForm* form);
     TWaitForm* waitForm() const { return m_wait; }
     // Extra progress receiver (tests); gets every engine report after the progress window.
@@ -123,7 +122,7 @@ public:
     void ExitButtonClick();
     void ViewButtonClick();
     void ResultButtonClick();
-    // Lays the current task's stored plan out in the workspace when it holds another task
+    // Lays the current task's stored plan out in the session when it holds another task
     // (hourglass, page disabled meanwhile); View and Solution of this page and the Solution
     // Page's View run it.
     void UpdatePositTT() { rebuildIfNeeded(); }
@@ -187,11 +186,9 @@ private:
     void syncGridRow(QTableView* grid, Cursor& cursor);
     void setRunButtonSolved(bool solved);
     void rebuildIfNeeded();
-    void solveCurrentTask();
-    // The settings a Solve of the current task uses: the active ones, else the task's own.
-    SolveSettings currentSolveSettings(EngineRows& rows, qint32 taskId) const;
+    void solveCurrentTask(const SolveSettings& settings);
     // Before a Solve: names the box kinds that fit no container of the task in one warning.
-    void WarnOversizedKinds();
+    void WarnOversizedKinds(const std::vector<std::string>& kinds);
     void clearCurrentSolution();
     void setAllReposition();
     void showProgress(const QString& caption);
@@ -202,9 +199,7 @@ private:
     TDMForm& m_dm;
     Prompter& m_prompter;
     std::unique_ptr<DatabaseAliases> m_aliases;
-    std::unique_ptr<PackWorkspace> m_ws;
-    std::unique_ptr<LayoutSearch> m_ownSearch;
-    LayoutSearch* m_search = nullptr;
+    PlanningSession m_session;
     TWaitForm* m_wait = nullptr;
     ProgressSink* m_listener = nullptr;
     TNameForm* m_nameForm = nullptr;
@@ -213,6 +208,7 @@ private:
     bool m_reposition[int(RepositionWindow::Count)] = {};
     bool m_showingRow = false;
     bool m_closed = false;
+    bool m_busy = false; // busyFrame() runs a command with the page disabled
 };
 
 } // namespace palvane

@@ -1,13 +1,10 @@
 // The Task Page's behaviour: start-up steps, the task edits, grid guards, Solve and Clear with
 // the busy frame, the window events and the commands of its buttons.
-#include "EngineRows.h"
 #include "LanguageSwitch.h"
 #include "NameForm.h"
-#include "SolvePipeline.h"
 #include "StoreCheck.h"
 #include "TasksForm.h"
 #include "WindowFit.h"
-#include "WriteBack.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,7 +97,7 @@ TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home) {
     m_dm.setDatabaseDirectories(*m_aliases);
 
     m_dm.ActiveDatabase = MainDatabase;
-    WorkspaceTaskID = 0;
+    m_session.forget();
     TaskSolved = false;
     m_dm.ContsEditMode = m_dm.BoxesEditMode = false;
     TasksControls(false);
@@ -134,6 +131,10 @@ void TTasksForm::connectDataModule() {
             QApplication::restoreOverrideCursor();
     });
     connect(&m_dm, &TDMForm::taskPageEnableRequested, this, [this](bool on) { setEnabled(on); });
+    connect(&m_dm, &TDMForm::windowStateAsked, this, [this](WindowState& state) {
+        if (m_busy)
+            state.taskPageBusy = true;
+    });
     Cursor& t = m_dm.tasks();
     connect(&t, &Cursor::currentChanged, this, [this] { showTaskRow(); });
     connect(&t, &Cursor::rowChanged, this, [this] { showTaskRow(); });
@@ -337,7 +338,7 @@ void TTasksForm::closeEvent(QCloseEvent* event) {
 void TTasksForm::setWaitForm(TWaitForm* form) {
     m_wait = form;
     if (m_wait)
-        m_wait->setAbortFlag(&m_ws->AbortFlag);
+        m_wait->setAbortFlag(m_session.abortFlag());
 }
 
 void TTasksForm::placeWaitForm() {
@@ -371,11 +372,11 @@ void TTasksForm::busyFrame(const std::function<void()>& operation) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     setEnabled(false);
-    m_dm.TaskPageDisabled = true;
+    m_busy = true;
     operation();
     m_dm.PostAllTables();
     QCoreApplication::processEvents();
-    m_dm.TaskPageDisabled = false;
+    m_busy = false;
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     hideProgress();

@@ -1,11 +1,7 @@
 // The Task Page's commands: Solve and Clear, the rebuild before View and Solution, Print, Exit
 // and the task list.
-#include "EngineRows.h"
-#include "FitCheck.h"
 #include "NameForm.h"
-#include "SolvePipeline.h"
 #include "TasksForm.h"
-#include "WriteBack.h"
 
 #include <QApplication>
 
@@ -70,44 +66,44 @@ void TTasksForm::RunButtonClick() {
         busyFrame([this] { clearCurrentSolution(); });
         return;
     }
+    Store* store = m_dm.store();
+    if (!store)
+        return;
+    // The active settings, else the task's own.
+    const std::optional<SolveSettings> active =
+        m_dm.activeSettings ? std::optional<SolveSettings>(m_dm.activeSettings()) : std::nullopt;
+    const TaskCheck check = m_session.checkTask(*store, m_dm.currentTaskId(), active);
     auto refuse = [this](const QString& text) { m_prompter.ask(PromptKind::Error, text, PromptButtons::Ok); };
-    if (m_dm.TaskAvailSum >= 25)
-        return refuse(tr("Total container number exceeds limit: ") + QStringLiteral("24"));
-    if (m_dm.TaskBoxSum >= 1001)
-        return refuse(tr("Total box number exceeds limit: ") + QStringLiteral("1000"));
-    if (m_dm.tc().isEmpty())
+    if (check.read != RowsStatus::Ok)
+        return refuse(tr("The task could not be read.") + QLatin1Char('\r') +
+                      QString::fromStdString(check.error));
+    switch (check.status) {
+    case SolveStatus::TooManyContainers:
+        return refuse(tr("Total container number exceeds limit: ") + QString::number(kMaxTaskContainers));
+    case SolveStatus::TooManyBoxes:
+        return refuse(tr("Total box number exceeds limit: ") + QString::number(kMaxTaskBoxes));
+    case SolveStatus::NoContainers:
         return refuse(tr("You should define container(s)"));
-    if (m_dm.tb().isEmpty())
+    case SolveStatus::NoBoxes:
         return refuse(tr("You should define boxes"));
+    default:
+        break;
+    }
     if (m_dm.WarnsCheck)
-        WarnOversizedKinds();
-    busyFrame([this] { solveCurrentTask(); });
+        WarnOversizedKinds(check.kindsFittingNoContainer);
+    busyFrame([this, &check] { solveCurrentTask(check.settings); });
     if (ViewButton->isEnabled())
         ViewButton->setFocus();
 }
 
-void TTasksForm::solveCurrentTask() {
+void TTasksForm::solveCurrentTask(const SolveSettings& settings) {
     Store* store = m_dm.store();
     const qint32 id = m_dm.currentTaskId();
     if (!store || id == 0)
         return;
-    EngineRows rows(*store);
-    PrompterMessages messages(m_prompter);
-    const SolveSettings settings = currentSolveSettings(rows, id);
-    LayoutSearch* search = m_search;
-    if (!search) {
-        if (!m_ownSearch)
-            m_ownSearch = NewLayoutSearch();
-        search = m_ownSearch.get();
-    }
     PageProgress progress(m_wait, m_listener);
-    m_ws->progress = &progress;
-    EngineServices services{rows, rows, messages, *search};
-    const SolveOutcome outcome = SolveTask(*m_ws, id, settings, services);
-    m_ws->progress = nullptr;
-    if (outcome.status == SolveStatus::Ok)
-        WorkspaceTaskID = outcome.taskId;
-    else if (outcome.status == SolveStatus::ReadFailed || outcome.status == SolveStatus::WriteFailed)
+    const SolveOutcome outcome = m_session.solve(*store, id, settings, m_prompter, progress);
+    if (outcome.status == SolveStatus::ReadFailed || outcome.status == SolveStatus::WriteFailed)
         m_prompter.ask(PromptKind::Error,
                        (outcome.status == SolveStatus::ReadFailed
                             ? tr("The task could not be read.")
@@ -119,27 +115,7 @@ void TTasksForm::solveCurrentTask() {
     CurrSolutState();
 }
 
-SolveSettings TTasksForm::currentSolveSettings(EngineRows& rows, qint32 taskId) const {
-    if (m_dm.activeSettings)
-        return m_dm.activeSettings();
-    TaskRows task;
-    std::string detail;
-    if (rows.readTask(taskId, task, detail) == RowsStatus::Ok)
-        return settingsFromTask(task.task.solve);
-    return SolveSettings{};
-}
-
-void TTasksForm::WarnOversizedKinds() {
-    Store* store = m_dm.store();
-    const qint32 id = m_dm.currentTaskId();
-    if (!store || id == 0)
-        return;
-    EngineRows rows(*store);
-    TaskRows task;
-    std::string detail;
-    if (rows.readTask(id, task, detail) != RowsStatus::Ok)
-        return;
-    const std::vector<std::string> kinds = kindsFittingNoContainer(task, currentSolveSettings(rows, id).BW);
+void TTasksForm::WarnOversizedKinds(const std::vector<std::string>& kinds) {
     if (kinds.empty())
         return;
     QStringList names;
@@ -157,33 +133,26 @@ void TTasksForm::clearCurrentSolution() {
     const qint32 id = m_dm.currentTaskId();
     if (!store || id == 0)
         return;
-    EngineRows rows(*store);
-    PrompterMessages messages(m_prompter);
     PageProgress progress(m_wait, m_listener);
     std::string detail;
-    if (ClearSolution(id, rows, rows, messages, progress, detail) != RowsStatus::Ok)
+    if (m_session.clear(*store, id, m_prompter, progress, detail) != RowsStatus::Ok)
         m_prompter.ask(PromptKind::Error,
                        tr("The solution could not be cleared.") + QLatin1Char('\r') +
                            QString::fromStdString(detail),
                        PromptButtons::Ok);
-    if (WorkspaceTaskID == id)
-        WorkspaceTaskID = 0;
     m_dm.RefreshTables();
     CurrSolutState();
 }
 
 void TTasksForm::rebuildIfNeeded() {
     const qint32 id = m_dm.currentTaskId();
-    if (id == WorkspaceTaskID || !m_dm.store())
+    if (id == m_session.taskId() || !m_dm.store())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     m_dm.tc().disableControls();
     m_dm.tb().disableControls();
-    EngineRows rows(*m_dm.store());
-    const SolveOutcome outcome = RebuildStoredPlan(*m_ws, id, rows);
-    if (outcome.status == SolveStatus::Ok)
-        WorkspaceTaskID = outcome.taskId;
+    m_session.rebuild(*m_dm.store(), id);
     m_dm.tc().enableControls();
     m_dm.tb().enableControls();
     setEnabled(true);

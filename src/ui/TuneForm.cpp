@@ -1,7 +1,6 @@
 #include "TuneForm.h"
 #include "TasksForm.h"
 #include "WindowFit.h"
-#include "Workspace.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -41,10 +40,10 @@ void ResetLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
-TTuneForm::TTuneForm(PackWorkspace& ws, TTasksForm* page, QWidget* parent)
+TTuneForm::TTuneForm(TTasksForm* page, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      m_ws(ws), m_page(page) {
+      m_page(page) {
     setObjectName(QStringLiteral("TTuneForm"));
     setProperty("helpContext", 7);
     setModal(false);
@@ -198,7 +197,7 @@ void TTuneForm::connectControls() {
 }
 
 void TTuneForm::buildPalette() {
-    BuildPalette(m_ws, m_settings, LineTrack->value());
+    BuildPalette(m_settings, LineTrack->value());
 }
 
 void TTuneForm::colorChanged() {

@@ -14,7 +14,6 @@
 
 namespace palvane {
 
-struct PackWorkspace;
 class TTasksForm;
 
 // A navy label that resets its track when clicked.
@@ -34,7 +33,7 @@ class TTuneForm : public QDialog {
 public:
     // `ws` receives the kind colours of the palette; `page` (may be null) holds the flag that
     // makes the window dock beside the Disposition window at its next showing.
-    TTuneForm(PackWorkspace& ws, TTasksForm* page, QWidget* parent = nullptr);
+    explicit TTuneForm(TTasksForm* page, QWidget* parent = nullptr);
 
     // The settings the drawing uses, as the controls set them.
     ViewSettings& settings() { return m_settings; }
@@ -101,7 +100,6 @@ private:
     void colorChanged();
     void buildPalette();
 
-    PackWorkspace& m_ws;
     TTasksForm* m_page;
     QWidget* m_dock = nullptr;
     ViewSettings m_settings;

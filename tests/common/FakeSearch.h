@@ -40,10 +40,10 @@ class FakeSearch : public LayoutSearch {
 public:
     void reset(PackWorkspace& ws) override {
         ws.ItemCount = 0;
-        ws.ItemPlaced.fill(0);
-        ws.ItemOrder.fill(0);
-        ws.ItemPosX.fill(0);
-        ws.ItemPosY.fill(0);
+        ws.items.Placed.fill(0);
+        ws.order.Item.fill(0);
+        ws.items.PosX.fill(0);
+        ws.items.PosY.fill(0);
         ws.CornerGapL.assign(1, 0);
         ws.CornerGapW.assign(1, 0);
         ws.SearchTimeBudget = 55000;
@@ -75,15 +75,15 @@ private:
         const long long floorL = ws.CornerGapL[0];
         const long long floorW = ws.CornerGapW[0];
         long long x = 0, y = 0, depth = 0;
-        ws.PassCount = 0;
-        ws.PassWeight = 0;
-        ws.PassWolume = 0;
-        ws.PassCost = 0;
+        ws.pass.Count = 0;
+        ws.pass.Weight = 0;
+        ws.pass.Wolume = 0;
+        ws.pass.Cost = 0;
         for (int p = 1; p <= ws.ItemCount; ++p) {
-            ws.ItemOrder[p] = static_cast<std::int16_t>(p);
-            const long long len = ws.ItemLen[p];
-            const long long wid = ws.ItemWid[p];
-            if (ws.PassWeight + ws.ItemWeight[p] > ws.SearchLoadWt || wid > floorW)
+            ws.order.Item[p] = static_cast<std::int16_t>(p);
+            const long long len = ws.items.Len[p];
+            const long long wid = ws.items.Wid[p];
+            if (ws.pass.Weight + ws.ItemWeight[p] > ws.SearchLoadWt || wid > floorW)
                 continue;
             if (y + wid > floorW) {
                 x += depth;
@@ -92,19 +92,19 @@ private:
             }
             if (x + len > floorL)
                 continue;
-            ws.ItemPlaced[p] = 1;
-            ws.ItemPosX[p] = static_cast<Coord>(x);
-            ws.ItemPosY[p] = static_cast<Coord>(y);
+            ws.items.Placed[p] = 1;
+            ws.items.PosX[p] = static_cast<Coord>(x);
+            ws.items.PosY[p] = static_cast<Coord>(y);
             y += wid;
             depth = std::max(depth, len);
-            ++ws.PassCount;
-            ws.PassWeight += ws.ItemWeight[p];
-            ws.PassWolume = static_cast<float>(ws.PassWolume + static_cast<long double>(ws.ItemWolume[p]));
-            ws.PassCost = static_cast<float>(ws.PassCost + static_cast<long double>(ws.ItemCost[p]));
+            ++ws.pass.Count;
+            ws.pass.Weight += ws.ItemWeight[p];
+            ws.pass.Wolume = static_cast<float>(ws.pass.Wolume + static_cast<long double>(ws.ItemWolume[p]));
+            ws.pass.Cost = static_cast<float>(ws.pass.Cost + static_cast<long double>(ws.ItemCost[p]));
         }
-        ws.PassNoseLoad = ws.PassWeight / 2;
-        ws.PassTailLoad = ws.PassWeight - ws.PassNoseLoad;
-        ws.SearchScore = static_cast<float>(ws.PassWolume / (ws.SearchWolume + 1e-5L));
+        ws.pass.NoseLoad = ws.pass.Weight / 2;
+        ws.pass.TailLoad = ws.pass.Weight - ws.pass.NoseLoad;
+        ws.SearchScore = static_cast<float>(ws.pass.Wolume / (ws.SearchWolume + 1e-5L));
     }
 };
 

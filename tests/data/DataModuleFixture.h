@@ -24,6 +24,13 @@ protected:
     }
     void TearDown() override { m_dm.reset(); }
 
+    // Answers the rules' question about the windows with `state`, as the Task Page and the
+    // Select a Task window do, until the connection is disconnected.
+    QMetaObject::Connection answerWindowState(WindowState state) {
+        return QObject::connect(m_dm.get(), &TDMForm::windowStateAsked,
+                                [state](WindowState& asked) { asked = state; });
+    }
+
     // Runs statements on a database while the module does not hold it.
     void seed(int code, const QStringList& sql) {
         auto store = Store::open(m_dirs[code], StoreOpenMode::ExistingOnly);

@@ -118,9 +118,9 @@ TEST_F(TaskListRulesTest, DeletingRowsOfFixedContainersAsksOkOrIgnore) {
     // Task window runs a cascade.
     clearAsked();
     ASSERT_TRUE(tb().locate(QStringLiteral("KindID"), 1)); // Placed 6
-    m_dm->SelectTaskVisible = true;
+    const QMetaObject::Connection selectTask = answerWindowState({.selectTaskOpen = true});
     EXPECT_TRUE(tb().remove());
-    m_dm->SelectTaskVisible = false;
+    QObject::disconnect(selectTask);
     ASSERT_TRUE(tb().locate(QStringLiteral("KindID"), 2)); // Placed 1
     m_prompter.answers = {PromptAnswer::Ok};
     EXPECT_FALSE(tb().remove());
@@ -128,6 +128,14 @@ TEST_F(TaskListRulesTest, DeletingRowsOfFixedContainersAsksOkOrIgnore) {
               QStringLiteral("This box Kind is used\rin Fixed containers.\rIt should not be deleted."));
     EXPECT_EQ(m_prompter.asked.size(), 1u);
     EXPECT_EQ(m_dm->TaskBoxSum, 4);
+
+    // Nor while a command of the Task Page runs.
+    clearAsked();
+    const QMetaObject::Connection busy = answerWindowState({.taskPageBusy = true});
+    EXPECT_TRUE(tb().remove());
+    QObject::disconnect(busy);
+    EXPECT_TRUE(m_prompter.asked.empty());
+    EXPECT_EQ(tb().rowCount(), 0);
 }
 
 TEST_F(TaskListRulesTest, InsertNeedsALibraryRowAndATask) {

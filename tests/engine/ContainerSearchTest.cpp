@@ -48,13 +48,13 @@ struct PassLog : PassObserver {
     bool modeSeen[3] = {};
     void passScored(const SearchState& s) override {
         ++passes;
-        dirSeen[s.CornerDir] = true;
-        modeSeen[s.TurnMode] = true;
+        dirSeen[s.order.CornerDir] = true;
+        modeSeen[s.order.TurnMode] = true;
         if (s.SearchScore > best) {
             best = s.SearchScore;
-            posX = s.ItemPosX;
-            posY = s.ItemPosY;
-            placed = s.ItemPlaced;
+            posX = s.items.PosX;
+            posY = s.items.PosY;
+            placed = s.items.Placed;
         }
     }
 };
@@ -84,12 +84,12 @@ struct Layout {
 Layout layoutOf(const SearchState& s) {
     Layout l;
     for (int i = 1; i <= s.ItemCount; ++i) {
-        l.order.push_back(s.ItemOrder[i]);
-        l.x.push_back(s.ItemPosX[i]);
-        l.y.push_back(s.ItemPosY[i]);
-        l.len.push_back(s.ItemLen[i]);
-        l.wid.push_back(s.ItemWid[i]);
-        l.placed.push_back(s.ItemPlaced[i]);
+        l.order.push_back(s.order.Item[i]);
+        l.x.push_back(s.items.PosX[i]);
+        l.y.push_back(s.items.PosY[i]);
+        l.len.push_back(s.items.Len[i]);
+        l.wid.push_back(s.items.Wid[i]);
+        l.placed.push_back(s.items.Placed[i]);
     }
     return l;
 }
@@ -110,9 +110,9 @@ TEST(ContainerSearch, OneItemUsesStrategyOneAndIsPlaced) {
     EXPECT_EQ(ws->KindRunCount, 1);
     EXPECT_EQ(ws->OrderStrategy, 1);
     EXPECT_FLOAT_EQ(ws->TurnExtent, 0.5f);
-    EXPECT_EQ(ws->PassCount, 1);
-    EXPECT_EQ(ws->ItemPlaced[1], 1);
-    EXPECT_EQ(ws->ItemOrder[1], 1);
+    EXPECT_EQ(ws->pass.Count, 1);
+    EXPECT_EQ(ws->items.Placed[1], 1);
+    EXPECT_EQ(ws->order.Item[1], 1);
     EXPECT_GT(ws->SearchScore, 0.0f);
     EXPECT_EQ(ws->StopFlag, 0);
     EXPECT_TRUE(ws->CornerX.empty()); // corner arrays released
@@ -191,9 +191,9 @@ TEST(ContainerSearch, DuplicateSignaturesMatchEqualOrderings) {
     ws->ItemGroupKey[1] = 500;
     ws->ItemGroupKey[2] = ws->ItemGroupKey[3] = 77;
     const RuleSignature identity = OrderingSignature(*ws, false);
-    std::swap(ws->ItemOrder[2], ws->ItemOrder[3]); // two equal items exchanged: same signature
+    std::swap(ws->order.Item[2], ws->order.Item[3]); // two equal items exchanged: same signature
     EXPECT_EQ(OrderingSignature(*ws, false), identity);
-    std::swap(ws->ItemOrder[1], ws->ItemOrder[2]);
+    std::swap(ws->order.Item[1], ws->order.Item[2]);
     EXPECT_FALSE(OrderingSignature(*ws, false) == identity);
     // nearest(10/20 x 500) + 2 x nearest(30/20 x 77) = 250 + 2 x 116 (115.5 rounds to even)
     EXPECT_EQ(VariantSignature(*ws), 250 + 2 * 116);
@@ -220,7 +220,7 @@ TEST(ContainerSearch, AbortBeforeTheSearchStopsAtTheFirstTick) {
     EXPECT_TRUE(sink.aborted);
     EXPECT_EQ(sink.events, 1);
     EXPECT_EQ(ws->SearchScore, log.best); // the first pass is returned
-    EXPECT_GT(ws->PassCount, 0);
+    EXPECT_GT(ws->pass.Count, 0);
 }
 
 TEST(ContainerSearch, EscDuringTheSearchEndsItAtThatTick) {
@@ -303,8 +303,8 @@ TEST(ContainerSearch, BindFactorDividesTheScoreBySplitKinds) {
     addItem(*ws, {10, 10, 1, 1});
     addItem(*ws, {10, 10, 1, 2});
     ws->KindRunCount = 2;
-    ws->ItemPlaced[1] = 1; // kind 1 split, kind 2 not placed at all
-    ws->PassWolume = 100;
+    ws->items.Placed[1] = 1; // kind 1 split, kind 2 not placed at all
+    ws->pass.Wolume = 100;
     ws->Compactness = 1;
     ScorePass(*ws);
     const float unbound = ws->SearchScore;
@@ -312,10 +312,10 @@ TEST(ContainerSearch, BindFactorDividesTheScoreBySplitKinds) {
     ws->SearchBindFactor = 1;
     ScorePass(*ws);
     EXPECT_FLOAT_EQ(ws->SearchScore, float(unbound / 1.2L));
-    ws->ItemPlaced[2] = 1; // kind 1 complete: nothing split
+    ws->items.Placed[2] = 1; // kind 1 complete: nothing split
     ScorePass(*ws);
     EXPECT_FLOAT_EQ(ws->SearchScore,
-                    float((long double)ws->PassWolume / (10000 + 1e-5L) * std::pow(1.0L, 1e-4L)));
+                    float((long double)ws->pass.Wolume / (10000 + 1e-5L) * std::pow(1.0L, 1e-4L)));
 }
 
 TEST(ContainerSearch, ScoreStaysFiniteWithZeroTotals) {
@@ -324,7 +324,7 @@ TEST(ContainerSearch, ScoreStaysFiniteWithZeroTotals) {
     ws->SearchWolume = 0;
     ws->SearchCostFactor = 0.5f;
     ws->SearchLeftFactor = 0.5f;
-    ws->PassWolume = 0;
+    ws->pass.Wolume = 0;
     ws->Compactness = 1;
     ScorePass(*ws); // task totals, container area and item count are all 0
     EXPECT_TRUE(std::isfinite(ws->SearchScore));

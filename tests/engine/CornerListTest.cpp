@@ -16,13 +16,13 @@ std::unique_ptr<PackWorkspace> firstPlacement(int cornerDir) {
     addItem(*ws, {40, 30});
     preparePass(*ws);
     ws->MinGap = 5;
-    ws->CornerDir = std::int16_t(cornerDir);
+    ws->order.CornerDir = std::int16_t(cornerDir);
     ResetCorners(*ws, 0, ws->CornerCapacity);
     ws->CornerCount = 1;
-    ws->ItemPlaced[0] = 1;
+    ws->items.Placed[0] = 1;
     ws->PassPos = 1;
     ws->PassItem = 1;
-    ws->ItemPlaced[1] = 1;
+    ws->items.Placed[1] = 1;
     return ws;
 }
 
@@ -91,7 +91,7 @@ TEST(CornerList, ACornerOnlyAcceptsItemsLongerThanItsGap) {
     ws->BestCornerCost = kNoCornerCost;
     ChooseCorner(*ws);
     EXPECT_EQ(ws->BestCornerCost, kNoCornerCost);
-    ws->ItemLen[item] = 31;
+    ws->items.Len[item] = 31;
     ChooseCorner(*ws);
     EXPECT_EQ(ws->ChosenCorner, 1);
     EXPECT_EQ(ws->BestCornerCost, 31 * 100 + 10);
@@ -109,10 +109,10 @@ TEST(CornerList, ANewCornerTouchedByAPlacedItemIsDiscarded) {
     ws->MinGap = 20;
     ResetCorners(*ws, 0, ws->CornerCapacity);
     ws->CornerCount = 1;
-    ws->ItemPlaced[0] = 1;
-    ws->ItemPosX[1] = 60;
-    ws->ItemPlaced[1] = 1;
-    ws->ItemPlaced[2] = 1;
+    ws->items.Placed[0] = 1;
+    ws->items.PosX[1] = 60;
+    ws->items.Placed[1] = 1;
+    ws->items.Placed[2] = 1;
     ws->PassPos = 2;
     ws->PassItem = 2;
     ws->CornerFirstNew = 2;

@@ -30,11 +30,11 @@ TEST(DegenerateInput, ItemsOfZeroWidthDoNotDivideByZero) {
                  {{10, 0, 1, 1, true}, {10, 0, 1, 1, true}, {0, 10, 1, 2, true}, {20, 20, 1, 3, true}});
     ws->SearchIntensity = 10;
     PrepareSearch(*ws);
-    ws->CornerDir = 1;
+    ws->order.CornerDir = 1;
     ClearClasses(*ws);
     MarkRows(*ws, 2, true);
     SplitTurn(*ws, 2);
-    ws->CornerDir = 2;
+    ws->order.CornerDir = 2;
     MarkRows(*ws, 2, false);
     SplitTurn(*ws, 2);
     EXPECT_EQ(VariantSignature(*ws), VariantSignature(*ws));
@@ -49,7 +49,7 @@ TEST(DegenerateInput, AnEmptyItemSetSearchesNothing) {
     PrepareSearch(*ws);
     EXPECT_EQ(ws->ModuleDim, 25555);
     SearchContainer(*ws);
-    EXPECT_EQ(ws->PassCount, 0);
+    EXPECT_EQ(ws->pass.Count, 0);
     EXPECT_EQ(ws->SearchScore, 0.0f);
 }
 
@@ -59,7 +59,7 @@ TEST(DegenerateInput, AFloorOfZeroSizeGivesNoNaN) {
     addItem(*ws, {0, 0});
     preparePass(*ws);
     PackPass(*ws);
-    EXPECT_EQ(ws->PassCount, 1); // a box of no size fits anywhere
+    EXPECT_EQ(ws->pass.Count, 1); // a box of no size fits anywhere
     EXPECT_EQ(ws->ExtentRatio, 0.0f);
     EXPECT_TRUE(std::isfinite(ws->Compactness));
 }
@@ -75,9 +75,9 @@ TEST(DegenerateInput, HeavyLoadOnAShortWheelbaseKeepsItsSign) {
     ws->SearchLoadWt = 2100000000;
     preparePass(*ws);
     PackPass(*ws);
-    ASSERT_EQ(ws->PassCount, 1);
-    EXPECT_EQ(ws->PassTailLoad, std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(ws->PassNoseLoad, 2000000000 - std::int64_t(std::numeric_limits<std::int32_t>::max()));
+    ASSERT_EQ(ws->pass.Count, 1);
+    EXPECT_EQ(ws->pass.TailLoad, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(ws->pass.NoseLoad, 2000000000 - std::int64_t(std::numeric_limits<std::int32_t>::max()));
 }
 
 TEST(DegenerateInput, ATinyCornerListStillGrows) {

@@ -22,7 +22,7 @@ TEST(DrawOrder, RandomMarkRowsDrawsRowsThenRestClassOrCutThenTwoClasses) {
         addItem(*ws, {40, 60, 1, 2}); // per = 1 < 2: no rows
     for (int i = 0; i < 3; ++i)
         addItem(*ws, {40, 30, 1, 3}); // k = per: no rows when random
-    ws->CornerDir = 1;
+    ws->order.CornerDir = 1;
     for (std::uint32_t seed = 0; seed < 25; ++seed) {
         ws->RandState = seed;
         ClearClasses(*ws);
@@ -78,14 +78,14 @@ TEST(DrawOrder, ShuffleByClassDrawsPerRunInItemOrderWithClassRanges) {
         }
         EXPECT_EQ(ws->RandState, st);
         for (int p = 1; p < 6; ++p) {
-            const int a = ws->ItemOrder[p], b = ws->ItemOrder[p + 1];
+            const int a = ws->order.Item[p], b = ws->order.Item[p + 1];
             ASSERT_GE(key[a], key[b]) << "mode " << mode;
             if (key[a] == key[b]) {
                 ASSERT_LT(a, b) << "mode " << mode; // equal keys keep their order
             }
         }
         for (int p = 1; p <= 6; ++p)
-            ws->ItemOrder[p] = std::int16_t(p);
+            ws->order.Item[p] = std::int16_t(p);
     }
 }
 
@@ -129,7 +129,7 @@ TEST(DrawOrder, SwapAdjacentRunsDrawsOncePerExaminedPair) {
         }
         EXPECT_EQ(ws->RandState, st) << "seed " << seed;
         for (int p = 1; p <= n; ++p)
-            ASSERT_EQ(ws->ItemOrder[p], order[p]) << "seed " << seed << " position " << p;
+            ASSERT_EQ(ws->order.Item[p], order[p]) << "seed " << seed << " position " << p;
     }
 }
 
@@ -171,8 +171,8 @@ TEST(DrawOrder, TurnRandomGroupsDrawsOnlyForTurnableRunsAndTurnsWholeRuns) {
     addItem(*ws, {25, 15, 1, 4, true});
     for (std::uint32_t seed = 0; seed < 16; ++seed) {
         for (int i = 1; i <= 5; ++i) {
-            ws->ItemLen[i] = ws->ItemLen0[i];
-            ws->ItemWid[i] = ws->ItemWid0[i];
+            ws->items.Len[i] = ws->ItemLen0[i];
+            ws->items.Wid[i] = ws->ItemWid0[i];
         }
         ws->RandState = seed;
         TurnRandomGroups(*ws, 1);
@@ -180,10 +180,10 @@ TEST(DrawOrder, TurnRandomGroupsDrawsOnlyForTurnableRunsAndTurnsWholeRuns) {
         const bool turn1 = RandomBelow(st, 2) == 1;
         const bool turn4 = RandomBelow(st, 2) == 1;
         EXPECT_EQ(ws->RandState, st);
-        EXPECT_EQ(ws->ItemLen[1], turn1 ? 20 : 40);
-        EXPECT_EQ(ws->ItemLen[2], turn1 ? 20 : 40);
-        EXPECT_EQ(ws->ItemLen[3], 30);
-        EXPECT_EQ(ws->ItemLen[4], 50);
-        EXPECT_EQ(ws->ItemLen[5], turn4 ? 15 : 25);
+        EXPECT_EQ(ws->items.Len[1], turn1 ? 20 : 40);
+        EXPECT_EQ(ws->items.Len[2], turn1 ? 20 : 40);
+        EXPECT_EQ(ws->items.Len[3], 30);
+        EXPECT_EQ(ws->items.Len[4], 50);
+        EXPECT_EQ(ws->items.Len[5], turn4 ? 15 : 25);
     }
 }

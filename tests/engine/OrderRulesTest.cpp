@@ -15,7 +15,7 @@ namespace {
 std::vector<int> order(const SearchState& s) {
     std::vector<int> o;
     for (int p = 1; p <= s.ItemCount; ++p)
-        o.push_back(s.ItemOrder[p]);
+        o.push_back(s.order.Item[p]);
     return o;
 }
 } // namespace
@@ -39,7 +39,7 @@ TEST(OrderRules, FindModulePicksTheSideNearestToAll) {
     EXPECT_EQ(ws->MinGap, 29);
 
     // Placed items do not count; with no item left the module is 25555.
-    ws->ItemPlaced[1] = ws->ItemPlaced[2] = 1;
+    ws->items.Placed[1] = ws->items.Placed[2] = 1;
     FindModule(*ws);
     EXPECT_EQ(ws->ModuleDim, 25555);
 }
@@ -59,7 +59,7 @@ TEST(OrderRules, MarkRowsFillsFullRowsAndGivesTheRestARestClass) {
     setFloor(*ws, 300, 100);
     for (int i = 0; i < 7; ++i)
         addItem(*ws, {20, 30});
-    ws->CornerDir = 1;
+    ws->order.CornerDir = 1;
     ClearClasses(*ws);
     MarkRows(*ws, 2, false);
     for (int i = 1; i <= 6; ++i)
@@ -70,7 +70,7 @@ TEST(OrderRules, MarkRowsFillsFullRowsAndGivesTheRestARestClass) {
     EXPECT_EQ(ws->RowRests, 1);
 
     // Along Y the row runs across the length: 300 div 20 = 15 > 7 items, so no full row.
-    ws->CornerDir = 2;
+    ws->order.CornerDir = 2;
     ClearClasses(*ws);
     MarkRows(*ws, 2, false);
     EXPECT_EQ(ws->RowGroups, 0u);
@@ -86,8 +86,8 @@ TEST(OrderRules, MarkRunsCountsPositionRunsOfEqualKindClassAndWidth) {
     addItem(*ws, {10, 10, 1, 1});
     addItem(*ws, {10, 20, 1, 1});
     addItem(*ws, {10, 10, 1, 2});
-    ws->ItemOrder[2] = 4;
-    ws->ItemOrder[4] = 2;
+    ws->order.Item[2] = 4;
+    ws->order.Item[4] = 2;
     MarkRuns(*ws); // positions: 1, 4, 3, 2, 5
     EXPECT_EQ(ws->ItemRun[1], 1);
     EXPECT_EQ(ws->ItemRun[4], 1);
@@ -123,10 +123,10 @@ TEST(OrderRules, SortByPositionFollowsTheFillDirection) {
     setFloor(*ws, 100, 100);
     for (int i = 0; i < 4; ++i)
         addItem(*ws, {10, 10});
-    ws->ItemPosX[1] = 10, ws->ItemPosY[1] = 0;  // fill 1: 100, fill 2: 20
-    ws->ItemPosX[2] = 0, ws->ItemPosY[2] = 10;  // fill 1: 20, fill 2: 100
-    ws->ItemPosX[3] = 0, ws->ItemPosY[3] = 0;   // unplaced or at the origin: first
-    ws->ItemPosX[4] = 10, ws->ItemPosY[4] = 10; // last either way
+    ws->items.PosX[1] = 10, ws->items.PosY[1] = 0;  // fill 1: 100, fill 2: 20
+    ws->items.PosX[2] = 0, ws->items.PosY[2] = 10;  // fill 1: 20, fill 2: 100
+    ws->items.PosX[3] = 0, ws->items.PosY[3] = 0;   // unplaced or at the origin: first
+    ws->items.PosX[4] = 10, ws->items.PosY[4] = 10; // last either way
     ws->SearchFillDir = 1;
     SortByPosition(*ws);
     EXPECT_EQ(order(*ws), (std::vector<int>{3, 2, 1, 4}));
@@ -142,22 +142,22 @@ TEST(OrderRules, TurningVariantsTurnOnlyTurnableItems) {
     addItem(*ws, {20, 40, 1, 2, true});
     addItem(*ws, {40, 20, 1, 3, false});
     TurnAllLong(*ws, Axis::Y);
-    EXPECT_EQ(ws->ItemLen[1], 20);
-    EXPECT_EQ(ws->ItemLen[2], 20);
-    EXPECT_EQ(ws->ItemLen[3], 40);
+    EXPECT_EQ(ws->items.Len[1], 20);
+    EXPECT_EQ(ws->items.Len[2], 20);
+    EXPECT_EQ(ws->items.Len[3], 40);
     TurnAllLong(*ws, Axis::X);
-    EXPECT_EQ(ws->ItemLen[1], 40);
-    EXPECT_EQ(ws->ItemLen[2], 40);
+    EXPECT_EQ(ws->items.Len[1], 40);
+    EXPECT_EQ(ws->items.Len[2], 40);
     TurnAll(*ws);
-    EXPECT_EQ(ws->ItemLen[1], 20);
-    EXPECT_EQ(ws->ItemLen[3], 40);
+    EXPECT_EQ(ws->items.Len[1], 20);
+    EXPECT_EQ(ws->items.Len[3], 40);
     ws->ModuleDim = 19; // nearer 20: the 20 side along X with mode 1, along Y with mode 2
     TurnToModule(*ws, 1);
-    EXPECT_EQ(ws->ItemLen[1], 20);
-    EXPECT_EQ(ws->ItemLen[2], 20);
+    EXPECT_EQ(ws->items.Len[1], 20);
+    EXPECT_EQ(ws->items.Len[2], 20);
     TurnToModule(*ws, 2);
-    EXPECT_EQ(ws->ItemLen[1], 40);
-    EXPECT_EQ(ws->ItemLen[2], 40);
+    EXPECT_EQ(ws->items.Len[1], 40);
+    EXPECT_EQ(ws->items.Len[2], 40);
 }
 
 TEST(OrderRules, SplitTurnDrawsOnlyForTurnableRunsOfSeveralItems) {
@@ -184,10 +184,10 @@ TEST(OrderRules, SplitTurnTurnsTheTailOfARun) {
         SplitTurn(*ws, 2);
         int firstTurned = 10;
         for (int i = 9; i >= 1; --i)
-            if (ws->ItemLen[i] == 30)
+            if (ws->items.Len[i] == 30)
                 firstTurned = i;
         for (int i = firstTurned; i <= 9; ++i)
-            ASSERT_EQ(ws->ItemLen[i], 30) << "seed " << seed; // one tail, no gaps
+            ASSERT_EQ(ws->items.Len[i], 30) << "seed " << seed; // one tail, no gaps
         EXPECT_EQ(ws->GroupCount, firstTurned <= 9 ? 2 : 1) << "seed " << seed;
     }
 }
@@ -223,7 +223,7 @@ TEST(OrderRules, SwapNeighboursNeverExchangesItemsOfOneKind) {
     SwapNeighbours(*ws, 3);
     EXPECT_EQ(ws->RandState, 11u); // no pair of different kinds: no draw
     for (int p = 1; p <= 30; ++p)
-        EXPECT_EQ(ws->ItemOrder[p], p);
+        EXPECT_EQ(ws->order.Item[p], p);
 }
 
 TEST(OrderRules, SwapAdjacentRunsMovesWholeRuns) {
@@ -237,11 +237,11 @@ TEST(OrderRules, SwapAdjacentRunsMovesWholeRuns) {
         // Each kind still forms one block of three positions.
         for (int p = 1; p <= 12; p += 3)
             for (int x = p + 1; x < p + 3; ++x)
-                ASSERT_EQ(ws->ItemKind[ws->ItemOrder[x]], ws->ItemKind[ws->ItemOrder[p]]);
-        EXPECT_EQ(ws->ItemKind[ws->ItemOrder[1]], 2);
-        EXPECT_EQ(ws->ItemKind[ws->ItemOrder[4]], 1);
-        EXPECT_EQ(ws->ItemKind[ws->ItemOrder[7]], 4);
-        EXPECT_EQ(ws->ItemKind[ws->ItemOrder[10]], 3);
+                ASSERT_EQ(ws->ItemKind[ws->order.Item[x]], ws->ItemKind[ws->order.Item[p]]);
+        EXPECT_EQ(ws->ItemKind[ws->order.Item[1]], 2);
+        EXPECT_EQ(ws->ItemKind[ws->order.Item[4]], 1);
+        EXPECT_EQ(ws->ItemKind[ws->order.Item[7]], 4);
+        EXPECT_EQ(ws->ItemKind[ws->order.Item[10]], 3);
     }
 }
 
@@ -260,7 +260,7 @@ TEST(RuleTables, TableIndexesOutsideTheTableShuffleRuns) {
     for (int strategy = 1; strategy <= 3; ++strategy) {
         for (int i = 0; i < RuleTableSize(strategy); ++i) {
             for (int p = 1; p <= 20; ++p)
-                ws->ItemOrder[p] = std::int16_t(p);
+                ws->order.Item[p] = std::int16_t(p);
             MarkRuns(*ws);
             const std::uint32_t before = ws->RandState;
             ApplyTableRule(*ws, strategy, i, i + 3);
@@ -280,10 +280,10 @@ TEST(RuleTables, StrategyOneExponentsUseTheRuleNumber) {
     addItem(*ws, {10, 50, 1, 1});
     addItem(*ws, {20, 10, 1, 2});
     ApplyTableRule(*ws, 1, 0, 0);
-    EXPECT_EQ(ws->ItemOrder[1], 2);
+    EXPECT_EQ(ws->order.Item[1], 2);
     // The same index with rule number 12 weighs it with e(0.1): width first.
     for (int p = 1; p <= 2; ++p)
-        ws->ItemOrder[p] = std::int16_t(p);
+        ws->order.Item[p] = std::int16_t(p);
     ApplyTableRule(*ws, 1, 0, 12);
-    EXPECT_EQ(ws->ItemOrder[1], 1);
+    EXPECT_EQ(ws->order.Item[1], 1);
 }

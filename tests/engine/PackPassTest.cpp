@@ -22,20 +22,20 @@ TEST(PackPass, OnEqualCostTheUnturnedOrientationWins) {
     setFloor(*ws, 100, 39);
     addItem(*ws, {10, 10});
     addItem(*ws, {20, 30, 1, 2, true});
-    ws->TurnMode = 2;
+    ws->order.TurnMode = 2;
     ws->TurnExtent = 0.1f;
     runPass(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    ASSERT_EQ(ws->ItemPlaced[2], 1);
-    EXPECT_EQ(ws->ItemLen[2], 20);
-    EXPECT_EQ(ws->ItemPosX[2], 10);
-    EXPECT_EQ(ws->ItemPosY[2], 0);
+    ASSERT_EQ(ws->items.Placed[2], 1);
+    EXPECT_EQ(ws->items.Len[2], 20);
+    EXPECT_EQ(ws->items.PosX[2], 10);
+    EXPECT_EQ(ws->items.PosY[2], 0);
 
-    // One unit wider the turned orientation is cheaper only if it is tried: TurnMode 1 does not
+    // One unit wider the turned orientation is cheaper only if it is tried: turn mode 1 does not
     // try it because the item fits unturned.
-    ws->TurnMode = 1;
+    ws->order.TurnMode = 1;
     runPass(*ws);
-    EXPECT_EQ(ws->ItemLen[2], 20);
+    EXPECT_EQ(ws->items.Len[2], 20);
 }
 
 TEST(PackPass, TurnModeOneTurnsOnlyWhatFitsNowhereUnturned) {
@@ -43,25 +43,25 @@ TEST(PackPass, TurnModeOneTurnsOnlyWhatFitsNowhereUnturned) {
     setFloor(*ws, 50, 100);
     addItem(*ws, {60, 40, 1, 1, true});
     addItem(*ws, {20, 40, 1, 2, true});
-    ws->TurnMode = 0;
+    ws->order.TurnMode = 0;
     runPass(*ws);
-    EXPECT_EQ(ws->ItemPlaced[1], 0);
+    EXPECT_EQ(ws->items.Placed[1], 0);
 
-    ws->TurnMode = 1;
+    ws->order.TurnMode = 1;
     runPass(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    ASSERT_EQ(ws->ItemPlaced[1], 1);
-    EXPECT_EQ(ws->ItemLen[1], 40);
-    EXPECT_EQ(ws->ItemWid[1], 60);
-    EXPECT_EQ(ws->ItemLen[2], 20); // fits unturned, so it is never turned
+    ASSERT_EQ(ws->items.Placed[1], 1);
+    EXPECT_EQ(ws->items.Len[1], 40);
+    EXPECT_EQ(ws->items.Wid[1], 60);
+    EXPECT_EQ(ws->items.Len[2], 20); // fits unturned, so it is never turned
 
     // Without AnyTurn no item is turned at all.
-    ws->ItemLen[1] = 60;
-    ws->ItemWid[1] = 40;
+    ws->items.Len[1] = 60;
+    ws->items.Wid[1] = 40;
     preparePass(*ws);
     ws->AnyTurn = 0;
     PackPass(*ws);
-    EXPECT_EQ(ws->ItemPlaced[1], 0);
+    EXPECT_EQ(ws->items.Placed[1], 0);
 }
 
 TEST(PackPass, TurnModeTwoTriesTheTurnOnceTheExtentIsReached) {
@@ -71,15 +71,15 @@ TEST(PackPass, TurnModeTwoTriesTheTurnOnceTheExtentIsReached) {
     setFloor(*ws, 100, 100);
     addItem(*ws, {30, 10, 1, 1, true});
     addItem(*ws, {30, 10, 1, 1, true});
-    ws->TurnMode = 2;
+    ws->order.TurnMode = 2;
     ws->TurnExtent = 0.5f; // first extent 0.3: not reached
     runPass(*ws);
-    EXPECT_EQ(ws->ItemLen[2], 30);
+    EXPECT_EQ(ws->items.Len[2], 30);
     ws->TurnExtent = 0.3f; // reached after the first item
     runPass(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    EXPECT_EQ(ws->ItemLen[2], 10);
-    EXPECT_EQ(ws->ItemWid[2], 30);
+    EXPECT_EQ(ws->items.Len[2], 10);
+    EXPECT_EQ(ws->items.Wid[2], 30);
 }
 
 TEST(PackPass, CapacitySkipsAnItemAndStopsWhenNothingLighterFits) {
@@ -93,19 +93,19 @@ TEST(PackPass, CapacitySkipsAnItemAndStopsWhenNothingLighterFits) {
     ws->SearchLoadWt = 100;
     runPass(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    EXPECT_EQ(ws->ItemPlaced[1], 1);
-    EXPECT_EQ(ws->ItemPlaced[2], 0); // 110 > 100.1: skipped, the pass goes on
-    EXPECT_EQ(ws->ItemPlaced[3], 1);
-    EXPECT_EQ(ws->PassWeight, 100);
+    EXPECT_EQ(ws->items.Placed[1], 1);
+    EXPECT_EQ(ws->items.Placed[2], 0); // 110 > 100.1: skipped, the pass goes on
+    EXPECT_EQ(ws->items.Placed[3], 1);
+    EXPECT_EQ(ws->pass.Weight, 100);
     // 100 + the lightest weight 1 exceeds 100.1: the pass ended after position 3.
     EXPECT_EQ(ws->PassPos, 3);
-    EXPECT_EQ(ws->ItemPlaced[5], 0);
+    EXPECT_EQ(ws->items.Placed[5], 0);
 
     // The area limit works the same way, with the 1.001 tolerance.
     setFloor(*ws, 1000, 1000);
     ws->SearchWolume = 200.1f;
     runPass(*ws);
-    EXPECT_EQ(ws->PassCount, 2);
+    EXPECT_EQ(ws->pass.Count, 2);
 }
 
 TEST(PackPass, AnItemLikeTheLastFailureIsSkippedWithoutSearch) {
@@ -118,9 +118,9 @@ TEST(PackPass, AnItemLikeTheLastFailureIsSkippedWithoutSearch) {
     addItem(*ws, {10, 10, 1});          // same size and turn flag as the failure: skipped
     addItem(*ws, {10, 10, 1, 1, true}); // different turn flag: searched and placed
     runPass(*ws);
-    EXPECT_EQ(ws->ItemPlaced[1], 0);
-    EXPECT_EQ(ws->ItemPlaced[2], 0);
-    EXPECT_EQ(ws->ItemPlaced[3], 1);
+    EXPECT_EQ(ws->items.Placed[1], 0);
+    EXPECT_EQ(ws->items.Placed[2], 0);
+    EXPECT_EQ(ws->items.Placed[3], 1);
 }
 
 namespace {
@@ -143,23 +143,23 @@ std::unique_ptr<PackWorkspace> bindFloor(int bindMode) {
 
 TEST(PackPass, BindModesTakeOutAnIncompleteKind) {
     auto none = bindFloor(0);
-    EXPECT_EQ(none->PassCount, 4); // 30 + 30 + 30 + 10
+    EXPECT_EQ(none->pass.Count, 4); // 30 + 30 + 30 + 10
 
     for (int mode : {1, 2}) {
         auto ws = bindFloor(mode);
         EXPECT_EQ(layoutProblem(*ws), "") << mode;
-        EXPECT_EQ(ws->ItemPlaced[3], 0) << mode; // kind 2 taken out again
-        EXPECT_EQ(ws->ItemLen[3], 0) << mode;
-        EXPECT_EQ(ws->ItemPlaced[5], 1) << mode; // the pass goes on with kind 3
-        EXPECT_EQ(ws->PassCount, 3) << mode;
-        EXPECT_EQ(ws->PassWeight, 3) << mode;
+        EXPECT_EQ(ws->items.Placed[3], 0) << mode; // kind 2 taken out again
+        EXPECT_EQ(ws->items.Len[3], 0) << mode;
+        EXPECT_EQ(ws->items.Placed[5], 1) << mode; // the pass goes on with kind 3
+        EXPECT_EQ(ws->pass.Count, 3) << mode;
+        EXPECT_EQ(ws->pass.Weight, 3) << mode;
     }
     for (int mode : {-1, -2}) {
         auto ws = bindFloor(mode);
         EXPECT_EQ(layoutProblem(*ws), "") << mode;
-        EXPECT_EQ(ws->ItemPlaced[3], 0) << mode;
-        EXPECT_EQ(ws->ItemPlaced[5], 0) << mode; // the pass ended at the failure
-        EXPECT_EQ(ws->PassCount, 2) << mode;
+        EXPECT_EQ(ws->items.Placed[3], 0) << mode;
+        EXPECT_EQ(ws->items.Placed[5], 0) << mode; // the pass ended at the failure
+        EXPECT_EQ(ws->pass.Count, 2) << mode;
     }
 }
 
@@ -172,15 +172,15 @@ TEST(PackPass, TheFirstKindKeepsItsPartialLoadUnlessBindModeIsThree) {
     ws->SearchWolume = 1e6f;
     ws->BindMode = 1;
     runPass(*ws);
-    EXPECT_EQ(ws->PassCount, 4); // three of kind 1 and the small item
+    EXPECT_EQ(ws->pass.Count, 4); // three of kind 1 and the small item
 
     ws->BindMode = 3;
     runPass(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
     for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(ws->ItemPlaced[i], 0) << i;
-    EXPECT_EQ(ws->ItemPlaced[5], 1);
-    EXPECT_EQ(ws->PassCount, 1);
+        EXPECT_EQ(ws->items.Placed[i], 0) << i;
+    EXPECT_EQ(ws->items.Placed[5], 1);
+    EXPECT_EQ(ws->pass.Count, 1);
     EXPECT_NEAR(ws->LoadCentreX, 95.0f, 1e-3f);
 }
 
@@ -192,18 +192,18 @@ TEST(PackPass, OverloadedNoseShiftsTheLoadRearward) {
     ws->SearchTailWt = 1000;
     addItem(*ws, {20, 10, 100});
     runPass(*ws);
-    ASSERT_EQ(ws->ItemPlaced[1], 1);
-    EXPECT_EQ(ws->ItemPosX[1], 30);
-    EXPECT_EQ(ws->PassTailLoad, 40);
-    EXPECT_EQ(ws->PassNoseLoad, 60);
+    ASSERT_EQ(ws->items.Placed[1], 1);
+    EXPECT_EQ(ws->items.PosX[1], 30);
+    EXPECT_EQ(ws->pass.TailLoad, 40);
+    EXPECT_EQ(ws->pass.NoseLoad, 60);
     EXPECT_EQ(ws->LoadMaxX, 20); // left as it was
 
     // Without support limits nothing moves but the loads are still computed.
     ws->SearchNoseWt = ws->SearchTailWt = 0;
     runPass(*ws);
-    EXPECT_EQ(ws->ItemPosX[1], 0);
-    EXPECT_EQ(ws->PassTailLoad, 10);
-    EXPECT_EQ(ws->PassNoseLoad, 90);
+    EXPECT_EQ(ws->items.PosX[1], 0);
+    EXPECT_EQ(ws->pass.TailLoad, 10);
+    EXPECT_EQ(ws->pass.NoseLoad, 90);
 }
 
 TEST(PackPass, TheShiftNeverPassesTheRearEnd) {
@@ -214,9 +214,9 @@ TEST(PackPass, TheShiftNeverPassesTheRearEnd) {
     ws->SearchNoseWt = 1; // asks for a shift of 89, only 80 are free
     ws->SearchTailWt = 1;
     ShiftLoadRearward(*ws);
-    EXPECT_EQ(ws->ItemPosX[1], 80);
-    EXPECT_EQ(ws->ItemPosX[1] + ws->ItemLen[1], 100);
-    EXPECT_EQ(ws->PassTailLoad, 90);
+    EXPECT_EQ(ws->items.PosX[1], 80);
+    EXPECT_EQ(ws->items.PosX[1] + ws->items.Len[1], 100);
+    EXPECT_EQ(ws->pass.TailLoad, 90);
 }
 
 TEST(PackPass, SupportChecksRejectCornersThatOverloadTheTail) {
@@ -229,8 +229,8 @@ TEST(PackPass, SupportChecksRejectCornersThatOverloadTheTail) {
         addItem(*ws, {20, 10, 20});
     runPass(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    EXPECT_LE(ws->PassTailLoad, 40);
-    EXPECT_LT(ws->PassCount, 5);
+    EXPECT_LE(ws->pass.TailLoad, 40);
+    EXPECT_LT(ws->pass.Count, 5);
 }
 
 TEST(PackPass, AWheelbaseOfZeroOrLessSkipsTheSupportChecks) {
@@ -245,10 +245,10 @@ TEST(PackPass, AWheelbaseOfZeroOrLessSkipsTheSupportChecks) {
         addItem(*ws, {20, 10, 100});
         runPass(*ws);
         EXPECT_EQ(layoutProblem(*ws), "");
-        EXPECT_EQ(ws->PassCount, 2);
-        EXPECT_EQ(ws->ItemPosX[1], 0); // no shift
-        EXPECT_EQ(ws->PassTailLoad, 0);
-        EXPECT_EQ(ws->PassNoseLoad, 200);
+        EXPECT_EQ(ws->pass.Count, 2);
+        EXPECT_EQ(ws->items.PosX[1], 0); // no shift
+        EXPECT_EQ(ws->pass.TailLoad, 0);
+        EXPECT_EQ(ws->pass.NoseLoad, 200);
     }
 }
 
@@ -262,9 +262,9 @@ TEST(PackPass, ExtentsBeyondSixteenBitsAreHandled) {
     addItem(*ws, {37000, 5100});
     runPass(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    EXPECT_EQ(ws->PassCount, 2);
-    EXPECT_EQ(ws->ItemLen[1], 37000);
-    EXPECT_EQ(ws->ItemPosY[2], 5100);
+    EXPECT_EQ(ws->pass.Count, 2);
+    EXPECT_EQ(ws->items.Len[1], 37000);
+    EXPECT_EQ(ws->items.PosY[2], 5100);
     EXPECT_EQ(ws->LoadMaxX, 37000);
     EXPECT_FLOAT_EQ(ws->ExtentRatio, 1.0f);
 }
@@ -280,8 +280,8 @@ TEST(PackPass, PlacedItemsNeverOverlapOnRandomSets) {
             addItem(*ws, {Coord(5 + RandomBelow(state, 90)), Coord(5 + RandomBelow(state, 90)),
                           1 + RandomBelow(state, 50), kind, RandomBelow(state, 2) == 1});
         }
-        ws->CornerDir = std::int16_t(1 + round % 2);
-        ws->TurnMode = std::int16_t(round % 3);
+        ws->order.CornerDir = std::int16_t(1 + round % 2);
+        ws->order.TurnMode = std::int16_t(round % 3);
         ws->TurnExtent = 0.6f;
         ws->BindMode = std::int16_t(round % 7 - 2);
         if (round % 4 == 0) {
@@ -293,8 +293,8 @@ TEST(PackPass, PlacedItemsNeverOverlapOnRandomSets) {
         }
         runPass(*ws);
         ASSERT_EQ(layoutProblem(*ws), "") << "round " << round;
-        if (ws->SearchNoseWt > 0 && ws->PassCount > 0 && ws->BindMode == 0) {
-            EXPECT_LE(ws->PassTailLoad, ws->SearchTailWt) << "round " << round;
+        if (ws->SearchNoseWt > 0 && ws->pass.Count > 0 && ws->BindMode == 0) {
+            EXPECT_LE(ws->pass.TailLoad, ws->SearchTailWt) << "round " << round;
         }
     }
 }

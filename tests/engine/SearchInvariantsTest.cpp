@@ -18,9 +18,9 @@ struct BestSeen : PassObserver {
     void passScored(const SearchState& s) override {
         if (s.SearchScore > best) {
             best = s.SearchScore;
-            posX = s.ItemPosX;
-            posY = s.ItemPosY;
-            placed = s.ItemPlaced;
+            posX = s.items.PosX;
+            posY = s.items.PosY;
+            placed = s.items.Placed;
         }
     }
 };
@@ -92,23 +92,23 @@ TEST(SearchInvariants, RandomSetsGiveValidRepeatableBestLayouts) {
         EXPECT_EQ(ws->SearchScore, seen.best);
         if (seen.best > 0) {
             for (int i = 1; i <= ws->ItemCount; ++i) {
-                ASSERT_EQ(ws->ItemPlaced[i], seen.placed[i]) << i;
-                ASSERT_EQ(ws->ItemPosX[i], seen.posX[i]) << i;
-                ASSERT_EQ(ws->ItemPosY[i], seen.posY[i]) << i;
+                ASSERT_EQ(ws->items.Placed[i], seen.placed[i]) << i;
+                ASSERT_EQ(ws->items.PosX[i], seen.posX[i]) << i;
+                ASSERT_EQ(ws->items.PosY[i], seen.posY[i]) << i;
             }
         }
         // Support limits hold after the rearward shift wherever the checks apply. Taking a kind
         // out again moves the load centre without a new check, so bind modes are left out.
-        if (SupportChecksApply(*ws) && sc.bindMode == 0 && ws->PassCount > 0) {
+        if (SupportChecksApply(*ws) && sc.bindMode == 0 && ws->pass.Count > 0) {
             ++supportRounds;
-            EXPECT_LE(ws->PassTailLoad, ws->SearchTailWt);
-            EXPECT_LE(ws->PassNoseLoad, ws->SearchNoseWt);
+            EXPECT_LE(ws->pass.TailLoad, ws->SearchTailWt);
+            EXPECT_LE(ws->pass.NoseLoad, ws->SearchNoseWt);
         }
         // The final order is by position along the fill direction.
         for (int p = 2; p <= ws->ItemCount; ++p) {
-            const int a = ws->ItemOrder[p - 1], b = ws->ItemOrder[p];
+            const int a = ws->order.Item[p - 1], b = ws->order.Item[p];
             const auto key = [&](int i) -> std::int64_t {
-                const std::int64_t x = ws->ItemPosX[i], y = ws->ItemPosY[i];
+                const std::int64_t x = ws->items.PosX[i], y = ws->items.PosY[i];
                 return sc.fillDir == 1 ? 10 * x + 2 * y : sc.fillDir == 2 ? 10 * y + 2 * x : 6 * x + 6 * y;
             };
             ASSERT_LE(key(a), key(b));
@@ -116,11 +116,11 @@ TEST(SearchInvariants, RandomSetsGiveValidRepeatableBestLayouts) {
         // Same inputs and seed: the same layout, item by item.
         auto again = run(sc, nullptr);
         for (int i = 1; i <= ws->ItemCount; ++i) {
-            ASSERT_EQ(again->ItemOrder[i], ws->ItemOrder[i]);
-            ASSERT_EQ(again->ItemPosX[i], ws->ItemPosX[i]);
-            ASSERT_EQ(again->ItemPosY[i], ws->ItemPosY[i]);
-            ASSERT_EQ(again->ItemLen[i], ws->ItemLen[i]);
-            ASSERT_EQ(again->ItemPlaced[i], ws->ItemPlaced[i]);
+            ASSERT_EQ(again->order.Item[i], ws->order.Item[i]);
+            ASSERT_EQ(again->items.PosX[i], ws->items.PosX[i]);
+            ASSERT_EQ(again->items.PosY[i], ws->items.PosY[i]);
+            ASSERT_EQ(again->items.Len[i], ws->items.Len[i]);
+            ASSERT_EQ(again->items.Placed[i], ws->items.Placed[i]);
         }
         EXPECT_EQ(again->SearchScore, ws->SearchScore);
         EXPECT_EQ(again->PassTotal, ws->PassTotal);
@@ -139,19 +139,19 @@ TEST(SearchInvariants, GridAndPlainScanGiveTheSameLayouts) {
         ws->CornerCapacity = ws->ItemCount / 2 + 30;
         AllocCorners(*ws, ws->CornerCapacity + 1);
         for (int p = 1; p <= ws->ItemCount; ++p)
-            ws->ItemOrder[p] = std::int16_t(ws->ItemCount + 1 - p);
-        ws->TurnMode = std::int16_t(round % 3);
-        ws->CornerDir = std::int16_t(1 + round % 2);
+            ws->order.Item[p] = std::int16_t(ws->ItemCount + 1 - p);
+        ws->order.TurnMode = std::int16_t(round % 3);
+        ws->order.CornerDir = std::int16_t(1 + round % 2);
         PackPass(*ws);
-        const auto x = ws->ItemPosX;
-        const auto y = ws->ItemPosY;
-        const auto placed = ws->ItemPlaced;
+        const auto x = ws->items.PosX;
+        const auto y = ws->items.PosY;
+        const auto placed = ws->items.Placed;
         const std::int32_t corners = ws->CornerCount;
         ws->placedGrid.enabled = false;
         PackPass(*ws);
-        EXPECT_EQ(ws->ItemPosX, x) << round;
-        EXPECT_EQ(ws->ItemPosY, y) << round;
-        EXPECT_EQ(ws->ItemPlaced, placed) << round;
+        EXPECT_EQ(ws->items.PosX, x) << round;
+        EXPECT_EQ(ws->items.PosY, y) << round;
+        EXPECT_EQ(ws->items.Placed, placed) << round;
         EXPECT_EQ(ws->CornerCount, corners) << round;
     }
 }
@@ -173,7 +173,7 @@ TEST(SearchInvariants, ASearchOverOneThousandAndOneItemsWorks) {
     auto ws = run(sc, &seen);
     ASSERT_EQ(ws->ItemCount, 1001);
     EXPECT_EQ(layoutProblem(*ws), "");
-    EXPECT_GT(ws->PassCount, 500);
+    EXPECT_GT(ws->pass.Count, 500);
     EXPECT_EQ(ws->SearchScore, seen.best);
 }
 
@@ -185,8 +185,8 @@ TEST(SearchInvariants, BoxesBeyondSixteenBitsWithTheGapArePacked) {
     PrepareSearch(*ws);
     SearchContainer(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    EXPECT_EQ(ws->PassCount, 1);
-    EXPECT_EQ(ws->ItemLen[ws->ItemOrder[2]], 37000);
+    EXPECT_EQ(ws->pass.Count, 1);
+    EXPECT_EQ(ws->items.Len[ws->order.Item[2]], 37000);
     EXPECT_EQ(ws->LengthLimit, 37000);
 }
 
@@ -200,7 +200,7 @@ TEST(SearchInvariants, ASearchWithoutWheelbaseSkipsSupportChecks) {
     PrepareSearch(*ws);
     SearchContainer(*ws);
     EXPECT_EQ(layoutProblem(*ws), "");
-    EXPECT_EQ(ws->PassCount, 3);
-    EXPECT_EQ(ws->PassTailLoad, 0);
-    EXPECT_EQ(ws->PassNoseLoad, 300);
+    EXPECT_EQ(ws->pass.Count, 3);
+    EXPECT_EQ(ws->pass.TailLoad, 0);
+    EXPECT_EQ(ws->pass.NoseLoad, 300);
 }

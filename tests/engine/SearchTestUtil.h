@@ -44,14 +44,14 @@ inline void setFloor(SearchState& s, Coord length, Coord width) {
 // Appends an item as the next item number; its area is length x width.
 inline int addItem(SearchState& s, const TestItem& item) {
     const int i = ++s.ItemCount;
-    s.ItemLen[i] = s.ItemLen0[i] = item.len;
-    s.ItemWid[i] = s.ItemWid0[i] = item.wid;
+    s.items.Len[i] = s.ItemLen0[i] = item.len;
+    s.items.Wid[i] = s.ItemWid0[i] = item.wid;
     s.ItemWeight[i] = item.weight;
     s.ItemKind[i] = std::int16_t(item.kind);
     s.ItemTurnOn[i] = item.turn ? 1 : 0;
     s.ItemWolume[i] = float(item.len) * float(item.wid);
     s.ItemCost[i] = item.cost;
-    s.ItemOrder[i] = std::int16_t(i);
+    s.order.Item[i] = std::int16_t(i);
     return i;
 }
 
@@ -63,7 +63,7 @@ inline void preparePass(SearchState& s) {
     for (int i = 1; i <= s.ItemCount; ++i) {
         s.MinItemWeight = std::min(s.MinItemWeight, s.ItemWeight[i]);
         s.MinItemWolume = std::min(s.MinItemWolume, s.ItemWolume[i]);
-        smallest = std::min({smallest, s.ItemLen[i], s.ItemWid[i]});
+        smallest = std::min({smallest, s.items.Len[i], s.items.Wid[i]});
         if (s.ItemTurnOn[i])
             s.AnyTurn = 1;
     }
@@ -88,7 +88,7 @@ inline void deliverItems(PackWorkspace& ws, Coord length, Coord width, const std
         for (int j = 1; j <= ws.ItemCount; ++j)
             total += ws.ItemKind[j] == ws.ItemKind[i];
         ws.ItemRun[i] = std::int16_t(total);
-        ws.ItemOrder[i] = 0;
+        ws.order.Item[i] = 0;
     }
     ws.TurnOverride = 0;
 }
@@ -117,33 +117,34 @@ inline std::string layoutProblem(const SearchState& s) {
     std::int64_t weight = 0;
     int count = 0;
     for (int i = 1; i <= s.ItemCount; ++i) {
-        if (s.ItemPlaced[i] != 1)
+        if (s.items.Placed[i] != 1)
             continue;
         ++count;
         weight += s.ItemWeight[i];
-        if (s.ItemPosX[i] < 0 || s.ItemPosY[i] < 0 || s.ItemPosX[i] + s.ItemLen[i] > s.LengthLimit ||
-            s.ItemPosY[i] + s.ItemWid[i] > s.WidthLimit)
+        if (s.items.PosX[i] < 0 || s.items.PosY[i] < 0 || s.items.PosX[i] + s.items.Len[i] > s.LengthLimit ||
+            s.items.PosY[i] + s.items.Wid[i] > s.WidthLimit)
             return "item " + std::to_string(i) + " outside the floor";
-        const bool asDelivered = s.ItemLen[i] == s.ItemLen0[i] && s.ItemWid[i] == s.ItemWid0[i];
-        const bool turned = s.ItemLen[i] == s.ItemWid0[i] && s.ItemWid[i] == s.ItemLen0[i];
+        const bool asDelivered = s.items.Len[i] == s.ItemLen0[i] && s.items.Wid[i] == s.ItemWid0[i];
+        const bool turned = s.items.Len[i] == s.ItemWid0[i] && s.items.Wid[i] == s.ItemLen0[i];
         if (!asDelivered && !(turned && s.ItemTurnOn[i]))
             return "item " + std::to_string(i) + " has foreign extents";
         for (int j = i + 1; j <= s.ItemCount; ++j) {
-            if (s.ItemPlaced[j] != 1)
+            if (s.items.Placed[j] != 1)
                 continue;
-            if (s.ItemPosX[i] < s.ItemPosX[j] + s.ItemLen[j] &&
-                s.ItemPosX[j] < s.ItemPosX[i] + s.ItemLen[i] &&
-                s.ItemPosY[i] < s.ItemPosY[j] + s.ItemWid[j] && s.ItemPosY[j] < s.ItemPosY[i] + s.ItemWid[i])
+            if (s.items.PosX[i] < s.items.PosX[j] + s.items.Len[j] &&
+                s.items.PosX[j] < s.items.PosX[i] + s.items.Len[i] &&
+                s.items.PosY[i] < s.items.PosY[j] + s.items.Wid[j] &&
+                s.items.PosY[j] < s.items.PosY[i] + s.items.Wid[i])
                 return "items " + std::to_string(i) + " and " + std::to_string(j) + " overlap";
         }
     }
-    if (count != s.PassCount)
-        return "PassCount " + std::to_string(s.PassCount) + " but " + std::to_string(count) + " placed";
-    if (weight != s.PassWeight)
-        return "PassWeight differs from the placed items";
-    if ((long double)s.PassWeight > (long double)s.SearchLoadWt * 1.001L)
+    if (count != s.pass.Count)
+        return "pass.Count " + std::to_string(s.pass.Count) + " but " + std::to_string(count) + " placed";
+    if (weight != s.pass.Weight)
+        return "pass.Weight differs from the placed items";
+    if ((long double)s.pass.Weight > (long double)s.SearchLoadWt * 1.001L)
         return "weight above capacity";
-    if ((long double)s.PassWolume > (long double)s.SearchWolume * 1.001L * 1.0000001L)
+    if ((long double)s.pass.Wolume > (long double)s.SearchWolume * 1.001L * 1.0000001L)
         return "area above capacity";
     return "";
 }

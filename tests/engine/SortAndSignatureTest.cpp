@@ -26,25 +26,25 @@ std::unique_ptr<PackWorkspace> itemsOf(int n, const std::vector<Coord>& sizes, s
     std::iota(order.begin(), order.end(), std::int16_t(1));
     std::shuffle(order.begin(), order.end(), rng);
     for (int i = 1; i <= n; ++i) {
-        ws->ItemLen[i] = sizes[rng() % sizes.size()];
-        ws->ItemWid[i] = sizes[rng() % sizes.size()];
+        ws->items.Len[i] = sizes[rng() % sizes.size()];
+        ws->items.Wid[i] = sizes[rng() % sizes.size()];
         ws->ItemKind[i] = static_cast<std::int16_t>(1 + rng() % 3);
         ws->ItemGroupKey[i] = static_cast<std::int32_t>(1 + rng() % 1000);
-        ws->ItemOrder[i] = order[static_cast<std::size_t>(i - 1)];
+        ws->order.Item[i] = order[static_cast<std::size_t>(i - 1)];
     }
     return ws;
 }
 
 // The order a stable descending sort by key(item) gives.
 template <typename Key> std::vector<std::int16_t> stableDescending(const PackWorkspace& ws, Key key) {
-    std::vector<std::int16_t> order(ws.ItemOrder.begin() + 1, ws.ItemOrder.begin() + ws.ItemCount + 1);
+    std::vector<std::int16_t> order(ws.order.Item.begin() + 1, ws.order.Item.begin() + ws.ItemCount + 1);
     std::stable_sort(order.begin(), order.end(),
                      [&](std::int16_t a, std::int16_t b) { return key(a) > key(b); });
     return order;
 }
 
 std::vector<std::int16_t> orderOf(const PackWorkspace& ws) {
-    return {ws.ItemOrder.begin() + 1, ws.ItemOrder.begin() + ws.ItemCount + 1};
+    return {ws.order.Item.begin() + 1, ws.order.Item.begin() + ws.ItemCount + 1};
 }
 
 } // namespace
@@ -56,12 +56,12 @@ TEST(SortRules, OrderLikeAStableSortOnShortAndLongSpans) {
         for (const auto* sizes : {&fewSizes, &manySizes}) {
             for (std::uint32_t seed = 1; seed <= 3; ++seed) {
                 auto ws = itemsOf(n, *sizes, seed * 7919u + static_cast<std::uint32_t>(n));
-                const auto byLen = stableDescending(*ws, [&](int i) { return float(ws->ItemLen[i]); });
+                const auto byLen = stableDescending(*ws, [&](int i) { return float(ws->items.Len[i]); });
                 SortBy(*ws, Extent::Len);
                 EXPECT_EQ(orderOf(*ws), byLen) << "n " << n << " seed " << seed;
 
                 const auto byArea = stableDescending(
-                    *ws, [&](int i) { return float((long double)ws->ItemLen[i] * ws->ItemWid[i]); });
+                    *ws, [&](int i) { return float((long double)ws->items.Len[i] * ws->items.Wid[i]); });
                 SortArea(*ws);
                 EXPECT_EQ(orderOf(*ws), byArea) << "n " << n << " seed " << seed;
             }
@@ -74,7 +74,7 @@ TEST(SortRules, ZeroNegativeAndEqualKeysKeepTheirOrder) {
     for (const int n : {12, 400}) {
         auto ws = itemsOf(n, {0, 100, 200}, 42u + static_cast<std::uint32_t>(n));
         const auto expected = stableDescending(
-            *ws, [&](int i) { return float(-1.0L * ws->ItemLen[i] + 1.0L * ws->ItemWid[i]); });
+            *ws, [&](int i) { return float(-1.0L * ws->items.Len[i] + 1.0L * ws->items.Wid[i]); });
         SortLinear(*ws, -1.0f, 1.0f);
         EXPECT_EQ(orderOf(*ws), expected) << "n " << n;
         // Sorting an order that is already sorted changes nothing.
@@ -90,7 +90,7 @@ TEST(OrderingSignature, FollowsItemsTurnedBetweenTwoSignatures) {
     // computes from the same items.
     for (int i = 1; i <= ws->ItemCount; i += 3)
         TurnItem(*ws, i);
-    std::reverse(ws->ItemOrder.begin() + 1, ws->ItemOrder.begin() + ws->ItemCount + 1);
+    std::reverse(ws->order.Item.begin() + 1, ws->order.Item.begin() + ws->ItemCount + 1);
     const RuleSignature turned = OrderingSignature(*ws, false);
     auto fresh = std::make_unique<PackWorkspace>();
     static_cast<SearchState&>(*fresh) = static_cast<const SearchState&>(*ws);

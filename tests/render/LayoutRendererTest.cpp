@@ -1,6 +1,7 @@
 // Layout drawing: palette, grid choice, box fills and labels, measuring grid, captions and the
-// empty plan, drawn into images from hand-filled workspaces.
+// empty plan, drawn into images from hand-written plan views.
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -10,55 +11,79 @@
 #include <QTest>
 
 #include "LayoutRenderer.h"
+#include "PlanView.h"
 #include "ViewSettings.h"
-#include "Workspace.h"
 
 using namespace palvane;
 
 namespace {
 
-// A workspace with one container type (length x width) and `conts` containers.
-std::unique_ptr<PackWorkspace> makeWorkspace(int length, int width, int conts) {
-    auto ws = std::make_unique<PackWorkspace>();
-    ws->TypeCount = 1;
-    ws->ContCount = std::int16_t(conts);
-    ws->TypeLength[1] = std::int16_t(length);
-    ws->TypeWidth[1] = std::int16_t(width);
-    ws->TypeMark[1].set("A");
-    for (int i = 1; i <= conts; ++i)
-        ws->ContType[i] = 1;
-    return ws;
+// A plan written by hand: containers of one type (length x width), numbered 1..conts.
+struct HandPlan : PlanView {
+    int typeLength = 0, typeWidth = 0;
+};
+
+std::unique_ptr<HandPlan> makePlan(int length, int width, int conts) {
+    auto plan = std::make_unique<HandPlan>();
+    plan->containerCount = conts;
+    plan->typeLength = length;
+    plan->typeWidth = width;
+    return plan;
 }
 
 // Adds a kind and returns its number.
-int addKind(PackWorkspace& ws, const char* mark, const char* name) {
-    const int k = ++ws.KindCount;
-    ws.KindMark[k].set(mark);
-    ws.KindName[k].set(name);
-    return k;
+int addKind(HandPlan& plan, const char* mark, const char* name) {
+    PlanKindView kind;
+    kind.number = int(plan.kinds.size()) + 1;
+    kind.mark = mark;
+    kind.name = name;
+    plan.kinds.push_back(kind);
+    return kind.number;
 }
 
-// Places a new box of the kind in container i at (x, y) with extents l x w.
-int placeBox(PackWorkspace& ws, int kind, int i, int x, int y, int l, int w) {
-    PackPlan& p = ws.ResultPlan;
-    const int j = ++ws.BoxCount;
-    ws.BoxKind[j] = std::int16_t(kind);
-    p.ContNo[j] = std::int16_t(i);
-    p.LoadNo[j] = ++p.BoxLoad[i];
-    if (p.BoxLoad[i] == 1)
-        ++p.UsedConts;
-    ++p.PlacedBoxes;
-    p.PosX[j] = std::int16_t(x);
-    p.PosY[j] = std::int16_t(y);
-    p.PosLh[j] = std::int16_t(l);
-    p.PosWh[j] = std::int16_t(w);
-    return j;
+// Places a new box of the kind in container i at (x, y) with extents l x w; returns its number.
+int placeBox(HandPlan& plan, int kind, int i, int x, int y, int l, int w) {
+    auto c = std::find_if(plan.containers.begin(), plan.containers.end(),
+                          [i](const PlanContainerView& cont) { return cont.number >= i; });
+    if (c == plan.containers.end() || c->number != i) {
+        PlanContainerView cont;
+        cont.number = i;
+        cont.type = 1;
+        cont.mark = "A";
+        cont.length = plan.typeLength;
+        cont.width = plan.typeWidth;
+        c = plan.containers.insert(c, cont);
+        ++plan.usedContainers;
+    }
+    PlanBoxView box;
+    box.number = ++plan.boxCount;
+    box.loadNo = int(c->boxes.size()) + 1;
+    box.kind = kind;
+    box.mark = plan.kinds[std::size_t(kind - 1)].mark;
+    box.kindName = plan.kinds[std::size_t(kind - 1)].name;
+    box.x = x;
+    box.y = y;
+    box.length = l;
+    box.width = w;
+    c->boxes.push_back(box);
+    ++plan.placedBoxes;
+    return box.number;
 }
 
-QImage draw(const PackWorkspace& ws, const ViewSettings& s, LayoutViewState& v, int w, int h) {
+// The placed box of that number.
+PlanBoxView& boxOf(HandPlan& plan, int number) {
+    for (PlanContainerView& c : plan.containers)
+        for (PlanBoxView& b : c.boxes)
+            if (b.number == number)
+                return b;
+    static PlanBoxView none;
+    return none;
+}
+
+QImage draw(const PlanView& plan, const ViewSettings& s, LayoutViewState& v, int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
     QPainter painter(&img);
-    DrawLayout(painter, w, h, false, ws, s, v);
+    DrawLayout(painter, w, h, false, plan, s, v);
     painter.end();
     return img;
 }
@@ -108,54 +133,53 @@ private slots:
         QCOMPARE(BackColor(2), 0x1F1F1F);
         QCOMPARE(BackColor(16), 0xFFFFFF);
 
-        auto ws = makeWorkspace(1000, 1000, 1);
-        ws->KindCount = 30;
+        auto ws = makePlan(1000, 1000, 1);
         ViewSettings s;
-        BuildPalette(*ws, s);
-        QCOMPARE(ws->KindColor[1], 4 * 63 * 0x010101);
-        QCOMPARE(ws->KindColor[26], ws->KindColor[1]); // the cycle repeats after 25
-        QCOMPARE(ws->KindColor[5], 4 * 63);            // entry 5: red only
+        BuildPalette(s);
+        QCOMPARE(s.kindColor(1), 4 * 63 * 0x010101);
+        QCOMPARE(s.kindColor(26), s.kindColor(1)); // the cycle repeats after 25
+        QCOMPARE(s.kindColor(5), 4 * 63);          // entry 5: red only
         s.PaletteShift = 1;
-        BuildPalette(*ws, s);
-        QCOMPARE(ws->KindColor[1], 4 * 63 * 0x100 + 4 * 63 * 0x10000); // entry 4
+        BuildPalette(s);
+        QCOMPARE(s.kindColor(1), 4 * 63 * 0x100 + 4 * 63 * 0x10000); // entry 4
         s.PaletteShift = 0;
         s.Dimming = 32;
-        BuildPalette(*ws, s);
-        QCOMPARE(ws->KindColor[5], 4 * 31);
+        BuildPalette(s);
+        QCOMPARE(s.kindColor(5), 4 * 31);
 
         // Derived colours by the part and background colours.
         s = ViewSettings();
         s.PartColor = 0;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         QCOMPARE(s.LightPartInk, 0);
         QCOMPARE(s.GridFineColor, 0xA0A0A0);
         QCOMPARE(s.CaptionColor, 0xEEEEEE);
         s.PartColor = 0xEFEFEF;
         s.BackgroundColor = 0xEFEFEF;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         QCOMPARE(s.LightPartInk, 0x101010);
         QCOMPARE(s.GridCoarseColor, 0x909090);
         QCOMPARE(s.CaptionColor, 0x101010);
         s.PartColor = 0x3F3F3F;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         QCOMPARE(s.LightPartInk, 0xEEEEEE);
         QCOMPARE(s.GridFineColor, 0x606060);
         // Printing: the line control below LineWidth blackens caption and light label ink.
         s.BackgroundColor = 0x1F1F1F;
         s.LineWidth = 2;
-        BuildPalette(*ws, s, 1);
+        BuildPalette(s, 1);
         QCOMPARE(s.CaptionColor, 0);
         QCOMPARE(s.LightPartInk, 0);
     }
 
     void gridChoosesLargestCommonScale() {
         // Three used containers on a wide image: one row of three.
-        auto ws = makeWorkspace(1000, 500, 3);
+        auto ws = makePlan(1000, 500, 3);
         const int k = addKind(*ws, "a", "alpha");
         for (int i = 1; i <= 3; ++i)
             placeBox(*ws, k, i, 0, 0, 500, 500);
         ViewSettings s;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         LayoutViewState v;
         draw(*ws, s, v, 3000, 400);
         QCOMPARE(int(v.GridCols), 3);
@@ -168,25 +192,25 @@ private slots:
 
         // Four square floors on 1000 x 600: two and three columns both need two rows and give
         // the same height-bound scale; the smaller column count is kept.
-        auto sq = makeWorkspace(100, 100, 4);
+        auto sq = makePlan(100, 100, 4);
         const int q = addKind(*sq, "q", "q");
         for (int i = 1; i <= 4; ++i)
             placeBox(*sq, q, i, 0, 0, 50, 50);
-        BuildPalette(*sq, s);
+        BuildPalette(s);
         draw(*sq, s, v, 1000, 600);
         QCOMPARE(int(v.GridCols), 2);
         QCOMPARE(int(v.GridRows), 2);
     }
 
     void boxesFilledAndLabelled() {
-        auto ws = makeWorkspace(2000, 1000, 2);
+        auto ws = makePlan(2000, 1000, 2);
         const int k1 = addKind(*ws, "K", "kind one");
         const int k2 = addKind(*ws, "M", "kind two");
         const int b1 = placeBox(*ws, k1, 1, 0, 0, 1000, 1000);
         const int b2 = placeBox(*ws, k2, 1, 1000, 0, 1000, 500);
         ViewSettings s;
         s.PartColor = 0; // every box in its kind colour
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         LayoutViewState v;
         v.CurrentCont = 1;
         v.ShownBoxes = 2;
@@ -199,9 +223,9 @@ private slots:
         QCOMPARE(int(v.LabelX[3]), 0);
         // A pixel between label and outline carries the kind colour.
         const QRgb inside1 = img.pixel(v.LabelX[b1], v.LabelY[b1] + 40);
-        QCOMPARE(inside1 & 0xFFFFFF, colorOf(ws->KindColor[k1]).rgb() & 0xFFFFFF);
+        QCOMPARE(inside1 & 0xFFFFFF, colorOf(s.kindColor(k1)).rgb() & 0xFFFFFF);
         const QRgb inside2 = img.pixel(v.LabelX[b2] + 40, v.LabelY[b2]);
-        QCOMPARE(inside2 & 0xFFFFFF, colorOf(ws->KindColor[k2]).rgb() & 0xFFFFFF);
+        QCOMPARE(inside2 & 0xFFFFFF, colorOf(s.kindColor(k2)).rgb() & 0xFFFFFF);
         // Labels are black on kind-coloured boxes.
         QVERIFY(rowsWithColor(img, QRect(v.LabelX[b1] - 10, v.LabelY[b1] - 10, 20, 20), qRgb(0, 0, 0), 80) >
                 0);
@@ -216,19 +240,19 @@ private slots:
 
         // A light part colour: boxes keep the part fill.
         s.PartColor = 0xEFEFEF;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         v.ShownBoxes = 2;
         const QImage light = draw(*ws, s, v, 800, 500);
         QCOMPARE(light.pixel(v.LabelX[b1], v.LabelY[b1] + 40) & 0xFFFFFF, 0xEFEFEFu);
     }
 
     void emptyContainerFallsBackToAll() {
-        auto ws = makeWorkspace(1000, 1000, 3);
+        auto ws = makePlan(1000, 1000, 3);
         const int k = addKind(*ws, "K", "k");
         placeBox(*ws, k, 1, 0, 0, 500, 500);
         placeBox(*ws, k, 3, 0, 0, 500, 500);
         ViewSettings s;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         LayoutViewState v;
         v.CurrentCont = 2; // holds nothing
         draw(*ws, s, v, 600, 300);
@@ -240,13 +264,12 @@ private slots:
     }
 
     void emptyPlanDrawsBackgroundAndSummary() {
-        auto ws = makeWorkspace(1000, 1000, 2);
+        auto ws = makePlan(1000, 1000, 2);
         const int k = addKind(*ws, "K", "k");
-        ws->BoxCount = 3;
-        for (int j = 1; j <= 3; ++j)
-            ws->BoxKind[j] = std::int16_t(k);
+        ws->boxCount = 3; // none placed
+        QCOMPARE(ws->kinds.size(), std::size_t(k));
         ViewSettings s;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         LayoutViewState v;
         const QImage img = draw(*ws, s, v, 400, 300);
         const QRgb bg = colorOf(s.BackgroundColor).rgb() & 0xFFFFFF;
@@ -258,7 +281,7 @@ private slots:
     }
 
     void turnSignsAndStackedLabels() {
-        auto ws = makeWorkspace(3000, 3000, 1);
+        auto ws = makePlan(3000, 3000, 1);
         const int k = addKind(*ws, "S", "Top!Down");
         const int square = placeBox(*ws, k, 1, 0, 0, 1000, 1000);
         const int narrow = placeBox(*ws, k, 1, 1000, 0, 900, 1000);
@@ -266,19 +289,19 @@ private slots:
         const int oblong = placeBox(*ws, k, 1, 1000, 1000, 800, 1000);
         ViewSettings s;
         s.ShowTurnSigns = true;
-        QCOMPARE(BoxLabelText(*ws, s, square), QStringLiteral("S"));
-        QCOMPARE(BoxLabelText(*ws, s, narrow), QStringLiteral("S|"));
-        QCOMPARE(BoxLabelText(*ws, s, wide), QStringLiteral("S_"));
-        QCOMPARE(BoxLabelText(*ws, s, oblong), QStringLiteral("S"));
+        QCOMPARE(BoxLabelText(boxOf(*ws, square), s), QStringLiteral("S"));
+        QCOMPARE(BoxLabelText(boxOf(*ws, narrow), s), QStringLiteral("S|"));
+        QCOMPARE(BoxLabelText(boxOf(*ws, wide), s), QStringLiteral("S_"));
+        QCOMPARE(BoxLabelText(boxOf(*ws, oblong), s), QStringLiteral("S"));
         s.ShowTurnSigns = false;
-        QCOMPARE(BoxLabelText(*ws, s, narrow), QStringLiteral("S"));
+        QCOMPARE(BoxLabelText(boxOf(*ws, narrow), s), QStringLiteral("S"));
         s.ShowKinds = true;
-        QCOMPARE(BoxLabelText(*ws, s, square), QStringLiteral("Top!Down"));
+        QCOMPARE(BoxLabelText(boxOf(*ws, square), s), QStringLiteral("Top!Down"));
 
         // With kind labels the name is stacked in two lines: the label ink covers about twice
         // the rows of a one-line label.
         s.PartColor = 0;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         LayoutViewState v;
         v.CurrentCont = 1;
         v.ShownBoxes = 4;
@@ -286,7 +309,8 @@ private slots:
         save(stacked, QStringLiteral("layout-stacked-labels.png"));
         const QRect area(v.LabelX[square] - 60, v.LabelY[square] - 60, 120, 120);
         const int twoLines = rowsWithColor(stacked, area, qRgb(0, 0, 0), 80);
-        ws->KindName[k].set("TopDown");
+        for (const int b : {square, narrow, wide, oblong})
+            boxOf(*ws, b).kindName = "TopDown";
         const QImage flat = draw(*ws, s, v, 900, 900);
         const int oneLine = rowsWithColor(flat, area, qRgb(0, 0, 0), 80);
         QVERIFY2(twoLines > oneLine * 3 / 2,
@@ -310,12 +334,12 @@ private slots:
         QCOMPARE(MeasuringGrid(20, 10, 1).step, 1LL);
 
         // The grid lines appear in the coarse colour on the drawn floor.
-        auto ws = makeWorkspace(12000, 2400, 1);
+        auto ws = makePlan(12000, 2400, 1);
         const int k = addKind(*ws, "G", "g");
         placeBox(*ws, k, 1, 0, 0, 3000, 2400);
         ViewSettings s;
         s.GridLevel = 4;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         LayoutViewState v;
         v.CurrentCont = 1;
         v.ShownBoxes = 1;

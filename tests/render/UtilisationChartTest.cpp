@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "LayoutRenderer.h"
+#include "PlanView.h"
 #include "UtilisationChart.h"
 #include "ViewSettings.h"
-#include "Workspace.h"
 
 using namespace palvane;
 
@@ -19,43 +19,54 @@ namespace {
 
 constexpr QRgb kBlue = 0x0000FF, kRed = 0xFF0000, kTick = 0x808080;
 
-// A task of `conts` containers of one type with the given capacities.
-std::unique_ptr<PackWorkspace> chartWorkspace(int conts, float area, std::int32_t weight) {
-    auto ws = std::make_unique<PackWorkspace>();
-    ws->TypeCount = 1;
-    ws->ContCount = std::int16_t(conts);
-    ws->TypeLength[1] = 1000;
-    ws->TypeWidth[1] = 1000;
-    ws->TypeMark[1].set("T");
-    ws->TypeWolume[1] = area;
-    ws->TypeLoadWt[1] = weight;
-    ws->MaxTypeWolume = area;
-    ws->MaxTypeLoadWt = weight;
-    for (int i = 1; i <= conts; ++i)
-        ws->ContType[i] = 1;
-    ws->KindCount = 1;
-    ws->KindMark[1].set("b");
-    return ws;
+// A plan of `conts` containers of one type with the given capacities.
+struct ChartPlan : PlanView {
+    float typeArea = 0;
+    std::int32_t typeWeight = 0;
+};
+
+std::unique_ptr<ChartPlan> chartPlan(int conts, float area, std::int32_t weight) {
+    auto plan = std::make_unique<ChartPlan>();
+    plan->containerCount = conts;
+    plan->typeArea = area;
+    plan->typeWeight = weight;
+    plan->maxTypeArea = area;
+    plan->maxTypeLoadLimit = weight;
+    PlanKindView kind;
+    kind.number = 1;
+    kind.mark = "b";
+    plan->kinds.push_back(kind);
+    return plan;
 }
 
-void addBoxes(PackWorkspace& ws, int cont, int count, float area, std::int32_t weight) {
-    ws.KindWolume[1] = area;
-    ws.KindWeight[1] = weight;
-    PackPlan& p = ws.ResultPlan;
+// Loads `count` boxes of the given area and weight into container `cont` (not used before).
+void addBoxes(ChartPlan& plan, int cont, int count, float area, std::int32_t weight) {
+    PlanContainerView c;
+    c.number = cont;
+    c.type = 1;
+    c.mark = "T";
+    c.length = c.width = 1000;
+    c.area = plan.typeArea;
+    c.loadLimit = plan.typeWeight;
     for (int n = 0; n < count; ++n) {
-        const int j = ++ws.BoxCount;
-        ws.BoxKind[j] = 1;
-        p.ContNo[j] = std::int16_t(cont);
-        p.LoadNo[j] = ++p.BoxLoad[cont];
-        ++p.PlacedBoxes;
+        PlanBoxView b;
+        b.number = ++plan.boxCount;
+        b.loadNo = n + 1;
+        b.kind = 1;
+        b.mark = "b";
+        b.area = area;
+        b.weight = weight;
+        c.boxes.push_back(b);
+        ++plan.placedBoxes;
     }
-    ++p.UsedConts;
+    plan.containers.push_back(c);
+    ++plan.usedContainers;
 }
 
-QImage chart(const PackWorkspace& ws, const ViewSettings& s, int w, int h) {
+QImage chart(const PlanView& plan, const ViewSettings& s, int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
     QPainter painter(&img);
-    DrawChart(painter, w, h, ws, s);
+    DrawChart(painter, w, h, plan, s);
     painter.end();
     return img;
 }
@@ -76,10 +87,10 @@ class UtilisationChartTest : public QObject {
 private slots:
     void barsTicksAndSpareCapacity() {
         // Four boxes of 20000 weight units: the running weight passes 32767.
-        auto ws = chartWorkspace(2, 10.0f, 100000);
+        auto ws = chartPlan(2, 10.0f, 100000);
         addBoxes(*ws, 1, 4, 2.0f, 20000);
         ViewSettings s;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         const int W = 900, H = 600;
         const QImage img = chart(*ws, s, W, H);
         QDir().mkpath(QStringLiteral(PALVANE_TEST_OUT));
@@ -109,10 +120,10 @@ private slots:
     }
 
     void fullContainerHasNoSpareFill() {
-        auto ws = chartWorkspace(1, 4.0f, 400);
+        auto ws = chartPlan(1, 4.0f, 400);
         addBoxes(*ws, 1, 4, 1.0f, 100);
         ViewSettings s;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         const QImage img = chart(*ws, s, 600, 400);
         const int cw = 600 / 9;
         for (int y = 0; y < 400; ++y) {
@@ -122,9 +133,9 @@ private slots:
     }
 
     void emptyPlanAndZeroCapacities() {
-        auto ws = chartWorkspace(2, 0.0f, 0);
+        auto ws = chartPlan(2, 0.0f, 0);
         ViewSettings s;
-        BuildPalette(*ws, s);
+        BuildPalette(s);
         const QImage empty = chart(*ws, s, 300, 200);
         for (int y = 0; y < 200; y += 5)
             for (int x = 0; x < 300; x += 5)

@@ -135,7 +135,7 @@ private slots:
         // A solved task takes no copies.
         Cursor& tasks = f.dm().tasks();
         QVERIFY(tasks.setValue(QStringLiteral("Solut"), true) && tasks.post());
-        b.MoveButtonState();
+        b.moveButtonState();
         QVERIFY(!b.MoveButton->isEnabled());
         b.hide();
         b.show();

@@ -25,57 +25,63 @@ private:
     std::unique_ptr<test::TaskPageFixture> f;
     TDistrForm* form = nullptr;
 
-    PackWorkspace& ws() { return f->page().workspace(); }
+    const PlanView& plan() { return f->page().plan(); }
 
     // A hand-made plan: three 1000 x 500 containers of mark "CA", the first with three boxes, the
     // second empty, the third with one box; one box left over. Kind 1 "P1"/"Pallet", kind 2
     // "Q2"/"Crate".
     void handMadePlan(bool onlyFirst = false) {
-        PackWorkspace& w = ws();
-        w.ResultPlan = PackPlan{};
-        w.TypeCount = 1;
-        w.TypeLength[1] = 1000;
-        w.TypeWidth[1] = 500;
-        w.TypeMark[1].set("CA");
-        w.TypeWolume[1] = 0.5f;
-        w.TypeLoadWt[1] = 1000;
-        w.MaxTypeWolume = 0.5f;
-        w.MaxTypeLoadWt = 1000;
-        w.ContCount = 3;
-        for (int i = 1; i <= 3; ++i)
-            w.ContType[i] = 1;
-        w.KindCount = 2;
-        w.KindMark[1].set("P1");
-        w.KindName[1].set("Pallet");
-        w.KindWeight[1] = 120;
-        w.KindWolume[1] = 0.08f;
-        w.KindMark[2].set("Q2");
-        w.KindName[2].set("Crate");
-        w.KindWeight[2] = 40;
-        w.KindWolume[2] = 0.04f;
-        w.BoxCount = 0;
-        place(1, 1, 0, 0, 400, 200);
-        place(1, 2, 400, 0, 200, 200);
-        place(1, 1, 0, 200, 400, 200);
+        PlanView v;
+        v.containerCount = 3;
+        v.maxTypeArea = 0.5f;
+        v.maxTypeLoadLimit = 1000;
+        auto kind = [](int number, const char* mark, const char* name, std::int32_t weight, float area) {
+            PlanKindView k;
+            k.number = number;
+            k.mark = mark;
+            k.name = name;
+            k.weight = weight;
+            k.area = area;
+            return k;
+        };
+        v.kinds = {kind(1, "P1", "Pallet", 120, 0.08f), kind(2, "Q2", "Crate", 40, 0.04f)};
+        place(v, 1, 1, 0, 0, 400, 200);
+        place(v, 1, 2, 400, 0, 200, 200);
+        place(v, 1, 1, 0, 200, 400, 200);
         if (!onlyFirst)
-            place(3, 2, 0, 0, 200, 200);
-        ++w.BoxCount; // left over
-        w.BoxKind[w.BoxCount] = 2;
+            place(v, 3, 2, 0, 0, 200, 200);
+        ++v.boxCount; // left over
+        f->page().session().holdPlan(v);
     }
-    void place(int cont, int kind, int x, int y, int l, int wd) {
-        PackWorkspace& w = ws();
-        PackPlan& p = w.ResultPlan;
-        const int j = ++w.BoxCount;
-        w.BoxKind[j] = std::int16_t(kind);
-        p.ContNo[j] = std::int16_t(cont);
-        p.LoadNo[j] = ++p.BoxLoad[cont];
-        if (p.BoxLoad[cont] == 1)
-            ++p.UsedConts;
-        ++p.PlacedBoxes;
-        p.PosX[j] = std::int16_t(x);
-        p.PosY[j] = std::int16_t(y);
-        p.PosLh[j] = std::int16_t(l);
-        p.PosWh[j] = std::int16_t(wd);
+    void place(PlanView& v, int cont, int kind, int x, int y, int l, int wd) {
+        if (!v.container(cont)) {
+            PlanContainerView c;
+            c.number = cont;
+            c.type = 1;
+            c.mark = "CA";
+            c.length = 1000;
+            c.width = 500;
+            c.area = 0.5f;
+            c.loadLimit = 1000;
+            v.containers.push_back(c);
+            ++v.usedContainers;
+        }
+        PlanContainerView& c = v.containers.back();
+        const PlanKindView& k = v.kinds[std::size_t(kind - 1)];
+        PlanBoxView b;
+        b.number = ++v.boxCount;
+        b.loadNo = int(c.boxes.size()) + 1;
+        b.kind = kind;
+        b.kindName = k.name;
+        b.mark = k.mark;
+        b.x = x;
+        b.y = y;
+        b.length = l;
+        b.width = wd;
+        b.weight = k.weight;
+        b.area = k.area;
+        c.boxes.push_back(b);
+        ++v.placedBoxes;
     }
     void open() {
         form->showModal();
@@ -272,7 +278,7 @@ private slots:
         QImage expected(form->Image1->size(), QImage::Format_RGB32);
         {
             QPainter p(&expected);
-            DrawChart(p, expected.width(), expected.height(), ws(), f->startUp->tuneForm()->settings());
+            DrawChart(p, expected.width(), expected.height(), plan(), f->startUp->tuneForm()->settings());
         }
         QCOMPARE(shown(), expected);
         QTest::mouseClick(form->DiagButton, Qt::LeftButton);
@@ -416,14 +422,14 @@ private slots:
     }
 
     void openedFromTheTaskPageAndTheSolutionPage() {
-        // The workspace holds no plan yet: View lays the stored one out first.
-        QCOMPARE(f->page().WorkspaceTaskID, 0);
+        // The session holds no plan yet: View lays the stored one out first.
+        QCOMPARE(f->page().session().taskId(), 0);
         f->page().CurrSolutState();
         QVERIFY(f->page().ViewButton->isEnabled());
         QTest::mouseClick(f->page().ViewButton, Qt::LeftButton);
-        QCOMPARE(f->page().WorkspaceTaskID, 1);
+        QCOMPARE(f->page().session().taskId(), 1);
         QVERIFY(form->isVisible());
-        QVERIFY(ws().ResultPlan.UsedConts >= 1);
+        QVERIFY(plan().usedContainers >= 1);
         QVERIFY(test::TaskPageFixture::screenshot(form, QStringLiteral("DistrFormSample.png")));
         if (form->DiagButton->isEnabled()) {
             form->DiagButtonClick();
@@ -432,7 +438,7 @@ private slots:
         form->close();
 
         // Solution opens the Solution Page; its View opens this window.
-        f->page().WorkspaceTaskID = 0;
+        f->page().session().forget();
         bool sawSolution = false, sawDisposition = false;
         uitest::onNextModal([&](QWidget* w) {
             sawSolution = w == f->startUp->solutForm();
@@ -444,7 +450,7 @@ private slots:
         QTest::mouseClick(f->page().ResultButton, Qt::LeftButton);
         QVERIFY(sawSolution);
         QVERIFY(sawDisposition);
-        QCOMPARE(f->page().WorkspaceTaskID, 1);
+        QCOMPARE(f->page().session().taskId(), 1);
         QVERIFY(!f->startUp->solutForm()->isVisible());
     }
 };

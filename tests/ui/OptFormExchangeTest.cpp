@@ -91,7 +91,8 @@ private slots:
         TTasksForm& p = f->page();
         const qint32 before = dm().currentTaskId();
         QVERIFY(before != 0);
-        p.WorkspaceTaskID = before;
+        p.UpdatePositTT(); // the session holds the task's plan
+        QCOMPARE(p.session().taskId(), before);
 
         w.ExpButton->click();
         QCOMPARE(dm().ActiveDatabase, ExportDatabase);
@@ -100,7 +101,7 @@ private slots:
         QVERIFY(p.ExchLabel->isVisible());
         QCOMPARE(p.ExchLabel->text(), QStringLiteral("Export DB on"));
         QVERIFY(!p.nameForm()->DuplButton->isEnabled());
-        QCOMPARE(p.WorkspaceTaskID, 0);
+        QCOMPARE(p.session().taskId(), 0);
         QCOMPARE(dm().TaskIni, before);
         QVERIFY(w.isEnabled());
 

@@ -308,7 +308,7 @@ void PlannerJourneyTest::newTaskFromTypedLibrariesSolvesRepeatablyAndSurvivesRes
     // The stored plan is drawn again after the restart, and exports the same files.
     page().ViewButton->click();
     QVERIFY(f->startUp->distrForm()->isVisible());
-    QCOMPARE(page().WorkspaceTaskID, taskId);
+    QCOMPARE(page().session().taskId(), taskId);
     f->startUp->distrForm()->CloseButtonClick();
     page().ResultButton->click();
     f->startUp->solutForm()->FileButton->click();

@@ -83,25 +83,7 @@ private slots:
         palvane::uitest::failOnViewWarnings();
         f = std::make_unique<test::TaskPageFixture>();
         QVERIFY(f->tmp.isValid());
-        HomeFolder home(f->tmp.path());
-        QString error;
-        QVERIFY2(prepareDatabases(home, nullptr, &error), qPrintable(error));
-        // Without the semitrailer the sample task needs more than one container.
-        QVERIFY(f->start(false));
-        Cursor& tc = f->dm().tc();
-        for (int row = 0; row < tc.rowCount(); ++row)
-            if (tc.displayText(row, "Mark") == QStringLiteral("ST")) {
-                QVERIFY(tc.moveTo(row));
-                QVERIFY(tc.remove());
-                break;
-            }
-        f->stop();
-        QVERIFY(f->solveSampleTask());
-        QVERIFY(f->start());
-        QVERIFY(dm().tasks().locate("TaskID", 1));
-        QVERIFY(dm().solut().rowCount() > 1);
-        dm().WarnsCheck = false;
-        f->clearAsked();
+        QVERIFY(f->startOnSolvedSampleOfSeveralContainers());
         setups = 0;
     }
     void cleanup() { f.reset(); }

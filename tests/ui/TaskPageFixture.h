@@ -54,6 +54,28 @@ struct TaskPageFixture {
             qWarning("%s", qPrintable(err));
         return rc == CliOk;
     }
+    // Starts the program on the sample task solved without its semitrailer, so the plan has
+    // several containers; the first task is current and Warnings are off.
+    bool startOnSolvedSampleOfSeveralContainers() {
+        HomeFolder home(tmp.path());
+        QString error;
+        if (!prepareDatabases(home, nullptr, &error) || !start(false))
+            return false;
+        Cursor& tc = dm().tc();
+        for (int row = 0; row < tc.rowCount(); ++row)
+            if (tc.displayText(row, "Mark") == QStringLiteral("ST")) {
+                if (!tc.moveTo(row) || !tc.remove())
+                    return false;
+                break;
+            }
+        stop();
+        if (!solveSampleTask() || !start() || !dm().tasks().locate("TaskID", 1) ||
+            dm().solut().rowCount() < 2)
+            return false;
+        dm().WarnsCheck = false;
+        clearAsked();
+        return true;
+    }
     TTasksForm& page() { return *startUp->tasksForm(); }
     TDMForm& dm() { return *startUp->dataModule(); }
     // The texts of the messages asked since the last clear.

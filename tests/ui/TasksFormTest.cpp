@@ -174,7 +174,7 @@ private slots:
         QVERIFY(p.ContsModel->isReadOnly());
         QVERIFY(p.ResultButton->isEnabled());
         QVERIFY(p.isEnabled());
-        QCOMPARE(p.WorkspaceTaskID, f->dm().currentTaskId());
+        QCOMPARE(p.session().taskId(), f->dm().currentTaskId());
         QVERIFY(p.UsdNmb->text().toInt() > 0);
         QVERIFY(!p.DateEdit->text().isEmpty());
         // The sample task's first plan loads every box.
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(p.RunButton->text(), QStringLiteral("So&lve"));
         QVERIFY(p.ContsNavigator->editButtonsVisible());
         QCOMPARE(p.UsdNmb->text().toInt(), 0);
-        QCOMPARE(p.WorkspaceTaskID, 0);
+        QCOMPARE(p.session().taskId(), 0);
 
         // Without Warnings (the About window's switch) the clear goes straight ahead.
         p.RunButtonClick();
@@ -216,21 +216,22 @@ private slots:
         f->startUp->setBlockingModals(false);
         p.RunButtonClick();
         QVERIFY(p.TaskSolved);
-        // The workspace forgets the plan, as after a database switch.
-        p.WorkspaceTaskID = 0;
-        p.workspace().TypeCount = 0;
+        // The session forgets the plan, as after a database switch.
+        p.session().forget();
+        QVERIFY(p.plan().containers.empty());
+        const int rebuilds = p.session().rebuildCount();
         p.ResultButtonClick();
         QCOMPARE(solution.count(), 1);
-        QCOMPARE(p.WorkspaceTaskID, f->dm().currentTaskId());
-        QVERIFY(p.workspace().TypeCount > 0); // the stored plan was laid out again
+        QCOMPARE(p.session().taskId(), f->dm().currentTaskId());
+        QVERIFY(!p.plan().containers.empty()); // the stored plan was laid out again
+        QCOMPARE(p.session().rebuildCount(), rebuilds + 1);
         QVERIFY(p.isEnabled());
-        // The second time the workspace already holds the task: no rebuild.
-        p.workspace().TypeCount = -1;
+        // The second time the session already holds the task: no rebuild.
         p.ResultButtonClick();
         p.ViewButtonClick();
         QCOMPARE(solution.count(), 2);
         QCOMPARE(view.count(), 1);
-        QCOMPARE(int(p.workspace().TypeCount), -1);
+        QCOMPARE(p.session().rebuildCount(), rebuilds + 1);
     }
 
     void gridKeysAndLeavingTheGrid() {
@@ -283,7 +284,7 @@ private slots:
         p.setProgressListener(&esc);
         p.RunButtonClick();
         QVERIFY(p.waitForm()->abortPressed());
-        QCOMPARE(int(p.workspace().AbortFlag), 1);
+        QVERIFY(p.session().abortRequested());
         QVERIFY(p.TaskSolved); // the best plan so far was stored
         QVERIFY(p.UsdNmb->text().toInt() > 0);
     }

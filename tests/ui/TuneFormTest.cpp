@@ -175,13 +175,12 @@ private slots:
     }
 
     void colourSetRotatesTheKindColours() {
-        PackWorkspace& ws = f->page().workspace();
-        ws.KindCount = 26;
+        const ViewSettings& s = tune->settings();
         tune->ScreenColors();
-        const std::int32_t first = ws.KindColor[1], fourth = ws.KindColor[4];
-        QCOMPARE(ws.KindColor[26], first);
+        const std::int32_t first = s.kindColor(1), fourth = s.kindColor(4);
+        QCOMPARE(s.kindColor(26), first);
         tune->PalettTrack->setValue(1);
-        QCOMPARE(ws.KindColor[1], fourth);
+        QCOMPARE(s.kindColor(1), fourth);
     }
 
     void resetLabelsAndNorm() {
