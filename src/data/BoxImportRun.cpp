@@ -130,11 +130,23 @@ ImportOutcome ImportBoxes(TDMForm& dm, const QString& path, const ImportOptions&
         }
         for (const QVariant& v : {QVariant(cutToField(box.kind, 25)), QVariant(cutToField(box.mark, 2)),
                                   QVariant(box.length), QVariant(box.width), QVariant(box.weight),
-                                  QVariant(box.turn > 0), QVariant(false), QVariant(box.qty)})
+                                  QVariant(box.turn > 0 ? 1 : 0), QVariant(0), QVariant(box.qty)})
             insert->addBindValue(v);
+        // On a server a failed statement spoils the whole transaction: there each line is a
+        // unit of its own, so a refused line undoes only itself and the lines before stay.
+        std::optional<StoreTransaction> lineUnit;
+        if (store->isServer())
+            lineUnit.emplace(*store);
         if (!insert->exec()) {
             error = true;
             detail = insert->lastError().text();
+            if (lineUnit)
+                lineUnit->rollback();
+            break;
+        }
+        if (lineUnit && !lineUnit->commit()) {
+            error = true;
+            detail = store->lastError();
             break;
         }
         lastKey = insert->lastInsertId();

@@ -156,14 +156,22 @@ bool taskPart(Store& store, qint32 taskId, QJsonObject& task, QString& error) {
 
 } // namespace
 
+// A column's value held within the 16-bit range, in SQL both kinds of database understand.
+static QString withinSmallint(const QString& column) {
+    return QStringLiteral(
+               "CASE WHEN COALESCE(%1, 0) > 32767 THEN 32767 WHEN COALESCE(%1, 0) < -32768 THEN -32768 "
+               "ELSE COALESCE(%1, 0) END")
+        .arg(column);
+}
+
 bool taskListJson(Store& store, QJsonObject& document, QString& error) {
     QSqlQuery q(store.database());
     // Counts as the Task Page sums them: each value within its field's range.
-    if (!q.exec(QStringLiteral(
-            "SELECT t.TaskID, t.Name, t.Solut, "
-            "(SELECT SUM(MAX(-32768, MIN(32767, COALESCE(Avail, 0)))) FROM tc WHERE tc.TaskID = t.TaskID), "
-            "(SELECT SUM(MAX(-32768, MIN(32767, COALESCE(Total, 0)))) FROM tb WHERE tb.TaskID = t.TaskID) "
-            "FROM tasks t ORDER BY t.TaskID")))
+    if (!q.exec(QStringLiteral("SELECT t.TaskID, t.Name, t.Solut, "
+                               "(SELECT SUM(%1) FROM tc WHERE tc.TaskID = t.TaskID), "
+                               "(SELECT SUM(%2) FROM tb WHERE tb.TaskID = t.TaskID) "
+                               "FROM tasks t ORDER BY t.TaskID")
+                    .arg(withinSmallint(QStringLiteral("Avail")), withinSmallint(QStringLiteral("Total")))))
         return fail(q, error);
     QJsonArray tasks;
     while (q.next())

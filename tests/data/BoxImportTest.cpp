@@ -3,6 +3,7 @@
 // and the clipboard paste through its log file.
 #include "BoxImport.h"
 #include "DataModuleFixture.h"
+#include "TestServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -194,10 +195,9 @@ TEST_F(BoxImportTest, ExportDatabaseRefusesAtTheFirstLineWithTheRuleMessage) {
 }
 
 TEST_F(BoxImportTest, StoreFailureHalfWayKeepsTheLinesBeforeIt) {
-    QSqlQuery q(m_dm->store()->database());
-    ASSERT_TRUE(
-        q.exec(QStringLiteral("CREATE TEMP TRIGGER refuse_bad BEFORE INSERT ON boxes WHEN NEW.Kind = 'Bad' "
-                              "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    ASSERT_TRUE(test::injectFailure(*m_dm->store(), QStringLiteral("refuse_bad"), Table::Boxes,
+                                    QStringLiteral("INSERT"), QStringLiteral("NEW.Kind = 'Bad'"),
+                                    QStringLiteral("refused")));
     ImportOutcome o = importText("1 A 10 10\n1 B 10 10\n1 Bad 10 10\n1 C 10 10\n", 0, 0);
     EXPECT_TRUE(o.formatError);
     EXPECT_EQ(o.imported, 2);

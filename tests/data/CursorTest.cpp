@@ -3,6 +3,7 @@
 #include "Cursor.h"
 #include "CoreApp.h"
 #include "Store.h"
+#include "TestServer.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -18,7 +19,8 @@ protected:
         test::ensureCoreApp();
         ASSERT_TRUE(m_tmp.isValid());
         StoreError err;
-        m_store = Store::open(m_tmp.filePath(QStringLiteral("db")), StoreOpenMode::CreateMissing, &err);
+        m_store =
+            Store::open(test::testDatabase(m_tmp, QStringLiteral("db")), StoreOpenMode::CreateMissing, &err);
         ASSERT_TRUE(m_store) << err.message().toStdString();
     }
     void exec(const QString& sql) {

@@ -5,6 +5,7 @@
 #include "DMForm.h"
 #include "Prompter.h"
 #include "Store.h"
+#include "TestServer.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@ protected:
         ensureCoreApp();
         ASSERT_TRUE(m_tmp.isValid());
         for (int code = 0; code < 3; ++code) {
-            m_dirs[code] = m_tmp.filePath(QStringLiteral("db%1").arg(code));
+            m_dirs[code] = testDatabase(m_tmp, QStringLiteral("db%1").arg(code));
             ASSERT_TRUE(Store::createDatabase(m_dirs[code]));
         }
     }

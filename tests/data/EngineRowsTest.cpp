@@ -8,6 +8,7 @@
 #include "SolvePipeline.h"
 #include "Store.h"
 #include "TaskRowsFixtures.h"
+#include "TestServer.h"
 #include "WriteBack.h"
 
 #include <QSqlQuery>
@@ -25,8 +26,8 @@ protected:
         test::ensureCoreApp();
         HomeFolder home(m_tmp.path());
         QString error;
-        ASSERT_TRUE(prepareDatabases(home, nullptr, &error)) << error.toStdString();
-        m_store = Store::open(DatabaseAliases(home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
+        ASSERT_TRUE(test::prepareTestDatabases(home, &error)) << error.toStdString();
+        m_store = Store::open(test::homeAliases(home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
         ASSERT_TRUE(m_store);
         m_rows = std::make_unique<EngineRows>(*m_store);
     }
@@ -161,9 +162,9 @@ TEST_F(EngineRowsTest, FailureHalfWayLeavesThePreviousSolution) {
     ASSERT_EQ(m_rows->replaceSolution(1, smallSolution(rows), error), RowsStatus::Ok) << error;
     // A second box row for box 2 makes the store refuse the write after the old rows were
     // deleted and the new solut and distr rows written.
-    ASSERT_TRUE(
-        m_store->exec(QStringLiteral("CREATE TRIGGER posit.refuse BEFORE INSERT ON posit WHEN NEW.BoxNo = 2 "
-                                     "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
+    ASSERT_TRUE(test::injectFailure(*m_store, QStringLiteral("refuse"), Table::Posit,
+                                    QStringLiteral("INSERT"), QStringLiteral("NEW.BoxNo = 2"),
+                                    QStringLiteral("injected failure")));
     SolutionWrite other = smallSolution(rows);
     other.date = "2026-12-24";
     other.solve.Power = 3;
@@ -195,15 +196,16 @@ TEST_F(EngineRowsTest, ClearKeepsFixedContainersAndFailsAsOneUnit) {
     std::string error;
     ASSERT_EQ(m_rows->replaceSolution(1, w, error), RowsStatus::Ok) << error;
 
-    ASSERT_TRUE(m_store->exec(QStringLiteral("CREATE TRIGGER solut.refuse BEFORE DELETE ON solut BEGIN "
-                                             "SELECT RAISE(ABORT, 'injected failure'); END")));
+    ASSERT_TRUE(test::injectFailure(*m_store, QStringLiteral("refuse"), Table::Solut,
+                                    QStringLiteral("DELETE"), QString(), QStringLiteral("injected failure")));
     RecordingMessages messages;
     ProgressSink progress;
     EXPECT_EQ(ClearSolution(1, *m_rows, *m_rows, messages, progress, error), RowsStatus::Failed);
     EXPECT_EQ(read().solut.size(), 2u);
     EXPECT_TRUE(read().task.Solut);
 
-    ASSERT_TRUE(m_store->exec(QStringLiteral("DROP TRIGGER solut.refuse")));
+    ASSERT_TRUE(
+        m_store->exec(test::dropFailureTrigger(m_store->isServer(), QStringLiteral("refuse"), Table::Solut)));
     ASSERT_EQ(ClearSolution(1, *m_rows, *m_rows, messages, progress, error), RowsStatus::Ok) << error;
     const TaskRows after = read();
     EXPECT_FALSE(after.task.Solut);

@@ -12,6 +12,7 @@
 #include "HomeFolder.h"
 #include "Prompter.h"
 #include "Store.h"
+#include "TestServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,7 @@ protected:
         test::ensureCoreApp();
         ASSERT_TRUE(m_tmp.isValid());
         QString error;
-        ASSERT_TRUE(prepareDatabases(m_home, nullptr, &error)) << error.toStdString();
+        ASSERT_TRUE(test::prepareTestDatabases(m_home, &error)) << error.toStdString();
         // Solve the sample task through the command line's own path.
         QString out, err;
         QTextStream o(&out), e(&err);
@@ -44,14 +45,17 @@ protected:
     // Runs SQL on the main database while the module does not hold it.
     void seed(const QStringList& sql) {
         auto store =
-            Store::open(DatabaseAliases(m_home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
+            Store::open(test::homeAliases(m_home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
         ASSERT_TRUE(store);
-        for (const QString& s : sql)
+        for (QString s : sql) {
+            if (store->isServer()) // SQLite's char() is chr() on the server
+                s.replace(QStringLiteral("char("), QStringLiteral("chr("));
             ASSERT_TRUE(store->exec(s)) << s.toStdString();
+        }
     }
     void start(qint32 taskId = 1) {
         m_dm = std::make_unique<TDMForm>(&m_prompter);
-        m_dm->setDatabaseDirectories(DatabaseAliases(m_home));
+        m_dm->setDatabaseDirectories(test::homeAliases(m_home));
         ASSERT_TRUE(m_dm->DataModuleCreate(taskId));
         ASSERT_EQ(m_dm->currentTaskId(), taskId);
     }

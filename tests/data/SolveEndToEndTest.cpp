@@ -10,6 +10,7 @@
 #include "SolvePipeline.h"
 #include "Store.h"
 #include "TaskRowsFixtures.h"
+#include "TestServer.h"
 #include "WriteBack.h"
 
 #include <QSqlQuery>
@@ -28,8 +29,8 @@ protected:
         test::ensureCoreApp();
         HomeFolder home(m_tmp.path());
         QString error;
-        ASSERT_TRUE(prepareDatabases(home, nullptr, &error)) << error.toStdString();
-        m_store = Store::open(DatabaseAliases(home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
+        ASSERT_TRUE(test::prepareTestDatabases(home, &error)) << error.toStdString();
+        m_store = Store::open(test::homeAliases(home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
         ASSERT_TRUE(m_store);
         m_rows = std::make_unique<EngineRows>(*m_store);
         m_search = NewLayoutSearch();
@@ -53,6 +54,11 @@ protected:
         return ClearSolution(1, *m_rows, *m_rows, m_messages, silent, error);
     }
     bool exec(const QString& sql) { return m_store->exec(sql); }
+    // Every insert into posit fails, as on a full disk.
+    bool failPositInserts() {
+        return test::injectFailure(*m_store, QStringLiteral("refuse"), Table::Posit, QStringLiteral("INSERT"),
+                                   QString(), QStringLiteral("disk full"));
+    }
 
     QTemporaryDir m_tmp;
     std::unique_ptr<Store> m_store;
@@ -242,8 +248,7 @@ TEST_F(SolveEndToEnd, FailedWriteBackLeavesThePreviousSolution) {
     const SolveSettings s = taskSettings();
     ASSERT_EQ(solve(s).status, SolveStatus::Ok);
     const TaskRows before = read();
-    ASSERT_TRUE(exec(QStringLiteral("CREATE TRIGGER posit.refuse BEFORE INSERT ON posit "
-                                    "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    ASSERT_TRUE(failPositInserts());
     ASSERT_EQ(clear(), RowsStatus::Ok);
     // Cleared, then solved again with a failing write: the cleared state stays.
     const TaskRows cleared = read();
@@ -258,11 +263,10 @@ TEST_F(SolveEndToEnd, FailedWriteBackLeavesThePreviousSolution) {
     EXPECT_EQ(positRows(after), positRows(cleared));
 
     // A solved task keeps its whole solution when the next write fails.
-    ASSERT_TRUE(exec(QStringLiteral("DROP TRIGGER posit.refuse")));
+    ASSERT_TRUE(exec(test::dropFailureTrigger(m_store->isServer(), QStringLiteral("refuse"), Table::Posit)));
     ASSERT_EQ(solve(s).status, SolveStatus::Ok);
     const auto solved = positRows(read());
-    ASSERT_TRUE(exec(QStringLiteral("CREATE TRIGGER posit.refuse BEFORE INSERT ON posit "
-                                    "BEGIN SELECT RAISE(ABORT, 'disk full'); END")));
+    ASSERT_TRUE(failPositInserts());
     EXPECT_EQ(solve(other).status, SolveStatus::WriteFailed);
     EXPECT_EQ(positRows(read()), solved);
     EXPECT_TRUE(read().task.Solut);

@@ -1,6 +1,7 @@
 // The table store: files, schema as plain SQLite sees it, locking, refusals, transactions.
 #include "Store.h"
 #include "CoreApp.h"
+#include "TestServer.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -29,7 +30,7 @@ protected:
     void SetUp() override {
         test::ensureCoreApp();
         ASSERT_TRUE(m_tmp.isValid());
-        m_dir = m_tmp.filePath(QStringLiteral("db"));
+        m_dir = test::testDatabase(m_tmp, QStringLiteral("db"));
     }
     QString file(Table t) const { return Store::tableFilePath(m_dir, t); }
 

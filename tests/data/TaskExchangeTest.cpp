@@ -63,10 +63,8 @@ protected:
     }
     // A trigger in a database that makes every insert into the table fail.
     void failInserts(int code, Table t) {
-        seed(code,
-             {QStringLiteral(
-                  "CREATE TRIGGER %1.fail_%2 BEFORE INSERT ON %2 BEGIN SELECT RAISE(ABORT, 'injected'); END")
-                  .arg(Store::schemaName(t), tableName(t))});
+        seed(code, test::failureTrigger(test::onServer(), QStringLiteral("fail_") + tableName(t), t,
+                                        QStringLiteral("INSERT"), QString(), QStringLiteral("injected")));
     }
     // The contents of every table of a database, for before/after comparisons.
     QList<QList<QVariantList>> snapshot(int code) {
@@ -174,7 +172,7 @@ TEST_F(TaskExchangeTest, ExportFailingHalfWayLeavesExportDatabaseIntact) {
         ASSERT_EQ(m_prompter.asked.size(), 2u);
         EXPECT_EQ(m_prompter.asked[1].kind, PromptKind::Error);
         EXPECT_EQ(m_positions.last(), 0); // the progress window is closed
-        seed(1, {QStringLiteral("DROP TRIGGER %1.fail_%2").arg(Store::schemaName(t), tableName(t))});
+        seed(1, {test::dropFailureTrigger(test::onServer(), QStringLiteral("fail_") + tableName(t), t)});
         EXPECT_EQ(snapshot(1), before);
     }
     // The library step names the file it could not write.
@@ -336,9 +334,8 @@ TEST_F(TaskExchangeTest, EmptyingFailingHalfWayRemovesNothing) {
     m_dm->WarnsCheck = false;
     ASSERT_TRUE(m_ex->TaskCopying(true));
     // Deleting the tasks rows fails after distr, posit, solut, tb and tc were emptied.
-    seed(1, {QStringLiteral(
-                 "CREATE TRIGGER %1.keep BEFORE DELETE ON tasks BEGIN SELECT RAISE(ABORT, 'injected'); END")
-                 .arg(Store::schemaName(Table::Tasks))});
+    seed(1, test::failureTrigger(test::onServer(), QStringLiteral("keep"), Table::Tasks,
+                                 QStringLiteral("DELETE"), QString(), QStringLiteral("injected")));
     const auto before = snapshot(1);
     ASSERT_TRUE(m_ex->SwitchDatabase(ExportDatabase));
     EXPECT_FALSE(m_ex->EmptyActiveDatabase());

@@ -11,6 +11,7 @@
 #include "SolvePipeline.h"
 #include "Store.h"
 #include "TaskRowsFixtures.h"
+#include "TestServer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,8 +31,8 @@ protected:
         test::ensureCoreApp();
         HomeFolder home(m_tmp.path());
         QString error;
-        ASSERT_TRUE(prepareDatabases(home, nullptr, &error)) << error.toStdString();
-        m_store = Store::open(DatabaseAliases(home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
+        ASSERT_TRUE(test::prepareTestDatabases(home, &error)) << error.toStdString();
+        m_store = Store::open(test::homeAliases(home).directory(MainDatabase), StoreOpenMode::ExistingOnly);
         ASSERT_TRUE(m_store);
         m_search = NewLayoutSearch();
     }
@@ -134,7 +135,7 @@ TEST_F(TaskJsonTest, SampleTaskDocumentsFollowTheSchemaBeforeAndAfterSolving) {
 
     QJsonObject list;
     QString error;
-    ASSERT_TRUE(taskListJson(*m_store, list, error));
+    ASSERT_TRUE(taskListJson(*m_store, list, error)) << error.toStdString();
     EXPECT_TRUE(schemaProblems(list).isEmpty());
     ASSERT_EQ(list[QStringLiteral("tasks")].toArray().size(), 1);
     EXPECT_TRUE(list[QStringLiteral("tasks")][0][QStringLiteral("solved")].toBool());

@@ -170,17 +170,9 @@ TEST_F(TaskRulesTest, EmptyTaskDeletesWithSelectWindowVisible) {
 }
 
 TEST_F(TaskRulesTest, FailedCascadeKeepsEveryRow) {
-    { // A trigger that fails the delete of the task's box rows half-way through the cascade.
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inject"));
-        db.setDatabaseName(Store::tableFilePath(m_dirs[0], Table::Tb));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TRIGGER tb_stop BEFORE DELETE ON tb "
-                                          "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")));
-        q.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("inject"));
+    // A trigger that fails the delete of the task's box rows half-way through the cascade.
+    seed(0, test::failureTrigger(test::onServer(), QStringLiteral("tb_stop"), Table::Tb,
+                                 QStringLiteral("DELETE"), QString(), QStringLiteral("injected failure")));
     seed(0, {QStringLiteral("INSERT INTO solut (TaskID, ContNo, TypeID) VALUES (2, 1, 1)"),
              QStringLiteral("INSERT INTO posit (TaskID, ContNo, BoxNo, KindID) VALUES (2, 1, 1, 1)")});
     ASSERT_TRUE(start(2));

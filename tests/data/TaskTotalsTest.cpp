@@ -4,6 +4,7 @@
 #include "NumberFormat.h"
 #include "SampleData.h"
 #include "Store.h"
+#include "TestServer.h"
 
 #include <QTemporaryDir>
 #include <cmath>
@@ -148,7 +149,7 @@ TEST(TaskTotalsTest, LargeAreasCapAndOverflowingSumsAreReported) {
 TEST(TaskTotalsTest, RowsReadFromTheStoreInIndexOrder) {
     test::ensureCoreApp();
     QTemporaryDir tmp;
-    auto store = Store::open(tmp.path(), StoreOpenMode::CreateMissing);
+    auto store = Store::open(test::testDatabase(tmp, QStringLiteral("db")), StoreOpenMode::CreateMissing);
     ASSERT_TRUE(store);
     ASSERT_TRUE(seedSampleData(*store));
     // A tb row of a kind missing from the library counts with zero size and weight, and an
