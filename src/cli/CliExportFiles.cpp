@@ -5,7 +5,6 @@
 #include "CliCommands.h"
 #include "CliTexts.h"
 #include "ContainerPlan.h"
-#include "EngineRows.h"
 #include "HomeFolder.h"
 #include "LayoutRenderer.h"
 #include "LoadingSheet.h"
@@ -13,7 +12,6 @@
 #include "RegularFile.h"
 #include "Reports.h"
 #include "SolutionCsv.h"
-#include "SolvePipeline.h"
 #include "TaskTotals.h"
 
 #include <QDir>
@@ -150,16 +148,22 @@ TaskReportLabels taskLabels(TDMForm& dm, const IniValues& settings) {
     return l;
 }
 
-// The layout image of the report as the Disposition window prints it: the stored plan rebuilt,
-// drawn in print colours (white background, black captions).
-QImage layoutPicture(Store& store, qint32 taskId, int container) {
+// The task's stored plan as the windows show it: laid out anew by the planning session. Empty
+// when the task holds no plan or it cannot be laid out.
+const PlanView& storedPlan(PlanningSession& session, TDMForm& dm, qint32 taskId) {
+    static const PlanView none;
+    return session.rebuild(*dm.store(), taskId).status == SolveStatus::Ok ? session.plan() : none;
+}
+
+// The layout image of the report as the Disposition window prints it, drawn in print colours
+// (white background, black captions).
+QImage layoutPicture(const PlanView& plan, int container) {
     QImage picture(kReportImageWidth, kReportImageHeight, QImage::Format_RGB888);
     constexpr int dotsPerMetre = 4724; // 120 pixels per inch
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(Qt::white);
-    PlanningSession session;
-    if (session.rebuild(store, taskId).status != SolveStatus::Ok)
+    if (plan.containers.empty())
         return picture;
     ViewSettings settings;
     settings.LineWidth = 2;
@@ -169,17 +173,10 @@ QImage layoutPicture(Store& store, qint32 taskId, int container) {
     BuildPalette(settings, settings.LineWidth - 1);
     LayoutViewState view;
     view.CurrentCont = std::int16_t(container);
-    view.ShownBoxes = std::int16_t(session.plan().boxLoad(container));
+    view.ShownBoxes = std::int16_t(plan.boxLoad(container));
     QPainter painter(&picture);
-    DrawLayout(painter, picture.width(), picture.height(), true, session.plan(), settings, view);
+    DrawLayout(painter, picture.width(), picture.height(), true, plan, settings, view);
     return picture;
-}
-
-ContainerPlans storedPlans(Store& store, qint32 taskId) {
-    TaskRows rows;
-    std::string error;
-    EngineRows(store).readTask(taskId, rows, error);
-    return containerPlans(rows);
 }
 
 // Whether the file can be written (it is created, or emptied, to find out); the painters would
@@ -219,10 +216,11 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
     TDMForm& dm = data.dm();
     const QString& report = o.exports.report;
     const int container = o.exports.container.value_or(0);
+    PlanningSession session;
     ContainerPlans plans;
     if (report == QLatin1String("sheet") || report == QLatin1String("solution") ||
         report == QLatin1String("layout")) {
-        plans = storedPlans(*dm.store(), o.taskId);
+        plans = LoadingSheet::plans(storedPlan(session, dm, o.taskId), dm.tasks());
         if (plans.containers.empty())
             return failed(c, tr("Task %1 has no stored plan").arg(o.taskId));
         if (container > 0 && !hasContainer(plans, container))
@@ -249,7 +247,7 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
                 return failed(c, tr("The plan of task %1 has no container %2").arg(o.taskId).arg(container));
             r = Reports::solution(dm.tasks(), dm.solut(), dm.posit());
         } else if (report == QLatin1String("layout")) {
-            r = Reports::image(dm.tasks(), layoutPicture(*dm.store(), o.taskId, container));
+            r = Reports::image(dm.tasks(), layoutPicture(session.plan(), container));
         } else if (report == QLatin1String("boxes")) {
             r = Reports::boxLibrary(dm.boxes());
         } else {
@@ -266,7 +264,9 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
 }
 
 int drawing(CliDataModule& data, const CliOptions& o, CliContext& c) {
-    const ContainerPlans plans = storedPlans(*data.dm().store(), o.taskId);
+    PlanningSession session;
+    const ContainerPlans plans =
+        LoadingSheet::plans(storedPlan(session, data.dm(), o.taskId), data.dm().tasks());
     const int container = o.exports.container.value_or(0);
     if (plans.containers.empty())
         return failed(c, tr("Task %1 has no stored plan").arg(o.taskId));
