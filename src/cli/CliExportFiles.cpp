@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
 
 namespace palvane {
 
@@ -155,9 +156,28 @@ const PlanView& storedPlan(PlanningSession& session, TDMForm& dm, qint32 taskId)
     return session.rebuild(*dm.store(), taskId).status == SolveStatus::Ok ? session.plan() : none;
 }
 
-// The layout image of the report as the Disposition window prints it, drawn in print colours
-// (white background, black captions).
-QImage layoutPicture(const PlanView& plan, int container) {
+// The drawing settings of the printed layout: the View Options the desktop keeps in the home's
+// settings file (clamped to the ranges of the View Options tracks), or the tracks' normal
+// positions when it keeps none.
+ViewSettings layoutSettings(const SavedViewOptions& saved) {
+    ViewSettings settings;
+    int line = 1, palette = 0, bright = MaxBrightPosition, partGrey = 4;
+    if (saved.Space != KeepViewDefaults) {
+        settings.VisualGap = float(std::clamp(saved.Space, 0, 8));
+        settings.GridLevel = std::clamp(saved.Grid, -4, 4);
+        settings.ShowKinds = saved.MarkKind == 1;
+        settings.ShowTurnSigns = saved.Orient == 1;
+        line = std::clamp(saved.Line, 0, 4);
+        palette = std::clamp(saved.Palett, 0, 8);
+        bright = std::clamp(saved.Bright, 0, MaxBrightPosition);
+        partGrey = std::clamp(saved.Parts, 0, 16);
+    }
+    SetPrintColors(settings, line, palette, bright, partGrey);
+    return settings;
+}
+
+// The layout image of the report as the Disposition window prints it.
+QImage layoutPicture(const PlanView& plan, int container, const SavedViewOptions& saved) {
     QImage picture(kReportImageWidth, kReportImageHeight, QImage::Format_RGB888);
     constexpr int dotsPerMetre = 4724; // 120 pixels per inch
     picture.setDotsPerMeterX(dotsPerMetre);
@@ -165,17 +185,11 @@ QImage layoutPicture(const PlanView& plan, int container) {
     picture.fill(Qt::white);
     if (plan.containers.empty())
         return picture;
-    ViewSettings settings;
-    settings.LineWidth = 2;
-    settings.PartColor = 0xFFFFFF;
-    settings.Dimming = 6;
-    settings.BackgroundColor = 0xFFFFFF;
-    BuildPalette(settings, settings.LineWidth - 1);
     LayoutViewState view;
     view.CurrentCont = std::int16_t(container);
     view.ShownBoxes = std::int16_t(plan.boxLoad(container));
     QPainter painter(&picture);
-    DrawLayout(painter, picture.width(), picture.height(), true, plan, settings, view);
+    DrawLayout(painter, picture.width(), picture.height(), true, plan, layoutSettings(saved), view);
     return picture;
 }
 
@@ -247,7 +261,7 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
                 return failed(c, tr("The plan of task %1 has no container %2").arg(o.taskId).arg(container));
             r = Reports::solution(dm.tasks(), dm.solut(), dm.posit());
         } else if (report == QLatin1String("layout")) {
-            r = Reports::image(dm.tasks(), layoutPicture(session.plan(), container));
+            r = Reports::image(dm.tasks(), layoutPicture(session.plan(), container, data.settings().view));
         } else if (report == QLatin1String("boxes")) {
             r = Reports::boxLibrary(dm.boxes());
         } else {
@@ -265,8 +279,15 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
 
 int drawing(CliDataModule& data, const CliOptions& o, CliContext& c) {
     PlanningSession session;
-    const ContainerPlans plans =
-        LoadingSheet::plans(storedPlan(session, data.dm(), o.taskId), data.dm().tasks());
+    ContainerPlans plans = LoadingSheet::plans(storedPlan(session, data.dm(), o.taskId), data.dm().tasks());
+    // The View Options the desktop keeps: the palette's turn and kind names instead of marks.
+    const ViewSettings options = layoutSettings(data.settings().view);
+    for (PlanContainer& planned : plans.containers)
+        for (PlanKind& kind : planned.kinds) {
+            kind.colour += options.PaletteShift;
+            if (options.ShowKinds)
+                kind.mark = kind.name;
+        }
     const int container = o.exports.container.value_or(0);
     if (plans.containers.empty())
         return failed(c, tr("Task %1 has no stored plan").arg(o.taskId));
