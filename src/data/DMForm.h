@@ -173,6 +173,10 @@ private:
     bool libraryBeforeInsert(const LibrarySide& s);
     bool libraryBeforeEdit(const LibrarySide& s);
     bool libraryBeforeDelete(const LibrarySide& s);
+    // Warns and returns true when a task of the active database lists the library row.
+    bool refuseDeleteOfUsedRow(const LibrarySide& s, const QVariant& key);
+    // The delete of a library row as one unit with its use check (see Cursor::deleteUnit).
+    bool libraryDeleteUnit(const LibrarySide& s, Cursor& c, const std::function<bool()>& write);
     bool listQuantityValidate(const LibrarySide& s, Cursor& c, const QString& field);
     bool listCostValidate(const LibrarySide& s, Cursor& c, const QString& field);
     bool listKeyValidate(const LibrarySide& s, Cursor& c, const QString& field);
