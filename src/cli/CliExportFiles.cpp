@@ -48,14 +48,7 @@ int failed(CliContext& c, const QString& message) {
 PromptAnswer CliPrompter::ask(PromptKind kind, const QString& text, PromptButtons buttons, const QString&) {
     if (kind == PromptKind::Error || kind == PromptKind::Warning)
         m_err << (kind == PromptKind::Error ? tr("Error: ") : tr("Warning: ")) << oneLine(text) << Qt::endl;
-    switch (buttons) {
-    case PromptButtons::YesNo:
-    case PromptButtons::YesNoAllYesToAll:
-    case PromptButtons::YesNoNoToAllYesToAll:
-        return PromptAnswer::Yes;
-    default:
-        return PromptAnswer::Ok;
-    }
+    return goOnAnswer(buttons);
 }
 
 IniValues cliStoredSettings(const CliOptions& o) {
