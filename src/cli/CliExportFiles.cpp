@@ -13,7 +13,6 @@
 #include "RegularFile.h"
 #include "Reports.h"
 #include "SolutionCsv.h"
-#include "SolvePipeline.h"
 #include "TaskTotals.h"
 
 #include <QDir>

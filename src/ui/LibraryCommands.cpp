@@ -95,7 +95,7 @@ void LibraryForm::MoveButtonClick() {
 
 void LibraryForm::ClearButtonClick() {
     if (!editMode()) {
-        if (m_page.ReportsRefused())
+        if (reportsRefused && reportsRefused())
             return;
         if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, printQuestion(),
                                               PromptButtons::OkCancel) != PromptAnswer::Ok)

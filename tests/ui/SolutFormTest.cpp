@@ -151,7 +151,7 @@ private slots:
         form->PrintButtonClick();
         QVERIFY(f->asked().isEmpty());
         QCOMPARE(print.count(), 2);
-        f->page().ReportsUnavailable = true;
+        f->startUp->reports()->ReportsUnavailable = true;
         form->PrintButtonClick();
         QCOMPARE(print.count(), 2);
         QCOMPARE(f->asked().size(), 1);
