@@ -1397,6 +1397,10 @@
         <source>The task could not be deleted; nothing was removed.<byte value="xd"/>%1</source>
         <translation>La tâche n&apos;a pas pu être supprimée ; rien n&apos;a été effacé.<byte value="xd"/>%1</translation>
     </message>
+    <message>
+        <source>The row could not be deleted from table &quot;%1&quot;:<byte value="xd"/>%2</source>
+        <translation>La ligne n&apos;a pas pu être supprimée de la table « %1 » :<byte value="xd"/>%2</translation>
+    </message>
 </context>
 <context>
     <name>palvane::TDistrForm</name>

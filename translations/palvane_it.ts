@@ -1397,6 +1397,10 @@
         <source>The task could not be deleted; nothing was removed.<byte value="xd"/>%1</source>
         <translation>Impossibile eliminare il progetto; non è stato rimosso nulla.<byte value="xd"/>%1</translation>
     </message>
+    <message>
+        <source>The row could not be deleted from table &quot;%1&quot;:<byte value="xd"/>%2</source>
+        <translation>Impossibile eliminare la riga dalla tabella &quot;%1&quot;:<byte value="xd"/>%2</translation>
+    </message>
 </context>
 <context>
     <name>palvane::TDistrForm</name>

@@ -11,6 +11,7 @@
 #include "PlanningSession.h"
 #include "Progress.h"
 #include "Store.h"
+#include "TaskHold.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -443,15 +444,9 @@ int solve(Store& store, const CliOptions& o, CliContext& c) {
     // On a server the task's row stays locked from the read to the stored plan: a second
     // planner solving the same task is refused at once rather than storing a plan over this
     // one, and a kill leaves the task as it was (the server drops the whole unit).
-    std::optional<StoreTransaction> hold;
-    if (store.isServer()) {
-        hold.emplace(store);
-        const TaskLock lock = hold->isActive() ? store.lockTask(o.taskId) : TaskLock::Failed;
-        if (lock == TaskLock::Busy)
-            return fail(c, taskBusyText());
-        if (lock != TaskLock::Locked)
-            return fail(c, store.lastError());
-    }
+    TaskHold hold(store, o.taskId);
+    if (!hold.isHeld())
+        return fail(c, hold.error());
     PlanningSession session;
     session.setClock(c.clock);
     session.setLayoutSearch(c.search);
@@ -471,7 +466,7 @@ int solve(Store& store, const CliOptions& o, CliContext& c) {
     progress.finish();
     if (outcome.status != SolveStatus::Ok)
         return fail(c, solveStatusText(outcome.status, o.taskId, outcome.error));
-    if (hold && !hold->commit())
+    if (!hold.commit())
         return fail(c, store.lastError());
     c.out << solveSummary(session.plan(), outcome);
     return CliOk;

@@ -5,7 +5,6 @@
 #include "CliCommands.h"
 #include "CliTexts.h"
 #include "ContainerPlan.h"
-#include "EngineRows.h"
 #include "HomeFolder.h"
 #include "LayoutRenderer.h"
 #include "LoadingSheet.h"
@@ -23,6 +22,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
 
 namespace palvane {
 
@@ -48,14 +48,7 @@ int failed(CliContext& c, const QString& message) {
 PromptAnswer CliPrompter::ask(PromptKind kind, const QString& text, PromptButtons buttons, const QString&) {
     if (kind == PromptKind::Error || kind == PromptKind::Warning)
         m_err << (kind == PromptKind::Error ? tr("Error: ") : tr("Warning: ")) << oneLine(text) << Qt::endl;
-    switch (buttons) {
-    case PromptButtons::YesNo:
-    case PromptButtons::YesNoAllYesToAll:
-    case PromptButtons::YesNoNoToAllYesToAll:
-        return PromptAnswer::Yes;
-    default:
-        return PromptAnswer::Ok;
-    }
+    return goOnAnswer(buttons);
 }
 
 IniValues cliStoredSettings(const CliOptions& o) {
@@ -149,36 +142,48 @@ TaskReportLabels taskLabels(TDMForm& dm, const IniValues& settings) {
     return l;
 }
 
-// The layout image of the report as the Disposition window prints it: the stored plan rebuilt,
-// drawn in print colours (white background, black captions).
-QImage layoutPicture(Store& store, qint32 taskId, int container) {
+// The task's stored plan as the windows show it: laid out anew by the planning session. Empty
+// when the task holds no plan or it cannot be laid out.
+const PlanView& storedPlan(PlanningSession& session, TDMForm& dm, qint32 taskId) {
+    static const PlanView none;
+    return session.rebuild(*dm.store(), taskId).status == SolveStatus::Ok ? session.plan() : none;
+}
+
+// The drawing settings of the printed layout: the View Options the desktop keeps in the home's
+// settings file (clamped to the ranges of the View Options tracks), or the tracks' normal
+// positions when it keeps none.
+ViewSettings layoutSettings(const SavedViewOptions& saved) {
+    ViewSettings settings;
+    int line = 1, palette = 0, bright = MaxBrightPosition, partGrey = 4;
+    if (saved.Space != KeepViewDefaults) {
+        settings.VisualGap = float(std::clamp(saved.Space, 0, 8));
+        settings.GridLevel = std::clamp(saved.Grid, -4, 4);
+        settings.ShowKinds = saved.MarkKind == 1;
+        settings.ShowTurnSigns = saved.Orient == 1;
+        line = std::clamp(saved.Line, 0, 4);
+        palette = std::clamp(saved.Palett, 0, 8);
+        bright = std::clamp(saved.Bright, 0, MaxBrightPosition);
+        partGrey = std::clamp(saved.Parts, 0, 16);
+    }
+    SetPrintColors(settings, line, palette, bright, partGrey);
+    return settings;
+}
+
+// The layout image of the report as the Disposition window prints it.
+QImage layoutPicture(const PlanView& plan, int container, const SavedViewOptions& saved) {
     QImage picture(kReportImageWidth, kReportImageHeight, QImage::Format_RGB888);
     constexpr int dotsPerMetre = 4724; // 120 pixels per inch
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(Qt::white);
-    PlanningSession session;
-    if (session.rebuild(store, taskId).status != SolveStatus::Ok)
+    if (plan.containers.empty())
         return picture;
-    ViewSettings settings;
-    settings.LineWidth = 2;
-    settings.PartColor = 0xFFFFFF;
-    settings.Dimming = 6;
-    settings.BackgroundColor = 0xFFFFFF;
-    BuildPalette(settings, settings.LineWidth - 1);
     LayoutViewState view;
     view.CurrentCont = std::int16_t(container);
-    view.ShownBoxes = std::int16_t(session.plan().boxLoad(container));
+    view.ShownBoxes = std::int16_t(plan.boxLoad(container));
     QPainter painter(&picture);
-    DrawLayout(painter, picture.width(), picture.height(), true, session.plan(), settings, view);
+    DrawLayout(painter, picture.width(), picture.height(), true, plan, layoutSettings(saved), view);
     return picture;
-}
-
-ContainerPlans storedPlans(Store& store, qint32 taskId) {
-    TaskRows rows;
-    std::string error;
-    EngineRows(store).readTask(taskId, rows, error);
-    return containerPlans(rows);
 }
 
 // Whether the file can be written (it is created, or emptied, to find out); the painters would
@@ -218,10 +223,11 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
     TDMForm& dm = data.dm();
     const QString& report = o.exports.report;
     const int container = o.exports.container.value_or(0);
+    PlanningSession session;
     ContainerPlans plans;
     if (report == QLatin1String("sheet") || report == QLatin1String("solution") ||
         report == QLatin1String("layout")) {
-        plans = storedPlans(*dm.store(), o.taskId);
+        plans = LoadingSheet::plans(storedPlan(session, dm, o.taskId), dm.tasks());
         if (plans.containers.empty())
             return failed(c, tr("Task %1 has no stored plan").arg(o.taskId));
         if (container > 0 && !hasContainer(plans, container))
@@ -248,7 +254,7 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
                 return failed(c, tr("The plan of task %1 has no container %2").arg(o.taskId).arg(container));
             r = Reports::solution(dm.tasks(), dm.solut(), dm.posit());
         } else if (report == QLatin1String("layout")) {
-            r = Reports::image(dm.tasks(), layoutPicture(*dm.store(), o.taskId, container));
+            r = Reports::image(dm.tasks(), layoutPicture(session.plan(), container, data.settings().view));
         } else if (report == QLatin1String("boxes")) {
             r = Reports::boxLibrary(dm.boxes());
         } else {
@@ -265,7 +271,16 @@ int pdf(CliDataModule& data, const CliOptions& o, CliContext& c) {
 }
 
 int drawing(CliDataModule& data, const CliOptions& o, CliContext& c) {
-    const ContainerPlans plans = storedPlans(*data.dm().store(), o.taskId);
+    PlanningSession session;
+    ContainerPlans plans = LoadingSheet::plans(storedPlan(session, data.dm(), o.taskId), data.dm().tasks());
+    // The View Options the desktop keeps: the palette's turn and kind names instead of marks.
+    const ViewSettings options = layoutSettings(data.settings().view);
+    for (PlanContainer& planned : plans.containers)
+        for (PlanKind& kind : planned.kinds) {
+            kind.colour += options.PaletteShift;
+            if (options.ShowKinds)
+                kind.mark = kind.name;
+        }
     const int container = o.exports.container.value_or(0);
     if (plans.containers.empty())
         return failed(c, tr("Task %1 has no stored plan").arg(o.taskId));

@@ -84,6 +84,11 @@ public:
     RowEvent onNewRecord, afterInsert, afterEdit, afterPost, afterCancel, afterDelete, afterScroll, afterOpen;
     // Validation of one stored field by name.
     void setFieldRule(const QString& field, FieldRule rule);
+    // Runs the store's delete of the current row (`write`, which says why when it fails) inside
+    // a unit of the data module's own, whose checks must still hold when the row goes; false
+    // refuses the delete (the unit has said why). Without it the row is deleted directly.
+    using WriteUnit = std::function<bool(Cursor&, const std::function<bool()>& write)>;
+    WriteUnit deleteUnit;
 
     // ---- opening ----
     bool open();

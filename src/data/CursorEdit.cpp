@@ -286,18 +286,22 @@ bool Cursor::remove() {
         m_modified = false;
         setState(CursorState::Browse);
     }
-    QSqlQuery q(m_db);
-    bool ok = q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(tableName(m_table)));
-    if (ok) {
-        q.addBindValue(rowId);
-        ok = q.exec();
-    }
-    if (!ok) {
-        m_lastError = q.lastError().text();
-        showError(
-            tr("The row could not be deleted from table \"%1\":\r%2").arg(tableName(m_table), m_lastError));
+    const auto write = [this, rowId] {
+        QSqlQuery q(m_db);
+        bool ok = q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(tableName(m_table)));
+        if (ok) {
+            q.addBindValue(rowId);
+            ok = q.exec();
+        }
+        if (!ok) {
+            m_lastError = q.lastError().text();
+            showError(tr("The row could not be deleted from table \"%1\":\r%2")
+                          .arg(tableName(m_table), m_lastError));
+        }
+        return ok;
+    };
+    if (!(deleteUnit ? deleteUnit(*this, write) : write()))
         return false;
-    }
     int previous = m_current;
     if (emitting())
         emit aboutToResetRows();

@@ -98,6 +98,12 @@ public:
     // Whether any task of the active database lists this container type or box kind
     // (library conts or boxes, key TypeID or KindID).
     bool libraryKeyUsed(Table library, const QVariant& key);
+    // Runs `body` (changes to task `taskId` through the cursors or the store) as one unit that
+    // holds the task's row first (TaskHold). On a server: when another planner holds the row,
+    // the error "The task is being solved by another user." and `body` does not run; when
+    // `body` returns false or the unit cannot be stored, everything is undone and the cursors
+    // re-read. In a directory `body` just runs. True when `body` ran, succeeded and was stored.
+    bool holdTaskWhile(qint32 taskId, const std::function<bool()>& body);
 
     // ---- totals of the current task ----
     void TaskCntTotals();
@@ -167,6 +173,10 @@ private:
     bool libraryBeforeInsert(const LibrarySide& s);
     bool libraryBeforeEdit(const LibrarySide& s);
     bool libraryBeforeDelete(const LibrarySide& s);
+    // Warns and returns true when a task of the active database lists the library row.
+    bool refuseDeleteOfUsedRow(const LibrarySide& s, const QVariant& key);
+    // The delete of a library row as one unit with its use check (see Cursor::deleteUnit).
+    bool libraryDeleteUnit(const LibrarySide& s, Cursor& c, const std::function<bool()>& write);
     bool listQuantityValidate(const LibrarySide& s, Cursor& c, const QString& field);
     bool listCostValidate(const LibrarySide& s, Cursor& c, const QString& field);
     bool listKeyValidate(const LibrarySide& s, Cursor& c, const QString& field);

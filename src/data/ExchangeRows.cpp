@@ -107,7 +107,7 @@ bool copySolution(Store& source, qint32 taskId, Store& target, qint32 newId, QSt
         if (std::find(done.begin(), done.end(), c) != done.end())
             continue; // a second solut row of the same container was copied with the first
         done.push_back(c);
-        const QString where = QStringLiteral("TaskID = ? AND ContNo IS ?");
+        const QString where = QStringLiteral("TaskID = ? AND ContNo IS NOT DISTINCT FROM ?");
         for (Table t : {Table::Solut, Table::Distr, Table::Posit})
             if (!copyRows(source, target, t, where, {taskId, contNo}, newId, error))
                 return false;

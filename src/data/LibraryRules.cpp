@@ -67,6 +67,9 @@ void TDMForm::installLibraryRules(Table library) {
     lib->beforeInsert = [this, library](Cursor&) { return libraryBeforeInsert(side(library)); };
     lib->beforeEdit = [this, library](Cursor&) { return libraryBeforeEdit(side(library)); };
     lib->beforeDelete = [this, library](Cursor&) { return libraryBeforeDelete(side(library)); };
+    lib->deleteUnit = [this, library](Cursor& c, const std::function<bool()>& write) {
+        return libraryDeleteUnit(side(library), c, write);
+    };
     lib->onNewRecord = [library](Cursor& c) {
         if (library == Table::Conts)
             c.setValue(QStringLiteral("FillDir"), QStringLiteral("Length"));
@@ -187,16 +190,40 @@ bool TDMForm::libraryBeforeDelete(const LibrarySide& s) {
         return false;
     s.list->postIfModified();
     const QVariant key = s.lib->value(s.key);
-    std::vector<TaskUse> users = tasksUsing(s, key, QString());
-    if (!users.empty()) {
-        warn(lines({s.usedInTask, quotedName(users.front().name), tr("Delete action should be cancelled.")}));
+    if (refuseDeleteOfUsedRow(s, key))
         return false;
-    }
     if (ActiveDatabase == MainDatabase && exportUses(s, key)) {
         warn(lines({s.usedInExport, tr("Delete action should be cancelled.")}));
         return false;
     }
     return true;
+}
+
+bool TDMForm::refuseDeleteOfUsedRow(const LibrarySide& s, const QVariant& key) {
+    const std::vector<TaskUse> users = tasksUsing(s, key, QString());
+    if (users.empty())
+        return false;
+    warn(lines({s.usedInTask, quotedName(users.front().name), tr("Delete action should be cancelled.")}));
+    return true;
+}
+
+bool TDMForm::libraryDeleteUnit(const LibrarySide& s, Cursor& c, const std::function<bool()>& write) {
+    // In a directory nobody else can add a task row between the check and the delete.
+    if (!m_store || !m_store->isServer())
+        return write();
+    // On a server another planner may have listed the row in a task since the check: the check
+    // is made again with the task lists locked against changes until the row is gone.
+    auto failed = [this, &s] {
+        error(tr("The row could not be deleted from table \"%1\":\r%2")
+                  .arg(tableName(s.library), m_store->lastError()));
+        return false;
+    };
+    StoreTransaction unit(*m_store);
+    if (!unit.isActive() || !m_store->lockListTables())
+        return failed();
+    if (refuseDeleteOfUsedRow(s, c.value(s.key)) || !write())
+        return false;
+    return unit.commit() || failed();
 }
 
 bool TDMForm::libraryKeyUsed(Table library, const QVariant& key) {

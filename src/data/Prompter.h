@@ -22,6 +22,18 @@ public:
                              const QString& title = QString()) = 0;
 };
 
+// The answer that goes on with the command: Yes where the buttons ask a question, else Ok.
+inline PromptAnswer goOnAnswer(PromptButtons buttons) {
+    switch (buttons) {
+    case PromptButtons::YesNo:
+    case PromptButtons::YesNoAllYesToAll:
+    case PromptButtons::YesNoNoToAllYesToAll:
+        return PromptAnswer::Yes;
+    default:
+        return PromptAnswer::Ok;
+    }
+}
+
 // One asked message, as recorded by the scripted prompter.
 struct PromptRecord {
     PromptKind kind;
@@ -39,20 +51,10 @@ public:
         if (whileAsking)
             whileAsking(asked.back());
         if (answers.empty())
-            return defaultAnswer(buttons);
+            return goOnAnswer(buttons);
         PromptAnswer a = answers.front();
         answers.pop_front();
         return a;
-    }
-    static PromptAnswer defaultAnswer(PromptButtons b) {
-        switch (b) {
-        case PromptButtons::YesNo:
-        case PromptButtons::YesNoAllYesToAll:
-        case PromptButtons::YesNoNoToAllYesToAll:
-            return PromptAnswer::Yes;
-        default:
-            return PromptAnswer::Ok;
-        }
     }
     std::deque<PromptAnswer> answers;
     std::deque<PromptRecord> asked;

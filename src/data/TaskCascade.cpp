@@ -65,8 +65,9 @@ private:
         q.finish();
         for (const QVariant& contNo : containers) {
             for (const char* table : {"distr", "posit", "solut"}) {
-                const QString sql = QStringLiteral("DELETE FROM %1 WHERE TaskID = ? AND ContNo IS ?")
-                                        .arg(QLatin1String(table));
+                const QString sql =
+                    QStringLiteral("DELETE FROM %1 WHERE TaskID = ? AND ContNo IS NOT DISTINCT FROM ?")
+                        .arg(QLatin1String(table));
                 if (!exec(sql, {contNo}))
                     return false;
             }

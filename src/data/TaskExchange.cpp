@@ -1,6 +1,7 @@
 #include "TaskExchange.h"
 
 #include "ExchangeRows.h"
+#include "TaskHold.h"
 
 #include <QDir>
 
@@ -104,6 +105,12 @@ bool TaskExchange::TaskCopying(bool exportTask) {
 }
 
 bool TaskExchange::exportCurrentTask(qint32 taskId) {
+    // The task is read as one whole: a planner changing it meanwhile refuses the export.
+    TaskHold hold(*m_dm.store(), taskId);
+    if (!hold.isHeld()) {
+        error(hold.error());
+        return false;
+    }
     std::shared_ptr<Store> ex = openExportStore();
     if (!ex)
         return false;
@@ -131,6 +138,12 @@ bool TaskExchange::exportCurrentTask(qint32 taskId) {
 }
 
 bool TaskExchange::duplicateCurrentTask(qint32 taskId) {
+    // The original's row is held until its copy is stored; a refusal changes nothing.
+    TaskHold hold(*m_dm.store(), taskId);
+    if (!hold.isHeld()) {
+        error(hold.error());
+        return false;
+    }
     // The export database gets the main library as with an export; when that fails the
     // message has been shown and the duplicate goes on, as it needs only the main database.
     if (std::shared_ptr<Store> ex = openExportStore())
@@ -138,7 +151,9 @@ bool TaskExchange::duplicateCurrentTask(qint32 taskId) {
     position(70);
     qint32 newId = 0;
     QString detail;
-    if (!duplicateTask(*m_dm.store(), taskId, today(), &newId, &detail)) {
+    if (!duplicateTask(*m_dm.store(), taskId, today(), &newId, &detail) || !hold.commit()) {
+        if (detail.isEmpty())
+            detail = m_dm.store()->lastError();
         error(tr("Task copying failed; nothing was changed.") + QLatin1Char('\r') + detail);
         return false;
     }

@@ -255,15 +255,9 @@ public:
                               QStringLiteral("noseDistance"), QStringLiteral("tailDistance")});
             const qint32 typeId = libraryRow(conts, c, p, QStringLiteral("typeId"), QStringLiteral("type"),
                                              ContainerFields, result.createdTypes);
-            if (!seen.insert(typeId).second)
-                m_read.refuse(p, TaskJsonTexts::tr("the container type is listed twice"));
-            const qint64 avail =
-                *m_read.integer(c, p, QStringLiteral("available"), 1, kMaxTaskContainers, true);
-            sum += avail;
-            if (sum > kMaxTaskContainers)
-                m_read.refuse(
-                    jsonMemberPath(p, QStringLiteral("available")),
-                    TaskJsonTexts::tr("more than %1 containers in the task").arg(kMaxTaskContainers));
+            listedOnce(seen, typeId, p, TaskJsonTexts::tr("the container type is listed twice"));
+            const qint64 avail = listCount(c, p, QStringLiteral("available"), kMaxTaskContainers, sum,
+                                           TaskJsonTexts::tr("more than %1 containers in the task"));
             const FieldDef& prior = *tableDef(Table::Tc).field(QStringLiteral("Prior"));
             m_sql.run(
                 QStringLiteral(
@@ -285,13 +279,9 @@ public:
                               QStringLiteral("width"), QStringLiteral("weight"), QStringLiteral("turnOn")});
             const qint32 kindId = libraryRow(kinds, b, p, QStringLiteral("kindId"), QStringLiteral("kind"),
                                              BoxFields, result.createdKinds);
-            if (!seen.insert(kindId).second)
-                m_read.refuse(p, TaskJsonTexts::tr("the box kind is listed twice"));
-            const qint64 total = *m_read.integer(b, p, QStringLiteral("total"), 1, kMaxTaskBoxes, true);
-            sum += total;
-            if (sum > kMaxTaskBoxes)
-                m_read.refuse(jsonMemberPath(p, QStringLiteral("total")),
-                              TaskJsonTexts::tr("more than %1 boxes in the task").arg(kMaxTaskBoxes));
+            listedOnce(seen, kindId, p, TaskJsonTexts::tr("the box kind is listed twice"));
+            const qint64 total = listCount(b, p, QStringLiteral("total"), kMaxTaskBoxes, sum,
+                                           TaskJsonTexts::tr("more than %1 boxes in the task"));
             const FieldDef& prior = *tableDef(Table::Tb).field(QStringLiteral("Prior"));
             const FieldDef& bind = *tableDef(Table::Tb).field(QStringLiteral("Bind"));
             m_sql.run(
@@ -307,6 +297,22 @@ public:
     }
 
 private:
+    // Refuses the list entry at `path` when the list named its library row before.
+    void listedOnce(std::set<qint32>& seen, qint32 id, const QString& path, const QString& twice) {
+        if (!seen.insert(id).second)
+            m_read.refuse(path, twice);
+    }
+    // The count `key` of a list entry (1 to `limit`), refused when the counts of the list so far
+    // pass `limit`; `tooMany` takes the limit for %1.
+    qint64 listCount(const QJsonObject& o, const QString& path, const QString& key, qint64 limit, qint64& sum,
+                     const QString& tooMany) {
+        const qint64 count = *m_read.integer(o, path, key, 1, limit, true);
+        sum += count;
+        if (sum > limit)
+            m_read.refuse(jsonMemberPath(path, key), tooMany.arg(limit));
+        return count;
+    }
+
     ActiveSettings readSettings(const QJsonObject& task, const QString& taskPath) {
         ActiveSettings s;
         const QJsonValue v = task.value(QStringLiteral("settings"));

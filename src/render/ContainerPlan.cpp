@@ -37,74 +37,59 @@ QColor printKindColour(int index) {
     return QColor::fromHsl(hues[i % n], i < n ? 150 : 90, i < n ? 200 : 215);
 }
 
-ContainerPlans containerPlans(const TaskRows& rows) {
+ContainerPlans containerPlans(const PlanView& plan, const QString& taskName, const QString& date) {
     ContainerPlans plans;
-    plans.taskName = str(rows.task.Name);
-    plans.date = str(rows.task.Date);
-    std::map<std::int32_t, const TcRow*> types;
-    for (const TcRow& tc : rows.tc)
-        types.emplace(tc.TypeID, &tc);
-    std::map<std::int32_t, int> kindIndex;
-    for (size_t k = 0; k < rows.tb.size(); ++k)
-        kindIndex.emplace(rows.tb[k].KindID, int(k));
-    for (const SolutRow& s : rows.solut) {
-        if (s.posit.empty())
+    plans.taskName = taskName;
+    plans.date = date;
+    for (const PlanContainerView& s : plan.containers) {
+        if (s.boxes.empty())
             continue;
         PlanContainer c;
-        c.number = s.ContNo;
-        c.type = str(s.Type);
-        const auto t = types.find(s.TypeID);
-        if (t != types.end()) {
-            const TcRow& type = *t->second;
-            c.mark = str(type.Mark);
-            c.length = type.Length;
-            c.width = type.Width;
-            c.loadLimit = type.LoadWt;
-            c.noseLimit = type.NoseWt;
-            c.tailLimit = type.TailWt;
-            c.noseDistance = type.NoseDL;
-            c.tailDistance = type.TailDL;
-        }
-        c.loadWeight = s.WgtLoad;
-        c.noseLoad = s.NoseLoad;
-        c.tailLoad = s.TailLoad;
+        c.number = s.number;
+        c.type = str(s.typeName);
+        c.mark = str(s.mark);
+        c.length = s.length;
+        c.width = s.width;
+        c.loadLimit = s.loadLimit;
+        c.noseLimit = s.noseLimit;
+        c.tailLimit = s.tailLimit;
+        c.noseDistance = s.noseDistance;
+        c.tailDistance = s.tailDistance;
+        c.loadWeight = s.loadWeight;
+        c.noseLoad = s.noseLoad;
+        c.tailLoad = s.tailLoad;
         const double floor = double(c.length) * c.width;
-        c.areaPercent = floor > 0 ? s.WolLoad / floor * 100.0 : 0.0;
-        std::map<std::int32_t, int> kindOf; // KindID -> index into c.kinds
-        std::vector<PositRow> posit = s.posit;
-        std::stable_sort(posit.begin(), posit.end(),
-                         [](const PositRow& a, const PositRow& b) { return a.LoadNo < b.LoadNo; });
-        for (const PositRow& p : posit) {
-            auto k = kindOf.find(p.KindID);
+        c.areaPercent = floor > 0 ? double(s.loadedArea) / floor * 100.0 : 0.0;
+        std::map<int, int> kindOf; // kind number in the task -> index into c.kinds
+        for (const PlanBoxView& p : s.boxes) {
+            auto k = kindOf.find(p.kind);
             if (k == kindOf.end()) {
                 PlanKind kind;
-                const auto in = kindIndex.find(p.KindID);
-                if (in != kindIndex.end()) {
-                    const TbRow& tb = rows.tb[size_t(in->second)];
-                    kind.name = str(tb.Kind);
-                    kind.mark = str(tb.Mark);
-                    kind.length = tb.Length;
-                    kind.width = tb.Width;
-                    kind.weight = tb.Weight;
-                    kind.colour = in->second;
+                if (const PlanKindView* in = plan.kind(p.kind)) {
+                    kind.name = str(in->name);
+                    kind.mark = str(in->mark);
+                    kind.length = in->length;
+                    kind.width = in->width;
+                    kind.weight = in->weight;
+                    kind.colour = in->number - 1;
                 } else {
-                    kind.name = str(p.Kind);
-                    kind.colour = int(rows.tb.size() + c.kinds.size());
+                    kind.name = str(p.kindName);
+                    kind.mark = str(p.mark);
+                    kind.colour = int(plan.kinds.size() + c.kinds.size());
                 }
-                k = kindOf.emplace(p.KindID, int(c.kinds.size())).first;
+                k = kindOf.emplace(p.kind, int(c.kinds.size())).first;
                 c.kinds.push_back(kind);
             }
-            PlanKind& kind = c.kinds[size_t(k->second)];
-            ++kind.count;
+            ++c.kinds[size_t(k->second)].count;
             PlanBox b;
-            b.loadNo = p.LoadNo;
-            b.boxNo = p.BoxNo;
+            b.loadNo = p.loadNo;
+            b.boxNo = p.number;
             b.kind = k->second;
-            b.x = p.PosX;
-            b.y = p.PosY;
-            b.length = p.PosLh;
-            b.width = p.PosWh;
-            b.turned = kind.length != kind.width && p.PosLh != kind.length;
+            b.x = p.x;
+            b.y = p.y;
+            b.length = p.length;
+            b.width = p.width;
+            b.turned = p.turned;
             c.boxes.push_back(b);
         }
         plans.containers.push_back(std::move(c));

@@ -4,7 +4,7 @@
 // labelled with its loading number and mark (a smaller font, then the number alone, then a
 // leader to a label beside the floor when the box is too small), turned boxes marked with a
 // corner triangle, the front (nose) end, the supports and the loading direction marked.
-#include "TaskRows.h"
+#include "PlanView.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -45,15 +45,16 @@ struct PlanContainer {
     std::vector<PlanBox> boxes;
 };
 
-// The used containers of a task's stored plan.
+// The used containers of a task's plan.
 struct ContainerPlans {
     QString taskName;
     QString date; // ISO date of the solution, empty when unknown
     std::vector<PlanContainer> containers;
 };
 
-// The used containers (those holding boxes) of the rows' stored plan, boxes in loading order.
-ContainerPlans containerPlans(const TaskRows& rows);
+// The used containers (those holding boxes) of a plan view, boxes in loading order; the task's
+// name and the ISO date of its solution head the sheet.
+ContainerPlans containerPlans(const PlanView& plan, const QString& taskName, const QString& date);
 
 // The Arial (sans-serif) font of the drawing and the loading sheet.
 QFont planFont(double points, bool bold = false);

@@ -9,6 +9,18 @@ std::int32_t BackColor(int position) {
     return c < 0 ? 0 : c;
 }
 
+void SetPrintColors(ViewSettings& settings, int line, int palette, int bright, int partGrey) {
+    settings.LineWidth = line + 1;
+    settings.PaletteShift = palette;
+    std::int32_t part = BackColor(partGrey);
+    if (part != 0 && part < 0xB0B0B0)
+        part = 0xFFFFFF;
+    settings.PartColor = part;
+    settings.Dimming = (MaxBrightPosition - bright) * 2 + (part != 0 ? 6 : 0);
+    settings.BackgroundColor = 0xFFFFFF;
+    BuildPalette(settings, line);
+}
+
 void BuildPalette(ViewSettings& settings, int lineTrackPosition) {
     const std::int32_t v = 63 - settings.Dimming;
     const std::int32_t R = v, G = v * 0x100, B = v * 0x10000;

@@ -49,6 +49,15 @@ inline void BuildPalette(ViewSettings& settings) {
     BuildPalette(settings, settings.LineWidth);
 }
 
+// The brightness track's maximum: full brightness, no dimming.
+inline constexpr int MaxBrightPosition = 16;
+
+// Sets the colours of the drawing on paper from the View Options track positions of line width,
+// palette, brightness and part grey: lines one pixel wider, a white background, grey box fills
+// that would print dark turned white (and the kind colours dimmed a little under them), and the
+// derived colours with black captions.
+void SetPrintColors(ViewSettings& settings, int line, int palette, int bright, int partGrey);
+
 // The Qt colour of a 0x00BBGGRR value.
 inline QColor colorOf(std::int32_t bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);

@@ -1,6 +1,7 @@
 #include "LoadingSheet.h"
 
 #include "ApplicationTitle.h"
+#include "Cursor.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -217,6 +218,11 @@ int boxList(Page& page, const PlanContainer& c, size_t first, double x, double t
 }
 
 } // namespace
+
+ContainerPlans LoadingSheet::plans(const PlanView& plan, const Cursor& task) {
+    return containerPlans(plan, task.textValue(QStringLiteral("Name")),
+                          task.value(QStringLiteral("Date")).toDate().toString(Qt::ISODate));
+}
 
 ReportPageSetup LoadingSheet::pageSetup() {
     return {tr("Quillo Loading Sheet"), QPageLayout::Landscape, QMarginsF(10, 10, 10, 8)};

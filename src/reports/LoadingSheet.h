@@ -12,9 +12,14 @@ class QPagedPaintDevice;
 
 namespace palvane {
 
+class Cursor;
+
 class LoadingSheet {
     Q_DECLARE_TR_FUNCTIONS(palvane::LoadingSheet)
 public:
+    // The used containers of a plan view, headed by the name and solution date of the task row
+    // `task` is on.
+    static ContainerPlans plans(const PlanView& plan, const Cursor& task);
     // Job title, orientation (landscape) and margins.
     static ReportPageSetup pageSetup();
     // Prints the sheet of every used container, or of the container numbered `container` only

@@ -6,6 +6,7 @@
 #include "PlanViewBuilder.h"
 #include "SolvePipeline.h"
 #include "Store.h"
+#include "TaskHold.h"
 #include "WriteBack.h"
 
 namespace palvane {
@@ -105,9 +106,19 @@ SolveOutcome PlanningSession::solve(Store& store, std::int32_t taskId, const Sol
 
 RowsStatus PlanningSession::clear(Store& store, std::int32_t taskId, Prompter& prompter,
                                   ProgressSink& progress, std::string& error) {
+    // The task as read is the task that is cleared: its row is held from the read to the write.
+    TaskHold hold(store, taskId);
+    if (!hold.isHeld()) {
+        error = hold.error().toStdString();
+        return RowsStatus::Failed;
+    }
     EngineRows rows(store);
     PrompterMessages messages(prompter);
-    const RowsStatus status = ClearSolution(taskId, rows, rows, messages, progress, error);
+    RowsStatus status = ClearSolution(taskId, rows, rows, messages, progress, error);
+    if (status == RowsStatus::Ok && !hold.commit()) {
+        error = store.lastError().toStdString();
+        status = RowsStatus::Failed;
+    }
     if (m_taskId == taskId)
         forget();
     return status;

@@ -61,6 +61,17 @@ void LibraryForm::MoveButtonClick() {
     const qint32 taskId = m_dm.currentTaskId();
     if (taskId == 0 || !lib.checkBrowseMode() || !l.checkBrowseMode())
         return;
+    // One unit that holds the task's row first: on a server a planner solving or changing the
+    // same task meanwhile refuses the copy as a whole.
+    m_dm.holdTaskWhile(taskId, [&] {
+        copyQuantitiesTo(taskId);
+        return true;
+    });
+}
+
+void LibraryForm::copyQuantitiesTo(qint32 taskId) {
+    Cursor& lib = library();
+    Cursor& l = list();
     struct Copy {
         QVariant key;
         int quantity;

@@ -64,6 +64,8 @@ public:
     void EditButtonClick();
     void ResetButtonClick();
     void MoveButtonClick();
+    // "Copy to": the rows with a quantity go into the task's list.
+    void copyQuantitiesTo(qint32 taskId);
     // Print in browse mode, Clear in edit mode.
     void ClearButtonClick();
     void CloseButtonClick();

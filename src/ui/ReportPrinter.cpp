@@ -4,9 +4,9 @@
 
 #include "DMForm.h"
 #include "DistrForm.h"
-#include "EngineRows.h"
 #include "LibraryForm.h"
 #include "LoadingSheet.h"
+#include "PlanningSession.h"
 #include "SolutForm.h"
 #include "SolutionCsv.h"
 #include "Store.h"
@@ -263,12 +263,18 @@ int ReportPrinter::printImage(QWidget* window, const std::function<void(QPainter
 
 int ReportPrinter::printLoadingSheet(QWidget* window, int container) {
     ContainerPlans plans;
-    if (Store* store = m_dm.store()) {
-        TaskRows rows;
-        std::string error;
-        if (EngineRows(*store).readTask(m_dm.currentTaskId(), rows, error) == RowsStatus::Ok)
-            plans = containerPlans(rows);
+    PlanningSession ownSession;
+    const PlanView* plan = nullptr;
+    if (m_taskPage) {
+        m_taskPage->UpdatePositTT();
+        if (m_taskPage->session().taskId() == m_dm.currentTaskId())
+            plan = &m_taskPage->plan();
+    } else if (Store* store = m_dm.store()) {
+        if (ownSession.rebuild(*store, m_dm.currentTaskId()).status == SolveStatus::Ok)
+            plan = &ownSession.plan();
     }
+    if (plan)
+        plans = LoadingSheet::plans(*plan, m_dm.tasks());
     const bool some =
         std::any_of(plans.containers.begin(), plans.containers.end(),
                     [container](const auto& c) { return container == 0 || c.number == container; });
@@ -297,6 +303,7 @@ void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, L
         solution->reportsRefused = refused;
     if (disposition)
         disposition->reportsRefused = refused;
+    m_taskPage = tasks;
     if (tasks)
         connect(tasks, &TTasksForm::printRequested, this, [this, tasks] { printTask(*tasks); });
     if (containers)

@@ -78,8 +78,10 @@ public:
     // The layout image: `draw` paints the current layout onto the report's picture of
     // kReportImageWidth x kReportImageHeight pixels after the set-up dialog was accepted.
     int printImage(QWidget* window, const std::function<void(QPainter&, int width, int height)>& draw);
-    // The loading sheet of the current task's stored plan: every used container (container 0)
-    // or the one numbered `container`. Without a stored plan it says so and prints nothing.
+    // The loading sheet of the current task's stored plan, as the Task Page's planning session
+    // lays it out (a session of its own before the windows are connected): every used
+    // container (container 0) or the one numbered `container`. Without a stored plan it says so
+    // and prints nothing.
     int printLoadingSheet(QWidget* window, int container);
 
     // Connects the print requests of the windows given (any may be null).
@@ -109,6 +111,7 @@ private:
 
     TDMForm& m_dm;
     Prompter* m_prompter;
+    TTasksForm* m_taskPage = nullptr;
     std::map<ReportId, std::unique_ptr<QPrinter>> m_printers;
     Report m_last;
 };

@@ -184,6 +184,8 @@ private:
     void syncGridRow(QTableView* grid, Cursor& cursor);
     void setRunButtonSolved(bool solved);
     void rebuildIfNeeded();
+    // The checks before a Solve (limits, oversized kinds) and the Solve itself.
+    void solveWithChecks();
     void solveCurrentTask(const SolveSettings& settings);
     // Before a Solve: names the box kinds that fit no container of the task in one warning.
     void WarnOversizedKinds(const std::vector<std::string>& kinds);

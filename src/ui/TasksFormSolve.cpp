@@ -63,12 +63,26 @@ void TTasksForm::RunButtonClick() {
         if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, tr("Clear current task solution?"),
                                               PromptButtons::OkCancel) != PromptAnswer::Ok)
             return;
-        busyFrame([this] { clearCurrentSolution(); });
+        // On a server the task's row is held from the read to the stored result: a second
+        // planner on the same task is refused at once.
+        m_dm.holdTaskWhile(m_dm.currentTaskId(), [this] {
+            busyFrame([this] { clearCurrentSolution(); });
+            return true;
+        });
         return;
     }
-    Store* store = m_dm.store();
-    if (!store)
+    if (!m_dm.store())
         return;
+    m_dm.holdTaskWhile(m_dm.currentTaskId(), [this] {
+        solveWithChecks();
+        return true;
+    });
+    if (ViewButton->isEnabled())
+        ViewButton->setFocus();
+}
+
+void TTasksForm::solveWithChecks() {
+    Store* store = m_dm.store();
     // The active settings, else the task's own.
     const std::optional<SolveSettings> active =
         m_dm.activeSettings ? std::optional<SolveSettings>(m_dm.activeSettings()) : std::nullopt;
@@ -92,8 +106,6 @@ void TTasksForm::RunButtonClick() {
     if (m_dm.WarnsCheck)
         WarnOversizedKinds(check.kindsFittingNoContainer);
     busyFrame([this, &check] { solveCurrentTask(check.settings); });
-    if (ViewButton->isEnabled())
-        ViewButton->setFocus();
 }
 
 void TTasksForm::solveCurrentTask(const SolveSettings& settings) {

@@ -22,8 +22,7 @@ constexpr int CheckLeft = 6, CheckWidth = 92, CheckHeight = 22, ButtonLeft = 104
 // Normal positions of the tracks.
 constexpr int NormalGrid = 0, NormalMagn = 30, NormalShift = 0, NormalSpace = 1, NormalLine = 1,
               NormalPalett = 0, NormalBright = 16, NormalBackGr = 2, NormalPartGr = 4;
-// The brightness track's maximum.
-constexpr int MaxBright = 16;
+constexpr int MaxBright = MaxBrightPosition;
 
 } // namespace
 
@@ -261,15 +260,8 @@ void TTuneForm::ScreenColors() {
 }
 
 void TTuneForm::PrintColors() {
-    m_settings.LineWidth = LineTrack->value() + 1;
-    m_settings.PaletteShift = PalettTrack->value();
-    std::int32_t part = BackColor(PartGrTrack->value());
-    if (part != 0 && part < 0xB0B0B0)
-        part = 0xFFFFFF;
-    m_settings.PartColor = part;
-    m_settings.Dimming = (MaxBright - BrightTrack->value()) * 2 + (part != 0 ? 6 : 0);
-    m_settings.BackgroundColor = 0xFFFFFF;
-    buildPalette();
+    SetPrintColors(m_settings, LineTrack->value(), PalettTrack->value(), BrightTrack->value(),
+                   PartGrTrack->value());
 }
 
 void TTuneForm::RestoreSaved(const SavedViewOptions& saved) {

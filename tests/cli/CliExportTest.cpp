@@ -11,6 +11,7 @@
 #include "Store.h"
 
 #include <QBuffer>
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,6 +79,26 @@ protected:
         out = QString::fromUtf8(p.readAllStandardOutput());
         err = QString::fromUtf8(p.readAllStandardError());
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    // The sample task solved by the program at the lowest power.
+    int solveTaskOne() {
+        return program(home() << "solve"
+                              << "--task"
+                              << "1"
+                              << "--power"
+                              << "1");
+    }
+
+    // The layout drawing of task 1 exported as SVG: the file's text, empty when the export failed.
+    QByteArray exportSvg(const QString& svg) {
+        if (program(home() << "export"
+                           << "--task"
+                           << "1"
+                           << "--svg" << svg) != CliOk)
+            return QByteArray();
+        QFile file(svg);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir m_tmp;
@@ -248,13 +269,7 @@ TEST_F(CliExportTest, WrongCommandLinesAreRefusedWithOneLineAndExitTwo) {
 
 TEST_F(CliExportTest, TheProgramExportsWithoutADisplay) {
     const QString outDir = QStringLiteral(PALVANE_TEST_OUT);
-    ASSERT_EQ(program(home() << "solve"
-                             << "--task"
-                             << "1"
-                             << "--power"
-                             << "1"),
-              CliOk)
-        << err.toStdString();
+    ASSERT_EQ(solveTaskOne(), CliOk) << err.toStdString();
     // The reports of a task and of the libraries.
     for (const QString& report :
          {QStringLiteral("task"), QStringLiteral("solution"), QStringLiteral("layout"),
@@ -295,15 +310,8 @@ TEST_F(CliExportTest, TheProgramExportsWithoutADisplay) {
     }
     // The layout drawing as SVG and PNG.
     const QString svg = outDir + QStringLiteral("/cli-layout.svg");
-    ASSERT_EQ(program(home() << "export"
-                             << "--task"
-                             << "1"
-                             << "--svg" << svg),
-              CliOk)
-        << err.toStdString();
-    QFile svgFile(svg);
-    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
-    const QByteArray svgText = svgFile.readAll();
+    const QByteArray svgText = exportSvg(svg);
+    ASSERT_FALSE(svgText.isEmpty()) << err.toStdString();
     EXPECT_TRUE(svgText.contains("<svg"));
     EXPECT_TRUE(svgText.contains("FRONT"));
     const QString png = outDir + QStringLiteral("/cli-layout.png");
@@ -368,4 +376,80 @@ TEST_F(CliExportTest, ExportCsvWritesTheThreeFilesIntoTheHomeOrTheGivenFolder) {
     for (const char* suffix : {"-conts.csv", "-distr.csv", "-posit.csv"})
         EXPECT_TRUE(QFile::exists(path(QStringLiteral("elsewhere/") + stem + QLatin1String(suffix))))
             << suffix;
+}
+
+namespace {
+
+// Pixels of the first page of a PDF (rendered by pdftoppm at 40 dpi) that are clearly coloured,
+// not white, grey or black; -1 when pdftoppm is missing.
+int colouredPixels(const QString& pdf, const QString& png) {
+    QFile::remove(png + QStringLiteral(".png"));
+    if (QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("40"),
+                           QStringLiteral("-singlefile"), pdf, png}) != 0)
+        return -1;
+    const QImage image(png + QStringLiteral(".png"));
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).hsvSaturation() > 60)
+                ++n;
+    return n;
+}
+
+} // namespace
+
+TEST_F(CliExportTest, TheStoredViewOptionsShapeTheLayoutReportAndTheDrawing) {
+    const QString outDir = QStringLiteral(PALVANE_TEST_OUT);
+    ASSERT_EQ(solveTaskOne(), CliOk) << err.toStdString();
+    ASSERT_EQ(program(home() << "show"
+                             << "--task"
+                             << "1"
+                             << "--json"),
+              CliOk);
+    QStringList kinds;
+    for (const QJsonValue b : json()[QStringLiteral("task")][QStringLiteral("boxes")].toArray())
+        kinds << b[QStringLiteral("kind")].toString();
+    ASSERT_FALSE(kinds.isEmpty());
+    const auto exportBoth = [&](const QString& name, int& coloured, QByteArray& svgText) {
+        const QString pdf = outDir + QStringLiteral("/cli-layout-%1.pdf").arg(name);
+        const QString svg = outDir + QStringLiteral("/cli-layout-%1.svg").arg(name);
+        ASSERT_EQ(program(home() << "export"
+                                 << "--task"
+                                 << "1"
+                                 << "--pdf" << pdf << "--report"
+                                 << "layout"),
+                  CliOk)
+            << err.toStdString();
+        coloured = colouredPixels(pdf, path(name));
+        svgText = exportSvg(svg);
+        ASSERT_FALSE(svgText.isEmpty()) << err.toStdString();
+    };
+    const auto namesIn = [&kinds](const QByteArray& svg) {
+        int n = 0;
+        for (const QString& k : kinds)
+            n += svg.contains(k.toUtf8()) ? 1 : 0;
+        return n;
+    };
+    // Without stored View Options: white box fills on paper and marks on the boxes.
+    int plain = 0, options = 0;
+    QByteArray plainSvg, optionsSvg;
+    exportBoth(QStringLiteral("default-view"), plain, plainSvg);
+    EXPECT_EQ(namesIn(plainSvg), 0);
+    // The desktop keeps: boxes filled in their kind colours (part grey 0), kind names shown.
+    IniValues stored;
+    stored.view = SavedViewOptions{1, 1, 0, 16, 2, 0, 0, 1, 0};
+    write(QStringLiteral("home/korvan.ini"), formatIni(stored));
+    exportBoth(QStringLiteral("stored-view"), options, optionsSvg);
+    EXPECT_GT(namesIn(optionsSvg), 0);
+    if (plain >= 0) {
+        EXPECT_GT(options, 2 * plain + 100) << plain << " " << options;
+    }
+    // Values out of the tracks' ranges are clamped as the View Options window clamps them.
+    stored.view = SavedViewOptions{99, -7, 400, 99, 2, 0, 12, 1, 1};
+    write(QStringLiteral("home/korvan.ini"), formatIni(stored));
+    int clamped = 0;
+    QByteArray clampedSvg;
+    exportBoth(QStringLiteral("clamped-view"), clamped, clampedSvg);
+    EXPECT_GT(namesIn(clampedSvg), 0);
 }

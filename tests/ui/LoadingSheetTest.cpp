@@ -5,9 +5,9 @@
 #include "LoadingSheet.h"
 #include "ContainerPlan.h"
 #include "DistrForm.h"
-#include "EngineRows.h"
 #include "LanguageSwitch.h"
 #include "PdfPages.h"
+#include "PlanningSession.h"
 #include "ReportPrinter.h"
 #include "SolutForm.h"
 #include "Store.h"
@@ -48,10 +48,9 @@ private:
         };
     }
     ContainerPlans storedPlans() {
-        TaskRows rows;
-        std::string error;
-        EngineRows(*dm().store()).readTask(1, rows, error);
-        return containerPlans(rows);
+        PlanningSession session;
+        session.rebuild(*dm().store(), 1);
+        return LoadingSheet::plans(session.plan(), dm().tasks());
     }
 
 private slots:
@@ -141,6 +140,30 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY(pages[0].contains(QStringLiteral("Container 2 of %1").arg(plans.containers.size())));
         QVERIFY(!pages.join(QString()).contains(QStringLiteral("Container 1 of")));
+    }
+
+    void theSheetShowsThePlanTheWindowsHold() {
+        // The sheet is printed from the Task Page's planning session: a plan held there (as the
+        // Disposition window draws it) is the plan on paper.
+        f->page().UpdatePositTT();
+        PlanView held = f->page().plan();
+        QVERIFY(held.containers.size() > 1);
+        held.containers.resize(1);
+        PlanContainerView& c = held.containers[0];
+        c.boxes.resize(1);
+        PlanKindView& kind = held.kinds[size_t(c.boxes[0].kind - 1)];
+        kind.name = "Held only in the session";
+        f->page().session().holdPlan(held);
+        printToPdf(QStringLiteral("loading-sheet-held"));
+        QSignalSpy printed(&reports(), &ReportPrinter::printed);
+        f->startUp->solutForm()->SheetButton->allAction()->trigger();
+        QCOMPARE(printed.count(), 1);
+        QCOMPARE(printed.at(0).at(1).toInt(), 1);
+        const QStringList pages = pdfPageTexts(pdf);
+        if (pages.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QVERIFY(pages[0].contains(QStringLiteral("Container 1 of 1")));
+        QVERIFY(pages[0].contains(QStringLiteral("Held only in the session")));
     }
 
     void withoutAStoredPlanNothingIsPrinted() {

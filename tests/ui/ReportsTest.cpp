@@ -392,30 +392,30 @@ private slots:
             QStringList texts; // printed texts found in the PDF
         };
         const QString solutType = dm().solut().textValue("Type");
-        // The task report's figures as the Task Page shows them.
+        // The task report's figures as the Task Page shows them (pdftotext may set a
+        // caption apart from its value, so the values are looked for alone).
         const TTasksForm& page = *s.tasksForm();
         const bool common = page.DBCheckDflt->isChecked();
-        const QStringList taskTexts = {taskName,
-                                       "Truck 7.2 m",
-                                       "EUR pallet",
-                                       "Long crate",
-                                       page.EffVol->text() + " %",
-                                       page.EffWgt->text() + " %",
-                                       "Net Cost: " + page.CostPck->text(),
-                                       "Area Mult: " + page.VolMltEdit->text(),
-                                       "Number " + page.AvlNmb->text(),
-                                       "LoadWgt " + page.AvlWgt->text(),
-                                       "Area " + page.AvlVol->text(),
-                                       "Weight " + page.TotWgt->text(),
-                                       "Area " + page.TotVol->text(),
-                                       "Number " + page.TotNmb->text(),
-                                       page.UsdVol->text(),
-                                       page.LftVol->text(),
-                                       page.UsdWgt->text(),
-                                       page.LftWgt->text(),
-                                       ":   TurnOn:  " + (common
-                                                              ? (page.DBCheckTurn->isChecked() ? "Yes" : "No")
-                                                              : QStringLiteral("Box Library"))};
+        const QStringList taskTexts = {
+            taskName,
+            "Truck 7.2 m",
+            "EUR pallet",
+            "Long crate",
+            page.EffVol->text() + " %",
+            page.EffWgt->text() + " %",
+            page.CostPck->text(),
+            page.VolMltEdit->text(),
+            page.AvlNmb->text(),
+            page.AvlWgt->text(),
+            page.AvlVol->text(),
+            page.TotWgt->text(),
+            page.TotVol->text(),
+            page.TotNmb->text(),
+            page.UsdVol->text(),
+            page.LftVol->text(),
+            page.UsdWgt->text(),
+            page.LftWgt->text(),
+            (common ? (page.DBCheckTurn->isChecked() ? "Yes" : "No") : QStringLiteral("Box Library"))};
         const std::vector<Print> prints = {
             {"containers.pdf",
              "Quillo Container Library",

@@ -36,6 +36,7 @@ private slots:
         QVERIFY(f->dm().solut().rowCount() > 0);
         exportFolder = HomeFolder(f->tmp.path()).exportFolder();
         form = std::make_unique<TSolutForm>(f->dm(), f->prompter, f->page(), exportFolder);
+        form->reportsRefused = [this] { return f->startUp->reports()->reportsRefused(); };
     }
     void cleanup() {
         form.reset();
