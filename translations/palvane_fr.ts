@@ -246,6 +246,34 @@
         <source>Part  /  Box Space Positions for Cont No: </source>
         <translation>Pièce  /  Positions des boîtes du conteneur n° : </translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Box Library</source>
+        <translation>Bibliothèque de boîtes</translation>
+    </message>
+    <message>
+        <source>Number  </source>
+        <translation>Nombre  </translation>
+    </message>
+    <message>
+        <source>LoadWgt  </source>
+        <translation>Charge  </translation>
+    </message>
+    <message>
+        <source>Area   </source>
+        <translation>Surface   </translation>
+    </message>
+    <message>
+        <source>Weight  </source>
+        <translation>Poids  </translation>
+    </message>
 </context>
 <context>
     <name>palvane::ActiveSettings</name>
@@ -858,34 +886,6 @@
 <context>
     <name>palvane::ReportPrinter</name>
     <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-    <message>
-        <source>Box Library</source>
-        <translation>Bibliothèque de boîtes</translation>
-    </message>
-    <message>
-        <source>Number  </source>
-        <translation>Nombre  </translation>
-    </message>
-    <message>
-        <source>LoadWgt  </source>
-        <translation>Charge  </translation>
-    </message>
-    <message>
-        <source>Area   </source>
-        <translation>Surface   </translation>
-    </message>
-    <message>
-        <source>Weight  </source>
-        <translation>Poids  </translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>Le rapport n&apos;a pas pu être imprimé.</translation>
     </message>
@@ -900,6 +900,14 @@
     <message>
         <source>There is no stored plan to print.</source>
         <translation>Il n&apos;y a pas de plan enregistré à imprimer.</translation>
+    </message>
+    <message>
+        <source>Default printer was not found on program start.</source>
+        <translation>Aucune imprimante par défaut au démarrage du logiciel.</translation>
+    </message>
+    <message>
+        <source>Please turn on printer/server and restart program.</source>
+        <translation>Allumez l&apos;imprimante/le serveur et redémarrez le logiciel.</translation>
     </message>
 </context>
 <context>
@@ -2291,14 +2299,6 @@
     <message>
         <source>The solution could not be cleared.</source>
         <translation>La solution n&apos;a pas pu être effacée.</translation>
-    </message>
-    <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Aucune imprimante par défaut au démarrage du logiciel.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Allumez l&apos;imprimante/le serveur et redémarrez le logiciel.</translation>
     </message>
     <message>
         <source>Print task data report now?</source>

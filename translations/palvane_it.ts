@@ -246,6 +246,34 @@
         <source>Part  /  Box Space Positions for Cont No: </source>
         <translation>Elemento  /  Posizioni delle scatole nel container n.: </translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Box Library</source>
+        <translation>Libreria scatole</translation>
+    </message>
+    <message>
+        <source>Number  </source>
+        <translation>Numero  </translation>
+    </message>
+    <message>
+        <source>LoadWgt  </source>
+        <translation>Portata  </translation>
+    </message>
+    <message>
+        <source>Area   </source>
+        <translation>Area   </translation>
+    </message>
+    <message>
+        <source>Weight  </source>
+        <translation>Peso  </translation>
+    </message>
 </context>
 <context>
     <name>palvane::ActiveSettings</name>
@@ -858,34 +886,6 @@
 <context>
     <name>palvane::ReportPrinter</name>
     <message>
-        <source>Yes</source>
-        <translation>Sì</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Box Library</source>
-        <translation>Libreria scatole</translation>
-    </message>
-    <message>
-        <source>Number  </source>
-        <translation>Numero  </translation>
-    </message>
-    <message>
-        <source>LoadWgt  </source>
-        <translation>Portata  </translation>
-    </message>
-    <message>
-        <source>Area   </source>
-        <translation>Area   </translation>
-    </message>
-    <message>
-        <source>Weight  </source>
-        <translation>Peso  </translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>Impossibile stampare il rapporto.</translation>
     </message>
@@ -900,6 +900,14 @@
     <message>
         <source>There is no stored plan to print.</source>
         <translation>Non c&apos;è alcun piano memorizzato da stampare.</translation>
+    </message>
+    <message>
+        <source>Default printer was not found on program start.</source>
+        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Please turn on printer/server and restart program.</source>
+        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
     </message>
 </context>
 <context>
@@ -2291,14 +2299,6 @@
     <message>
         <source>The solution could not be cleared.</source>
         <translation>Impossibile cancellare la soluzione.</translation>
-    </message>
-    <message>
-        <source>Default printer was not found on program start.</source>
-        <translation>Stampante predefinita non trovata all&apos;avvio del programma.</translation>
-    </message>
-    <message>
-        <source>Please turn on printer/server and restart program.</source>
-        <translation>Accendere la stampante/il server e riavviare il programma.</translation>
     </message>
     <message>
         <source>Print task data report now?</source>

@@ -1,6 +1,7 @@
 #include "EngineRows.h"
 
 #include "Store.h"
+#include "TableSchema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,22 +15,31 @@ namespace palvane {
 
 namespace {
 
-// Stored values brought into the range of the engine's fields: a value a table file holds
-// outside its field's range must not wrap around.
-template <typename T> T intValue(const QVariant& v) {
-    const qint64 n = v.toLongLong();
-    return static_cast<T>(
-        std::clamp<qint64>(n, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
-}
+// The columns of a query, each read as the field it comes from: a value a table file holds
+// outside its field's definition is held within it (and within the type it is read into)
+// rather than wrapped around; NULL and unreadable values count as 0 or empty.
+class FieldColumns {
+public:
+    FieldColumns(std::initializer_list<std::pair<Table, const char*>> columns) {
+        for (const auto& [table, name] : columns)
+            m_fields.push_back(tableDef(table).field(QLatin1String(name)));
+    }
+    QVariant value(const QSqlQuery& q, int column) const {
+        return fitToField(*m_fields[size_t(column)], q.value(column));
+    }
+    template <typename T> T integer(const QSqlQuery& q, int column) const {
+        return static_cast<T>(std::clamp<qint64>(value(q, column).toLongLong(), std::numeric_limits<T>::min(),
+                                                 std::numeric_limits<T>::max()));
+    }
+    double real(const QSqlQuery& q, int column) const { return value(q, column).toDouble(); }
+    bool boolean(const QSqlQuery& q, int column) const { return value(q, column).toInt() != 0; }
+    std::string text(const QSqlQuery& q, int column) const {
+        return value(q, column).toString().toStdString();
+    }
 
-double realValue(const QVariant& v) {
-    const double d = v.toDouble();
-    return std::isfinite(d) ? d : 0.0;
-}
-
-std::string text(const QVariant& v) {
-    return v.toString().toStdString();
-}
+private:
+    std::vector<const FieldDef*> m_fields;
+};
 
 // Runs prepared statements of one operation and keeps the first error.
 class Statements {
@@ -77,21 +87,26 @@ bool readTaskRow(Statements& s, std::int32_t taskId, TaskRecord& task, bool& fou
     found = q.next();
     if (!found)
         return true;
-    task.TaskID = q.value(0).toInt();
-    task.Name = text(q.value(1));
-    task.Solut = q.value(2).toInt() != 0;
-    task.TurnOn = q.value(3).toInt() != 0;
-    task.DefltOn = q.value(4).toInt() != 0;
-    task.solve.Power = intValue<std::int16_t>(q.value(5));
-    task.solve.Time = intValue<std::int16_t>(q.value(6));
-    task.solve.Rand = intValue<std::int16_t>(q.value(7));
-    task.solve.Qw = intValue<std::int16_t>(q.value(8));
-    task.solve.Qc = intValue<std::int16_t>(q.value(9));
-    task.solve.Qr = intValue<std::int16_t>(q.value(10));
-    task.solve.BB = intValue<std::int16_t>(q.value(11));
-    task.solve.BW = intValue<std::int16_t>(q.value(12));
-    task.solve.Last = q.value(13).toInt() != 0;
-    task.Date = text(q.value(14));
+    const FieldColumns f{{Table::Tasks, "TaskID"}, {Table::Tasks, "Name"},    {Table::Tasks, "Solut"},
+                         {Table::Tasks, "TurnOn"}, {Table::Tasks, "DefltOn"}, {Table::Tasks, "Power"},
+                         {Table::Tasks, "Time"},   {Table::Tasks, "Rand"},    {Table::Tasks, "Qw"},
+                         {Table::Tasks, "Qc"},     {Table::Tasks, "Qr"},      {Table::Tasks, "BB"},
+                         {Table::Tasks, "BW"},     {Table::Tasks, "Last"},    {Table::Tasks, "Date"}};
+    task.TaskID = f.integer<std::int32_t>(q, 0);
+    task.Name = f.text(q, 1);
+    task.Solut = f.boolean(q, 2);
+    task.TurnOn = f.boolean(q, 3);
+    task.DefltOn = f.boolean(q, 4);
+    task.solve.Power = f.integer<std::int16_t>(q, 5);
+    task.solve.Time = f.integer<std::int16_t>(q, 6);
+    task.solve.Rand = f.integer<std::int16_t>(q, 7);
+    task.solve.Qw = f.integer<std::int16_t>(q, 8);
+    task.solve.Qc = f.integer<std::int16_t>(q, 9);
+    task.solve.Qr = f.integer<std::int16_t>(q, 10);
+    task.solve.BB = f.integer<std::int16_t>(q, 11);
+    task.solve.BW = f.integer<std::int16_t>(q, 12);
+    task.solve.Last = f.boolean(q, 13);
+    task.Date = f.text(q, 14);
     return true;
 }
 
@@ -104,22 +119,27 @@ bool readContainerRows(Statements& s, std::int32_t taskId, std::vector<TcRow>& r
                               "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"),
                {taskId}))
         return false;
+    const FieldColumns f{{Table::Tc, "TypeID"},     {Table::Tc, "Avail"},     {Table::Tc, "Used"},
+                         {Table::Tc, "Cost"},       {Table::Conts, "Type"},   {Table::Conts, "Mark"},
+                         {Table::Conts, "Length"},  {Table::Conts, "Width"},  {Table::Conts, "LoadWt"},
+                         {Table::Conts, "FillDir"}, {Table::Conts, "NoseWt"}, {Table::Conts, "TailWt"},
+                         {Table::Conts, "NoseDL"},  {Table::Conts, "TailDL"}};
     while (q.next()) {
         TcRow r;
-        r.TypeID = intValue<std::int32_t>(q.value(0));
-        r.Avail = intValue<std::int16_t>(q.value(1));
-        r.Used = intValue<std::int16_t>(q.value(2));
-        r.Cost = realValue(q.value(3));
-        r.Type = text(q.value(4));
-        r.Mark = text(q.value(5));
-        r.Length = intValue<std::int16_t>(q.value(6));
-        r.Width = intValue<std::int16_t>(q.value(7));
-        r.LoadWt = intValue<std::int32_t>(q.value(8));
-        r.FillDir = text(q.value(9));
-        r.NoseWt = intValue<std::int32_t>(q.value(10));
-        r.TailWt = intValue<std::int32_t>(q.value(11));
-        r.NoseDL = intValue<std::int16_t>(q.value(12));
-        r.TailDL = intValue<std::int16_t>(q.value(13));
+        r.TypeID = f.integer<std::int32_t>(q, 0);
+        r.Avail = f.integer<std::int16_t>(q, 1);
+        r.Used = f.integer<std::int16_t>(q, 2);
+        r.Cost = f.real(q, 3);
+        r.Type = f.text(q, 4);
+        r.Mark = f.text(q, 5);
+        r.Length = f.integer<std::int16_t>(q, 6);
+        r.Width = f.integer<std::int16_t>(q, 7);
+        r.LoadWt = f.integer<std::int32_t>(q, 8);
+        r.FillDir = f.text(q, 9);
+        r.NoseWt = f.integer<std::int32_t>(q, 10);
+        r.TailWt = f.integer<std::int32_t>(q, 11);
+        r.NoseDL = f.integer<std::int16_t>(q, 12);
+        r.TailDL = f.integer<std::int16_t>(q, 13);
         r.Wolume = double(r.Length) * double(r.Width);
         rows.push_back(std::move(r));
     }
@@ -134,18 +154,22 @@ bool readBoxRows(Statements& s, std::int32_t taskId, std::vector<TbRow>& rows) {
                               "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"),
                {taskId}))
         return false;
+    const FieldColumns f{{Table::Tb, "KindID"},    {Table::Tb, "Total"},    {Table::Tb, "Placed"},
+                         {Table::Tb, "Cost"},      {Table::Boxes, "Kind"},  {Table::Boxes, "Mark"},
+                         {Table::Boxes, "Length"}, {Table::Boxes, "Width"}, {Table::Boxes, "Weight"},
+                         {Table::Boxes, "TurnOn"}};
     while (q.next()) {
         TbRow r;
-        r.KindID = intValue<std::int32_t>(q.value(0));
-        r.Total = intValue<std::int16_t>(q.value(1));
-        r.Placed = intValue<std::int16_t>(q.value(2));
-        r.Cost = realValue(q.value(3));
-        r.Kind = text(q.value(4));
-        r.Mark = text(q.value(5));
-        r.Length = intValue<std::int16_t>(q.value(6));
-        r.Width = intValue<std::int16_t>(q.value(7));
-        r.Weight = intValue<std::int16_t>(q.value(8));
-        r.TurnOn = q.value(9).toInt() != 0;
+        r.KindID = f.integer<std::int32_t>(q, 0);
+        r.Total = f.integer<std::int16_t>(q, 1);
+        r.Placed = f.integer<std::int16_t>(q, 2);
+        r.Cost = f.real(q, 3);
+        r.Kind = f.text(q, 4);
+        r.Mark = f.text(q, 5);
+        r.Length = f.integer<std::int16_t>(q, 6);
+        r.Width = f.integer<std::int16_t>(q, 7);
+        r.Weight = f.integer<std::int16_t>(q, 8);
+        r.TurnOn = f.boolean(q, 9);
         r.Wolume = double(r.Length) * double(r.Width);
         rows.push_back(std::move(r));
     }
@@ -161,19 +185,23 @@ bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& row
                               "WHERE s.TaskID = ? ORDER BY s.TaskID, s.ContNo, s.rowid"),
                {taskId}))
         return false;
+    const FieldColumns f{{Table::Solut, "ContNo"},   {Table::Solut, "TypeID"},   {Table::Solut, "BoxLoad"},
+                         {Table::Solut, "WgtLoad"},  {Table::Solut, "WolLoad"},  {Table::Solut, "FixCont"},
+                         {Table::Solut, "CostLoad"}, {Table::Solut, "NoseLoad"}, {Table::Solut, "TailLoad"},
+                         {Table::Conts, "Type"}};
     std::multimap<std::int16_t, std::size_t> byContNo;
     while (q.next()) {
         SolutRow r;
-        r.ContNo = intValue<std::int16_t>(q.value(0));
-        r.TypeID = intValue<std::int32_t>(q.value(1));
-        r.BoxLoad = intValue<std::int16_t>(q.value(2));
-        r.WgtLoad = intValue<std::int32_t>(q.value(3));
-        r.WolLoad = realValue(q.value(4));
-        r.FixCont = q.value(5).toInt() != 0;
-        r.CostLoad = realValue(q.value(6));
-        r.NoseLoad = intValue<std::int32_t>(q.value(7));
-        r.TailLoad = intValue<std::int32_t>(q.value(8));
-        r.Type = text(q.value(9));
+        r.ContNo = f.integer<std::int16_t>(q, 0);
+        r.TypeID = f.integer<std::int32_t>(q, 1);
+        r.BoxLoad = f.integer<std::int16_t>(q, 2);
+        r.WgtLoad = f.integer<std::int32_t>(q, 3);
+        r.WolLoad = f.real(q, 4);
+        r.FixCont = f.boolean(q, 5);
+        r.CostLoad = f.real(q, 6);
+        r.NoseLoad = f.integer<std::int32_t>(q, 7);
+        r.TailLoad = f.integer<std::int32_t>(q, 8);
+        r.Type = f.text(q, 9);
         byContNo.emplace(r.ContNo, rows.size());
         rows.push_back(std::move(r));
     }
@@ -184,9 +212,10 @@ bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& row
                               "ORDER BY TaskID, ContNo, rowid"),
                {taskId}))
         return false;
+    const FieldColumns df{{Table::Distr, "ContNo"}, {Table::Distr, "KindID"}, {Table::Distr, "Placed"}};
     while (q.next()) {
-        DistrRow d{intValue<std::int16_t>(q.value(0)), intValue<std::int32_t>(q.value(1)),
-                   intValue<std::int16_t>(q.value(2))};
+        DistrRow d{df.integer<std::int16_t>(q, 0), df.integer<std::int32_t>(q, 1),
+                   df.integer<std::int16_t>(q, 2)};
         auto [from, to] = byContNo.equal_range(d.ContNo);
         for (auto it = from; it != to; ++it)
             rows[it->second].distr.push_back(d);
@@ -197,17 +226,20 @@ bool readSolution(Statements& s, std::int32_t taskId, std::vector<SolutRow>& row
                               "WHERE p.TaskID = ? ORDER BY p.TaskID, p.ContNo, p.rowid"),
                {taskId}))
         return false;
+    const FieldColumns pf{{Table::Posit, "ContNo"}, {Table::Posit, "BoxNo"},  {Table::Posit, "KindID"},
+                          {Table::Posit, "PosX"},   {Table::Posit, "PosY"},   {Table::Posit, "PosLh"},
+                          {Table::Posit, "PosWh"},  {Table::Posit, "LoadNo"}, {Table::Boxes, "Kind"}};
     while (q.next()) {
         PositRow p;
-        p.ContNo = intValue<std::int16_t>(q.value(0));
-        p.BoxNo = intValue<std::int16_t>(q.value(1));
-        p.KindID = intValue<std::int32_t>(q.value(2));
-        p.PosX = intValue<std::int16_t>(q.value(3));
-        p.PosY = intValue<std::int16_t>(q.value(4));
-        p.PosLh = intValue<std::int16_t>(q.value(5));
-        p.PosWh = intValue<std::int16_t>(q.value(6));
-        p.LoadNo = intValue<std::int16_t>(q.value(7));
-        p.Kind = text(q.value(8));
+        p.ContNo = pf.integer<std::int16_t>(q, 0);
+        p.BoxNo = pf.integer<std::int16_t>(q, 1);
+        p.KindID = pf.integer<std::int32_t>(q, 2);
+        p.PosX = pf.integer<std::int16_t>(q, 3);
+        p.PosY = pf.integer<std::int16_t>(q, 4);
+        p.PosLh = pf.integer<std::int16_t>(q, 5);
+        p.PosWh = pf.integer<std::int16_t>(q, 6);
+        p.LoadNo = pf.integer<std::int16_t>(q, 7);
+        p.Kind = pf.text(q, 8);
         auto [from, to] = byContNo.equal_range(p.ContNo);
         for (auto it = from; it != to; ++it)
             rows[it->second].posit.push_back(p);
@@ -270,6 +302,26 @@ bool lockTask(Store& store, std::int32_t taskId, std::string& error) {
 }
 
 } // namespace
+
+bool readTaskContainers(Store& store, std::int32_t taskId, std::vector<TcRow>& rows, QString* error) {
+    Statements s(store);
+    rows.clear();
+    if (readContainerRows(s, taskId, rows))
+        return true;
+    if (error)
+        *error = QString::fromStdString(s.error());
+    return false;
+}
+
+bool readTaskBoxes(Store& store, std::int32_t taskId, std::vector<TbRow>& rows, QString* error) {
+    Statements s(store);
+    rows.clear();
+    if (readBoxRows(s, taskId, rows))
+        return true;
+    if (error)
+        *error = QString::fromStdString(s.error());
+    return false;
+}
 
 EngineRows::EngineRows(Store& store) : m_store(store) {}
 

@@ -25,6 +25,15 @@ private:
     Store& m_store;
 };
 
+// The task's tc rows joined with their container types, in (TaskID, TypeID) order, and its tb
+// rows joined with their box kinds, in (TaskID, KindID) order: the one reader of a task's lists
+// for the engine and the totals. Every value is held within its field's definition; a type or
+// kind missing from the library counts with empty and zero values. False with the store's
+// message on a failure.
+bool readTaskContainers(Store& store, std::int32_t taskId, std::vector<TcRow>& rows,
+                        QString* error = nullptr);
+bool readTaskBoxes(Store& store, std::int32_t taskId, std::vector<TbRow>& rows, QString* error = nullptr);
+
 // Shows the engine's messages as message boxes with one OK button.
 class PrompterMessages : public EngineMessageSink {
     Q_DECLARE_TR_FUNCTIONS(palvane::PrompterMessages)

@@ -5,9 +5,9 @@
 #include "ActiveSettings.h"
 #include "BoxImport.h"
 #include "JsonLines.h"
+#include "SolveOutcome.h"
 #include "Store.h"
 #include "TableSchema.h"
-#include "TaskLoading.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

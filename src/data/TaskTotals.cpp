@@ -1,10 +1,8 @@
 #include "TaskTotals.h"
 
+#include "EngineRows.h"
 #include "NumberFormat.h"
-#include "Store.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -60,14 +58,6 @@ QString effText(long double part, long double whole) {
     if (whole == 0)
         return QStringLiteral("...");
     return formatFixed(part / whole * 100, 5, 2);
-}
-
-qint32 intField(const QSqlQuery& q, int column, const FieldDef* def) {
-    return fitToField(*def, q.value(column)).toInt();
-}
-
-double floatField(const QSqlQuery& q, int column, const FieldDef* def) {
-    return fitToField(*def, q.value(column)).toDouble();
 }
 
 } // namespace
@@ -168,64 +158,23 @@ EffTexts TasksCalcEff(const ContTotals& containers, const BoxTotals& boxes) {
     return e;
 }
 
-// Runs a forward-only query with the task id as its one bound value; the SQL error goes to error.
-static bool runTaskQuery(QSqlQuery& q, const QString& sql, qint32 taskId, QString* error) {
-    q.setForwardOnly(true);
-    if (q.prepare(sql)) {
-        q.addBindValue(taskId);
-        if (q.exec())
-            return true;
-    }
-    if (error)
-        *error = q.lastError().text();
-    return false;
-}
-
 bool readTcTotalsRows(Store& store, qint32 taskId, std::vector<TcTotalsRow>* rows, QString* error) {
     rows->clear();
-    QSqlQuery q(store.database());
-    if (!runTaskQuery(q,
-                      QStringLiteral("SELECT tc.Avail, tc.Used, conts.LoadWt, conts.Length, conts.Width, "
-                                     "tc.Cost FROM tc LEFT JOIN conts ON conts.TypeID = tc.TypeID "
-                                     "WHERE tc.TaskID = ? ORDER BY tc.TaskID, tc.TypeID"),
-                      taskId, error))
+    std::vector<TcRow> tc;
+    if (!readTaskContainers(store, taskId, tc, error))
         return false;
-    const TableDef& tc = tableDef(Table::Tc);
-    const TableDef& conts = tableDef(Table::Conts);
-    while (q.next()) {
-        TcTotalsRow r;
-        r.avail = intField(q, 0, tc.field(QStringLiteral("Avail")));
-        r.used = intField(q, 1, tc.field(QStringLiteral("Used")));
-        r.loadWt = intField(q, 2, conts.field(QStringLiteral("LoadWt")));
-        r.wolume = rowWolume(intField(q, 3, conts.field(QStringLiteral("Length"))),
-                             intField(q, 4, conts.field(QStringLiteral("Width"))));
-        r.cost = floatField(q, 5, tc.field(QStringLiteral("Cost")));
-        rows->push_back(r);
-    }
+    for (const TcRow& r : tc)
+        rows->push_back({r.Avail, r.Used, r.LoadWt, rowWolume(r.Length, r.Width), r.Cost});
     return true;
 }
 
 bool readTbTotalsRows(Store& store, qint32 taskId, std::vector<TbTotalsRow>* rows, QString* error) {
     rows->clear();
-    QSqlQuery q(store.database());
-    if (!runTaskQuery(q,
-                      QStringLiteral("SELECT tb.Total, tb.Placed, boxes.Weight, boxes.Length, boxes.Width, "
-                                     "tb.Cost FROM tb LEFT JOIN boxes ON boxes.KindID = tb.KindID "
-                                     "WHERE tb.TaskID = ? ORDER BY tb.TaskID, tb.KindID"),
-                      taskId, error))
+    std::vector<TbRow> tb;
+    if (!readTaskBoxes(store, taskId, tb, error))
         return false;
-    const TableDef& tb = tableDef(Table::Tb);
-    const TableDef& boxes = tableDef(Table::Boxes);
-    while (q.next()) {
-        TbTotalsRow r;
-        r.total = intField(q, 0, tb.field(QStringLiteral("Total")));
-        r.placed = intField(q, 1, tb.field(QStringLiteral("Placed")));
-        r.weight = intField(q, 2, boxes.field(QStringLiteral("Weight")));
-        r.wolume = rowWolume(intField(q, 3, boxes.field(QStringLiteral("Length"))),
-                             intField(q, 4, boxes.field(QStringLiteral("Width"))));
-        r.cost = floatField(q, 5, tb.field(QStringLiteral("Cost")));
-        rows->push_back(r);
-    }
+    for (const TbRow& r : tb)
+        rows->push_back({r.Total, r.Placed, r.Weight, rowWolume(r.Length, r.Width), r.Cost});
     return true;
 }
 

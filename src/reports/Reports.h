@@ -4,6 +4,7 @@
 // box positions of the selected container) and the layout image. Each builder reads the rows as
 // the cursors hold them and returns the bands of one print job; the cursors are not moved.
 #include "ReportBands.h"
+#include "TaskTotals.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,7 @@ enum class ReportId { TBoxReport, TCntReport, TTaskReport, TSolutReport, TImageR
 inline constexpr ReportId AllReports[] = {ReportId::TBoxReport, ReportId::TCntReport, ReportId::TTaskReport,
                                           ReportId::TSolutReport, ReportId::TImageReport};
 
-// The computed labels of the task report, filled from the Task Page before printing.
+// The computed labels of the task report: the current task's totals as the Task Page shows them.
 struct TaskReportLabels {
     QString EffVolLbl, EffWgtLbl, CostPckLbl, GapsLbl, VolMultLbl, TurnLbl;
     QString AvlNmbLbl, AvlVolLbl, AvlWgtLbl, UsdNmbLbl, UsdVolLbl, UsdWgtLbl;
@@ -68,6 +69,13 @@ public:
     static Report solution(const Cursor& tasks, const Cursor& solut, const Cursor& posit);
     // The layout image of the current task, stretched to 251.0 x 161.1 mm.
     static Report image(const Cursor& tasks, const QImage& picture);
+
+    // The task report's labels from the data module's totals of the current task: its turn rule
+    // from the current row of `tasks`, the area multiplier in use and the gaps of the settings
+    // in use (item to item, item to edge).
+    static TaskReportLabels taskLabels(const Cursor& tasks, const ContTotals& containers,
+                                       const BoxTotals& boxes, const EffTexts& eff, qint32 areaMultiplier,
+                                       qint16 itemGap, qint16 wallGap);
 
     // The parts of the composite task report: containers, then boxes.
     static std::vector<ReportPart> TaskCompoRepAddReports(const Cursor& tasks, const Cursor& tc,

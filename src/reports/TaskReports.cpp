@@ -12,6 +12,35 @@ constexpr auto R = BandText::Align::Right;
 
 } // namespace
 
+TaskReportLabels Reports::taskLabels(const Cursor& tasks, const ContTotals& containers,
+                                     const BoxTotals& boxes, const EffTexts& eff, qint32 areaMultiplier,
+                                     qint16 itemGap, qint16 wallGap) {
+    TaskReportLabels l;
+    const QString percent = QStringLiteral(" %");
+    l.EffWgtLbl = eff.EffWgt + percent;
+    l.EffVolLbl = eff.EffVol + percent;
+    l.CostPckLbl = eff.CostPck;
+    l.VolMultLbl = QString::number(areaMultiplier);
+    l.GapsLbl = QString::number(itemGap) + QStringLiteral(" / ") + QString::number(wallGap);
+    if (tasks.value(QStringLiteral("DefltOn")).toBool())
+        l.TurnLbl = tasks.value(QStringLiteral("TurnOn")).toBool() ? tr("Yes") : tr("No");
+    else
+        l.TurnLbl = tr("Box Library");
+    l.AvlNmbLbl = tr("Number  ") + containers.AvlNmb;
+    l.AvlWgtLbl = tr("LoadWgt  ") + containers.AvlWgt;
+    l.AvlVolLbl = tr("Area   ") + containers.AvlVol;
+    l.UsdNmbLbl = containers.UsdNmb;
+    l.UsdWgtLbl = containers.UsdWgt;
+    l.UsdVolLbl = containers.UsdVol;
+    l.TotNmbLbl = tr("Number  ") + boxes.TotNmb;
+    l.TotWgtLbl = tr("Weight  ") + boxes.TotWgt;
+    l.TotVolLbl = tr("Area   ") + boxes.TotVol;
+    l.LftNmbLbl = boxes.LftNmb;
+    l.LftWgtLbl = boxes.LftWgt;
+    l.LftVolLbl = boxes.LftVol;
+    return l;
+}
+
 ReportPart Reports::containersOfTask(const Cursor& tasks, const Cursor& tc, const TaskReportLabels& labels) {
     const std::vector<ReportColumn> columns{
         {tr("Container Type"), L, 13.5, QStringLiteral("Type"), L, 1.7},

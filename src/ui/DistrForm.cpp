@@ -122,7 +122,7 @@ void TDistrForm::createControls() {
     SheetButton->setProperty("designWidth", 64);
     SheetButton->currentContainer = [this] { return int(m_view.CurrentCont); };
     connect(SheetButton, &LoadingSheetButton::requested, this, [this](int container) {
-        if (m_page.ReportsRefused())
+        if (reportsRefused && reportsRefused())
             return;
         StopSequence();
         emit sheetRequested(container);

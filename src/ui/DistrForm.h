@@ -50,6 +50,10 @@ public:
     // window stays open.
     int showModal();
     bool blockingModal = true;
+    // Asked by the Print commands before anything else (the report printer's check): true when
+    // the reports are unavailable, after saying so; the command then prints nothing. Unset:
+    // never refused.
+    std::function<bool()> reportsRefused;
 
     // ---- view state ----
     LayoutViewState& view() { return m_view; }

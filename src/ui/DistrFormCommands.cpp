@@ -182,7 +182,7 @@ void TDistrForm::Image1MouseDown(Qt::MouseButton button, int x, int y) {
 }
 
 void TDistrForm::PrintButtonClick() {
-    if (m_page.ReportsRefused())
+    if (reportsRefused && reportsRefused())
         return;
     StopSequence();
     m_tune.PrintColors();

@@ -106,7 +106,7 @@ void LibraryForm::copyQuantitiesTo(qint32 taskId) {
 
 void LibraryForm::ClearButtonClick() {
     if (!editMode()) {
-        if (m_page.ReportsRefused())
+        if (reportsRefused && reportsRefused())
             return;
         if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, printQuestion(),
                                               PromptButtons::OkCancel) != PromptAnswer::Ok)

@@ -53,6 +53,10 @@ public:
 
     // Shows the window modally (always in browse mode).
     int showModal();
+    // Asked by the Print commands before anything else (the report printer's check): true when
+    // the reports are unavailable, after saying so; the command then prints nothing. Unset:
+    // never refused.
+    std::function<bool()> reportsRefused;
     // The library's mode flag (`BoxesEditMode` / `ContsEditMode`).
     bool editMode() const;
 

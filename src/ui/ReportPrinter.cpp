@@ -157,6 +157,17 @@ bool ReportPrinter::setUp(ReportId id, QPrinter& p, QWidget* window) {
     return true;
 }
 
+bool ReportPrinter::reportsRefused() {
+    if (!ReportsUnavailable)
+        return false;
+    if (m_prompter)
+        m_prompter->ask(PromptKind::Error,
+                        tr("Default printer was not found on program start.") + QLatin1Char('\r') +
+                            tr("Please turn on printer/server and restart program."),
+                        PromptButtons::Ok);
+    return true;
+}
+
 bool ReportPrinter::isPrepared(ReportId id) const {
     return m_printers.count(id) > 0;
 }
@@ -222,8 +233,7 @@ int ReportPrinter::printBoxLibrary(QWidget* window) {
 }
 
 int ReportPrinter::printTask(TTasksForm& page) {
-    const ActiveSettings settings = m_dm.activeSettings ? m_dm.activeSettings() : ActiveSettings{};
-    const TaskReportLabels labels = taskLabels(page, settings.BB, settings.BW);
+    const TaskReportLabels labels = taskLabels();
     Cursor &tasks = m_dm.tasks(), &tc = m_dm.tc(), &tb = m_dm.tb();
     return run(ReportId::TTaskReport, &page, {&tc, &tb},
                [&tasks, &tc, &tb, labels] { return Reports::task(tasks, tc, tb, labels); });
@@ -283,6 +293,16 @@ int ReportPrinter::printLoadingSheet(QWidget* window, int container) {
 
 void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, LibraryForm* boxes,
                                    TSolutForm* solution, TDistrForm* disposition) {
+    const auto refused = [this] { return reportsRefused(); };
+    if (tasks)
+        tasks->reportsRefused = refused;
+    for (LibraryForm* library : {containers, boxes})
+        if (library)
+            library->reportsRefused = refused;
+    if (solution)
+        solution->reportsRefused = refused;
+    if (disposition)
+        disposition->reportsRefused = refused;
     m_taskPage = tasks;
     if (tasks)
         connect(tasks, &TTasksForm::printRequested, this, [this, tasks] { printTask(*tasks); });
@@ -307,31 +327,10 @@ void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, L
                 [this, disposition](int container) { printLoadingSheet(disposition, container); });
 }
 
-TaskReportLabels ReportPrinter::taskLabels(const TTasksForm& page, qint16 itemGap, qint16 wallGap) {
-    TaskReportLabels l;
-    const QString percent = QStringLiteral(" %");
-    l.EffWgtLbl = page.EffWgt->text() + percent;
-    l.EffVolLbl = page.EffVol->text() + percent;
-    l.CostPckLbl = page.CostPck->text();
-    l.VolMultLbl = page.VolMltEdit->text();
-    l.GapsLbl = QString::number(itemGap) + QStringLiteral(" / ") + QString::number(wallGap);
-    if (page.DBCheckDflt->isChecked())
-        l.TurnLbl = page.DBCheckTurn->isChecked() ? tr("Yes") : tr("No");
-    else
-        l.TurnLbl = tr("Box Library");
-    l.AvlNmbLbl = tr("Number  ") + page.AvlNmb->text();
-    l.AvlWgtLbl = tr("LoadWgt  ") + page.AvlWgt->text();
-    l.AvlVolLbl = tr("Area   ") + page.AvlVol->text();
-    l.UsdNmbLbl = page.UsdNmb->text();
-    l.UsdWgtLbl = page.UsdWgt->text();
-    l.UsdVolLbl = page.UsdVol->text();
-    l.TotNmbLbl = tr("Number  ") + page.TotNmb->text();
-    l.TotWgtLbl = tr("Weight  ") + page.TotWgt->text();
-    l.TotVolLbl = tr("Area   ") + page.TotVol->text();
-    l.LftNmbLbl = page.LftNmb->text();
-    l.LftWgtLbl = page.LftWgt->text();
-    l.LftVolLbl = page.LftVol->text();
-    return l;
+TaskReportLabels ReportPrinter::taskLabels() const {
+    const ActiveSettings settings = m_dm.activeSettings ? m_dm.activeSettings() : ActiveSettings{};
+    return Reports::taskLabels(m_dm.tasks(), m_dm.contTotals(), m_dm.boxTotals(), m_dm.effTexts(),
+                               m_dm.AreaMultiplier, settings.BB, settings.BW);
 }
 
 } // namespace palvane

@@ -37,6 +37,13 @@ public:
     // file output. The first that cannot be prepared stops the preparation: false.
     bool prepare();
     bool isPrepared(ReportId id) const;
+    // Set at start-up when the reports could not be prepared (no printer and no PDF file output
+    // either).
+    bool ReportsUnavailable = false;
+    // The check every Print command makes first: while the reports are unavailable it shows the
+    // printer message and returns true (print nothing). The windows connected by connectWindows
+    // ask it through their `reportsRefused`.
+    bool reportsRefused();
     // Whether the system has a printer to print on (asked again at every print, so a printer
     // set up meanwhile is offered). The one place that looks for printers.
     std::function<bool()> printerFound;
@@ -81,8 +88,9 @@ public:
     void connectWindows(TTasksForm* tasks, LibraryForm* containers, LibraryForm* boxes, TSolutForm* solution,
                         TDistrForm* disposition = nullptr);
 
-    // The task report's labels as the Task Page shows its totals.
-    static TaskReportLabels taskLabels(const TTasksForm& page, qint16 itemGap, qint16 wallGap);
+    // The task report's labels: the data module's totals of the current task and the gaps of
+    // the active settings.
+    TaskReportLabels taskLabels() const;
     // The report printed last (its bands, for checks).
     const Report& lastReport() const { return m_last; }
 

@@ -135,7 +135,7 @@ TSolutForm::TSolutForm(TDMForm& dm, Prompter& prompter, TTasksForm& page, const 
         return solut.isActive() && !solut.isEmpty() ? solut.intValue(QStringLiteral("ContNo")) : 0;
     };
     connect(SheetButton, &LoadingSheetButton::requested, this, [this](int container) {
-        if (!m_page.ReportsRefused())
+        if (!reportsRefused || !reportsRefused())
             emit sheetRequested(container);
     });
     for (QPushButton* b : {ChartButton, PrintButton, FileButton, CloseButton})
@@ -368,7 +368,7 @@ void TSolutForm::ChartButtonClick() {
 }
 
 void TSolutForm::PrintButtonClick() {
-    if (m_page.ReportsRefused())
+    if (reportsRefused && reportsRefused())
         return;
     if (m_dm.WarnsCheck) {
         if (m_prompter.ask(PromptKind::Confirmation, tr("Print current solution report now?"),

@@ -56,6 +56,10 @@ public:
     // Rebuilds the workspace's plan of the current task when it holds another one (the Task
     // Page's rebuild); called by View before the drawing is requested.
     std::function<void()> rebuildPlan;
+    // Asked by the Print commands before anything else (the report printer's check): true when
+    // the reports are unavailable, after saying so; the command then prints nothing. Unset:
+    // never refused.
+    std::function<bool()> reportsRefused;
     // Busy state around long commands (hourglass and disabled window); tests watch it.
     void setBusy(bool busy);
 

@@ -160,9 +160,7 @@ bool StartUp::run(bool show) {
     m_reports->reportsFolder = m_home->reportsFolder();
     m_reports->connectWindows(m_tasks.get(), m_cntForm.get(), m_boxForm.get(), m_solutForm.get(),
                               m_distrForm.get());
-    m_tasks->ReportsUnavailable = false;
-    if (prepareReports && !prepareReports())
-        m_tasks->ReportsUnavailable = true;
+    m_reports->ReportsUnavailable = prepareReports && !prepareReports();
 
     // 7. and 8. The splash goes; the About window comes.
     hideSplash();

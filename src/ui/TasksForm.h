@@ -68,12 +68,10 @@ public:
     bool TaskSolved = false;
     // 10 to this power is the area multiplier (0 to 6).
     int VolMultPow = 0;
-    // Set at start-up when the printed reports cannot be prepared (no printer and no PDF file
-    // output either).
-    bool ReportsUnavailable = false;
-    // The Print commands of every window ask this first: while the reports are unavailable it
-    // shows the printer message and returns true (print nothing).
-    bool ReportsRefused();
+    // Asked by the Print commands before anything else (the report printer's check): true when
+    // the reports are unavailable, after saying so; the command then prints nothing. Unset:
+    // never refused.
+    std::function<bool()> reportsRefused;
     // Set by FormCreate when the home folder had neither "databases.ini" nor "korvan.ini": the
     // program creates it now, and a missing settings file is no news to the user.
     bool FirstStart = false;

@@ -183,18 +183,8 @@ void TTasksForm::ResultButtonClick() {
     RunButton->setFocus();
 }
 
-bool TTasksForm::ReportsRefused() {
-    if (!ReportsUnavailable)
-        return false;
-    m_prompter.ask(PromptKind::Error,
-                   tr("Default printer was not found on program start.") + QLatin1Char('\r') +
-                       tr("Please turn on printer/server and restart program."),
-                   PromptButtons::Ok);
-    return true;
-}
-
 void TTasksForm::PrintButtonClick() {
-    if (ReportsRefused())
+    if (reportsRefused && reportsRefused())
         return;
     if (m_dm.WarnsCheck && m_prompter.ask(PromptKind::Confirmation, tr("Print task data report now?"),
                                           PromptButtons::OkCancel) != PromptAnswer::Ok)

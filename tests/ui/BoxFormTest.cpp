@@ -233,13 +233,13 @@ private slots:
         f.clearAsked(); // start-up messages of the fresh home folder
         QSignalSpy print(&b, &LibraryForm::printRequested);
         b.show();
-        f.page().ReportsUnavailable = true;
+        f.startUp->reports()->ReportsUnavailable = true;
         b.ClearButtonClick();
         QCOMPARE(f.asked(),
                  QStringList{QStringLiteral("Default printer was not found on program start.\r"
                                             "Please turn on printer/server and restart program.")});
         QCOMPARE(print.count(), 0);
-        f.page().ReportsUnavailable = false;
+        f.startUp->reports()->ReportsUnavailable = false;
         f.clearAsked();
         f.prompter.answers = {PromptAnswer::Cancel};
         b.ClearButtonClick();

@@ -388,7 +388,7 @@ private slots:
         QCOMPARE(print.count(), 2);
 
         // No printer at start-up: the message and nothing else.
-        f->page().ReportsUnavailable = true;
+        f->startUp->reports()->ReportsUnavailable = true;
         QTest::mouseClick(form->PrintButton, Qt::LeftButton);
         QCOMPARE(f->asked(), QStringList{"Default printer was not found on program start.\r"
                                          "Please turn on printer/server and restart program."});

@@ -54,6 +54,14 @@ private:
         };
     }
 
+    // Stores the current task's turn rule (common rules on, turns allowed).
+    void setTurnRule(bool common, bool turn) {
+        Cursor& tasks = dm().tasks();
+        QVERIFY(tasks.setValue("DefltOn", common));
+        QVERIFY(tasks.setValue("TurnOn", turn));
+        QVERIFY(tasks.post());
+    }
+
     // Draws page `index` of the last report at 100 dpi into <name>.png of the test output
     // folder, for a look at the layout; true when written.
     bool savePagePicture(const QString& name, int index = 0) {
@@ -171,7 +179,9 @@ private slots:
     void taskReportWithLabelsFromTheTaskPage() {
         printToPdf(QStringLiteral("report-task"));
         TTasksForm& page = f->page();
-        page.DBCheckDflt->setChecked(false);
+        // The turn rule as the task row holds it, which the page's boxes show.
+        setTurnRule(false, false);
+        QVERIFY(!page.DBCheckDflt->isChecked());
         QSignalSpy printed(&reports(), &ReportPrinter::printed);
         page.PrintButtonClick();
         QCOMPARE(printed.count(), 1);
@@ -202,12 +212,29 @@ private slots:
         QVERIFY(savePagePicture(QStringLiteral("report-task-1"), 0));
         QVERIFY(savePagePicture(QStringLiteral("report-task-2"), 1));
 
-        page.DBCheckDflt->setChecked(true);
-        page.DBCheckTurn->setChecked(true);
-        QCOMPARE(ReportPrinter::taskLabels(page, 4, 7).TurnLbl, QStringLiteral("Yes"));
-        QCOMPARE(ReportPrinter::taskLabels(page, 4, 7).GapsLbl, QStringLiteral("4 / 7"));
-        page.DBCheckTurn->setChecked(false);
-        QCOMPARE(ReportPrinter::taskLabels(page, 0, 0).TurnLbl, QStringLiteral("No"));
+        setTurnRule(true, true);
+        QVERIFY(page.DBCheckDflt->isChecked() && page.DBCheckTurn->isChecked());
+        const auto labels = [this](qint16 itemGap, qint16 wallGap) {
+            return Reports::taskLabels(dm().tasks(), dm().contTotals(), dm().boxTotals(), dm().effTexts(),
+                                       dm().AreaMultiplier, itemGap, wallGap);
+        };
+        QCOMPARE(labels(4, 7).TurnLbl, QStringLiteral("Yes"));
+        QCOMPARE(labels(4, 7).GapsLbl, QStringLiteral("4 / 7"));
+        setTurnRule(true, false);
+        QVERIFY(!page.DBCheckTurn->isChecked());
+        QCOMPARE(labels(0, 0).TurnLbl, QStringLiteral("No"));
+        // Every figure as the page shows it.
+        const TaskReportLabels l = reports().taskLabels();
+        QCOMPARE(l.EffWgtLbl, page.EffWgt->text() + " %");
+        QCOMPARE(l.CostPckLbl, page.CostPck->text());
+        QCOMPARE(l.VolMultLbl, page.VolMltEdit->text());
+        QCOMPARE(l.UsdNmbLbl, page.UsdNmb->text());
+        QCOMPARE(l.UsdWgtLbl, page.UsdWgt->text());
+        QCOMPARE(l.UsdVolLbl, page.UsdVol->text());
+        QCOMPARE(l.TotNmbLbl, "Number  " + page.TotNmb->text());
+        QCOMPARE(l.TotVolLbl, "Area   " + page.TotVol->text());
+        QCOMPARE(l.LftWgtLbl, page.LftWgt->text());
+        QCOMPARE(l.LftVolLbl, page.LftVol->text());
     }
 
     void emptyTaskStillPrintsTheBoxTitleAndHeader() {
@@ -337,7 +364,7 @@ private slots:
         s.prepareReports = [&s] { return s.reports()->prepare(); };
         QVERIFY(s.run(true));
         f->clearAsked(); // the settings file the command line did not write
-        QVERIFY(!s.tasksForm()->ReportsUnavailable);
+        QVERIFY(!s.reports()->ReportsUnavailable);
         for (ReportId id : AllReports)
             QVERIFY(s.reports()->isPrepared(id));
         dm().WarnsCheck = false;
@@ -365,6 +392,30 @@ private slots:
             QStringList texts; // printed texts found in the PDF
         };
         const QString solutType = dm().solut().textValue("Type");
+        // The task report's figures as the Task Page shows them (pdftotext may set a
+        // caption apart from its value, so the values are looked for alone).
+        const TTasksForm& page = *s.tasksForm();
+        const bool common = page.DBCheckDflt->isChecked();
+        const QStringList taskTexts = {
+            taskName,
+            "Truck 7.2 m",
+            "EUR pallet",
+            "Long crate",
+            page.EffVol->text() + " %",
+            page.EffWgt->text() + " %",
+            page.CostPck->text(),
+            page.VolMltEdit->text(),
+            page.AvlNmb->text(),
+            page.AvlWgt->text(),
+            page.AvlVol->text(),
+            page.TotWgt->text(),
+            page.TotVol->text(),
+            page.TotNmb->text(),
+            page.UsdVol->text(),
+            page.LftVol->text(),
+            page.UsdWgt->text(),
+            page.LftWgt->text(),
+            (common ? (page.DBCheckTurn->isChecked() ? "Yes" : "No") : QStringLiteral("Box Library"))};
         const std::vector<Print> prints = {
             {"containers.pdf",
              "Quillo Container Library",
@@ -384,11 +435,7 @@ private slots:
                  s.boxForm()->hide();
              },
              {"Part / 2D Box Library", "Industrial pallet", "Quarter pallet"}},
-            {"task.pdf",
-             "Quillo Task Report",
-             true,
-             [&s] { s.tasksForm()->PrintButtonClick(); },
-             {taskName, "Truck 7.2 m", "EUR pallet", "Long crate"}},
+            {"task.pdf", "Quillo Task Report", true, [&s] { s.tasksForm()->PrintButtonClick(); }, taskTexts},
             {"solution.pdf",
              "Quillo Solution",
              true,
@@ -512,7 +559,7 @@ private slots:
             return s.reports()->prepare();
         };
         QVERIFY(s.run(true));
-        QVERIFY(s.tasksForm()->ReportsUnavailable);
+        QVERIFY(s.reports()->ReportsUnavailable);
         QVERIFY(!s.reports()->isPrepared(ReportId::TBoxReport));
         s.reports()->setupDialog = [this](QPrinter&, QWidget*, const QString&) { return ++setups > 0; };
         s.reports()->chooseFile = [this](QWidget*, const QString&) {

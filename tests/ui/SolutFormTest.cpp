@@ -36,6 +36,7 @@ private slots:
         QVERIFY(f->dm().solut().rowCount() > 0);
         exportFolder = HomeFolder(f->tmp.path()).exportFolder();
         form = std::make_unique<TSolutForm>(f->dm(), f->prompter, f->page(), exportFolder);
+        form->reportsRefused = [this] { return f->startUp->reports()->reportsRefused(); };
     }
     void cleanup() {
         form.reset();
@@ -151,7 +152,7 @@ private slots:
         form->PrintButtonClick();
         QVERIFY(f->asked().isEmpty());
         QCOMPARE(print.count(), 2);
-        f->page().ReportsUnavailable = true;
+        f->startUp->reports()->ReportsUnavailable = true;
         form->PrintButtonClick();
         QCOMPARE(print.count(), 2);
         QCOMPARE(f->asked().size(), 1);

@@ -30,7 +30,7 @@ private slots:
         QVERIFY(f.page().isVisible());
         QVERIFY(f.dm().tasks().textValue(QStringLiteral("Name")).startsWith(QStringLiteral("Sample")));
         QVERIFY(f.page().ContsGrid->isEnabled());
-        QVERIFY(!f.page().ReportsUnavailable);
+        QVERIFY(!f.startUp->reports()->ReportsUnavailable);
         QVERIFY(f.startUp->nameForm() != nullptr);
         for (const char* alias : {"KorvanB", "Korvanexp", "Korvanimp"})
             QVERIFY(QFileInfo(QDir(f.tmp.path()).filePath(QLatin1String(alias))).isDir());
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(loads, 1);
         QCOMPARE(f.dm().AreaMultiplier, 100);
         QCOMPARE(f.page().VolMltEdit->text(), QStringLiteral("100"));
-        QVERIFY(f.page().ReportsUnavailable);
+        QVERIFY(f.startUp->reports()->ReportsUnavailable);
         f.page().close();
         QCOMPARE(saves, 1);
         // A second close saves nothing more.

@@ -493,14 +493,14 @@ private slots:
     void printAndExitQuestions() {
         TTasksForm& p = page();
         QSignalSpy print(&p, &TTasksForm::printRequested);
-        p.ReportsUnavailable = true;
+        f->startUp->reports()->ReportsUnavailable = true;
         f->clearAsked();
         p.PrintButtonClick();
         QCOMPARE(f->asked(),
                  QStringList{QStringLiteral("Default printer was not found on program start.\r"
                                             "Please turn on printer/server and restart program.")});
         QCOMPARE(print.count(), 0);
-        p.ReportsUnavailable = false;
+        f->startUp->reports()->ReportsUnavailable = false;
         f->prompter.answers = {PromptAnswer::Cancel};
         p.PrintButtonClick();
         QCOMPARE(print.count(), 0);
