@@ -296,7 +296,7 @@ bool TDMForm::PostAllTables() {
     return ok;
 }
 
-void TDMForm::RefreshTables() {
+void TDMForm::refreshTables() {
     suspendTotals();
     // Masters last re-read their details, so the libraries go first and tasks last.
     for (Cursor* c : {m_conts.get(), m_boxes.get(), m_tasks.get()})

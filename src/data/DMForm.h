@@ -87,7 +87,7 @@ public:
     bool PostAllTables();
     // Re-reads the rows of every main cursor after changes made around the cursors (a solve
     // or clear writing the solution, task copying), keeping the current rows, then the totals.
-    void RefreshTables();
+    void refreshTables();
     // TaskID of the current task, 0 when there is none.
     qint32 currentTaskId() const;
     // Sets `AreaMultiplier` from `VolMultPow` and recomputes every area column and the totals.

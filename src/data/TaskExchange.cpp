@@ -158,7 +158,7 @@ bool TaskExchange::duplicateCurrentTask(qint32 taskId) {
         return false;
     }
     position(90);
-    m_dm.RefreshTables();
+    m_dm.refreshTables();
     m_dm.tasks().locate(QStringLiteral("TaskID"), newId);
     for (Cursor* list : {&m_dm.tc(), &m_dm.tb()})
         list->first();

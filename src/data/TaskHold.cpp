@@ -52,7 +52,7 @@ bool TDMForm::holdTaskWhile(qint32 taskId, const std::function<bool()>& body) {
     // On a server a failed statement spoils the whole unit: the cursors show the rows as they
     // are stored again.
     hold.release();
-    RefreshTables();
+    refreshTables();
     return false;
 }
 

@@ -72,7 +72,7 @@ TDistrForm::TDistrForm(TDMForm& dm, TTasksForm& page, TTuneForm& tune, const Sav
             [this] { updateImageHints(); });
     // FormCreate: all controls normal, then the values the settings file kept.
     m_tune.NormalTracks(true);
-    m_tune.RestoreSaved(saved);
+    m_tune.restoreSaved(saved);
     setImageHint(tr("Click box mark center to see properties"));
     retranslate();
 }
@@ -360,7 +360,7 @@ void TDistrForm::DrawChart() {
     Image1->update();
 }
 
-void TDistrForm::DrawReportImage(QPainter& painter, int width, int height) {
+void TDistrForm::drawReportImage(QPainter& painter, int width, int height) {
     ::palvane::DrawLayout(painter, width, height, true, m_page.plan(), m_tune.settings(), m_view);
 }
 

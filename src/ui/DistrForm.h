@@ -80,7 +80,7 @@ public:
     void DrawChart();
     // Draws the layout for the printed image report onto a painter of width x height pixels,
     // with the report's fonts and the colours the print set (call while printRequested runs).
-    void DrawReportImage(QPainter& painter, int width, int height);
+    void drawReportImage(QPainter& painter, int width, int height);
 
     // ---- commands ----
     void FormShow();
@@ -112,7 +112,7 @@ public:
 
 signals:
     // Print the image report: the receiver shows the printer set-up and, unless cancelled, draws
-    // the report's image with DrawReportImage and prints it. Emitted after the question, with the
+    // the report's image with drawReportImage and prints it. Emitted after the question, with the
     // print colours set; the screen colours come back after it returns.
     void printRequested();
     // Print the loading sheet of the container numbered `container` (all when 0).

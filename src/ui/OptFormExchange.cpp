@@ -108,7 +108,7 @@ void TOptForm::ExchButtonsState() {
                                                 : tr("&Empty active DB"));
     ClearButton->setEnabled(db != MainDatabase);
     if (m_page) {
-        m_page->ExchLabelState();
+        m_page->exchLabelState();
         if (TNameForm* names = m_page->nameForm())
             names->updateButtons();
     }

@@ -319,7 +319,7 @@ void ReportPrinter::connectWindows(TTasksForm* tasks, LibraryForm* containers, L
     if (disposition)
         connect(disposition, &TDistrForm::printRequested, this, [this, disposition] {
             printImage(disposition, [disposition](QPainter& p, int width, int height) {
-                disposition->DrawReportImage(p, width, height);
+                disposition->drawReportImage(p, width, height);
             });
         });
     if (disposition)

@@ -113,7 +113,7 @@ bool StartUp::run(bool show) {
         return false;
     }
     m_tasks->CurrSolutState();
-    m_tasks->ShowTotals();
+    m_tasks->showTotals();
     // A home folder created now opens on its sample task with "Load task specific" chosen by
     // default: the task's own settings become the active ones, as when a task is chosen.
     if (m_tasks->FirstStart && m_ini.settings.TaskOptSet)

@@ -388,7 +388,7 @@ void TTasksForm::retranslate() {
     OptButton->setToolTip(tr("Optional Controls & Settings"));
     PrintButton->setText(tr("&Print"));
     PrintButton->setToolTip(tr("Print task data"));
-    ExchLabelState();
+    exchLabelState();
     ExchLabel->setToolTip(tr("Currently active DB"));
     Label12->setText(tr("Area Multipl."));
     Label12->setToolTip(tr("Multiplier for all Area values"));
@@ -433,11 +433,11 @@ void TTasksForm::CurrSolutState() {
     TasksControls(t.isActive() && !t.isEmpty());
     SolutControls(t.value(QStringLiteral("Solut")).toBool());
     CurrDfltTurns(t.value(QStringLiteral("DefltOn")).toBool());
-    ExchLabelState();
+    exchLabelState();
     showTaskRow();
 }
 
-void TTasksForm::ExchLabelState() {
+void TTasksForm::exchLabelState() {
     const int db = m_dm.ActiveDatabase;
     ExchLabel->setVisible(db != MainDatabase);
     ExchLabel->setText(exchLabelText(db));
@@ -562,7 +562,7 @@ bool TTasksForm::GridEditWarn(int key) {
     return false;
 }
 
-void TTasksForm::ShowTotals() {
+void TTasksForm::showTotals() {
     const ContTotals& c = m_dm.contTotals();
     const BoxTotals& b = m_dm.boxTotals();
     const EffTexts& e = m_dm.effTexts();
@@ -599,7 +599,7 @@ const std::vector<qint16>& TTasksForm::designWidths(const QTableView* grid) cons
     return grid == ContsGrid ? m_contsDesign : m_boxesDesign;
 }
 
-void TTasksForm::ScaleGridColumns() {
+void TTasksForm::scaleGridColumns() {
     auto save = [](QTableView* g, const CursorTableModel* m, std::vector<qint16>& design) {
         if (!design.empty())
             return;

@@ -94,7 +94,7 @@ public:
     // ---- operations offered to the data module and other windows ----
     void CurrSolutState();
     // Shows which database is active in ExchLabel (visible only off the main database).
-    void ExchLabelState();
+    void exchLabelState();
     void TasksControls(bool enabled);
     void SolutControls(bool solved);
     void CurrDfltTurns(bool on);
@@ -107,11 +107,11 @@ public:
     bool GridEditWarn(int key);
     void ValidNameEdit();
     // Shows the data module's totals texts.
-    void ShowTotals();
+    void showTotals();
     // Takes VolMltUp's position as `VolMultPow`; `refresh` re-reads the area columns.
     void UpdateAreaMultiplier(bool refresh);
     // Saves the design widths at the first call, then widens the grid columns.
-    void ScaleGridColumns();
+    void scaleGridColumns();
 
     // ---- commands ----
     void RunButtonClick();
@@ -188,7 +188,7 @@ private:
     void solveWithChecks();
     void solveCurrentTask(const SolveSettings& settings);
     // Before a Solve: names the box kinds that fit no container of the task in one warning.
-    void WarnOversizedKinds(const std::vector<std::string>& kinds);
+    void warnOversizedKinds(const std::vector<std::string>& kinds);
     void clearCurrentSolution();
     void setAllReposition();
     void showProgress(const QString& caption);

@@ -117,7 +117,7 @@ TTasksForm::CreateResult TTasksForm::FormCreate(const HomeFolder& home) {
 
 void TTasksForm::connectDataModule() {
     connect(&m_dm, &TDMForm::currSolutStateRequested, this, &TTasksForm::CurrSolutState);
-    connect(&m_dm, &TDMForm::totalsChanged, this, &TTasksForm::ShowTotals);
+    connect(&m_dm, &TDMForm::totalsChanged, this, &TTasksForm::showTotals);
     connect(&m_dm, &TDMForm::progressShown, this, &TTasksForm::showProgress);
     connect(&m_dm, &TDMForm::progressPositionChanged, this, [this](int position) {
         if (m_wait)
@@ -281,7 +281,7 @@ bool TTasksForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TTasksForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    ScaleGridColumns();
+    scaleGridColumns();
 }
 
 void TTasksForm::showEvent(QShowEvent* event) {

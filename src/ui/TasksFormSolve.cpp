@@ -104,7 +104,7 @@ void TTasksForm::solveWithChecks() {
         break;
     }
     if (m_dm.WarnsCheck)
-        WarnOversizedKinds(check.kindsFittingNoContainer);
+        warnOversizedKinds(check.kindsFittingNoContainer);
     busyFrame([this, &check] { solveCurrentTask(check.settings); });
 }
 
@@ -123,11 +123,11 @@ void TTasksForm::solveCurrentTask(const SolveSettings& settings) {
                                  "solution is unchanged.")) +
                            QLatin1Char('\r') + QString::fromStdString(outcome.error),
                        PromptButtons::Ok);
-    m_dm.RefreshTables();
+    m_dm.refreshTables();
     CurrSolutState();
 }
 
-void TTasksForm::WarnOversizedKinds(const std::vector<std::string>& kinds) {
+void TTasksForm::warnOversizedKinds(const std::vector<std::string>& kinds) {
     if (kinds.empty())
         return;
     QStringList names;
@@ -152,7 +152,7 @@ void TTasksForm::clearCurrentSolution() {
                        tr("The solution could not be cleared.") + QLatin1Char('\r') +
                            QString::fromStdString(detail),
                        PromptButtons::Ok);
-    m_dm.RefreshTables();
+    m_dm.refreshTables();
     CurrSolutState();
 }
 

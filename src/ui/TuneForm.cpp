@@ -26,14 +26,14 @@ constexpr int MaxBright = MaxBrightPosition;
 
 } // namespace
 
-ResetLabel::ResetLabel(QWidget* parent) : QLabel(parent) {
+resetLabel::resetLabel(QWidget* parent) : QLabel(parent) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, QColor(0, 0, 128));
     setPalette(p);
     setCursor(Qt::PointingHandCursor);
 }
 
-void ResetLabel::mousePressEvent(QMouseEvent* event) {
+void resetLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         emit clicked();
     QLabel::mousePressEvent(event);
@@ -95,8 +95,8 @@ QSlider* TTuneForm::makeTrack(int row, int minimum, int maximum, int lineStep, i
     return t;
 }
 
-ResetLabel* TTuneForm::makeLabel(int row) {
-    auto* l = new ResetLabel(this);
+resetLabel* TTuneForm::makeLabel(int row) {
+    auto* l = new resetLabel(this);
     l->setGeometry(TrackLeft + TrackWidth + 4, RowTop + row * RowStep + 2, DesignWidth - TrackWidth - 8, 18);
     return l;
 }
@@ -104,9 +104,9 @@ ResetLabel* TTuneForm::makeLabel(int row) {
 void TTuneForm::fitTexts() {
     // Labels right of the tracks: as wide as the widest caption.
     int labelWidth = DesignWidth - TrackWidth - 8;
-    const QList<ResetLabel*> labels{GridLabel, Label4,  Label1,  Label5, Label9,
+    const QList<resetLabel*> labels{GridLabel, Label4,  Label1,  Label5, Label9,
                                     Label10,   Label11, Label12, Label2, Label13};
-    for (const ResetLabel* l : labels)
+    for (const resetLabel* l : labels)
         labelWidth = std::max(labelWidth, l->sizeHint().width());
     const int labelLeft = TrackLeft + TrackWidth + 4;
     for (int row = 0; row < labels.size(); ++row)
@@ -183,14 +183,14 @@ void TTuneForm::connectControls() {
         m_settings.ShowTurnSigns = on;
         redraw();
     });
-    connect(GridLabel, &ResetLabel::clicked, this, &TTuneForm::NormGrid);
-    connect(Label4, &ResetLabel::clicked, this, &TTuneForm::NormSizes);
-    connect(Label1, &ResetLabel::clicked, this, &TTuneForm::NormShift);
-    connect(Label5, &ResetLabel::clicked, this, &TTuneForm::NormShift);
-    connect(Label9, &ResetLabel::clicked, this, &TTuneForm::NormSpaces);
-    connect(Label10, &ResetLabel::clicked, this, &TTuneForm::NormLines);
-    for (ResetLabel* l : {Label2, Label11, Label12, Label13})
-        connect(l, &ResetLabel::clicked, this, &TTuneForm::NormColors);
+    connect(GridLabel, &resetLabel::clicked, this, &TTuneForm::NormGrid);
+    connect(Label4, &resetLabel::clicked, this, &TTuneForm::NormSizes);
+    connect(Label1, &resetLabel::clicked, this, &TTuneForm::NormShift);
+    connect(Label5, &resetLabel::clicked, this, &TTuneForm::NormShift);
+    connect(Label9, &resetLabel::clicked, this, &TTuneForm::NormSpaces);
+    connect(Label10, &resetLabel::clicked, this, &TTuneForm::NormLines);
+    for (resetLabel* l : {Label2, Label11, Label12, Label13})
+        connect(l, &resetLabel::clicked, this, &TTuneForm::NormColors);
     connect(NormBut, &QPushButton::clicked, this, [this] { NormalTracks(true); });
     connect(CloseBut, &QPushButton::clicked, this, &TTuneForm::CloseButClick);
 }
@@ -264,7 +264,7 @@ void TTuneForm::PrintColors() {
                    PartGrTrack->value());
 }
 
-void TTuneForm::RestoreSaved(const SavedViewOptions& saved) {
+void TTuneForm::restoreSaved(const SavedViewOptions& saved) {
     if (saved.Space == KeepViewDefaults)
         return;
     // QSlider clamps a value outside its range to the range.

@@ -17,10 +17,10 @@ namespace palvane {
 class TTasksForm;
 
 // A navy label that resets its track when clicked.
-class ResetLabel : public QLabel {
+class resetLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit ResetLabel(QWidget* parent = nullptr);
+    explicit resetLabel(QWidget* parent = nullptr);
 signals:
     void clicked();
 
@@ -61,7 +61,7 @@ public:
 
     // ---- the settings file ----
     // Puts saved values on the controls (clamped), unless the file could not be read.
-    void RestoreSaved(const SavedViewOptions& saved);
+    void restoreSaved(const SavedViewOptions& saved);
     // The control positions the settings file keeps.
     SavedViewOptions savedValues() const;
 
@@ -78,7 +78,7 @@ public:
     // ---- controls ----
     QSlider *GridTrack, *MagnTrack, *ShiftXTrack, *ShiftYTrack, *SpaceTrack, *LineTrack, *PalettTrack,
         *BrightTrack, *PartGrTrack, *BackGrTrack;
-    ResetLabel *GridLabel, *Label4, *Label1, *Label5, *Label9, *Label10, *Label11, *Label12, *Label2,
+    resetLabel *GridLabel, *Label4, *Label1, *Label5, *Label9, *Label10, *Label11, *Label12, *Label2,
         *Label13;
     QCheckBox *MarkKindCheck, *OrientCheck;
     QPushButton *NormBut, *CloseBut;
@@ -93,7 +93,7 @@ protected:
 
 private:
     QSlider* makeTrack(int row, int minimum, int maximum, int lineStep, int pageStep, int tick, int normal);
-    ResetLabel* makeLabel(int row);
+    resetLabel* makeLabel(int row);
     // Places the labels, check boxes and buttons and sizes the window so every text is whole.
     void fitTexts();
     void connectControls();

@@ -152,7 +152,7 @@ TEST_F(DataModuleTest, RefreshShowsRowsWrittenAroundTheCursors) {
         ASSERT_TRUE(q.exec(QStringLiteral("UPDATE tb SET Placed = 10 WHERE TaskID = 1")));
         ASSERT_TRUE(q.exec(QStringLiteral("UPDATE tasks SET Solut = 1 WHERE TaskID = 1")));
     }
-    m_dm->RefreshTables();
+    m_dm->refreshTables();
     EXPECT_EQ(m_dm->currentTaskId(), 1);
     EXPECT_EQ(m_dm->tasks().textValue(QStringLiteral("Descr")), QStringLiteral("kept"));
     EXPECT_TRUE(m_dm->tasks().value(QStringLiteral("Solut")).toBool());

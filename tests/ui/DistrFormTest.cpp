@@ -360,7 +360,7 @@ private slots:
             backgroundWhilePrinting = tune->settings().BackgroundColor;
             form->setEnabled(false);
             QPainter p(&report);
-            form->DrawReportImage(p, report.width(), report.height());
+            form->drawReportImage(p, report.width(), report.height());
         });
         f->dm().WarnsCheck = true;
         f->prompter.answers = {PromptAnswer::Cancel};
