@@ -110,36 +110,10 @@ namespace {
 
 // The labels of the task report as the Task Page shows the totals.
 TaskReportLabels taskLabels(TDMForm& dm, const IniValues& settings) {
-    TaskReportLabels l;
-    const EffTexts& eff = dm.effTexts();
-    const ContTotals& ct = dm.contTotals();
-    const BoxTotals& bt = dm.boxTotals();
     const Cursor& tasks = dm.tasks();
-    l.EffWgtLbl = eff.EffWgt + QStringLiteral(" %");
-    l.EffVolLbl = eff.EffVol + QStringLiteral(" %");
-    l.CostPckLbl = eff.CostPck;
-    l.VolMultLbl = QString::number(AreaMultiplier(settings.VolMultPow));
-    l.GapsLbl = QStringLiteral("%1 / %2")
-                    .arg(tasks.intValue(QStringLiteral("BB")))
-                    .arg(tasks.intValue(QStringLiteral("BW")));
-    if (tasks.value(QStringLiteral("DefltOn")).toBool())
-        l.TurnLbl =
-            tasks.value(QStringLiteral("TurnOn")).toBool() ? QStringLiteral("Yes") : QStringLiteral("No");
-    else
-        l.TurnLbl = QStringLiteral("Box Library");
-    l.AvlNmbLbl = QStringLiteral("Number  ") + ct.AvlNmb;
-    l.AvlWgtLbl = QStringLiteral("LoadWgt  ") + ct.AvlWgt;
-    l.AvlVolLbl = QStringLiteral("Area   ") + ct.AvlVol;
-    l.UsdNmbLbl = ct.UsdNmb;
-    l.UsdWgtLbl = ct.UsdWgt;
-    l.UsdVolLbl = ct.UsdVol;
-    l.TotNmbLbl = QStringLiteral("Number  ") + bt.TotNmb;
-    l.TotWgtLbl = QStringLiteral("Weight  ") + bt.TotWgt;
-    l.TotVolLbl = QStringLiteral("Area   ") + bt.TotVol;
-    l.LftNmbLbl = bt.LftNmb;
-    l.LftWgtLbl = bt.LftWgt;
-    l.LftVolLbl = bt.LftVol;
-    return l;
+    return Reports::taskLabels(
+        tasks, dm.contTotals(), dm.boxTotals(), dm.effTexts(), AreaMultiplier(settings.VolMultPow),
+        qint16(tasks.intValue(QStringLiteral("BB"))), qint16(tasks.intValue(QStringLiteral("BW"))));
 }
 
 // The task's stored plan as the windows show it: laid out anew by the planning session. Empty
